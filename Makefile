@@ -1,0 +1,50 @@
+# Kiva's entry points. Each target installs what is missing, configures and builds first.
+#   make            build into build/
+#   make test       build and run the whole suite, then again under ASan and UBSan (build-asan/)
+#   make run        build and start the viewer
+#   make bench      build and run the benchmarks
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_GEN  := -G Ninja
+
+.PHONY: all deps build test test-fast test-sanitize run bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+$(ASAN_BUILD)/build.ninja: | deps
+	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DKIVA_SANITIZE=ON -DKIVA_BUILD_BENCH=OFF
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+test-fast: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Any sanitizer report fails the run: recovery is off and leaks are errors.
+test-sanitize: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
+	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	    ctest --output-on-failure -j $(JOBS)
+
+test: test-fast test-sanitize
+
+run: build
+	@if [ -x $(BUILD)/bin/kiva ]; then $(BUILD)/bin/kiva; \
+	else echo "The viewer is not built yet; the libraries and tests are in $(BUILD)/."; fi
+
+bench: build
+	$(BUILD)/bin/kiva_bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,61 @@
+#include "chem/shared_data.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/file_search.h"
+
+namespace kiva {
+
+namespace fs = std::filesystem;
+
+SharedData& TheSharedData() {
+    static SharedData data;
+    return data;
+}
+
+StartUpPlaces ProcessStartUpPlaces() {
+    const EnvironmentReader environment = ProcessEnvironment();
+    return {DataSearchDirectories(ProgramDirectory(), CurrentDirectory(), environment),
+            UserConfigDirectory(environment)};
+}
+
+ElementFileChoice ChooseElementFile(const std::string& moleculeDataPath, const std::string& configDirectory,
+                                    bool dataDirectoryWritable) {
+    const std::string beside =
+        moleculeDataPath.empty() ? "" : (fs::path(moleculeDataPath).parent_path() / "Elements.dat").string();
+    if (!beside.empty() && dataDirectoryWritable) return {beside, beside};
+    const std::string own = (fs::path(configDirectory) / "Elements.dat").string();
+    std::error_code error;
+    if (fs::exists(own, error) || beside.empty()) return {own, own};
+    return {own, beside};
+}
+
+void StartUpSharedData(SharedData& data, const StartUpPlaces& places) {
+    data.moleculeDataPath = FindDataFile("Molecule.dat", places.searchDirectories).value_or("");
+
+    const bool writable =
+        !data.moleculeDataPath.empty() && IsWritableDirectory(fs::path(data.moleculeDataPath).parent_path().string());
+    const ElementFileChoice elements = ChooseElementFile(data.moleculeDataPath, places.configDirectory, writable);
+    data.elementTable = MakeDefaultElementTable();
+    data.elementTable.path = elements.path;
+    LoadElementTable(data.elementTable, elements.readFrom);
+
+    data.moleculeIndex = MoleculeIndex{};
+    data.moleculeIndex.path = FindDataFile("Index.dat", places.searchDirectories).value_or("");
+    LoadMoleculeIndex(data.moleculeIndex);
+}
+
+void ShutDownSharedData(SharedData& data) {
+    data.moleculeIndex = MoleculeIndex{};
+    // The configuration directory may not exist yet; an unwritable place is skipped quietly.
+    std::error_code error;
+    fs::create_directories(fs::path(data.elementTable.path).parent_path(), error);
+    SaveElementTable(data.elementTable);
+}
+
+SharedDataLifetime::SharedDataLifetime(const StartUpPlaces& places) { StartUpSharedData(TheSharedData(), places); }
+
+SharedDataLifetime::~SharedDataLifetime() { ShutDownSharedData(TheSharedData()); }
+
+}  // namespace kiva

@@ -1,0 +1,54 @@
+#pragma once
+// The three data objects the whole viewer shares for the whole run, and their ordered start-up
+// and exit: Molecule.dat's path first, then the element table, then the index; at exit the index
+// is released before the element table is written back.
+#include <string>
+#include <vector>
+
+#include "chem/element_table.h"
+#include "chem/molecule_index.h"
+
+namespace kiva {
+
+struct SharedData {
+    std::string moleculeDataPath;  // empty when Molecule.dat was not found
+    ElementTable elementTable;
+    MoleculeIndex moleculeIndex;
+};
+
+// The process's one instance. It starts empty; StartUpSharedData fills it.
+SharedData& TheSharedData();
+
+struct StartUpPlaces {
+    std::vector<std::string> searchDirectories;  // where Molecule.dat and Index.dat are looked for
+    std::string configDirectory;                 // the user's own Elements.dat when the data is read-only
+};
+
+// The places of this process: its directory, the current one, the XDG data directories and PATH.
+StartUpPlaces ProcessStartUpPlaces();
+
+struct ElementFileChoice {
+    std::string path;      // where the table is saved, and read when it exists
+    std::string readFrom;  // where it is read at start-up
+};
+
+// Elements.dat lies beside Molecule.dat while that directory is writable; otherwise (or when
+// Molecule.dat was not found) in the configuration directory, read in preference to the one
+// shipped beside Molecule.dat.
+ElementFileChoice ChooseElementFile(const std::string& moleculeDataPath, const std::string& configDirectory,
+                                    bool dataDirectoryWritable);
+
+void StartUpSharedData(SharedData& data, const StartUpPlaces& places);
+void ShutDownSharedData(SharedData& data);
+
+// Starts the shared data on construction and shuts it down on destruction; main() holds one
+// for the life of the program, outside the application object.
+class SharedDataLifetime {
+public:
+    explicit SharedDataLifetime(const StartUpPlaces& places);
+    ~SharedDataLifetime();
+    SharedDataLifetime(const SharedDataLifetime&) = delete;
+    SharedDataLifetime& operator=(const SharedDataLifetime&) = delete;
+};
+
+}  // namespace kiva

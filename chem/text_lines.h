@@ -1,0 +1,36 @@
+#pragma once
+// Line and field reading shared by the text data files (Elements.dat, Index.dat).
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kiva {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePointer = std::unique_ptr<std::FILE, FileCloser>;
+
+// Reads one line of at most maxKept characters; the rest of a longer line is discarded, never
+// read as the next line. The line end (LF, or CR LF) is not part of the result. Returns nothing
+// at the end of the file.
+std::optional<std::string> ReadLine(std::FILE* file, std::size_t maxKept);
+
+// Splits a line into words separated by blanks, tabs and other white space.
+std::vector<std::string_view> SplitWords(std::string_view line);
+
+// A decimal integer word ("-12", "+7"). Nothing for anything else; a value beyond the int32 range
+// saturates, so enormous numbers in a damaged file stay harmless.
+std::optional<int> ParseInt(std::string_view word);
+
+// The low 8 bits of a decimal integer word of any length, as two's complement: 300 gives 44,
+// -1 gives 255.
+std::optional<unsigned> ParseLowByte(std::string_view word);
+
+// A finite decimal real word ("1.89", "-0.5e1"); nothing for anything else.
+std::optional<float> ParseFloat(std::string_view word);
+
+}  // namespace kiva

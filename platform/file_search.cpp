@@ -1,0 +1,84 @@
+#include "platform/file_search.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace kiva {
+
+namespace fs = std::filesystem;
+
+EnvironmentReader ProcessEnvironment() {
+    return [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+}
+
+namespace {
+
+std::vector<std::string> SplitPathList(const std::string& list) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t end = std::min(list.find(':', start), list.size());
+        if (end > start) parts.push_back(list.substr(start, end - start));
+        start = end + 1;
+    }
+    return parts;
+}
+
+std::string HomeOr(const EnvironmentReader& environment, const char* variable, const char* underHome) {
+    const std::string value = environment(variable);
+    if (!value.empty()) return value;
+    return environment("HOME") + "/" + underHome;
+}
+
+}  // namespace
+
+std::vector<std::string> DataSearchDirectories(const std::string& programDirectory,
+                                               const std::string& currentDirectory,
+                                               const EnvironmentReader& environment) {
+    std::vector<std::string> directories = {programDirectory, currentDirectory,
+                                            HomeOr(environment, "XDG_DATA_HOME", ".local/share") + "/kiva"};
+    std::string dataDirs = environment("XDG_DATA_DIRS");
+    if (dataDirs.empty()) dataDirs = "/usr/local/share:/usr/share";
+    for (const std::string& directory : SplitPathList(dataDirs)) directories.push_back(directory + "/kiva");
+    for (const std::string& directory : SplitPathList(environment("PATH"))) directories.push_back(directory);
+    return directories;
+}
+
+std::optional<std::string> FindDataFile(const std::string& name, const std::vector<std::string>& directories) {
+    for (const std::string& directory : directories) {
+        if (directory.empty()) continue;
+        std::error_code error;
+        const fs::path candidate = fs::path(directory) / name;
+        if (fs::is_regular_file(candidate, error)) return fs::absolute(candidate, error).lexically_normal().string();
+    }
+    return std::nullopt;
+}
+
+std::string UserConfigDirectory(const EnvironmentReader& environment) {
+    return HomeOr(environment, "XDG_CONFIG_HOME", ".config") + "/kiva";
+}
+
+std::string ProgramDirectory() {
+    std::error_code error;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    if (error) return CurrentDirectory();
+    return executable.parent_path().string();
+}
+
+std::string CurrentDirectory() {
+    std::error_code error;
+    const fs::path current = fs::current_path(error);
+    return error ? std::string(".") : current.string();
+}
+
+bool IsWritableDirectory(const std::string& directory) {
+    return !directory.empty() && ::access(directory.c_str(), W_OK) == 0;
+}
+
+}  // namespace kiva
