@@ -95,20 +95,32 @@ bool SaveElementTable(const ElementTable& table) {
     return true;
 }
 
-ElementLook LookupElement(const ElementTable& table, std::string_view symbol, int charge) {
+std::string_view ElementKey(std::string_view symbol) {
     const auto aboveNine = [](char c) {
         const auto code = static_cast<unsigned char>(c);
         return code >= 0x3A && code <= 0x7F;
     };
-    const std::string_view key = symbol.size() >= 2 && aboveNine(symbol[1]) ? symbol.substr(0, 2) : symbol.substr(0, 1);
-    const int rows = table.count < 1 ? 1 : (table.count > kElementRows ? kElementRows : table.count);
-    const ElementInfo* found = &table.rows[rows - 1];
-    for (int i = 0; i < rows; ++i) {
-        if (TextOf(table.rows[i].symbol) == key) {
-            found = &table.rows[i];
-            break;
-        }
-    }
+    return symbol.size() >= 2 && aboveNine(symbol[1]) ? symbol.substr(0, 2) : symbol.substr(0, 1);
+}
+
+namespace {
+
+int SearchedRows(const ElementTable& table) {
+    return table.count < 1 ? 1 : (table.count > kElementRows ? kElementRows : table.count);
+}
+
+}  // namespace
+
+const ElementInfo* FindElementRow(const ElementTable& table, std::string_view symbol) {
+    const std::string_view key = ElementKey(symbol);
+    for (int i = 0; i < SearchedRows(table); ++i)
+        if (TextOf(table.rows[i].symbol) == key) return &table.rows[i];
+    return nullptr;
+}
+
+ElementLook LookupElement(const ElementTable& table, std::string_view symbol, int charge) {
+    const ElementInfo* found = FindElementRow(table, symbol);
+    if (!found) found = &table.rows[SearchedRows(table) - 1];
     float radius = charge == 0 ? found->atomicRadius : (charge > 0 ? found->cationRadius : found->anionRadius);
     if (radius < 0.0001f) radius = found->atomicRadius;
     return {found->color, radius};

@@ -49,6 +49,13 @@ std::string FormatElementTable(const ElementTable& table);
 // never leaves a truncated table. False when it could not be written.
 bool SaveElementTable(const ElementTable& table);
 
+// The part of an atom label that names its element: the first two characters when the second
+// lies above the digit 9 (0x3A to 0x7F), else the first alone. Na+ gives Na, O2- gives O, C1 gives C.
+std::string_view ElementKey(std::string_view symbol);
+
+// The row whose symbol is the label's element key, or null.
+const ElementInfo* FindElementRow(const ElementTable& table, std::string_view symbol);
+
 struct ElementLook {
     std::uint32_t color;
     float radius;  // angstrom

@@ -1,0 +1,144 @@
+#include "render/bond_search.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "chem/fixed_text.h"
+
+namespace kiva {
+
+namespace {
+
+bool WithinRule(const SceneAtom& j, const SceneAtom& i, const BondRule& rule) {
+    const float d = Length(Subtract(j.position, i.position));
+    return rule.minDistance <= d && d <= rule.maxDistance;
+}
+
+std::vector<std::int32_t> AtomsLabelled(std::span<const SceneAtom> atoms, std::string_view label) {
+    std::vector<std::int32_t> found;
+    for (std::size_t i = 0; i < atoms.size(); ++i)
+        if (TextOf(atoms[i].symbol) == label) found.push_back(static_cast<std::int32_t>(i));
+    return found;
+}
+
+void AllPairsForRule(std::span<const SceneAtom> atoms, const BondRule& rule, std::vector<SceneBond>& bonds) {
+    const bool sameLabels = TextOf(rule.symbolA) == TextOf(rule.symbolB);
+    const auto firsts = AtomsLabelled(atoms, TextOf(rule.symbolA));
+    const auto seconds = sameLabels ? firsts : AtomsLabelled(atoms, TextOf(rule.symbolB));
+    for (const std::int32_t j : firsts)
+        for (const std::int32_t i : seconds) {
+            if (sameLabels && j >= i) continue;
+            if (WithinRule(atoms[j], atoms[i], rule)) bonds.push_back({j, i, rule.bondKind});
+        }
+}
+
+// The atoms of one label sorted into cubic cells at least as wide as the longest bond, so that
+// every partner of an atom lies in its own cell or one of the 26 around it.
+class BondGrid {
+public:
+    BondGrid(std::span<const SceneAtom> atoms, const std::vector<std::int32_t>& members, float reach) {
+        for (const std::int32_t i : members) {
+            const Vector3D p = atoms[i].position;
+            if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) continue;  // bonds nothing
+            if (placed_.empty()) low_ = high_ = p;
+            low_ = {std::min(low_.x, p.x), std::min(low_.y, p.y), std::min(low_.z, p.z)};
+            high_ = {std::max(high_.x, p.x), std::max(high_.y, p.y), std::max(high_.z, p.z)};
+            placed_.push_back(i);
+        }
+        // A margin covers rounding between a float distance and the cell arithmetic.
+        cell_ = static_cast<double>(reach) * 1.01 + 0.01;
+        const double limit = 8.0 * static_cast<double>(placed_.size()) + 64;
+        while (CellsFor(cell_) > limit) cell_ *= 1.5;
+        for (int axis = 0; axis < 3; ++axis) size_[axis] = static_cast<std::int64_t>(Extent(axis) / cell_) + 1;
+
+        // A counting sort keeps the atoms of each cell in ascending order.
+        cellStart_.assign(static_cast<std::size_t>(size_[0] * size_[1] * size_[2] + 1), 0);
+        for (const std::int32_t i : placed_) ++cellStart_[CellOf(atoms[i].position) + 1];
+        for (std::size_t c = 1; c < cellStart_.size(); ++c) cellStart_[c] += cellStart_[c - 1];
+        sorted_.resize(placed_.size());
+        std::vector<std::int64_t> next(cellStart_.begin(), cellStart_.end() - 1);
+        for (const std::int32_t i : placed_) sorted_[next[CellOf(atoms[i].position)]++] = i;
+    }
+
+    // Appends, in ascending order, every member in the cells around `p`.
+    void Neighbours(Vector3D p, std::vector<std::int32_t>& found) const {
+        found.clear();
+        if (placed_.empty() || !std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return;
+        const double coordinate[3] = {p.x, p.y, p.z};
+        std::int64_t centre[3];
+        for (int axis = 0; axis < 3; ++axis) {
+            const double offset = (coordinate[axis] - Low(axis)) / cell_;
+            if (offset < -1.5 || offset > static_cast<double>(size_[axis]) + 0.5) return;  // no member within reach
+            centre[axis] = static_cast<std::int64_t>(std::floor(offset));
+        }
+        for (std::int64_t x = centre[0] - 1; x <= centre[0] + 1; ++x)
+            for (std::int64_t y = centre[1] - 1; y <= centre[1] + 1; ++y)
+                for (std::int64_t z = centre[2] - 1; z <= centre[2] + 1; ++z) {
+                    if (x < 0 || y < 0 || z < 0 || x >= size_[0] || y >= size_[1] || z >= size_[2]) continue;
+                    const std::int64_t c = (x * size_[1] + y) * size_[2] + z;
+                    found.insert(found.end(), sorted_.begin() + cellStart_[c], sorted_.begin() + cellStart_[c + 1]);
+                }
+        std::sort(found.begin(), found.end());
+    }
+
+private:
+    double Low(int axis) const { return axis == 0 ? low_.x : axis == 1 ? low_.y : low_.z; }
+    double Extent(int axis) const {
+        return axis == 0 ? static_cast<double>(high_.x) - low_.x
+                         : axis == 1 ? static_cast<double>(high_.y) - low_.y : static_cast<double>(high_.z) - low_.z;
+    }
+    double CellsFor(double cell) const {
+        return (std::floor(Extent(0) / cell) + 1) * (std::floor(Extent(1) / cell) + 1) * (std::floor(Extent(2) / cell) + 1);
+    }
+    std::int64_t CellOf(Vector3D p) const {
+        const double coordinate[3] = {p.x, p.y, p.z};
+        std::int64_t index[3];
+        for (int axis = 0; axis < 3; ++axis)
+            index[axis] = std::clamp<std::int64_t>(static_cast<std::int64_t>((coordinate[axis] - Low(axis)) / cell_), 0,
+                                                   size_[axis] - 1);
+        return (index[0] * size_[1] + index[1]) * size_[2] + index[2];
+    }
+
+    std::vector<std::int32_t> placed_;
+    Vector3D low_, high_;
+    double cell_ = 1;
+    std::int64_t size_[3] = {1, 1, 1};
+    std::vector<std::int64_t> cellStart_;
+    std::vector<std::int32_t> sorted_;
+};
+
+}  // namespace
+
+std::vector<SceneBond> FindBondsAllPairs(std::span<const SceneAtom> atoms, std::span<const BondRule> rules) {
+    std::vector<SceneBond> bonds;
+    for (const BondRule& rule : rules) AllPairsForRule(atoms, rule, bonds);
+    return bonds;
+}
+
+std::vector<SceneBond> FindBonds(std::span<const SceneAtom> atoms, std::span<const BondRule> rules) {
+    std::vector<SceneBond> bonds;
+    std::vector<std::int32_t> candidates;
+    for (const BondRule& rule : rules) {
+        // Rules that reach very far, or not at all sensibly, gain nothing from a grid.
+        if (!(rule.maxDistance >= 0) || !(rule.maxDistance < 1e6f) || !(rule.minDistance <= rule.maxDistance)) {
+            AllPairsForRule(atoms, rule, bonds);
+            continue;
+        }
+        const bool sameLabels = TextOf(rule.symbolA) == TextOf(rule.symbolB);
+        const auto firsts = AtomsLabelled(atoms, TextOf(rule.symbolA));
+        if (firsts.empty()) continue;
+        const auto seconds = sameLabels ? firsts : AtomsLabelled(atoms, TextOf(rule.symbolB));
+        const BondGrid grid(atoms, seconds, rule.maxDistance);
+        for (const std::int32_t j : firsts) {
+            grid.Neighbours(atoms[j].position, candidates);
+            for (const std::int32_t i : candidates) {
+                if (sameLabels && j >= i) continue;
+                if (WithinRule(atoms[j], atoms[i], rule)) bonds.push_back({j, i, rule.bondKind});
+            }
+        }
+    }
+    return bonds;
+}
+
+}  // namespace kiva

@@ -1,0 +1,20 @@
+#include "render/scene.h"
+
+#include <cstring>
+
+#include "chem/fixed_text.h"
+
+namespace kiva {
+
+SceneAtom MakeSceneAtom(const AtomSite& site, Vector3D position, const ElementTable& elements) {
+    SceneAtom atom{};
+    std::memcpy(atom.symbol, site.symbol, sizeof atom.symbol);
+    atom.charge = site.charge;
+    atom.position = position;
+    const ElementLook look = LookupElement(elements, TextOf(site.symbol), TruncatedCharge(site.charge));
+    atom.color = look.color;
+    atom.radius = look.radius;
+    return atom;
+}
+
+}  // namespace kiva

@@ -1,0 +1,36 @@
+#pragma once
+// The scene a view draws: atoms with their structure and picture positions, and bonds between them.
+#include <cstdint>
+
+#include "chem/compound_record.h"
+#include "chem/element_table.h"
+#include "render/vector_math.h"
+
+namespace kiva {
+
+enum class DisplayState : std::int32_t { CrystalSolid = 0, ChemicalUnit = 1, Liquid = 2, Gas = 3 };
+
+// A bond's picture: coordination lines show only on request; kind 4 is a single bond in yellow.
+enum class BondKind : std::int32_t { Coordination = 0, Single = 1, Double = 2, Triple = 3, Yellow = 4 };
+
+struct SceneAtom {
+    char symbol[12];    // the atom label
+    float charge;
+    Vector3D position;  // structure coordinates, angstrom
+    Vector3D picture;   // x right and y up, 0 to 339 inside the picture; z the depth in pixels, nearer larger
+    std::uint32_t color;
+    float radius;       // angstrom
+    std::int32_t copyIndex;  // which liquid or gas copy; 0 for the chemical unit itself
+};
+
+struct SceneBond {
+    std::int32_t first;   // scene atom indices
+    std::int32_t second;
+    std::int32_t kind;    // a BondKind
+    friend bool operator==(const SceneBond&, const SceneBond&) = default;
+};
+
+// A scene atom for an atom site, coloured and sized by the element table.
+SceneAtom MakeSceneAtom(const AtomSite& site, Vector3D position, const ElementTable& elements);
+
+}  // namespace kiva

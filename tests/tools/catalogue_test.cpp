@@ -1,0 +1,111 @@
+#include "tools/mkdb/catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "chem/fixed_text.h"
+#include "platform/binary_archive.h"
+#include "tests/support/temp_dir.h"
+#include "tools/mkdb/bond_derivation.h"
+#include "tools/mkdb/compound_builder.h"
+#include "tools/mkdb/molfile_reader.h"
+#include "tools/mkdb/source_error.h"
+
+namespace kiva::mkdb {
+namespace {
+
+const std::string kFixtures = std::string(KIVA_SOURCE_DIR) + "/tests/data/catalogue";
+const std::string kCatalogueSources = std::string(KIVA_SOURCE_DIR) + "/data";
+const std::string kBuiltCatalogue = KIVA_CATALOGUE_DIR;
+
+// Writes a compiled catalogue and reads its index back as the viewer does.
+MoleculeIndex WriteAndLoad(const Catalogue& catalogue, const testing::TempDir& dir) {
+    testing::WriteFile(dir.File("Molecule.dat"), catalogue.moleculeData);
+    testing::WriteFile(dir.File("Index.dat"), FormatIndex(catalogue.entries));
+    MoleculeIndex index;
+    index.path = dir.File("Index.dat");
+    EXPECT_TRUE(LoadMoleculeIndex(index));
+    return index;
+}
+
+TEST(CompileCatalogue, OrdersByNameAndPointsEveryOffsetAtItsRecord) {
+    const Catalogue catalogue =
+        CompileCatalogue(ReadManifest(kFixtures + "/substances.txt"), kFixtures, MakeDefaultElementTable());
+    testing::TempDir dir;
+    const MoleculeIndex index = WriteAndLoad(catalogue, dir);
+    ASSERT_EQ(index.count, 2);
+    EXPECT_EQ(TextOf(index.entries[0].name), "Salt");  // before "water", whatever the letter case
+    EXPECT_EQ(index.entries[0].recordOffset, 0);
+    EXPECT_EQ(TextOf(index.entries[0].secondaryKey), "Cl");
+    EXPECT_EQ(TextOf(index.entries[1].description), "Water, H2O");
+    CompoundRecord salt;
+    ASSERT_TRUE(LoadCompoundByName(index, dir.File("Molecule.dat"), "Salt", salt));
+    EXPECT_EQ(salt.bondingClass, 2);
+    EXPECT_EQ(TextOf(salt.symmetry.groupText), "F m -3 m");
+    EXPECT_EQ(salt.symmetry.translationCount, 4);
+    EXPECT_EQ(salt.symmetry.operations.size(), 2u);
+    ASSERT_EQ(salt.basisAtoms.size(), 2u);
+    EXPECT_EQ(TextOf(salt.basisAtoms[0].symbol), "Na+");
+    EXPECT_EQ(salt.unitAtoms[1].charge, -1.0f);
+    CompoundRecord water;
+    ASSERT_TRUE(LoadCompoundByName(index, dir.File("Molecule.dat"), "water", water));
+    ASSERT_EQ(water.bondRules.size(), 1u);
+    EXPECT_EQ(TextOf(water.bondRules[0].symbolA), "H");
+    EXPECT_EQ(water.bondRules[0].bondKind, 1);
+}
+
+TEST(CompileCatalogue, RefusesALabelOfNoElement) {
+    auto substances = ReadManifest(kFixtures + "/substances.txt");
+    substances[1].labels.push_back({"Na", "Xx+", 1});
+    try {
+        CompileCatalogue(substances, kFixtures, MakeDefaultElementTable());
+        ADD_FAILURE() << "compiled an unknown element";
+    } catch (const SourceError& error) {
+        EXPECT_NE(std::string(error.what()).find("salt.mol: atom label \"Xx+\" names no element"), std::string::npos);
+    }
+}
+
+TEST(FormatIndex, WritesCrLfLinesWithoutEmptyKeys) {
+    IndexEntry entry{};
+    SetText(entry.name, "Ethanol");
+    SetText(entry.primaryKey, "Alcohol");
+    SetText(entry.description, "Drinking alcohol");
+    entry.kind = 3;
+    entry.recordOffset = 1234;
+    EXPECT_EQ(FormatIndex({entry}), "1\r\nEthanol 3 0 1234 Alcohol\r\nDrinking alcohol\r\n");
+}
+
+// The catalogue the build compiled: every entry's offset reaches a record of its own name.
+TEST(BuiltCatalogue, EveryIndexOffsetPointsAtARecordOfTheSameName) {
+    MoleculeIndex index;
+    index.path = kBuiltCatalogue + "/Index.dat";
+    ASSERT_TRUE(LoadMoleculeIndex(index));
+    ASSERT_GT(index.count, 0);
+    const std::string database = kBuiltCatalogue + "/Molecule.dat";
+    for (const IndexEntry& entry : index.entries) {
+        ArchiveReader reader(database);
+        reader.Seek(entry.recordOffset);
+        CompoundRecord record;
+        ASSERT_TRUE(ReadCompound(record, reader, TextOf(entry.name))) << TextOf(entry.name);
+        EXPECT_FALSE(record.unitAtoms.empty()) << TextOf(entry.name);
+    }
+}
+
+TEST(BuiltCatalogue, DerivedBondRulesReproduceEachMolfilesBonds) {
+    const auto substances = ReadManifest(kCatalogueSources + "/substances.txt");
+    int derived = 0;
+    for (const SubstanceSource& substance : substances) {
+        if (!substance.bonds.empty()) continue;
+        const CompoundRecord record = BuildCompound(substance, kCatalogueSources, MakeDefaultElementTable());
+        const Molfile unit = ReadMolfile(kCatalogueSources + "/" + substance.unitPath);
+        std::vector<ReferenceBond> bonds;
+        for (const MolBond& bond : unit.bonds) bonds.push_back({bond.first, bond.second, bond.order});
+        EXPECT_TRUE(RulesReproduce(record.unitAtoms, record.bondRules, bonds)) << substance.name;
+        ++derived;
+    }
+    EXPECT_GT(derived, 0);
+}
+
+}  // namespace
+}  // namespace kiva::mkdb

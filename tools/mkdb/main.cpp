@@ -1,0 +1,144 @@
+// kiva-mkdb: compiles the catalogue's sources into Molecule.dat and Index.dat, reports on the
+// catalogue, dumps records as text and exports a substance as a document file.
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "chem/compound_record.h"
+#include "chem/document_file.h"
+#include "chem/fixed_text.h"
+#include "platform/binary_archive.h"
+#include "platform/file_search.h"
+#include "tools/mkdb/catalogue.h"
+#include "tools/mkdb/record_dump.h"
+#include "tools/mkdb/source_error.h"
+
+namespace fs = std::filesystem;
+using namespace kiva;
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: kiva-mkdb build DATA_DIR OUT_DIR [--report]   compile DATA_DIR/substances.txt\n"
+    "       kiva-mkdb report DATA_DIR                     counts by kind and key, keys without entries\n"
+    "       kiva-mkdb dump FILE [NAME...]                 a document, or records of a Molecule.dat\n"
+    "       kiva-mkdb export NAME OUT.mol [--catalogue DIR]  a substance as a document file\n";
+
+mkdb::Catalogue Compile(const std::string& dataDirectory) {
+    const auto substances = mkdb::ReadManifest((fs::path(dataDirectory) / "substances.txt").string());
+    return mkdb::CompileCatalogue(substances, dataDirectory, MakeDefaultElementTable());
+}
+
+int Build(const std::vector<std::string>& args) {
+    if (args.size() < 2 || args.size() > 3 || (args.size() == 3 && args[2] != "--report")) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const mkdb::Catalogue catalogue = Compile(args[0]);
+    fs::create_directories(args[1]);
+    WriteFileReplacing((fs::path(args[1]) / "Molecule.dat").string(), catalogue.moleculeData);
+    WriteFileReplacing((fs::path(args[1]) / "Index.dat").string(), mkdb::FormatIndex(catalogue.entries));
+    if (args.size() == 3) std::cout << mkdb::CatalogueReport(catalogue.entries);
+    return 0;
+}
+
+int Report(const std::vector<std::string>& args) {
+    if (args.size() != 1) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    std::cout << mkdb::CatalogueReport(Compile(args[0]).entries);
+    return 0;
+}
+
+bool IsDocument(const std::string& path) {
+    char head[12] = {};
+    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+        const std::size_t got = std::fread(head, 1, sizeof head, file);
+        std::fclose(file);
+        return got == sizeof head && std::memcmp(head + 4, kCompoundTag, sizeof kCompoundTag) == 0;
+    }
+    return false;
+}
+
+int Dump(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const std::string& path = args[0];
+    if (IsDocument(path)) {
+        CompoundRecord record;
+        LoadDocumentFile(path, record);
+        std::cout << mkdb::DumpCompound(record);
+        return 0;
+    }
+    if (args.size() == 1) {  // every record of the database, one after another
+        ArchiveReader reader(path);
+        while (reader.Remaining() > 0) {
+            CompoundRecord record;
+            if (!ReadCompound(record, reader)) throw FileException(FileException::Cause::Malformed, path, "a record without its tag");
+            std::cout << mkdb::DumpCompound(record) << "\n";
+        }
+        return 0;
+    }
+    MoleculeIndex index;
+    index.path = (fs::path(path).parent_path() / "Index.dat").string();
+    LoadMoleculeIndex(index);
+    int status = 0;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        CompoundRecord record;
+        if (LoadCompoundByName(index, path, args[i], record)) {
+            std::cout << mkdb::DumpCompound(record);
+        } else {
+            std::cerr << "Cannot find the compound \"" << args[i] << "\".\n";
+            status = 1;
+        }
+    }
+    return status;
+}
+
+int Export(const std::vector<std::string>& args) {
+    std::string catalogueDirectory = ProgramDirectory();
+    if (args.size() == 4 && args[2] == "--catalogue") {
+        catalogueDirectory = args[3];
+    } else if (args.size() != 2) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    MoleculeIndex index;
+    index.path = (fs::path(catalogueDirectory) / "Index.dat").string();
+    LoadMoleculeIndex(index);
+    CompoundRecord record;
+    if (!LoadCompoundByName(index, (fs::path(catalogueDirectory) / "Molecule.dat").string(), args[0], record)) {
+        std::cerr << "Cannot find the compound \"" << args[0] << "\".\n";
+        return 1;
+    }
+    SaveDocumentFile(args[1], record);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const std::string command = argv[1];
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    try {
+        if (command == "build") return Build(args);
+        if (command == "report") return Report(args);
+        if (command == "dump") return Dump(args);
+        if (command == "export") return Export(args);
+        std::cerr << kUsage;
+        return 2;
+    } catch (const std::exception& error) {
+        std::cerr << "kiva-mkdb: " << error.what() << "\n";
+        return 1;
+    }
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The catalogue's manifest: one block per substance naming its keys, class, description, source
+// files, atom labels and bond rules.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chem/compound_record.h"
+#include "chem/molecule_index.h"
+
+namespace kiva::mkdb {
+
+struct LabelSource {
+    std::string match;  // a CIF site label or an element symbol
+    std::string label;
+    int charge = 0;
+};
+
+struct BondSource {
+    std::string labelA, labelB;
+    float minDistance = 0, maxDistance = 0;
+    int kind = 1;
+};
+
+struct SubstanceSource {
+    std::string name;
+    SubstanceKind kind = SubstanceKind::Homoatomic;
+    std::string primaryKey, secondaryKey;
+    BondingClass bondingClass = BondingClass::Molecule;
+    std::string description;
+    std::string unitPath;     // relative to the manifest's folder
+    std::string crystalPath;  // empty: no crystal structure
+    std::vector<Vector3D> translations;  // centring translations besides the identity
+    std::vector<LabelSource> labels;
+    std::vector<BondSource> bonds;
+    std::string file;  // where the block stands, for messages
+    int line = 0;
+};
+
+// Reads every block; throws SourceError at the first fault, naming the file and line.
+std::vector<SubstanceSource> ReadManifest(const std::string& path);
+std::vector<SubstanceSource> ParseManifest(const std::string& text, const std::string& path);
+
+}  // namespace kiva::mkdb
