@@ -1,0 +1,41 @@
+"""Constructors for the rows of the substance tables (table_*.py).
+
+A row says what a substance is; build_catalogue.py turns it into a manifest block, a molfile
+and, for crystals, a CIF. Distances are in angstrom."""
+
+
+def molecule(name, kind, keys, desc, smiles, cls="molecule", crystal=None, labels=None,
+             bonds=None):
+    """A molecular substance whose unit is embedded from SMILES by RDKit.
+
+    With a crystal, `bonds` must give the rules (A, B, min, max, kind) valid in both."""
+    return dict(name=name, kind=kind, keys=keys.split(), cls=cls, desc=desc, smiles=smiles,
+                crystal=crystal, labels=labels or {}, bonds=bonds or [], unit="smiles")
+
+
+def solid(name, kind, keys, cls, desc, crystal, labels=None, bonds=(), unit="cluster",
+          formula=None, seed=None):
+    """A crystal whose chemical unit is cut from the crystal itself.
+
+    unit: "cluster" (one formula unit, grown from the first cation along the bond rules) or
+    "atom" (one atom of the first site). bonds: (A, B, kind) picks the first-neighbour shell
+    by itself; (A, B, min, max, kind) fixes the window. formula: {"Hg": 2, "Cl": 2} where the
+    formula unit is not the reduced ratio of the cell."""
+    return dict(name=name, kind=kind, keys=keys.split(), cls=cls, desc=desc, smiles=None,
+                crystal=crystal, labels=labels or {}, bonds=list(bonds), unit=unit,
+                formula=formula, seed=seed)
+
+
+def cod(path, sites=None):
+    """A structure from the Avogadro crystal library (COD, public domain), relative to its root.
+
+    sites: optional list of site labels to keep (drops e.g. a partly occupied duplicate)."""
+    return dict(source="cod", path=path, sites=sites)
+
+
+def lit(group, cell, sites, ref):
+    """A structure written from published cell, space group and sites.
+
+    cell: (a, b, c, alpha, beta, gamma) or shorter forms resolved by the builder;
+    sites: [(label, symbol, x, y, z)]; ref: where the numbers come from."""
+    return dict(source="lit", group=group, cell=cell, sites=sites, ref=ref)
