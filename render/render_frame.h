@@ -1,0 +1,52 @@
+#pragma once
+// The high-quality picture: shaded spheres and cylinders in a 24-bit colour buffer with a 16-bit
+// depth buffer, and the overlays drawn with depth-tested lines. Integer-exact: a scene renders to
+// the same bytes everywhere.
+#include <cstdint>
+#include <vector>
+
+#include "render/view_state.h"
+
+namespace kiva {
+
+// The view's picture: 340 x 340 pixels of blue, green, red bytes in top-down rows, and a signed
+// 16-bit depth per pixel, larger nearer.
+struct PictureBuffers {
+    std::vector<std::uint8_t> colour = std::vector<std::uint8_t>(kPictureSize * kPictureSize * 3);
+    std::vector<std::int16_t> depth = std::vector<std::int16_t>(kPictureSize * kPictureSize);
+};
+
+// The next value of the process-wide dither generator: seed = (29 seed + 217) mod 1024.
+int NextDitherValue();
+
+// The grey opposite the background: white on the black screen, black on the white printout.
+std::uint32_t ContrastColor(std::uint8_t background);
+
+// Renders the whole scene on a background grey `background` (0 on screen, 255 in print).
+void RenderFrame(const ViewState& view, PictureBuffers& picture, std::uint8_t background);
+
+// The raster primitives, in image coordinates (x right, row down, z nearer larger).
+class Rasterizer {
+public:
+    Rasterizer(PictureBuffers& picture, int screenBitsPerPixel) : picture_(picture), dither_(screenBitsPerPixel < 16) {}
+    void DrawSphere(int x, int row, int z, int r, std::uint32_t colour);
+    void DrawCylinder(int x1, int row1, int z1, int x2, int row2, int z2, int r, std::uint32_t colour);
+    void DrawLine3D(int x1, int row1, int z1, int x2, int row2, int z2, std::uint32_t colour);
+
+private:
+    void SphereSpan(int x0, int row, int z0, int halfWidth, std::uint32_t colour);
+    void SpherePixel(int x, int row, int z, std::uint32_t colour);
+    void CylinderDisc(int x0, int row0, int z0, bool horizontal, std::uint32_t colour);
+    void CylinderPixel(int x, int row, int z, int vx, int vrow, int vz, std::uint32_t colour);
+    bool DepthPasses(int x, int row, int z);
+    void WritePixel(int x, int row, std::uint32_t colour, int intensity);
+
+    PictureBuffers& picture_;
+    bool dither_;
+    // Scratch of one primitive.
+    bool clip_ = false;
+    int centreX_ = 0, centreRow_ = 0, centreZ_ = 0, sphereRadius_ = 1;
+    int axisX_ = 0, axisRow_ = 0, axisZ_ = 0, axisLengthSquared_ = 1, cylinderRadius_ = 1;
+};
+
+}  // namespace kiva

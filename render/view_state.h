@@ -1,0 +1,68 @@
+#pragma once
+// What a molecule view holds that the scene build, the projection and the drawing read: the
+// display settings, the transform, the picks and the scene itself. The view owns one per window.
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "render/scene.h"
+#include "render/vector_math.h"
+
+namespace kiva {
+
+inline constexpr int kPictureSize = 340;  // the picture is a fixed 340-pixel square
+
+enum class DisplayModel : std::int32_t { BallAndStick = 0, SpaceFilling = 1 };
+enum class DisplayQuality : std::int32_t { Low = 0, High = 1 };
+enum class MouseMode : std::int32_t { Rotate = 0, Translate = 1, Rock = 2 };
+// The number of atoms a measurement picks; 0 when none is under way.
+enum class MeasureMode : std::int32_t { None = 0, Distance = 2, Angle = 3, TorsionAngle = 4 };
+
+// A growable array whose room grows in blocks of 16 records, one block before it would be full,
+// and shrinks back to 16 at every build.
+template <typename Record>
+struct SceneArray {
+    std::vector<Record> items;
+    std::size_t room = 16;
+
+    void Reset() {
+        items.clear();
+        room = 16;
+    }
+    void Append(const Record& record) {
+        if (items.size() % 16 == 15) room = (items.size() + 17) / 16 * 16;
+        items.push_back(record);
+    }
+    std::size_t size() const { return items.size(); }
+    Record& operator[](std::size_t i) { return items[i]; }
+    const Record& operator[](std::size_t i) const { return items[i]; }
+};
+
+struct ViewState {
+    DisplayState displayState = DisplayState::ChemicalUnit;
+    DisplayModel displayModel = DisplayModel::BallAndStick;
+    DisplayQuality displayQuality = DisplayQuality::High;
+    MouseMode mouseMode = MouseMode::Rotate;
+    MeasureMode measureMode = MeasureMode::None;
+    bool showAxes = false;
+    bool showCellFrame = true;
+    bool showCoordination = false;
+    bool showPosition = true;
+
+    std::array<int, 4> pickedAtoms{};
+    int pickedCount = 0;
+    std::array<int, 3> cellMultiples{1, 1, 1};
+
+    Vector3D rotationCentre;   // centroid of the scene atoms, structure coordinates
+    float axisLength = 1.0f;   // angstrom
+    Matrix4 viewTransform = IdentityMatrix();  // structure to picture; m[3][3] is one pixel in angstrom
+    std::array<Vector3D, 3> cellAxes{};        // the unit cell's edges a, b, c in angstrom
+
+    SceneArray<SceneAtom> atoms;
+    SceneArray<SceneBond> bonds;
+    std::vector<int> drawOrder;  // atoms, then bonds as atom count + index, farthest first
+
+    int screenBitsPerPixel = 24;  // below 16 the sphere shading is dithered
+};
+
+}  // namespace kiva
