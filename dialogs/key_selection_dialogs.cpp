@@ -5,42 +5,38 @@
 
 namespace kiva {
 
-CMetallicDlg::CMetallicDlg(const MoleculeIndex& index, QWidget* parent)
-    : SelectionDialog(parent, QStringLiteral("Metallic Compounds"), 238, 177, selection_), selection_(index) {
-    AddSelectedEdit(QStringLiteral("Selected &Compound:"), 1003, units_.Rect(8, 10, 68, 8), units_.Rect(80, 8, 90, 12));
+void SelectionDialog::BuildKeyPairDialog(KeyPairSelection& selection, const KeyPairLayout& layout) {
+    AddSelectedEdit(QStringLiteral("Selected &Compound:"), layout.editId, units_.Rect(8, 10, 68, 8), units_.Rect(80, 8, 90, 12));
     AddButtons(units_.Rect(180, 8, 50, 14), units_.Rect(180, 24, 50, 14));
-    AddMatchList(QStringLiteral("&Select from:"), 1002, units_.Rect(8, 26, 68, 8), units_.Rect(10, 40, 218, 68));
-    QListWidget* positive = AddKeyList(QStringLiteral("&Positive Ions:"), 1000, units_.Rect(8, 112, 50, 8),
-                                       units_.Rect(10, 124, 90, 44), 32, MetallicSelection::PositiveKeys());
-    QListWidget* negative = AddKeyList(QStringLiteral("&Negative Ions:"), 1001, units_.Rect(112, 112, 56, 8),
-                                       units_.Rect(112, 124, 112, 44), 40, MetallicSelection::NegativeKeys());
-    connect(positive, &QListWidget::currentRowChanged, this, [this](int row) {
-        selection_.ChoosePositive(row);
+    AddMatchList(QStringLiteral("&Select from:"), layout.listId, units_.Rect(8, 26, 68, 8), units_.Rect(10, 40, 218, 68));
+    QListWidget* positive = AddKeyList(layout.positiveLabel, layout.positiveId, layout.positiveLabelRect,
+                                       layout.positiveRect, layout.positiveColumn, selection.PositiveKeys());
+    QListWidget* negative = AddKeyList(layout.negativeLabel, layout.negativeId, layout.negativeLabelRect,
+                                       layout.negativeRect, layout.negativeColumn, selection.NegativeKeys());
+    connect(positive, &QListWidget::currentRowChanged, this, [this, &selection](int row) {
+        selection.ChoosePositive(row);
         ShowModel();
     });
-    connect(negative, &QListWidget::currentRowChanged, this, [this](int row) {
-        selection_.ChooseNegative(row);
+    connect(negative, &QListWidget::currentRowChanged, this, [this, &selection](int row) {
+        selection.ChooseNegative(row);
         ShowModel();
     });
 }
 
+CMetallicDlg::CMetallicDlg(const MoleculeIndex& index, QWidget* parent)
+    : SelectionDialog(parent, QStringLiteral("Metallic Compounds"), 238, 177, selection_), selection_(index) {
+    BuildKeyPairDialog(selection_, {1003, 1002, 1000, 1001, QStringLiteral("&Positive Ions:"),
+                                    QStringLiteral("&Negative Ions:"), units_.Rect(8, 112, 50, 8),
+                                    units_.Rect(10, 124, 90, 44), units_.Rect(112, 112, 56, 8),
+                                    units_.Rect(112, 124, 112, 44), 32, 40});
+}
+
 CNonMetallicDlg::CNonMetallicDlg(const MoleculeIndex& index, QWidget* parent)
     : SelectionDialog(parent, QStringLiteral("Non-Metallic Compounds"), 238, 177, selection_), selection_(index) {
-    AddSelectedEdit(QStringLiteral("Selected &Compound:"), 1008, units_.Rect(8, 10, 68, 8), units_.Rect(80, 8, 90, 12));
-    AddButtons(units_.Rect(180, 8, 50, 14), units_.Rect(180, 24, 50, 14));
-    AddMatchList(QStringLiteral("&Select from:"), 1009, units_.Rect(8, 26, 68, 8), units_.Rect(10, 40, 218, 68));
-    QListWidget* positive = AddKeyList(QStringLiteral("&Positive Covalence:"), 1010, units_.Rect(8, 112, 68, 8),
-                                       units_.Rect(10, 124, 64, 44), 40, NonMetallicSelection::PositiveKeys());
-    QListWidget* negative = AddKeyList(QStringLiteral("&Negative Covalence:"), 1011, units_.Rect(86, 112, 68, 8),
-                                       units_.Rect(88, 124, 136, 44), 40, NonMetallicSelection::NegativeKeys());
-    connect(positive, &QListWidget::currentRowChanged, this, [this](int row) {
-        selection_.ChoosePositive(row);
-        ShowModel();
-    });
-    connect(negative, &QListWidget::currentRowChanged, this, [this](int row) {
-        selection_.ChooseNegative(row);
-        ShowModel();
-    });
+    BuildKeyPairDialog(selection_, {1008, 1009, 1010, 1011, QStringLiteral("&Positive Covalence:"),
+                                    QStringLiteral("&Negative Covalence:"), units_.Rect(8, 112, 68, 8),
+                                    units_.Rect(10, 124, 64, 44), units_.Rect(86, 112, 68, 8),
+                                    units_.Rect(88, 124, 136, 44), 40, 40});
 }
 
 CHomoatomicDlg::CHomoatomicDlg(const MoleculeIndex& index, const ElementTable& elements, QWidget* parent)

@@ -28,6 +28,14 @@ protected:
     void AddButtons(QRect ok, QRect cancel);
     QListWidget* AddKeyList(const QString& label, int listId, QRect labelRect, QRect listRect, int columnPixels,
                             const std::vector<std::string>& keys);
+    // The layout the metallic and non-metallic dialogs share, with their own ids, key lists and labels.
+    struct KeyPairLayout {
+        int editId, listId, positiveId, negativeId;
+        QString positiveLabel, negativeLabel;
+        QRect positiveLabelRect, positiveRect, negativeLabelRect, negativeRect;
+        int positiveColumn, negativeColumn;
+    };
+    void BuildKeyPairDialog(class KeyPairSelection& selection, const KeyPairLayout& layout);
 
     // Copies the model's lines, highlight and name into the controls.
     void ShowModel();

@@ -1,5 +1,7 @@
 #include "dialogs/selection_model.h"
 
+#include <utility>
+
 #include "chem/fixed_text.h"
 #include "chem/selection_keys.h"
 
@@ -68,74 +70,45 @@ void SelectionModel::Refresh(SubstanceKind kind, std::string_view primaryKey, st
     if (highlightFirst && !lines_.empty()) ChooseRow(0);
 }
 
-MetallicSelection::MetallicSelection(const MoleculeIndex& index)
-    : SelectionModel(index, "Cannot find the metallic compound \"%s\".") {}
+KeyPairSelection::KeyPairSelection(const MoleculeIndex& index, SubstanceKind kind, std::vector<std::string> positives,
+                                   const char* groupKey, const char* notFoundFormat)
+    : SelectionModel(index, notFoundFormat),
+      kind_(kind),
+      positives_(std::move(positives)),
+      negatives_(Strings(kNegativeIons)),
+      groupKey_(groupKey) {}
 
-const std::vector<std::string>& MetallicSelection::PositiveKeys() {
-    static const std::vector<std::string> keys = Strings(kPositiveIons);
-    return keys;
-}
-
-const std::vector<std::string>& MetallicSelection::NegativeKeys() {
-    static const std::vector<std::string> keys = Strings(kNegativeIons);
-    return keys;
-}
-
-void MetallicSelection::RefreshIfReady() {
+void KeyPairSelection::RefreshIfReady() {
     if (positive_ < 0) return;
-    const std::string& positive = PositiveKeys()[static_cast<std::size_t>(positive_)];
-    // "Other" lists every compound filed under it, with or without a negative ion.
-    if (negative_ < 0 && positive != "Other") return;
-    Refresh(SubstanceKind::Metallic, positive, negative_ < 0 ? "" : NegativeKeys()[static_cast<std::size_t>(negative_)], true);
+    const std::string& positive = positives_[static_cast<std::size_t>(positive_)];
+    const bool group = !groupKey_.empty() && positive == groupKey_;
+    if (negative_ < 0 && !group) return;
+    Refresh(kind_, positive, negative_ < 0 ? "" : negatives_[static_cast<std::size_t>(negative_)], true);
 }
 
-void MetallicSelection::ChoosePositive(int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= PositiveKeys().size()) return;
+void KeyPairSelection::ChoosePositive(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= positives_.size()) return;
     positive_ = row;
     RefreshIfReady();
 }
 
-void MetallicSelection::ChooseNegative(int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= NegativeKeys().size()) return;
+void KeyPairSelection::ChooseNegative(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= negatives_.size()) return;
     negative_ = row;
     RefreshIfReady();
 }
 
-const IndexEntry* MetallicSelection::Lookup(const std::string& name) const {
-    return FindIndexEntry(index_, name, static_cast<int>(SubstanceKind::Metallic));
+const IndexEntry* KeyPairSelection::Lookup(const std::string& name) const {
+    return FindIndexEntry(index_, name, static_cast<int>(kind_));
 }
+
+MetallicSelection::MetallicSelection(const MoleculeIndex& index)
+    : KeyPairSelection(index, SubstanceKind::Metallic, Strings(kPositiveIons), "Other",
+                       "Cannot find the metallic compound \"%s\".") {}
 
 NonMetallicSelection::NonMetallicSelection(const MoleculeIndex& index)
-    : SelectionModel(index, "Cannot find the non-metallic compound \"%s\".") {}
-
-const std::vector<std::string>& NonMetallicSelection::PositiveKeys() {
-    static const std::vector<std::string> keys = Strings(kPositiveCovalences);
-    return keys;
-}
-
-const std::vector<std::string>& NonMetallicSelection::NegativeKeys() { return MetallicSelection::NegativeKeys(); }
-
-void NonMetallicSelection::RefreshIfReady() {
-    if (positive_ < 0 || negative_ < 0) return;
-    Refresh(SubstanceKind::NonMetallic, PositiveKeys()[static_cast<std::size_t>(positive_)],
-            NegativeKeys()[static_cast<std::size_t>(negative_)], true);
-}
-
-void NonMetallicSelection::ChoosePositive(int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= PositiveKeys().size()) return;
-    positive_ = row;
-    RefreshIfReady();
-}
-
-void NonMetallicSelection::ChooseNegative(int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= NegativeKeys().size()) return;
-    negative_ = row;
-    RefreshIfReady();
-}
-
-const IndexEntry* NonMetallicSelection::Lookup(const std::string& name) const {
-    return FindIndexEntry(index_, name, static_cast<int>(SubstanceKind::NonMetallic));
-}
+    : KeyPairSelection(index, SubstanceKind::NonMetallic, Strings(kPositiveCovalences), "",
+                       "Cannot find the non-metallic compound \"%s\".") {}
 
 HomoatomicSelection::HomoatomicSelection(const MoleculeIndex& index, const ElementTable& elements)
     : SelectionModel(index, "Cannot find the substance \"%s\".") {

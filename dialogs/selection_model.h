@@ -60,34 +60,39 @@ private:
 // "name - description", as every list shows an entry.
 std::string EntryLine(const IndexEntry& entry);
 
-class MetallicSelection : public SelectionModel {
+// A compound chosen by a positive and a negative key: the metallic dialog's ions, the
+// non-metallic dialog's covalences. The list fills once both keys are chosen, or at once for a
+// positive key that stands for a whole group ("Other").
+class KeyPairSelection : public SelectionModel {
 public:
-    explicit MetallicSelection(const MoleculeIndex& index);
-    static const std::vector<std::string>& PositiveKeys();
-    static const std::vector<std::string>& NegativeKeys();
+    const std::vector<std::string>& PositiveKeys() const { return positives_; }
+    const std::vector<std::string>& NegativeKeys() const { return negatives_; }
     void ChoosePositive(int row);
     void ChooseNegative(int row);
+
+protected:
+    KeyPairSelection(const MoleculeIndex& index, SubstanceKind kind, std::vector<std::string> positives,
+                     const char* groupKey, const char* notFoundFormat);
 
 private:
     void RefreshIfReady();
     const IndexEntry* Lookup(const std::string& name) const override;
+    SubstanceKind kind_;
+    std::vector<std::string> positives_;
+    std::vector<std::string> negatives_;
+    std::string groupKey_;  // empty when there is none
     int positive_ = -1;
     int negative_ = -1;
 };
 
-class NonMetallicSelection : public SelectionModel {
+class MetallicSelection : public KeyPairSelection {
+public:
+    explicit MetallicSelection(const MoleculeIndex& index);
+};
+
+class NonMetallicSelection : public KeyPairSelection {
 public:
     explicit NonMetallicSelection(const MoleculeIndex& index);
-    static const std::vector<std::string>& PositiveKeys();
-    static const std::vector<std::string>& NegativeKeys();
-    void ChoosePositive(int row);
-    void ChooseNegative(int row);
-
-private:
-    void RefreshIfReady();
-    const IndexEntry* Lookup(const std::string& name) const override;
-    int positive_ = -1;
-    int negative_ = -1;
 };
 
 class HomoatomicSelection : public SelectionModel {

@@ -60,6 +60,24 @@ void StepAlong(int x1, int row1, int z1, int x2, int row2, int z2, Visit visit) 
     }
 }
 
+// The midpoint circle walk: for each step, plot(a, b, false) stands for the eight points
+// (+-a, b), (+-b, a) of one octant pair; a closing plot(a, a, true) stands for (+-a, a).
+template <typename Plot>
+void WalkCircle(int radius, Plot plot) {
+    int a = 0, b = radius, e = 3 - 2 * radius;
+    while (a < b) {
+        plot(a, b, false);
+        if (e < 0) {
+            e += 4 * a + 6;
+        } else {
+            e += 4 * (a - b) + 10;
+            --b;
+        }
+        ++a;
+    }
+    if (a == b) plot(a, b, true);
+}
+
 }  // namespace
 
 int NextDitherValue() {
@@ -103,24 +121,12 @@ void Rasterizer::SpherePixel(int x, int row, int z, std::uint32_t colour) {
 
 void Rasterizer::SphereSpan(int x0, int row, int z0, int halfWidth, std::uint32_t colour) {
     if (clip_ && (row < 0 || row >= kSize)) return;  // every pixel of the span lies in this row
-    int k = 0, m = halfWidth, e = 3 - 2 * halfWidth;
-    while (k < m) {
+    WalkCircle(halfWidth, [&](int k, int m, bool closing) {
         SpherePixel(x0 + k, row, z0 + m, colour);
-        SpherePixel(x0 + m, row, z0 + k, colour);
+        if (!closing) SpherePixel(x0 + m, row, z0 + k, colour);
         SpherePixel(x0 - k, row, z0 + m, colour);
-        SpherePixel(x0 - m, row, z0 + k, colour);
-        if (e < 0) {
-            e += 4 * k + 6;
-        } else {
-            e += 4 * (k - m) + 10;
-            --m;
-        }
-        ++k;
-    }
-    if (k == m) {
-        SpherePixel(x0 + k, row, z0 + m, colour);
-        SpherePixel(x0 - k, row, z0 + m, colour);
-    }
+        if (!closing) SpherePixel(x0 - m, row, z0 + k, colour);
+    });
 }
 
 void Rasterizer::DrawSphere(int x, int row, int z, int r, std::uint32_t colour) {
@@ -131,24 +137,12 @@ void Rasterizer::DrawSphere(int x, int row, int z, int r, std::uint32_t colour) 
     centreRow_ = row;
     centreZ_ = z;
     sphereRadius_ = std::max(r, 1);
-    int i = 0, j = r, e = 3 - 2 * r;
-    while (i < j) {
+    WalkCircle(r, [&](int i, int j, bool closing) {
         SphereSpan(x, row + i, z, j, colour);
-        SphereSpan(x, row + j, z, i, colour);
+        if (!closing) SphereSpan(x, row + j, z, i, colour);
         SphereSpan(x, row - i, z, j, colour);
-        SphereSpan(x, row - j, z, i, colour);
-        if (e < 0) {
-            e += 4 * i + 6;
-        } else {
-            e += 4 * (i - j) + 10;
-            --j;
-        }
-        ++i;
-    }
-    if (i == j) {
-        SphereSpan(x, row + i, z, j, colour);
-        SphereSpan(x, row - i, z, j, colour);
-    }
+        if (!closing) SphereSpan(x, row - j, z, i, colour);
+    });
 }
 
 void Rasterizer::CylinderPixel(int x, int row, int z, int vx, int vrow, int vz, std::uint32_t colour) {
@@ -172,24 +166,12 @@ void Rasterizer::CylinderDisc(int x0, int row0, int z0, bool horizontal, std::ui
         else
             CylinderPixel(x0, row0 + along, z0 + depth, 0, along, depth, colour);
     };
-    int k = 0, m = discRadius_, e = 3 - 2 * discRadius_;
-    while (k < m) {
+    WalkCircle(discRadius_, [&](int k, int m, bool closing) {
         pixel(k, m);
-        pixel(m, k);
+        if (!closing) pixel(m, k);
         pixel(-k, m);
-        pixel(-m, k);
-        if (e < 0) {
-            e += 4 * k + 6;
-        } else {
-            e += 4 * (k - m) + 10;
-            --m;
-        }
-        ++k;
-    }
-    if (k == m) {
-        pixel(k, m);
-        pixel(-k, m);
-    }
+        if (!closing) pixel(-m, k);
+    });
 }
 
 void Rasterizer::DrawCylinder(int x1, int row1, int z1, int x2, int row2, int z2, int r, std::uint32_t colour) {

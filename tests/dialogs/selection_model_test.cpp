@@ -46,26 +46,26 @@ protected:
 
 TEST_F(Selection, MetallicOtherListsEverythingFiledUnderItWithOrWithoutANegativeIon) {
     MetallicSelection dialog(index);
-    dialog.ChoosePositive(Row(MetallicSelection::PositiveKeys(), "Other"));
+    dialog.ChoosePositive(Row(MetallicSelection(index).PositiveKeys(), "Other"));
     EXPECT_EQ(dialog.Lines(), (std::vector<std::string>{"CoO - a substance", "NiCl2 - a substance"}));
     EXPECT_EQ(dialog.SelectedRow(), 0);
     EXPECT_EQ(dialog.SelectedName(), "CoO");
-    dialog.ChooseNegative(Row(MetallicSelection::NegativeKeys(), "Br"));
+    dialog.ChooseNegative(Row(MetallicSelection(index).NegativeKeys(), "Br"));
     EXPECT_EQ(dialog.Lines().size(), 2u);
 }
 
 TEST_F(Selection, MetallicNeedsBothIonsForARealIon) {
     MetallicSelection dialog(index);
-    dialog.ChooseNegative(Row(MetallicSelection::NegativeKeys(), "Cl"));
+    dialog.ChooseNegative(Row(MetallicSelection(index).NegativeKeys(), "Cl"));
     EXPECT_TRUE(dialog.Lines().empty());
     MetallicSelection fresh(index);
-    fresh.ChoosePositive(Row(MetallicSelection::PositiveKeys(), "Na"));
+    fresh.ChoosePositive(Row(MetallicSelection(index).PositiveKeys(), "Na"));
     EXPECT_TRUE(fresh.Lines().empty());
-    fresh.ChooseNegative(Row(MetallicSelection::NegativeKeys(), "Cl"));
+    fresh.ChooseNegative(Row(MetallicSelection(index).NegativeKeys(), "Cl"));
     EXPECT_EQ(fresh.Lines(), std::vector<std::string>{"NaCl - a substance"});
     EXPECT_EQ(fresh.SelectedName(), "NaCl");
     // A pair without entries empties the list and the edit.
-    fresh.ChooseNegative(Row(MetallicSelection::NegativeKeys(), "F"));
+    fresh.ChooseNegative(Row(MetallicSelection(index).NegativeKeys(), "F"));
     EXPECT_TRUE(fresh.Lines().empty());
     EXPECT_EQ(fresh.SelectedRow(), -1);
     EXPECT_EQ(fresh.SelectedName(), "");
@@ -73,11 +73,11 @@ TEST_F(Selection, MetallicNeedsBothIonsForARealIon) {
 
 TEST_F(Selection, NonMetallicFillsOnlyOnceBothCovalencesAreChosen) {
     NonMetallicSelection dialog(index);
-    dialog.ChooseNegative(Row(NonMetallicSelection::NegativeKeys(), "Cl"));
+    dialog.ChooseNegative(Row(NonMetallicSelection(index).NegativeKeys(), "Cl"));
     EXPECT_TRUE(dialog.Lines().empty());
-    dialog.ChoosePositive(Row(NonMetallicSelection::PositiveKeys(), "H"));
+    dialog.ChoosePositive(Row(NonMetallicSelection(index).PositiveKeys(), "H"));
     EXPECT_EQ(dialog.Lines(), std::vector<std::string>{"HCl - a substance"});
-    dialog.ChoosePositive(Row(NonMetallicSelection::PositiveKeys(), "NH4"));
+    dialog.ChoosePositive(Row(NonMetallicSelection(index).PositiveKeys(), "NH4"));
     EXPECT_TRUE(dialog.Lines().empty());
 }
 
@@ -98,7 +98,7 @@ TEST_F(Selection, HomoatomicListsEveryRowOfTheElementTable) {
 
 TEST_F(Selection, DoubleClickConfirmsOnlyNamesOfTheDialogsKind) {
     MetallicSelection dialog(index);
-    dialog.ChoosePositive(Row(MetallicSelection::PositiveKeys(), "Other"));
+    dialog.ChoosePositive(Row(MetallicSelection(index).PositiveKeys(), "Other"));
     EXPECT_EQ(dialog.Confirm().outcome, Confirmation::Outcome::Close);
     dialog.EditChanged("HCl");
     const Confirmation refused = dialog.Confirm();
