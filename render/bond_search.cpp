@@ -91,7 +91,8 @@ public:
         std::int64_t centre[3];
         for (int axis = 0; axis < 3; ++axis) {
             const double offset = (coordinate[axis] - Low(axis)) / cell_;
-            if (offset < -1.5 || offset > static_cast<double>(size_[axis]) + 0.5) return;  // no member within reach
+            // Members fill cells 0 to size - 1; a query whose neighbourhood misses them all reaches none.
+            if (offset < -1.0 || offset >= static_cast<double>(size_[axis]) + 1.0) return;
             centre[axis] = static_cast<std::int64_t>(std::floor(offset));
         }
         for (std::int64_t x = centre[0] - 1; x <= centre[0] + 1; ++x)
