@@ -184,3 +184,21 @@ TEST_F(LoadByName, RaisesAFileErrorWhenTheDatabaseIsMissing) {
 
 }  // namespace
 }  // namespace kiva
+
+#include "chem/compound_title.h"
+
+namespace kiva {
+namespace {
+
+TEST(CompoundTitle, AddsTheBondingClassSuffix) {
+    EXPECT_EQ(CompoundTitle("NaCl", 2), "NaCl - (Ionic)");
+    EXPECT_EQ(CompoundTitle("C-diamond", 4), "C-diamond - (Covalent Network)");
+    EXPECT_EQ(CompoundTitle("Cu", 0), "Cu - (Metal)");
+    EXPECT_EQ(CompoundTitle("Ne", 1), "Ne - (Atom)");
+    EXPECT_EQ(CompoundTitle("Water", 3), "Water - (Molecule)");
+    EXPECT_EQ(CompoundTitle("Odd", 7), "Odd");
+    EXPECT_EQ(CompoundTitle("Odd", -1), "Odd");
+}
+
+}  // namespace
+}  // namespace kiva
