@@ -10,6 +10,15 @@ namespace kiva {
 
 namespace {
 
+// Pair tests one search may make: seconds of work at most, far beyond any real scene.
+constexpr std::uint64_t kMaxPairTests = std::uint64_t{1} << 30;
+
+struct SearchBudget {
+    std::size_t bondsLeft;
+    std::uint64_t testsLeft;
+    bool Spent() const { return bondsLeft == 0 || testsLeft == 0; }
+};
+
 bool WithinRule(const SceneAtom& j, const SceneAtom& i, const BondRule& rule) {
     const float d = Length(Subtract(j.position, i.position));
     return rule.minDistance <= d && d <= rule.maxDistance;
@@ -22,14 +31,27 @@ std::vector<std::int32_t> AtomsLabelled(std::span<const SceneAtom> atoms, std::s
     return found;
 }
 
-void AllPairsForRule(std::span<const SceneAtom> atoms, const BondRule& rule, std::vector<SceneBond>& bonds) {
+// Tests one pair and records its bond; false once the budget is spent.
+bool TestPair(std::span<const SceneAtom> atoms, std::int32_t j, std::int32_t i, const BondRule& rule,
+              std::vector<SceneBond>& bonds, SearchBudget& budget) {
+    if (budget.Spent()) return false;
+    --budget.testsLeft;
+    if (WithinRule(atoms[j], atoms[i], rule)) {
+        bonds.push_back({j, i, rule.bondKind});
+        --budget.bondsLeft;
+    }
+    return true;
+}
+
+void AllPairsForRule(std::span<const SceneAtom> atoms, const BondRule& rule, std::vector<SceneBond>& bonds,
+                     SearchBudget& budget) {
     const bool sameLabels = TextOf(rule.symbolA) == TextOf(rule.symbolB);
     const auto firsts = AtomsLabelled(atoms, TextOf(rule.symbolA));
     const auto seconds = sameLabels ? firsts : AtomsLabelled(atoms, TextOf(rule.symbolB));
     for (const std::int32_t j : firsts)
         for (const std::int32_t i : seconds) {
             if (sameLabels && j >= i) continue;
-            if (WithinRule(atoms[j], atoms[i], rule)) bonds.push_back({j, i, rule.bondKind});
+            if (!TestPair(atoms, j, i, rule, bonds, budget)) return;
         }
 }
 
@@ -69,7 +91,8 @@ public:
         std::int64_t centre[3];
         for (int axis = 0; axis < 3; ++axis) {
             const double offset = (coordinate[axis] - Low(axis)) / cell_;
-            if (offset < -1.5 || offset > static_cast<double>(size_[axis]) + 0.5) return;  // no member within reach
+            // Members fill cells 0 to size - 1; a query whose neighbourhood misses them all reaches none.
+            if (offset < -1.0 || offset >= static_cast<double>(size_[axis]) + 1.0) return;
             centre[axis] = static_cast<std::int64_t>(std::floor(offset));
         }
         for (std::int64_t x = centre[0] - 1; x <= centre[0] + 1; ++x)
@@ -112,17 +135,20 @@ private:
 
 std::vector<SceneBond> FindBondsAllPairs(std::span<const SceneAtom> atoms, std::span<const BondRule> rules) {
     std::vector<SceneBond> bonds;
-    for (const BondRule& rule : rules) AllPairsForRule(atoms, rule, bonds);
+    SearchBudget unlimited{std::size_t(-1), std::uint64_t(-1)};
+    for (const BondRule& rule : rules) AllPairsForRule(atoms, rule, bonds, unlimited);
     return bonds;
 }
 
-std::vector<SceneBond> FindBonds(std::span<const SceneAtom> atoms, std::span<const BondRule> rules) {
+std::vector<SceneBond> FindBonds(std::span<const SceneAtom> atoms, std::span<const BondRule> rules, std::size_t maxBonds) {
     std::vector<SceneBond> bonds;
     std::vector<std::int32_t> candidates;
+    SearchBudget budget{maxBonds, kMaxPairTests};
     for (const BondRule& rule : rules) {
+        if (budget.Spent()) break;
         // Rules that reach very far, or not at all sensibly, gain nothing from a grid.
         if (!(rule.maxDistance >= 0) || !(rule.maxDistance < 1e6f) || !(rule.minDistance <= rule.maxDistance)) {
-            AllPairsForRule(atoms, rule, bonds);
+            AllPairsForRule(atoms, rule, bonds, budget);
             continue;
         }
         const bool sameLabels = TextOf(rule.symbolA) == TextOf(rule.symbolB);
@@ -134,7 +160,7 @@ std::vector<SceneBond> FindBonds(std::span<const SceneAtom> atoms, std::span<con
             grid.Neighbours(atoms[j].position, candidates);
             for (const std::int32_t i : candidates) {
                 if (sameLabels && j >= i) continue;
-                if (WithinRule(atoms[j], atoms[i], rule)) bonds.push_back({j, i, rule.bondKind});
+                if (!TestPair(atoms, j, i, rule, bonds, budget)) return bonds;
             }
         }
     }

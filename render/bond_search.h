@@ -14,7 +14,10 @@ namespace kiva {
 // the same labels bond a pair twice. Labels compare exactly.
 std::vector<SceneBond> FindBondsAllPairs(std::span<const SceneAtom> atoms, std::span<const BondRule> rules);
 
-// The same bonds in the same order, found through a spatial grid instead of every pair.
-std::vector<SceneBond> FindBonds(std::span<const SceneAtom> atoms, std::span<const BondRule> rules);
+// The same bonds in the same order, found through a spatial grid instead of every pair. The
+// search stops at maxBonds bonds, and after a bounded number of pair tests, so a damaged
+// document can neither fill the memory nor hang the viewer.
+std::vector<SceneBond> FindBonds(std::span<const SceneAtom> atoms, std::span<const BondRule> rules,
+                                 std::size_t maxBonds = std::size_t(-1));
 
 }  // namespace kiva

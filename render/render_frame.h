@@ -46,7 +46,10 @@ private:
     // Scratch of one primitive.
     bool clip_ = false;
     int centreX_ = 0, centreRow_ = 0, centreZ_ = 0, sphereRadius_ = 1;
-    int axisX_ = 0, axisRow_ = 0, axisZ_ = 0, axisLengthSquared_ = 1, cylinderRadius_ = 1;
+    int axisX_ = 0, axisRow_ = 0, axisZ_ = 0;
+    int discRadius_ = 0;      // the traced radius
+    int cylinderRadius_ = 1;  // at least 1, for the shading
+    long long axisLengthSquared_ = 1;
 };
 
 }  // namespace kiva

@@ -11,7 +11,7 @@
 #include "chem/shared_data.h"
 #include "platform/message_box.h"
 #include "view/commands.h"
-#include "view/qpainter_canvas.h"
+#include "platform/painter_canvas.h"
 #include "view/tool_icons.h"
 
 namespace {
@@ -110,7 +110,7 @@ void CKivaView::paintEvent(QPaintEvent*) {
     } else {
         offscreen_.fill(Qt::black);
         QPainter offscreenPainter(&offscreen_);
-        kiva::QPainterCanvas canvas(offscreenPainter);
+        kiva::PainterCanvas canvas(offscreenPainter);
         molecule_.DrawLowQuality(canvas);
         offscreenPainter.end();
         painter.drawImage(picture, offscreen_);

@@ -83,6 +83,15 @@ TEST(FindBonds, MatchesTheAllPairsSearchOnACrystalLattice) {
     EXPECT_GT(fast.size(), 1000u);
 }
 
+TEST(FindBonds, FindsPartnersBeyondTheGridsOwnExtent) {
+    // The partners lie in one flat layer; the atom bonding to them sits more than half a cell off it.
+    const std::vector<SceneAtom> atoms = {Atom("N", {0, 0, 0}), Atom("N", {2, 3, 0.9f}), Atom("H", {1.62f, 2.58f, 1.78f}),
+                                          Atom("H", {0, 0, -1.04f})};
+    const std::vector<BondRule> rules = {Rule("H", "N", 1.0f, 1.05f, 1)};
+    EXPECT_EQ(FindBonds(atoms, rules), FindBondsAllPairs(atoms, rules));
+    EXPECT_EQ(FindBonds(atoms, rules).size(), 2u);
+}
+
 TEST(FindBonds, SurvivesDamagedPositionsAndRules) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float infinity = std::numeric_limits<float>::infinity();

@@ -161,16 +161,16 @@ def periodic_pairs(atoms, vectors, dmax, reach=2):
     return out
 
 
-def resolve_rules(specs, atoms, vectors, name):
+def resolve_rules(rows, atoms, vectors, name):
     """Bond rules with explicit windows; (A, B, kind[, factor]) gets its first-neighbour shell."""
     rules = []
     pairs = None
-    for spec in specs:
-        if len(spec) == 5:
-            rules.append((spec[0], spec[1], float(spec[2]), float(spec[3]), BOND_KINDS[spec[4]]))
+    for row in rows:
+        if len(row) == 5:
+            rules.append((row[0], row[1], float(row[2]), float(row[3]), BOND_KINDS[row[4]]))
             continue
-        a, b, kind = spec[:3]
-        factor = spec[3] if len(spec) > 3 else 1.15
+        a, b, kind = row[:3]
+        factor = row[3] if len(row) > 3 else 1.15
         if pairs is None:
             pairs = periodic_pairs(atoms, vectors, 5.5)
         per_atom = {}
@@ -220,7 +220,11 @@ def rule_bonds(unit, rules):
 # ---------------------------------------------------------------- formula unit from a crystal
 
 
-def cut_formula_unit(atoms, vectors, rules, formula, network, name):
+class EndlessNetwork(ValueError):
+    """The covalent bonds of a crystal join into an endless framework, not finite ions."""
+
+
+def cut_formula_unit(atoms, vectors, rules, formula, network, name, seed_element=None):
     """Grow one formula unit from the first cation along the bond rules.
 
     Polyatomic ions (groups joined by covalent rules) are taken whole; in a network every atom
@@ -250,8 +254,7 @@ def cut_formula_unit(atoms, vectors, rules, formula, network, name):
                 o = offset[i] + n
                 if j in group_of:
                     if group_of[j] != gid or not np.array_equal(offset[j], o):
-                        raise ValueError("%s: covalent bonds make an endless network; "
-                                         "mark the substance covalent-network" % name)
+                        raise EndlessNetwork(name)
                     continue
                 group_of[j], offset[j] = gid, o
                 members.append(j)
@@ -269,6 +272,8 @@ def cut_formula_unit(atoms, vectors, rules, formula, network, name):
         return all(need[k] >= v for k, v in c.items())
 
     seed = next((i for i, a in enumerate(atoms) if a["charge"] > 0), 0)
+    if seed_element:
+        seed = next(i for i, a in enumerate(atoms) if a["element"] == seed_element)
     need = Counter(formula)
     cluster = []  # (gid, root image tuple)
     chosen = []   # (atom index, image)
@@ -335,6 +340,17 @@ def worst_bond(mol, conf_pos):
     return worst
 
 
+def canonical_frame(pos):
+    """Turn a centred molecule so that its first off-centre atom lies on +x and the next one
+    off that axis in the xy plane (+y): removes the random orientation of a fresh embedding."""
+    e1 = next(p for p in pos if np.linalg.norm(p) > 0.1)
+    e1 = e1 / np.linalg.norm(e1)
+    e2 = next(p - np.dot(p, e1) * e1 for p in pos
+              if np.linalg.norm(p - np.dot(p, e1) * e1) > 0.1)
+    e2 = e2 / np.linalg.norm(e2)
+    return pos.dot(np.array([e1, e2, np.cross(e1, e2)]).T)
+
+
 def embed_with_openbabel(smiles, name):
     """Open Babel's --gen3d, for cages that ETKDG cannot embed (C60); it is deterministic."""
     import subprocess
@@ -345,6 +361,45 @@ def embed_with_openbabel(smiles, name):
     if mol is None:
         raise ValueError("%s: neither RDKit nor Open Babel can embed %r" % (name, smiles))
     return mol
+
+
+def place_ions(mol, params, name):
+    """Embed each ion alone, put the largest at the origin and the others around it along
+    +-x, +-y, +-z, 1.5 A beyond contact; the force field then draws them together."""
+    from rdkit import Chem
+    from rdkit.Chem import AllChem
+    from rdkit.Geometry import Point3D
+    frags = sorted(Chem.GetMolFrags(mol), key=lambda f: (-len(f), f))
+    conf = Chem.Conformer(mol.GetNumAtoms())
+    directions = [(1, 0, 0), (-1, 0, 0), (0, 1, 0), (0, -1, 0), (0, 0, 1), (0, 0, -1)]
+    radius0 = 0.0
+    for k, atoms in enumerate(frags):
+        sub = Chem.RWMol()
+        index = {}
+        for a in atoms:
+            index[a] = sub.AddAtom(Chem.Atom(mol.GetAtomWithIdx(a)))
+        for b in mol.GetBonds():
+            i, j = b.GetBeginAtomIdx(), b.GetEndAtomIdx()
+            if i in index and j in index:
+                sub.AddBond(index[i], index[j], b.GetBondType())
+        sub = sub.GetMol()
+        Chem.SanitizeMol(sub)
+        if sub.GetNumAtoms() == 1:
+            pos = np.zeros((1, 3))
+        else:
+            if AllChem.EmbedMolecule(sub, params) != 0:
+                raise ValueError("%s: RDKit cannot embed an ion" % name)
+            pos = sub.GetConformer().GetPositions()
+        pos = pos - pos.mean(axis=0)
+        radius = float(np.linalg.norm(pos, axis=1).max()) + 1.0
+        if k == 0:
+            radius0 = radius
+        else:
+            pos = pos + np.array(directions[(k - 1) % 6]) * (radius0 + radius + 1.5)
+        for a, p in zip(atoms, pos):
+            conf.SetAtomPosition(a, Point3D(*p))
+    mol.RemoveAllConformers()
+    mol.AddConformer(conf, assignId=True)
 
 
 def embed_smiles(smiles, name):
@@ -359,19 +414,23 @@ def embed_smiles(smiles, name):
     params = AllChem.ETKDGv3()
     params.randomSeed = EMBED_SEED
     params.numThreads = 1
-    if AllChem.EmbedMolecule(mol, params) != 0:
+    places = 4
+    if len(Chem.GetMolFrags(mol)) > 1:
+        place_ions(mol, params, name)
+    elif AllChem.EmbedMolecule(mol, params) != 0:
         params.useRandomCoords = True
         if AllChem.EmbedMolecule(mol, params) != 0:
             mol = embed_with_openbabel(smiles, name)
+            places = 2  # Open Babel starts from a random guess: keep only what is reproducible
     raw = Chem.Mol(mol)
     candidates = []
     if AllChem.MMFFHasAllMoleculeParams(mol):
         m = Chem.Mol(raw)
-        AllChem.MMFFOptimizeMolecule(m, maxIters=10000)
+        AllChem.MMFFOptimizeMolecule(m, maxIters=10000, ignoreInterfragInteractions=False)
         candidates.append(m)
     if AllChem.UFFHasAllMoleculeParams(raw):
         m = Chem.Mol(raw)
-        AllChem.UFFOptimizeMolecule(m, maxIters=10000)
+        AllChem.UFFOptimizeMolecule(m, maxIters=10000, ignoreInterfragInteractions=False)
         candidates.append(m)
     candidates.append(raw)
     best = None
@@ -385,7 +444,10 @@ def embed_smiles(smiles, name):
     mol = best
     Chem.Kekulize(mol, clearAromaticFlags=True)
     pos = mol.GetConformer().GetPositions()
-    pos = np.round(pos - pos.mean(axis=0), 4) + 0.0
+    pos = pos - pos.mean(axis=0)
+    if places < 4:
+        pos = canonical_frame(pos)
+    pos = np.round(pos, places) + 0.0
     atoms = []
     for a in mol.GetAtoms():
         if a.GetSymbol() not in ELEMENTS:
@@ -448,7 +510,13 @@ def build(entry, sources):
         else:
             formula = reduced_formula(Counter(a["element"] for a in cell_atoms))
         network = entry["cls"] in ("covalent-network", "metal", "atom")
-        unit = cut_formula_unit(cell_atoms, vectors, rules, formula, network, name)
+        try:
+            unit = cut_formula_unit(cell_atoms, vectors, rules, formula, network, name,
+                                    entry.get("seed"))
+        except EndlessNetwork:
+            # a silicate sheet or framework: grow atom by atom instead of ion by ion
+            unit = cut_formula_unit(cell_atoms, vectors, rules, formula, True, name,
+                                    entry.get("seed"))
         bonds = [(i, j, k) for i, j, k in rule_bonds(unit, rules) if k in COVALENT]
     block["rules"] = rules
     block["unit_file"] = "units/%s.mol" % stem

@@ -198,13 +198,7 @@ CifCrystal ParseCif(const std::string& text, const std::string& path) {
     return crystal;
 }
 
-CifCrystal ReadCif(const std::string& path) {
-    std::ifstream input(path, std::ios::binary);
-    if (!input) throw SourceError(path, 0, "cannot open the file");
-    std::stringstream text;
-    text << input.rdbuf();
-    return ParseCif(text.str(), path);
-}
+CifCrystal ReadCif(const std::string& path) { return ParseCif(ReadSourceFile(path), path); }
 
 std::string SiteElement(const CifSite& site) {
     const std::string& source = site.typeSymbol.empty() || site.typeSymbol == "?" ? site.label : site.typeSymbol;

@@ -180,12 +180,6 @@ std::vector<SubstanceSource> ParseManifest(const std::string& text, const std::s
     return substances;
 }
 
-std::vector<SubstanceSource> ReadManifest(const std::string& path) {
-    std::ifstream input(path, std::ios::binary);
-    if (!input) throw SourceError(path, 0, "cannot open the file");
-    std::stringstream text;
-    text << input.rdbuf();
-    return ParseManifest(text.str(), path);
-}
+std::vector<SubstanceSource> ReadManifest(const std::string& path) { return ParseManifest(ReadSourceFile(path), path); }
 
 }  // namespace kiva::mkdb

@@ -104,12 +104,6 @@ Molfile ParseMolfile(const std::string& text, const std::string& path) {
     return mol;
 }
 
-Molfile ReadMolfile(const std::string& path) {
-    std::ifstream input(path, std::ios::binary);
-    if (!input) throw SourceError(path, 0, "cannot open the file");
-    std::stringstream text;
-    text << input.rdbuf();
-    return ParseMolfile(text.str(), path);
-}
+Molfile ReadMolfile(const std::string& path) { return ParseMolfile(ReadSourceFile(path), path); }
 
 }  // namespace kiva::mkdb

@@ -1,15 +1,14 @@
 #pragma once
-// The low-quality drawing's canvas on a QPainter: plain pens and brushes, no antialiasing, and
-// right and bottom edges excluded as the flat drawing expects.
+// The low-quality picture's canvas on a QPainter: flat colours, no antialiasing.
 #include <QPainter>
 
 #include "render/canvas.h"
 
 namespace kiva {
 
-class QPainterCanvas final : public Canvas {
+class PainterCanvas : public Canvas {
 public:
-    explicit QPainterCanvas(QPainter& painter);
+    explicit PainterCanvas(QPainter& painter);
     void FillRect(int left, int top, int right, int bottom, std::uint32_t colour) override;
     void SetPen(int width, std::uint32_t colour) override;
     void SetBrush(std::uint32_t colour) override;
@@ -22,7 +21,7 @@ private:
     QPainter& painter_;
 };
 
-// A colour with red in bits 0-7, green 8-15 and blue 16-23.
+// A colour of the core (red in the low byte) as Qt's.
 QColor ToQColor(std::uint32_t colour);
 
 }  // namespace kiva

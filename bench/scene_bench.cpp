@@ -1,0 +1,108 @@
+// Scene build, projection and rendering on substances of the catalogue, from a water molecule
+// to a rock-salt crystal of 16 x 16 x 16 cells (35,937 ions).
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "chem/compound_record.h"
+#include "chem/molecule_index.h"
+#include "render/canvas.h"
+#include "render/projection.h"
+#include "render/render_frame.h"
+#include "render/scene_build.h"
+
+namespace kiva {
+namespace {
+
+CompoundRecord Load(const char* name) {
+    MoleculeIndex index;
+    index.path = std::string(KIVA_CATALOGUE_DIR) + "/Index.dat";
+    LoadMoleculeIndex(index);
+    CompoundRecord record;
+    LoadCompoundByName(index, std::string(KIVA_CATALOGUE_DIR) + "/Molecule.dat", name, record);
+    return record;
+}
+
+struct Case {
+    const char* name;
+    DisplayState state;
+    int multiples;
+};
+
+// state.range(0) picks the case, range(1) the model.
+const Case kCases[] = {{"H2O", DisplayState::ChemicalUnit, 1},
+                       {"beta-D-Glucose", DisplayState::ChemicalUnit, 1},
+                       {"NaCl", DisplayState::CrystalSolid, 1},
+                       {"NaCl", DisplayState::CrystalSolid, 8},
+                       {"NaCl", DisplayState::CrystalSolid, 16}};
+
+ViewState MakeView(const benchmark::State& state) {
+    const Case& c = kCases[state.range(0)];
+    ViewState view;
+    view.displayState = c.state;
+    view.displayModel = static_cast<DisplayModel>(state.range(1));
+    view.cellMultiples = {c.multiples, c.multiples, c.multiples};
+    return view;
+}
+
+void Label(benchmark::State& state, const ViewState& view) {
+    const Case& c = kCases[state.range(0)];
+    state.SetLabel(std::string(c.name) + " x" + std::to_string(c.multiples) +
+                   (view.displayModel == DisplayModel::BallAndStick ? " ball" : " space") + ", " +
+                   std::to_string(view.atoms.size()) + " atoms, " + std::to_string(view.bonds.size()) + " bonds");
+}
+
+void BM_BuildScene(benchmark::State& state) {
+    const CompoundRecord compound = Load(kCases[state.range(0)].name);
+    const ElementTable elements = MakeDefaultElementTable();
+    ViewState view = MakeView(state);
+    BuildCellVectors(view, compound.cell);
+    for (auto _ : state) {
+        BuildScene(view, compound, elements);
+        benchmark::DoNotOptimize(view.bonds.items.data());
+    }
+    Label(state, view);
+}
+
+void BM_ProjectAndRender(benchmark::State& state) {
+    const CompoundRecord compound = Load(kCases[state.range(0)].name);
+    ViewState view = MakeView(state);
+    BuildCellVectors(view, compound.cell);
+    BuildScene(view, compound, MakeDefaultElementTable());
+    ResetView(view);
+    PictureBuffers picture;
+    for (auto _ : state) {
+        ProjectScene(view);
+        RenderFrame(view, picture, 0);
+        benchmark::DoNotOptimize(picture.colour.data());
+    }
+    Label(state, view);
+}
+
+void BM_RenderFrame(benchmark::State& state) {
+    const CompoundRecord compound = Load(kCases[state.range(0)].name);
+    ViewState view = MakeView(state);
+    BuildCellVectors(view, compound.cell);
+    BuildScene(view, compound, MakeDefaultElementTable());
+    ResetView(view);
+    ProjectScene(view);
+    PictureBuffers picture;
+    for (auto _ : state) {
+        RenderFrame(view, picture, 0);
+        benchmark::DoNotOptimize(picture.colour.data());
+    }
+    Label(state, view);
+}
+
+void AllCases(benchmark::internal::Benchmark* benchmark) {
+    for (int c = 0; c < 5; ++c)
+        for (int model = 0; model < 2; ++model) benchmark->Args({c, model});
+    benchmark->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_BuildScene)->Apply(AllCases);
+BENCHMARK(BM_ProjectAndRender)->Apply(AllCases);
+BENCHMARK(BM_RenderFrame)->Apply(AllCases);
+
+}  // namespace
+}  // namespace kiva

@@ -1,0 +1,129 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "dialogs/selection_dialogs.h"
+
+namespace kiva {
+
+namespace {
+
+NotFoundReporter& Reporter() {
+    static NotFoundReporter reporter = [](QWidget* owner, const QString& message) {
+        QMessageBox::information(owner, QStringLiteral("Zelkora"), message);
+    };
+    return reporter;
+}
+
+void Place(QWidget* widget, QRect rect, int id) {
+    if (qobject_cast<QLabel*>(widget)) rect.setWidth(std::max(rect.width(), widget->sizeHint().width()));
+    widget->setGeometry(rect);
+    if (id != 0) widget->setObjectName(QString::number(id));
+}
+
+}  // namespace
+
+void SetNotFoundReporter(NotFoundReporter reporter) { Reporter() = std::move(reporter); }
+
+SelectionDialog::SelectionDialog(QWidget* parent, const QString& title, int widthUnits, int heightUnits,
+                                 SelectionModel& model)
+    : QDialog(parent), units_(*this), model_(model) {
+    setWindowTitle(title);
+    setFixedSize(units_.X(widthUnits), units_.Y(heightUnits));
+}
+
+void SelectionDialog::AddSelectedEdit(const QString& label, int editId, QRect labelRect, QRect editRect) {
+    edit_ = new QLineEdit(this);
+    Place(edit_, editRect, editId);
+    auto* caption = new QLabel(label, this);
+    Place(caption, labelRect, 0);
+    caption->setBuddy(edit_);
+    connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        model_.EditChanged(text.toStdString());
+        ShowModel();
+    });
+}
+
+void SelectionDialog::AddMatchList(const QString& label, int listId, QRect labelRect, QRect listRect) {
+    matches_ = new QListWidget(this);
+    Place(matches_, listRect, listId);
+    matches_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    auto* caption = new QLabel(label, this);
+    Place(caption, labelRect, 0);
+    caption->setBuddy(matches_);
+    connect(matches_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row < 0) return;
+        model_.ChooseRow(row);
+        ShowModel();
+    });
+    connect(matches_, &QListWidget::itemDoubleClicked, this, [this] { Confirm(); });
+}
+
+void SelectionDialog::AddButtons(QRect ok, QRect cancel) {
+    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    Place(okButton, ok, 1);
+    okButton->setDefault(true);
+    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    Place(cancelButton, cancel, 2);
+    connect(okButton, &QPushButton::clicked, this, [this] { OnOk(); });
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QListWidget* SelectionDialog::AddKeyList(const QString& label, int listId, QRect labelRect, QRect listRect,
+                                         int columnPixels, const std::vector<std::string>& keys) {
+    auto* list = new QListWidget(this);
+    Place(list, listRect, listId);
+    // Several columns, filled top to bottom, scrolled sideways.
+    list->setFlow(QListView::TopToBottom);
+    list->setWrapping(true);
+    list->setResizeMode(QListView::Adjust);
+    list->setGridSize(QSize(units_.Pixels(columnPixels), list->fontMetrics().height() + 2));
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (const std::string& key : keys) list->addItem(QString::fromStdString(key));
+    auto* caption = new QLabel(label, this);
+    Place(caption, labelRect, 0);
+    caption->setBuddy(list);
+    return list;
+}
+
+void SelectionDialog::ShowModel() {
+    const QSignalBlocker blockList(matches_);
+    const auto& lines = model_.Lines();
+    bool same = matches_->count() == static_cast<int>(lines.size());
+    for (int i = 0; same && i < matches_->count(); ++i)
+        same = matches_->item(i)->text().toStdString() == lines[static_cast<std::size_t>(i)];
+    if (!same) {
+        matches_->clear();
+        for (const std::string& line : lines) matches_->addItem(QString::fromStdString(line));
+    }
+    if (model_.SelectedRow() >= 0) {
+        matches_->setCurrentRow(model_.SelectedRow());
+        matches_->scrollToItem(matches_->currentItem());
+    } else {
+        matches_->setCurrentRow(-1);
+        matches_->clearSelection();
+    }
+    const QString name = QString::fromStdString(model_.SelectedName());
+    if (edit_->text() != name) edit_->setText(name);
+}
+
+void SelectionDialog::Confirm() {
+    model_.EditChanged(edit_->text().toStdString());
+    const Confirmation confirmation = model_.Confirm();
+    if (confirmation.outcome == Confirmation::Outcome::Close)
+        accept();
+    else if (confirmation.outcome == Confirmation::Outcome::NotFound)
+        Reporter()(this, QString::fromStdString(confirmation.message));
+}
+
+void SelectionDialog::OnOk() { accept(); }
+
+void SelectionDialog::done(int result) {
+    selectedName_ = edit_->text();
+    QDialog::done(result);
+}
+
+}  // namespace kiva

@@ -1,0 +1,40 @@
+#include "platform/painter_canvas.h"
+
+namespace kiva {
+
+QColor ToQColor(std::uint32_t colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+PainterCanvas::PainterCanvas(QPainter& painter) : painter_(painter) {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+}
+
+// Rectangles here exclude their right and bottom edges, as the drawing calls they stand for do.
+void PainterCanvas::FillRect(int left, int top, int right, int bottom, std::uint32_t colour) {
+    painter_.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(colour));
+}
+
+void PainterCanvas::SetPen(int width, std::uint32_t colour) {
+    QPen pen(ToQColor(colour));
+    pen.setWidth(width);  // 0 is Qt's one-pixel cosmetic pen
+    pen.setCapStyle(Qt::RoundCap);
+    painter_.setPen(pen);
+}
+
+void PainterCanvas::SetBrush(std::uint32_t colour) { painter_.setBrush(ToQColor(colour)); }
+
+void PainterCanvas::SetNoBrush() { painter_.setBrush(Qt::NoBrush); }
+
+void PainterCanvas::Ellipse(int left, int top, int right, int bottom) {
+    painter_.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void PainterCanvas::Line(int x1, int y1, int x2, int y2) { painter_.drawLine(x1, y1, x2, y2); }
+
+void PainterCanvas::Rectangle(int left, int top, int right, int bottom) {
+    painter_.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+}  // namespace kiva

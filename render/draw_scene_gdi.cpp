@@ -1,0 +1,74 @@
+// The low-quality picture: flat circles and lines, farthest first.
+#include <cmath>
+
+#include "render/canvas.h"
+#include "render/image_point.h"
+#include "render/overlays.h"
+
+namespace kiva {
+
+namespace {
+
+constexpr std::uint32_t kBlack = 0x000000;
+constexpr std::uint32_t kBondGrey = 0xC0C0C0;
+constexpr std::uint32_t kBondOlive = 0x00C0C0;
+
+void DrawAtom(const ViewState& view, const SceneAtom& atom, Canvas& canvas) {
+    const ImagePoint p = ToImagePoint(atom.picture);
+    const int r = AtomPixelRadius(atom, view);
+    canvas.SetPen(0, atom.color);
+    canvas.SetBrush(atom.color);
+    canvas.Ellipse(p.x - r, p.row - r, p.x + r, p.row + r);
+}
+
+void LineBetween(Canvas& canvas, Vector3D u, Vector3D v, int ox, int oy) {
+    canvas.Line(ToPixel(u.x) + ox, kPictureSize - 1 - ToPixel(u.y) - oy, ToPixel(v.x) + ox,
+                kPictureSize - 1 - ToPixel(v.y) - oy);
+}
+
+void DrawBond(const ViewState& view, const SceneBond& bond, Canvas& canvas) {
+    if (bond.kind < 0 || bond.kind > 4 || (bond.kind == 0 && !view.showCoordination)) return;
+    const SceneAtom& first = view.atoms[static_cast<std::size_t>(bond.first)];
+    const SceneAtom& second = view.atoms[static_cast<std::size_t>(bond.second)];
+    const Vector3D a = first.picture;
+    const Vector3D b = second.picture;
+    const float w = PixelSize(view);
+    // Each end leaves its atom's centre by a sixth of that atom's radius.
+    const Vector3D d = Subtract(b, a);
+    const float t = Length(d) * w * 6;
+    const Vector3D u = t > 0 ? Add(a, Scale(first.radius / t, d)) : a;
+    const Vector3D v = t > 0 ? Subtract(b, Scale(second.radius / t, d)) : b;
+
+    static constexpr float kWidths[5] = {0, 0.2f, 0.15f, 0.06f, 0.2f};  // angstrom; coordination is 1 pixel
+    const int width = bond.kind == 0 ? 1 : ToPixel(kWidths[bond.kind] / w);
+    canvas.SetPen(width, bond.kind == 4 ? kBondOlive : kBondGrey);
+    if (bond.kind == 2) {
+        const SidewaysOffset o = DoubleBondOffset(u, v, w);
+        LineBetween(canvas, u, v, o.ox, o.oy);
+        LineBetween(canvas, u, v, -o.ox, -o.oy);
+    } else if (bond.kind == 3) {
+        for (const Vector3D& o : TripleBondOffsets(Subtract(u, v), w)) LineBetween(canvas, u, v, ToPixel(o.x), ToPixel(o.y));
+    } else {
+        LineBetween(canvas, u, v, 0, 0);
+    }
+}
+
+}  // namespace
+
+void DrawSceneGdi(const ViewState& view, Canvas& canvas) {
+    canvas.FillRect(0, 0, kPictureSize, kPictureSize, kBlack);
+    const std::size_t atomCount = view.atoms.size();
+    for (const int entry : view.drawOrder) {
+        if (entry < 0) continue;
+        const auto index = static_cast<std::size_t>(entry);
+        if (index < atomCount) {
+            DrawAtom(view, view.atoms[index], canvas);
+        } else if (view.displayModel == DisplayModel::BallAndStick && index - atomCount < view.bonds.size()) {
+            const SceneBond& bond = view.bonds[index - atomCount];
+            if (BondIsValid(view, bond)) DrawBond(view, bond, canvas);
+        }
+    }
+    DrawOverlaysGdi(view, canvas);
+}
+
+}  // namespace kiva

@@ -1,0 +1,94 @@
+#include "render/overlays.h"
+
+namespace kiva {
+
+namespace {
+
+constexpr std::uint32_t kFrameGreen = 0x00FF00;
+constexpr std::uint32_t kCellYellow = 0x00FFFF;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr int kMarkReach = 4;  // pixels on each side of a picked atom
+
+ImagePoint Project(const ViewState& view, Vector3D structurePoint) {
+    return ToImagePoint(TransformPoint(view.viewTransform, structurePoint));
+}
+
+void DrawLines(Rasterizer& raster, const std::vector<OverlayLine>& lines, std::uint32_t colour) {
+    for (const OverlayLine& line : lines)
+        raster.DrawLine3D(line.from.x, line.from.row, line.from.z, line.to.x, line.to.row, line.to.z, colour);
+}
+
+void DrawLines(Canvas& canvas, const std::vector<OverlayLine>& lines, std::uint32_t colour) {
+    canvas.SetPen(0, colour);
+    for (const OverlayLine& line : lines) canvas.Line(line.from.x, line.from.row, line.to.x, line.to.row);
+}
+
+}  // namespace
+
+bool BondIsValid(const ViewState& view, const SceneBond& bond) {
+    return bond.first >= 0 && bond.second >= 0 && static_cast<std::size_t>(bond.first) < view.atoms.size() &&
+           static_cast<std::size_t>(bond.second) < view.atoms.size();
+}
+
+std::vector<OverlayLine> MeasurementMarkLines(const ViewState& view) {
+    std::vector<ImagePoint> picked;
+    for (int i = 0; i < view.pickedCount && i < 4; ++i) {
+        const int atom = view.pickedAtoms[static_cast<std::size_t>(i)];
+        if (atom < 0 || static_cast<std::size_t>(atom) >= view.atoms.size()) break;
+        ImagePoint p = ToImagePoint(view.atoms[static_cast<std::size_t>(atom)].picture);
+        p.z = kOverlayDepth;
+        picked.push_back(p);
+    }
+    std::vector<OverlayLine> lines;
+    for (const ImagePoint& p : picked) {
+        lines.push_back({{p.x - kMarkReach, p.row, kOverlayDepth}, {p.x + kMarkReach, p.row, kOverlayDepth}});
+        lines.push_back({{p.x, p.row - kMarkReach, kOverlayDepth}, {p.x, p.row + kMarkReach, kOverlayDepth}});
+    }
+    for (std::size_t i = 1; i < picked.size(); ++i) lines.push_back({picked[i - 1], picked[i]});
+    return lines;
+}
+
+std::vector<OverlayLine> AxisLines(const ViewState& view) {
+    if (!view.showAxes) return {};
+    const float length = view.axisLength;
+    const ImagePoint origin = Project(view, {0, 0, 0});
+    return {{origin, Project(view, {length, 0, 0})},
+            {origin, Project(view, {0, length, 0})},
+            {origin, Project(view, {0, 0, length})}};
+}
+
+std::vector<OverlayLine> CellFrameLines(const ViewState& view) {
+    if (view.displayState != DisplayState::CrystalSolid || !view.showCellFrame) return {};
+    const auto& [a, b, c] = view.cellAxes;
+    const ImagePoint o = Project(view, {0, 0, 0});
+    const ImagePoint pa = Project(view, a), pb = Project(view, b), pc = Project(view, c);
+    const ImagePoint ab = Project(view, Add(a, b)), ac = Project(view, Add(a, c)), bc = Project(view, Add(b, c));
+    const ImagePoint abc = Project(view, Add(Add(a, b), c));
+    return {{o, pa},  {pa, ab},  {ab, pb},   {pb, o},  {pc, ac}, {ac, abc},
+            {abc, bc}, {bc, pc}, {o, pc},    {pa, ac}, {ab, abc}, {pb, bc}};
+}
+
+void DrawPictureFrame(Rasterizer& raster) {
+    const int last = kPictureSize - 1;
+    raster.DrawLine3D(0, 0, kOverlayDepth, 0, last, kOverlayDepth, kFrameGreen);
+    raster.DrawLine3D(0, last, kOverlayDepth, last, last, kOverlayDepth, kFrameGreen);
+    raster.DrawLine3D(last, last, kOverlayDepth, last, 0, kOverlayDepth, kFrameGreen);
+    raster.DrawLine3D(last, 0, kOverlayDepth, 0, 0, kOverlayDepth, kFrameGreen);
+}
+
+void DrawOverlays(const ViewState& view, Rasterizer& raster, std::uint32_t contrast) {
+    DrawLines(raster, MeasurementMarkLines(view), contrast);
+    DrawLines(raster, AxisLines(view), contrast);
+    DrawLines(raster, CellFrameLines(view), kCellYellow);
+}
+
+void DrawOverlaysGdi(const ViewState& view, Canvas& canvas) {
+    DrawLines(canvas, MeasurementMarkLines(view), kWhite);
+    DrawLines(canvas, AxisLines(view), kWhite);
+    DrawLines(canvas, CellFrameLines(view), kCellYellow);
+    canvas.SetPen(0, kFrameGreen);
+    canvas.SetNoBrush();
+    canvas.Rectangle(0, 0, kPictureSize, kPictureSize);
+}
+
+}  // namespace kiva

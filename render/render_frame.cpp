@@ -1,0 +1,255 @@
+#include "render/render_frame.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "render/image_point.h"
+#include "render/overlays.h"
+
+namespace kiva {
+
+namespace {
+
+constexpr int kSize = kPictureSize;
+constexpr std::int16_t kFarthest = -32640;  // every depth byte 0x80
+// Atoms and bonds stay below the overlay depth 32767, which nothing may beat.
+constexpr int kNearestSceneDepth = 32766;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kYellow = 0x00FFFF;
+
+int g_ditherSeed = 0;  // process-wide on purpose: the dither sequence runs on across frames and views
+
+int ClampDepth(int z) { return std::clamp(z, -kNearestSceneDepth, kNearestSceneDepth); }
+
+// True when the square of radius r around (x, row) lies wholly outside the picture.
+bool SquareOutside(int x, int row, int r) { return x + r < 0 || x - r >= kSize || row + r < 0 || row - r >= kSize; }
+bool SquareInside(int x, int row, int r) { return x - r >= 0 && x + r < kSize && row - r >= 0 && row + r < kSize; }
+
+// Steps from one point to another along the longest axis with error sums, calling visit at every
+// step where a coordinate moved: the first point itself is not visited, the last one is.
+template <typename Visit>
+void StepAlong(int x1, int row1, int z1, int x2, int row2, int z2, Visit visit) {
+    const long long dx = std::llabs(static_cast<long long>(x2) - x1);
+    const long long drow = std::llabs(static_cast<long long>(row2) - row1);
+    const long long dz = std::llabs(static_cast<long long>(z2) - z1);
+    const long long n = std::max({dx, drow, dz});
+    int x = x1, row = row1, z = z1;
+    long long sumX = 0, sumRow = 0, sumZ = 0;
+    for (long long step = 0; step <= n; ++step) {
+        bool moved = false;
+        sumX += dx;
+        sumRow += drow;
+        sumZ += dz;
+        if (sumX > n) {
+            x += x2 > x1 ? 1 : -1;
+            sumX -= n;
+            moved = true;
+        }
+        if (sumRow > n) {
+            row += row2 > row1 ? 1 : -1;
+            sumRow -= n;
+            moved = true;
+        }
+        if (sumZ > n) {
+            z += z2 > z1 ? 1 : -1;
+            sumZ -= n;
+            moved = true;
+        }
+        if (moved) visit(x, row, z);
+    }
+}
+
+// The midpoint circle walk: for each step, plot(a, b, false) stands for the eight points
+// (+-a, b), (+-b, a) of one octant pair; a closing plot(a, a, true) stands for (+-a, a).
+template <typename Plot>
+void WalkCircle(int radius, Plot plot) {
+    int a = 0, b = radius, e = 3 - 2 * radius;
+    while (a < b) {
+        plot(a, b, false);
+        if (e < 0) {
+            e += 4 * a + 6;
+        } else {
+            e += 4 * (a - b) + 10;
+            --b;
+        }
+        ++a;
+    }
+    if (a == b) plot(a, b, true);
+}
+
+}  // namespace
+
+int NextDitherValue() {
+    g_ditherSeed = (29 * g_ditherSeed + 217) % 1024;
+    return g_ditherSeed;
+}
+
+std::uint32_t ContrastColor(std::uint8_t background) {
+    const unsigned grey = 255u - background;
+    return grey | grey << 8 | grey << 16;
+}
+
+bool Rasterizer::DepthPasses(int x, int row, int z) {
+    if (clip_ && (x < 0 || x >= kSize || row < 0 || row >= kSize)) return false;
+    std::int16_t& stored = picture_.depth[static_cast<std::size_t>(row) * kSize + x];
+    if (z <= stored) return false;
+    stored = static_cast<std::int16_t>(z);
+    return true;
+}
+
+void Rasterizer::WritePixel(int x, int row, std::uint32_t colour, int intensity) {
+    // Bytes in blue, green, red order; a shade can exceed full brightness on the smallest
+    // spheres, and is held at the colour itself rather than wrapping round to dark.
+    std::uint8_t* pixel = &picture_.colour[(static_cast<std::size_t>(row) * kSize + x) * 3];
+    const auto channel = [&](int shift) {
+        return static_cast<std::uint8_t>(std::min<long long>(255, ((colour >> shift) & 0xFFu) * static_cast<long long>(intensity) / 256));
+    };
+    pixel[0] = channel(16);
+    pixel[1] = channel(8);
+    pixel[2] = channel(0);
+}
+
+void Rasterizer::SpherePixel(int x, int row, int z, std::uint32_t colour) {
+    z = ClampDepth(z);
+    if (!DepthPasses(x, row, z)) return;
+    int intensity = ((x - centreX_) + (z - centreZ_) - (row - centreRow_)) * 96 / sphereRadius_ + 80;
+    if (intensity < 80) intensity = 80;
+    if (dither_) intensity -= NextDitherValue() % 32;
+    WritePixel(x, row, colour, intensity);
+}
+
+void Rasterizer::SphereSpan(int x0, int row, int z0, int halfWidth, std::uint32_t colour) {
+    if (clip_ && (row < 0 || row >= kSize)) return;  // every pixel of the span lies in this row
+    WalkCircle(halfWidth, [&](int k, int m, bool closing) {
+        SpherePixel(x0 + k, row, z0 + m, colour);
+        if (!closing) SpherePixel(x0 + m, row, z0 + k, colour);
+        SpherePixel(x0 - k, row, z0 + m, colour);
+        if (!closing) SpherePixel(x0 - m, row, z0 + k, colour);
+    });
+}
+
+void Rasterizer::DrawSphere(int x, int row, int z, int r, std::uint32_t colour) {
+    r = std::clamp(r, 0, static_cast<int>(kPixelLimit));
+    if (SquareOutside(x, row, r)) return;
+    clip_ = !SquareInside(x, row, r);
+    centreX_ = x;
+    centreRow_ = row;
+    centreZ_ = z;
+    sphereRadius_ = std::max(r, 1);
+    WalkCircle(r, [&](int i, int j, bool closing) {
+        SphereSpan(x, row + i, z, j, colour);
+        if (!closing) SphereSpan(x, row + j, z, i, colour);
+        SphereSpan(x, row - i, z, j, colour);
+        if (!closing) SphereSpan(x, row - j, z, i, colour);
+    });
+}
+
+void Rasterizer::CylinderPixel(int x, int row, int z, int vx, int vrow, int vz, std::uint32_t colour) {
+    z = ClampDepth(z);
+    if (!DepthPasses(x, row, z)) return;
+    // The normal is v less its part along the axis; 64-bit so long tubes at close zoom never overflow.
+    const long long s = static_cast<long long>(vx) * axisX_ + static_cast<long long>(vrow) * axisRow_ +
+                        static_cast<long long>(vz) * axisZ_;
+    const long long lengthSquared = axisLengthSquared_;
+    long long intensity = (axisRow_ * s / lengthSquared - axisX_ * s / lengthSquared - axisZ_ * s / lengthSquared -
+                           vrow + vz + vx) * 80 / cylinderRadius_ + 80;
+    if (intensity < 80) intensity = 80;
+    WritePixel(x, row, colour, static_cast<int>(std::min<long long>(intensity, 1 << 20)));
+}
+
+void Rasterizer::CylinderDisc(int x0, int row0, int z0, bool horizontal, std::uint32_t colour) {
+    // A horizontal disc spreads along the row, a vertical one along the column.
+    const auto pixel = [&](int along, int depth) {
+        if (horizontal)
+            CylinderPixel(x0 + along, row0, z0 + depth, along, 0, depth, colour);
+        else
+            CylinderPixel(x0, row0 + along, z0 + depth, 0, along, depth, colour);
+    };
+    WalkCircle(discRadius_, [&](int k, int m, bool closing) {
+        pixel(k, m);
+        if (!closing) pixel(m, k);
+        pixel(-k, m);
+        if (!closing) pixel(-m, k);
+    });
+}
+
+void Rasterizer::DrawCylinder(int x1, int row1, int z1, int x2, int row2, int z2, int r, std::uint32_t colour) {
+    r = std::clamp(r, 0, static_cast<int>(kPixelLimit));
+    if (SquareOutside(x1, row1, r) && SquareOutside(x2, row2, r)) return;
+    clip_ = !(SquareInside(x1, row1, r) && SquareInside(x2, row2, r));
+    axisX_ = x2 - x1;
+    axisRow_ = row2 - row1;
+    axisZ_ = z2 - z1;
+    const long long squared = static_cast<long long>(axisX_) * axisX_ + static_cast<long long>(axisRow_) * axisRow_ +
+                              static_cast<long long>(axisZ_) * axisZ_;
+    axisLengthSquared_ = std::max<long long>(squared, 1);
+    discRadius_ = r;
+    cylinderRadius_ = std::max(r, 1);
+    const bool horizontal = std::abs(axisRow_) >= std::abs(axisX_);
+    StepAlong(x1, row1, z1, x2, row2, z2, [&](int x, int row, int z) { CylinderDisc(x, row, z, horizontal, colour); });
+}
+
+void Rasterizer::DrawLine3D(int x1, int row1, int z1, int x2, int row2, int z2, std::uint32_t colour) {
+    const auto inside = [](int x, int row) { return x >= 0 && x < kSize && row >= 0 && row < kSize; };
+    clip_ = !(inside(x1, row1) && inside(x2, row2));
+    StepAlong(x1, row1, z1, x2, row2, z2, [&](int x, int row, int z) {
+        if (DepthPasses(x, row, std::clamp(z, -32767, 32767))) WritePixel(x, row, colour, 256);
+    });
+}
+
+namespace {
+
+void DrawBond(Rasterizer& raster, const ViewState& view, const SceneBond& bond, std::uint32_t contrast) {
+    const Vector3D a = view.atoms[bond.first].picture;
+    const Vector3D b = view.atoms[bond.second].picture;
+    const ImagePoint pa = ToImagePoint(a);
+    const ImagePoint pb = ToImagePoint(b);
+    const float w = PixelSize(view);
+    switch (bond.kind) {
+    case 0:
+        if (view.showCoordination) raster.DrawLine3D(pa.x, pa.row, pa.z, pb.x, pb.row, pb.z, contrast);
+        break;
+    case 1:
+    case 4:
+        raster.DrawCylinder(pa.x, pa.row, pa.z, pb.x, pb.row, pb.z, ToPixel(0.1f / w), bond.kind == 1 ? kWhite : kYellow);
+        break;
+    case 2: {
+        const SidewaysOffset o = DoubleBondOffset(a, b, w);
+        const int r = ToPixel(0.075f / w);
+        raster.DrawCylinder(pa.x + o.ox, pa.row - o.oy, pa.z, pb.x + o.ox, pb.row - o.oy, pb.z, r, kWhite);
+        raster.DrawCylinder(pa.x - o.ox, pa.row + o.oy, pa.z, pb.x - o.ox, pb.row + o.oy, pb.z, r, kWhite);
+        break;
+    }
+    case 3: {
+        const int r = ToPixel(0.05f / w);
+        for (const Vector3D& o : TripleBondOffsets(Subtract(a, b), w)) {
+            const int ox = ToPixel(o.x), oy = ToPixel(o.y), oz = ToPixel(o.z);
+            raster.DrawCylinder(pa.x + ox, pa.row - oy, pa.z + oz, pb.x + ox, pb.row - oy, pb.z + oz, r, kWhite);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+}  // namespace
+
+void RenderFrame(const ViewState& view, PictureBuffers& picture, std::uint8_t background) {
+    std::fill(picture.colour.begin(), picture.colour.end(), background);
+    std::fill(picture.depth.begin(), picture.depth.end(), kFarthest);
+    Rasterizer raster(picture, view.screenBitsPerPixel);
+    const std::uint32_t contrast = ContrastColor(background);
+    DrawPictureFrame(raster);
+    for (const SceneAtom& atom : view.atoms.items) {
+        const ImagePoint p = ToImagePoint(atom.picture);
+        raster.DrawSphere(p.x, p.row, p.z, AtomPixelRadius(atom, view), atom.color);
+    }
+    if (view.displayModel == DisplayModel::BallAndStick)
+        for (const SceneBond& bond : view.bonds.items)
+            if (BondIsValid(view, bond)) DrawBond(raster, view, bond, contrast);
+    DrawOverlays(view, raster, contrast);
+}
+
+}  // namespace kiva

@@ -1,0 +1,144 @@
+#include "render/scene_build.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "render/bond_search.h"
+
+namespace kiva {
+
+namespace {
+
+// Bounds that keep a damaged document from building without end; far beyond any real scene
+// (a 16 x 16 x 16 rock-salt crystal has 35,937 atoms).
+constexpr std::size_t kMaxSceneAtoms = std::size_t{1} << 20;
+constexpr std::size_t kMaxSceneBonds = std::size_t{1} << 22;
+constexpr int kMaxCellMultiple = 16;
+
+constexpr float kPositionTolerance = 0.0001f;  // a fractional coordinate this close to 0 lies on the face
+
+// The fill factor: the share of the picture's side that the structure's sphere spans.
+float FillFactor(DisplayState state) {
+    switch (state) {
+    case DisplayState::Liquid: return 0.125f;
+    case DisplayState::Gas: return 0.25f;
+    default: return 0.5f;
+    }
+}
+
+int CopiesFor(DisplayState state) {
+    switch (state) {
+    case DisplayState::Liquid: return 10;
+    case DisplayState::Gas: return 4;
+    default: return 1;
+    }
+}
+
+}  // namespace
+
+void BuildCellVectors(ViewState& view, const UnitCell& cell) {
+    const double cosAlpha = std::cos(cell.alpha * kRadiansPerDegree);
+    const double cosBeta = std::cos(cell.beta * kRadiansPerDegree);
+    const double cosGamma = std::cos(cell.gamma * kRadiansPerDegree);
+    const double sinGamma = std::sqrt(1 - cosGamma * cosGamma);
+    const double y = (cosAlpha - cosGamma * cosBeta) / sinGamma;
+    const double z = std::sqrt(1 - cosBeta * cosBeta - y * y);
+    view.cellAxes[0] = {cell.a, 0, 0};
+    view.cellAxes[1] = {static_cast<float>(cell.b * cosGamma), static_cast<float>(cell.b * sinGamma), 0};
+    view.cellAxes[2] = {static_cast<float>(cell.c * cosBeta), static_cast<float>(cell.c * y), static_cast<float>(cell.c * z)};
+}
+
+void BuildChemicalUnit(ViewState& view, const CompoundRecord& compound, const ElementTable& elements) {
+    view.atoms.Reset();
+    for (const AtomSite& site : compound.unitAtoms) {
+        if (view.atoms.size() >= kMaxSceneAtoms) break;
+        view.atoms.Append(MakeSceneAtom(site, site.position, elements));
+    }
+}
+
+void BuildCrystal(ViewState& view, const CompoundRecord& compound, const ElementTable& elements) {
+    view.atoms.Reset();
+    int multiples[3];
+    for (int axis = 0; axis < 3; ++axis) multiples[axis] = std::clamp(view.cellMultiples[axis], 1, kMaxCellMultiple);
+    const auto& [a, b, c] = view.cellAxes;
+    std::vector<Vector3D> positions;
+    for (const AtomSite& site : compound.basisAtoms) {
+        const int count = ExpandBasisSite(compound.symmetry, site.position, a, b, c, positions);
+        for (int n = 0; n < count; ++n) {
+            const Vector3D q = positions[n];
+            for (int i = 0; i <= multiples[0]; ++i) {
+                if (i == multiples[0] && q.x > kPositionTolerance) continue;
+                for (int j = 0; j <= multiples[1]; ++j) {
+                    if (j == multiples[1] && q.y > kPositionTolerance) continue;
+                    for (int k = 0; k <= multiples[2]; ++k) {
+                        if (k == multiples[2] && q.z > kPositionTolerance) continue;
+                        if (view.atoms.size() >= kMaxSceneAtoms) return;
+                        const Vector3D position = Add(Add(Scale(static_cast<float>(i) + q.x, a), Scale(static_cast<float>(j) + q.y, b)),
+                                                      Scale(static_cast<float>(k) + q.z, c));
+                        view.atoms.Append(MakeSceneAtom(site, position, elements));
+                    }
+                }
+            }
+        }
+    }
+}
+
+void BuildBonds(ViewState& view, const CompoundRecord& compound) {
+    view.bonds.Reset();
+    for (const SceneBond& bond : FindBonds(view.atoms.items, compound.bondRules, kMaxSceneBonds)) view.bonds.Append(bond);
+}
+
+void BuildScene(ViewState& view, const CompoundRecord& compound, const ElementTable& elements) {
+    if (view.displayState == DisplayState::CrystalSolid)
+        BuildCrystal(view, compound, elements);
+    else
+        BuildChemicalUnit(view, compound, elements);
+    BuildBonds(view, compound);
+
+    // The liquid and gas copies: all atoms of copy 1, 2, ..., then all their bonds.
+    const int copies = CopiesFor(view.displayState);
+    const std::size_t atomCount = view.atoms.size();
+    const std::size_t bondCount = view.bonds.size();
+    if (atomCount * static_cast<std::size_t>(copies) > kMaxSceneAtoms) return;
+    for (int k = 1; k < copies; ++k)
+        for (std::size_t i = 0; i < atomCount; ++i) {
+            SceneAtom copy = view.atoms[i];
+            copy.copyIndex = k;
+            view.atoms.Append(copy);
+        }
+    const auto shift = static_cast<std::int32_t>(atomCount);
+    for (int k = 1; k < copies; ++k)
+        for (std::size_t e = 0; e < bondCount && view.bonds.size() < kMaxSceneBonds; ++e) {
+            const SceneBond bond = view.bonds[e];
+            view.bonds.Append({bond.first + k * shift, bond.second + k * shift, bond.kind});
+        }
+}
+
+void ResetView(ViewState& view) {
+    double sum[3] = {0, 0, 0};
+    for (const SceneAtom& atom : view.atoms.items) {
+        sum[0] += atom.position.x;
+        sum[1] += atom.position.y;
+        sum[2] += atom.position.z;
+    }
+    // An empty scene keeps its centre at the origin.
+    const double count = view.atoms.size() > 0 ? static_cast<double>(view.atoms.size()) : 1.0;
+    view.rotationCentre = {static_cast<float>(sum[0] / count), static_cast<float>(sum[1] / count),
+                           static_cast<float>(sum[2] / count)};
+    float maxRadius = 0.01f;
+    float maxDistance = 0.01f;
+    for (const SceneAtom& atom : view.atoms.items) {
+        maxRadius = std::max(maxRadius, atom.radius);
+        maxDistance = std::max(maxDistance, Length(Subtract(atom.position, view.rotationCentre)));
+    }
+    const float extent = maxRadius + maxDistance;
+    view.axisLength = 2 * extent;
+    const float scale = FillFactor(view.displayState) * static_cast<float>(kPictureSize) / extent;
+    const float twenty = 0.34906584f;
+    Matrix4 transform = Multiply(Translation({170, 170, 170}), UniformScale(scale));
+    transform = Multiply(transform, RotationY(-twenty));
+    transform = Multiply(transform, RotationX(twenty));
+    view.viewTransform = Multiply(transform, Translation(Scale(-1, view.rotationCentre)));
+}
+
+}  // namespace kiva

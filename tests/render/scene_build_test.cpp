@@ -1,0 +1,126 @@
+#include "render/scene_build.h"
+
+#include <gtest/gtest.h>
+
+#include "render/projection.h"
+#include "tests/support/sample_records.h"
+
+namespace kiva {
+namespace {
+
+using testing::Rule;
+using testing::Site;
+
+CompoundRecord CubicCrystal(Vector3D site) {
+    CompoundRecord record;
+    record.symmetry.operations = {IdentityMatrix()};
+    record.symmetry.translationCount = 1;
+    record.cell = {4, 4, 4, 90, 90, 90};
+    record.basisAtoms = {Site("Na", 0, site)};
+    record.unitAtoms = {Site("Na", 0, {0, 0, 0})};
+    return record;
+}
+
+ViewState CrystalView(std::array<int, 3> multiples, const CompoundRecord& record) {
+    ViewState view;
+    view.displayState = DisplayState::CrystalSolid;
+    view.cellMultiples = multiples;
+    BuildCellVectors(view, record.cell);
+    BuildScene(view, record, MakeDefaultElementTable());
+    return view;
+}
+
+TEST(BuildCellVectors, BuildsEdgesFromLengthsAndAngles) {
+    ViewState view;
+    BuildCellVectors(view, {3, 4, 5, 90, 90, 120});
+    EXPECT_EQ(view.cellAxes[0], (Vector3D{3, 0, 0}));
+    EXPECT_NEAR(view.cellAxes[1].x, -2.0f, 1e-5f);
+    EXPECT_NEAR(view.cellAxes[1].y, 3.4641016f, 1e-5f);
+    EXPECT_NEAR(view.cellAxes[2].x, 0, 1e-5f);
+    EXPECT_NEAR(view.cellAxes[2].z, 5, 1e-5f);
+}
+
+TEST(BuildCrystal, CompletesTheCornersEdgesAndFacesOfTheBlock) {
+    const CompoundRecord corner = CubicCrystal({0, 0, 0});
+    EXPECT_EQ(CrystalView({1, 1, 1}, corner).atoms.size(), 8u);
+    EXPECT_EQ(CrystalView({2, 1, 1}, corner).atoms.size(), 12u);
+    EXPECT_EQ(CrystalView({16, 16, 16}, corner).atoms.size(), 17u * 17u * 17u);
+    const CompoundRecord centre = CubicCrystal({0.5f, 0.5f, 0.5f});
+    EXPECT_EQ(CrystalView({2, 2, 2}, centre).atoms.size(), 8u);
+    const ViewState one = CrystalView({1, 1, 1}, corner);
+    EXPECT_NEAR(one.atoms[1].position.z, 4, 1e-5f);  // k innermost
+    EXPECT_NEAR(one.atoms[1].position.x, 0, 1e-5f);
+    EXPECT_NEAR(one.atoms[7].position.x, 4, 1e-5f);
+    EXPECT_NEAR(one.atoms[7].position.y, 4, 1e-5f);
+    EXPECT_EQ(one.atoms[0].radius, 1.89f);
+}
+
+TEST(BuildScene, MakesTenLiquidCopiesWithTheirBondsShifted) {
+    CompoundRecord water;
+    water.unitAtoms = {Site("O", 0, {0, 0, 0}), Site("H", 0, {0.96f, 0, 0}), Site("H", 0, {-0.24f, 0.93f, 0})};
+    water.bondRules = {Rule("O", "H", 0.9f, 1.0f, 1)};
+    ViewState view;
+    view.displayState = DisplayState::Liquid;
+    BuildScene(view, water, MakeDefaultElementTable());
+    ASSERT_EQ(view.atoms.size(), 30u);
+    ASSERT_EQ(view.bonds.size(), 20u);
+    EXPECT_EQ(view.atoms[6].copyIndex, 2);
+    EXPECT_EQ(view.atoms[8].copyIndex, 2);
+    EXPECT_EQ(view.atoms[2].copyIndex, 0);
+    EXPECT_EQ(view.bonds[1], (SceneBond{0, 2, 1}));
+    EXPECT_EQ(view.bonds[3], (SceneBond{3, 5, 1}));  // copy 1 owns bonds 2 and 3
+    EXPECT_EQ(view.bonds[5], (SceneBond{6, 8, 1}));
+    view.displayState = DisplayState::Gas;
+    BuildScene(view, water, MakeDefaultElementTable());
+    EXPECT_EQ(view.atoms.size(), 12u);
+    EXPECT_EQ(view.bonds.size(), 8u);
+}
+
+TEST(SceneArray, GrowsInBlocksOf16BeforeItWouldBeFull) {
+    SceneArray<SceneBond> array;
+    for (int i = 0; i < 15; ++i) array.Append({});
+    EXPECT_EQ(array.room, 16u);
+    array.Append({});
+    EXPECT_EQ(array.room, 32u);
+    array.Reset();
+    EXPECT_EQ(array.room, 16u);
+}
+
+TEST(ResetView, CentresAndFitsTheStructure) {
+    CompoundRecord atom;
+    atom.unitAtoms = {Site("Na", 0, {1, 2, 3})};
+    ViewState view;
+    BuildScene(view, atom, MakeDefaultElementTable());
+    ResetView(view);
+    EXPECT_EQ(view.rotationCentre, (Vector3D{1, 2, 3}));
+    EXPECT_NEAR(view.axisLength, 2 * (1.89f + 0.01f), 1e-6f);
+    const Vector3D centre = TransformPoint(view.viewTransform, {1, 2, 3});
+    EXPECT_NEAR(centre.x, 170, 1e-3f);
+    EXPECT_NEAR(centre.y, 170, 1e-3f);
+    EXPECT_NEAR(centre.z, 170, 1e-3f);
+    EXPECT_NEAR(view.viewTransform.m[3][3], (1.89f + 0.01f) / (0.5f * 340), 1e-7f);  // one pixel in angstrom
+    view.displayState = DisplayState::Gas;
+    ResetView(view);
+    EXPECT_NEAR(view.viewTransform.m[3][3], (1.89f + 0.01f) / (0.25f * 340), 1e-7f);
+}
+
+TEST(ResetView, KeepsAnEmptySceneAtTheOrigin) {
+    ViewState view;
+    ResetView(view);
+    EXPECT_EQ(view.rotationCentre, (Vector3D{0, 0, 0}));
+    EXPECT_NEAR(view.axisLength, 0.04f, 1e-7f);
+}
+
+TEST(BuildScene, StaysBoundedForAHostileRecord) {
+    CompoundRecord record = CubicCrystal({0.1f, 0.2f, 0.3f});
+    record.symmetry.operations.assign(2000, IdentityMatrix());
+    record.cell = {1000, 1000, 1000, 90, 90, 90};
+    for (int i = 0; i < 200; ++i) record.basisAtoms.push_back(Site("C", 0, {0.001f * static_cast<float>(i), 0.3f, 0.6f}));
+    record.bondRules = {Rule("C", "C", 0, 1e30f, 1)};
+    ViewState view = CrystalView({16, 16, 16}, record);
+    EXPECT_LE(view.atoms.size(), std::size_t{1} << 20);
+    EXPECT_LE(view.bonds.size(), std::size_t{1} << 22);
+}
+
+}  // namespace
+}  // namespace kiva

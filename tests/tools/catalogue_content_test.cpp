@@ -1,0 +1,132 @@
+// The built catalogue, substance by substance: what a student picks must be chemically sound.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <numeric>
+#include <set>
+
+#include "chem/element_table.h"
+#include "chem/fixed_text.h"
+#include "chem/selection_keys.h"
+#include "render/bond_search.h"
+#include "render/scene_build.h"
+#include "tools/mkdb/manifest.h"
+#include "tools/mkdb/molfile_reader.h"
+
+namespace kiva::mkdb {
+namespace {
+
+const std::string kSources = std::string(KIVA_SOURCE_DIR) + "/data";
+const std::string kBuilt = KIVA_CATALOGUE_DIR;
+
+class BuiltCatalogueContent : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        index = new MoleculeIndex;
+        index->path = kBuilt + "/Index.dat";
+        LoadMoleculeIndex(*index);
+        substances = new std::vector<SubstanceSource>(ReadManifest(kSources + "/substances.txt"));
+    }
+    static void TearDownTestSuite() {
+        delete index;
+        delete substances;
+    }
+    static CompoundRecord Record(const std::string& name) {
+        CompoundRecord record;
+        EXPECT_TRUE(LoadCompoundByName(*index, kBuilt + "/Molecule.dat", name, record)) << name;
+        return record;
+    }
+    static bool Listed(int kind, std::string_view primary, std::string_view secondary = {}) {
+        IndexMatchList matches;
+        FindIndexEntries(*index, kind, primary, secondary, matches);
+        return matches.count > 0;
+    }
+    static MoleculeIndex* index;
+    static std::vector<SubstanceSource>* substances;
+};
+MoleculeIndex* BuiltCatalogueContent::index = nullptr;
+std::vector<SubstanceSource>* BuiltCatalogueContent::substances = nullptr;
+
+// Element counts reduced by their greatest common divisor: the formula's ratio.
+std::map<std::string, int> Ratio(const std::vector<std::string>& labels) {
+    std::map<std::string, int> counts;
+    for (const std::string& label : labels) ++counts[std::string(ElementKey(label))];
+    int divisor = 0;
+    for (const auto& [element, count] : counts) divisor = std::gcd(divisor, count);
+    for (auto& [element, count] : counts) count /= divisor > 0 ? divisor : 1;
+    return counts;
+}
+
+TEST_F(BuiltCatalogueContent, EveryDialogKeyTheCourseNeedsListsSomething) {
+    ASSERT_GE(index->count, 350);
+    for (const ElementInfo& row : DefaultElements()) EXPECT_TRUE(Listed(0, TextOf(row.symbol))) << TextOf(row.symbol);
+    for (std::string_view ion : kPositiveIons) {
+        bool any = false;
+        for (std::string_view negative : kNegativeIons) any = any || Listed(1, ion, negative);
+        EXPECT_TRUE(any) << ion;
+    }
+    for (std::string_view covalence : kPositiveCovalences) {
+        bool any = false;
+        for (std::string_view negative : kNegativeIons) any = any || Listed(2, covalence, negative);
+        EXPECT_TRUE(any) << covalence;
+    }
+    for (const OrganicCategory& category : kOrganicCategories) {
+        IndexMatchList matches;
+        FindIndexEntries(*index, 3, category.keyWord, "", matches);
+        EXPECT_GE(matches.count, 8) << category.keyWord;
+    }
+}
+
+TEST_F(BuiltCatalogueContent, EveryMoleculesRulesFindExactlyItsOwnBonds) {
+    for (const SubstanceSource& substance : *substances) {
+        const CompoundRecord record = Record(substance.name);
+        std::vector<SceneAtom> atoms;
+        for (const AtomSite& site : record.unitAtoms) atoms.push_back(MakeSceneAtom(site, site.position, MakeDefaultElementTable()));
+        std::multiset<std::tuple<int, int, int>> found, expected;
+        for (const SceneBond& bond : FindBonds(atoms, record.bondRules))
+            if (bond.kind >= 1 && bond.kind <= 3)
+                found.emplace(std::min(bond.first, bond.second), std::max(bond.first, bond.second), bond.kind);
+        for (const MolBond& bond : ReadMolfile(kSources + "/" + substance.unitPath).bonds)
+            expected.emplace(std::min(bond.first, bond.second), std::max(bond.first, bond.second), bond.order);
+        EXPECT_EQ(found, expected) << substance.name;
+    }
+}
+
+TEST_F(BuiltCatalogueContent, EveryCrystalCellHoldsTheFormulaWithNoAtomsOverlapping) {
+    int crystals = 0;
+    for (const SubstanceSource& substance : *substances) {
+        const CompoundRecord record = Record(substance.name);
+        std::vector<std::string> unitLabels;
+        for (const AtomSite& atom : record.unitAtoms) unitLabels.emplace_back(TextOf(atom.symbol));
+        for (std::size_t i = 0; i < record.unitAtoms.size(); ++i)
+            for (std::size_t j = i + 1; j < record.unitAtoms.size(); ++j)
+                EXPECT_GE(Length(Subtract(record.unitAtoms[i].position, record.unitAtoms[j].position)), 0.5f) << substance.name;
+        if (record.basisAtoms.empty()) continue;
+        ++crystals;
+        ViewState view;
+        BuildCellVectors(view, record.cell);
+        const auto& [a, b, c] = view.cellAxes;
+        std::vector<std::string> cellLabels;
+        std::vector<Vector3D> cell;
+        std::vector<Vector3D> positions;
+        for (const AtomSite& site : record.basisAtoms) {
+            const int count = ExpandBasisSite(record.symmetry, site.position, a, b, c, positions);
+            for (int k = 0; k < count; ++k) {
+                cellLabels.emplace_back(TextOf(site.symbol));
+                cell.push_back(positions[static_cast<std::size_t>(k)]);
+            }
+        }
+        EXPECT_EQ(Ratio(cellLabels), Ratio(unitLabels)) << substance.name;
+        float closest = 1e9f;
+        for (std::size_t i = 0; i < cell.size(); ++i)
+            for (std::size_t j = i + 1; j < cell.size(); ++j) {
+                const Vector3D d = NearestImageDelta(cell[i], cell[j]);
+                closest = std::min(closest, Length(Add(Add(Scale(d.x, a), Scale(d.y, b)), Scale(d.z, c))));
+            }
+        EXPECT_GE(closest, 0.7f) << substance.name;
+    }
+    EXPECT_GT(crystals, 100);
+}
+
+}  // namespace
+}  // namespace kiva::mkdb

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "chem/molecule_index.h"
+#include "render/bond_search.h"
+#include "tools/render/render_options.h"
+
+namespace kiva::render_tool {
+namespace {
+
+const std::string kBuiltCatalogue = KIVA_CATALOGUE_DIR;
+
+TEST(ParseRenderOptions, ReadsEveryOption) {
+    const auto parsed = ParseRenderOptions({"NaCl", "--state", "crystal", "--model", "space", "--quality", "low",
+                                            "--multiples", "2,3,16", "--axes", "--no-cell-frame", "--coordination",
+                                            "--frames", "7", "--size", "680", "-o", "salt.png"});
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    const RenderOptions& options = *parsed.options;
+    EXPECT_EQ(options.name, "NaCl");
+    EXPECT_EQ(options.state, DisplayState::CrystalSolid);
+    EXPECT_EQ(options.model, DisplayModel::SpaceFilling);
+    EXPECT_EQ(options.quality, DisplayQuality::Low);
+    EXPECT_EQ(options.multiples, (std::array<int, 3>{2, 3, 16}));
+    EXPECT_TRUE(options.axes);
+    EXPECT_FALSE(options.cellFrame);
+    EXPECT_TRUE(options.coordination);
+    EXPECT_EQ(options.frames, 7);
+    EXPECT_EQ(options.size, 680);
+    EXPECT_EQ(options.output, "salt.png");
+}
+
+TEST(ParseRenderOptions, RefusesWhatItCannotDraw) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"NaCl"}, {"-o", "x.png"}, {"NaCl", "-o"}, {"NaCl", "--state", "plasma", "-o", "x"},
+          {"NaCl", "--multiples", "0,1,1", "-o", "x"}, {"NaCl", "--multiples", "1,1", "-o", "x"},
+          {"NaCl", "--multiples", "17,1,1", "-o", "x"}, {"NaCl", "--size", "500", "-o", "x"},
+          {"NaCl", "--frames", "-3", "-o", "x"}, {"NaCl", "Water", "-o", "x"}, {"NaCl", "--bogus", "-o", "x"}}) {
+        const auto parsed = ParseRenderOptions(args);
+        EXPECT_FALSE(parsed.options) << args.size();
+        EXPECT_NE(parsed.error.find("kiva-render"), std::string::npos);
+    }
+}
+
+// The grid search and the all-pairs search agree on a real crystal of the catalogue.
+TEST(PrepareView, BuildsTheSameBondsAsTheAllPairsSearchOnARealCrystal) {
+    MoleculeIndex index;
+    index.path = kBuiltCatalogue + "/Index.dat";
+    ASSERT_TRUE(LoadMoleculeIndex(index));
+    const ElementTable elements = MakeDefaultElementTable();
+    int crystals = 0;
+    for (const char* name : {"NaCl", "C-diamond"}) {
+        CompoundRecord compound;
+        if (!LoadCompoundByName(index, kBuiltCatalogue + "/Molecule.dat", name, compound)) continue;
+        RenderOptions options;
+        options.state = DisplayState::CrystalSolid;
+        options.multiples = {4, 4, 4};
+        const ViewState view = PrepareView(options, compound, elements);
+        EXPECT_GT(view.bonds.size(), 100u) << name;
+        EXPECT_EQ(view.bonds.items, FindBondsAllPairs(view.atoms.items, compound.bondRules)) << name;
+        ++crystals;
+    }
+    EXPECT_GT(crystals, 0);
+}
+
+TEST(PrepareView, FallsBackToTheChemicalUnitWithoutACrystal) {
+    CompoundRecord molecule;
+    AtomSite atom{};
+    atom.symbol[0] = 'O';
+    molecule.unitAtoms = {atom};
+    RenderOptions options;
+    options.state = DisplayState::CrystalSolid;
+    EXPECT_EQ(PrepareView(options, molecule, MakeDefaultElementTable()).displayState, DisplayState::ChemicalUnit);
+}
+
+}  // namespace
+}  // namespace kiva::render_tool

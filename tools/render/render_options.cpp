@@ -1,0 +1,122 @@
+#include "tools/render/render_options.h"
+
+#include <map>
+
+#include "chem/text_lines.h"
+#include "render/projection.h"
+#include "render/scene_build.h"
+
+namespace kiva::render_tool {
+
+const char* const kRenderUsage =
+    "usage: kiva-render NAME [--state unit|crystal|liquid|gas] [--model ball|space] [--quality high|low]\n"
+    "                   [--multiples X,Y,Z] [--axes] [--no-cell-frame] [--coordination] [--frames N]\n"
+    "                   [--size 340|680|1020] -o picture.png\n"
+    "NAME is a substance of the catalogue beside the program, or the path of a document file.\n";
+
+namespace {
+
+template <typename Value>
+bool Choose(const std::map<std::string, Value>& choices, const std::string& word, Value& value) {
+    const auto found = choices.find(word);
+    if (found == choices.end()) return false;
+    value = found->second;
+    return true;
+}
+
+bool ParseMultiples(const std::string& text, std::array<int, 3>& multiples) {
+    std::string part;
+    std::size_t axis = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != ',') {
+            part += text[i];
+            continue;
+        }
+        const auto value = ParseInt(part);
+        if (axis >= 3 || !value || *value < 1 || *value > 16) return false;
+        multiples[axis++] = *value;
+        part.clear();
+    }
+    return axis == 3;
+}
+
+}  // namespace
+
+ParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
+    static const std::map<std::string, DisplayState> states = {{"unit", DisplayState::ChemicalUnit},
+                                                               {"crystal", DisplayState::CrystalSolid},
+                                                               {"liquid", DisplayState::Liquid},
+                                                               {"gas", DisplayState::Gas}};
+    static const std::map<std::string, DisplayModel> models = {{"ball", DisplayModel::BallAndStick},
+                                                               {"space", DisplayModel::SpaceFilling}};
+    static const std::map<std::string, DisplayQuality> qualities = {{"high", DisplayQuality::High},
+                                                                    {"low", DisplayQuality::Low}};
+    RenderOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        const std::string value = hasValue ? args[i + 1] : "";
+        bool ok = true;
+        if (arg == "--axes") {
+            options.axes = true;
+            continue;
+        } else if (arg == "--no-cell-frame") {
+            options.cellFrame = false;
+            continue;
+        } else if (arg == "--coordination") {
+            options.coordination = true;
+            continue;
+        } else if (arg == "--state") {
+            ok = Choose(states, value, options.state);
+        } else if (arg == "--model") {
+            ok = Choose(models, value, options.model);
+        } else if (arg == "--quality") {
+            ok = Choose(qualities, value, options.quality);
+        } else if (arg == "--multiples") {
+            ok = ParseMultiples(value, options.multiples);
+        } else if (arg == "--frames") {
+            const auto frames = ParseInt(value);
+            ok = frames && *frames >= 1 && *frames <= 100000;
+            if (ok) options.frames = *frames;
+        } else if (arg == "--size") {
+            ok = value == "340" || value == "680" || value == "1020";
+            if (ok) options.size = std::stoi(value);
+        } else if (arg == "-o") {
+            ok = !value.empty();
+            options.output = value;
+        } else if (!arg.empty() && arg[0] == '-') {
+            return {std::nullopt, "kiva-render: unknown option " + arg + "\n" + kRenderUsage};
+        } else if (options.name.empty()) {
+            options.name = arg;
+            continue;
+        } else {
+            return {std::nullopt, "kiva-render: one substance at a time\n" + std::string(kRenderUsage)};
+        }
+        if (!hasValue || !ok) return {std::nullopt, "kiva-render: bad value for " + arg + "\n" + kRenderUsage};
+        ++i;
+    }
+    if (options.name.empty() || options.output.empty())
+        return {std::nullopt, "kiva-render: name a substance and an output file\n" + std::string(kRenderUsage)};
+    return {options, ""};
+}
+
+ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compound, const ElementTable& elements) {
+    ViewState view;
+    view.displayState = options.state;
+    if (view.displayState == DisplayState::CrystalSolid && compound.basisAtoms.empty())
+        view.displayState = DisplayState::ChemicalUnit;
+    view.displayModel = options.model;
+    view.displayQuality = options.quality;
+    view.cellMultiples = options.multiples;
+    view.showAxes = options.axes;
+    view.showCellFrame = options.cellFrame;
+    view.showCoordination = options.coordination;
+    BuildCellVectors(view, compound.cell);
+    BuildScene(view, compound, elements);
+    ResetView(view);
+    MotionTables motion = InitialMotionTables();  // every picture starts from the same motion
+    for (int frame = 0; frame < options.frames; ++frame) ProjectScene(view, motion);
+    return view;
+}
+
+}  // namespace kiva::render_tool

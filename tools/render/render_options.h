@@ -1,0 +1,40 @@
+#pragma once
+// kiva-render's command line, and the picture it describes, without any window system.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chem/compound_record.h"
+#include "chem/element_table.h"
+#include "render/view_state.h"
+
+namespace kiva::render_tool {
+
+struct RenderOptions {
+    std::string name;  // a catalogue name, or the path of a document file
+    std::string output;
+    DisplayState state = DisplayState::ChemicalUnit;
+    DisplayModel model = DisplayModel::BallAndStick;
+    DisplayQuality quality = DisplayQuality::High;
+    std::array<int, 3> multiples{1, 1, 1};
+    bool axes = false;
+    bool cellFrame = true;
+    bool coordination = false;
+    int frames = 1;
+    int size = kPictureSize;
+};
+
+// The options, or an error message for standard error.
+struct ParsedOptions {
+    std::optional<RenderOptions> options;
+    std::string error;
+};
+ParsedOptions ParseRenderOptions(const std::vector<std::string>& args);
+
+extern const char* const kRenderUsage;
+
+// Builds, resets and projects the compound as a new view would (frames projections), with the
+// crystalline solid falling back to the chemical unit where there is no crystal.
+ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compound, const ElementTable& elements);
+
+}  // namespace kiva::render_tool
