@@ -1,6 +1,7 @@
 #include "app/child_frame.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QMenu>
 
 #include "app/kiva_doc.h"
@@ -25,6 +26,10 @@ CChildFrame::CChildFrame(CKivaDoc& document, CKivaView* view) : document_(docume
     connect(&document_, &CKivaDoc::viewsChanged, this, &CChildFrame::UpdateTitle);
     UpdateTitle();
 }
+
+// The view dies after this body, and the document then tells its frames about it: this one
+// must no longer hear.
+CChildFrame::~CChildFrame() { disconnect(&document_, nullptr, this, nullptr); }
 
 QString CChildFrame::FrameTitle() const {
     const auto& views = document_.Views();

@@ -12,6 +12,7 @@ public:
     static constexpr QSize kFrameSize{384, 403};
 
     CChildFrame(CKivaDoc& document, CKivaView* view);
+    ~CChildFrame() override;
 
     CKivaDoc& Document() const { return document_; }
     CKivaView* View() const { return view_; }

@@ -40,9 +40,10 @@ void ReportFileError(QWidget* owner, const QString& action, const QString& path,
 
 DocumentManager::DocumentManager(QMdiArea& area) : area_(area) {}
 
-// The windows go first, so no view outlives the record it shows.
+// The windows go first, so no view outlives the record it shows; closed windows that wait for
+// their deletion are no longer listed by the area but are its children still.
 DocumentManager::~DocumentManager() {
-    for (QMdiSubWindow* window : area_.subWindowList()) delete window;
+    for (CChildFrame* frame : area_.findChildren<CChildFrame*>()) delete frame;
 }
 
 CChildFrame* DocumentManager::NewDocument() {
@@ -109,7 +110,8 @@ bool DocumentManager::SaveTo(CKivaDoc& document, const QString& path) {
 CKivaDoc& DocumentManager::Adopt(std::unique_ptr<CKivaDoc> owned) {
     CKivaDoc& document = *owned;
     documents_.push_back(std::move(owned));
-    connect(&document, &CKivaDoc::lastViewClosed, this, &DocumentManager::ForgetDocument);
+    // Queued: the document goes once the emission that announced its last view is over.
+    connect(&document, &CKivaDoc::lastViewClosed, this, &DocumentManager::ForgetDocument, Qt::QueuedConnection);
     return document;
 }
 

@@ -87,6 +87,9 @@ bool CKivaView::AnimateStep() {
 bool CKivaView::RunCommand(int id) {
     if (!molecule_.QueryCommand(id).enabled) return false;
     molecule_.RunCommand(id);
+    // The liquid and the gas are left unprojected for the animation; its first frame is due now,
+    // before the picture repaints, not at the next tick of the idle timer.
+    if (id == kiva::command::Liquid || id == kiva::command::Gas) molecule_.AnimateStep();
     UpdateToolBars();
     return true;
 }

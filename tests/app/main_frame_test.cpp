@@ -282,7 +282,8 @@ private slots:
     void DocumentWithoutTheTagOpensEmpty() {
         RunningViewer viewer;
         viewer.chosenFile = viewer.File("other.mol");
-        WriteBytes(viewer.chosenFile, std::string("\x00\x01\x00\x00NotOurs\0 and then some more bytes", 40));
+        const char otherTag[] = "\x00\x01\x00\x00NotOurs\0 and then some more bytes";
+        WriteBytes(viewer.chosenFile, std::string(otherTag, sizeof otherTag - 1));
         viewer.Run(command::FileOpen);
         QVERIFY(viewer.messages.empty());
         QCOMPARE(viewer.Windows().size(), 2);
@@ -311,6 +312,8 @@ private slots:
         QVERIFY(viewer.Frame().OpenDocumentFile(viewer.File("salt.mol")));
         viewer.Run(command::Liquid);
         CKivaView* first = viewer.Active()->View();
+        const auto unprojected = std::vector<kiva::Vector3D>(PicturePositions(*first).size());
+        QVERIFY(PicturePositions(*first) != unprojected);  // the first frame shows at once
         QVERIFY(viewer.Frame().OpenDocumentFile(viewer.File("salt.mol")));
         viewer.Run(command::Gas);
         CKivaView* second = viewer.Active()->View();
