@@ -39,9 +39,9 @@ test-sanitize: deps $(ASAN_BUILD)/build.ninja
 
 test: test-fast test-sanitize
 
+# The catalogue (Molecule.dat, Index.dat) lies beside the program in $(BUILD)/bin.
 run: build
-	@if [ -x $(BUILD)/bin/kiva ]; then $(BUILD)/bin/kiva; \
-	else echo "The viewer is not built yet; the libraries and tests are in $(BUILD)/."; fi
+	$(BUILD)/bin/kiva
 
 bench: build
 	$(BUILD)/bin/kiva_bench

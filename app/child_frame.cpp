@@ -1,0 +1,41 @@
+#include "app/child_frame.h"
+
+#include <QAction>
+#include <algorithm>
+#include <QMenu>
+
+#include "app/kiva_doc.h"
+#include "view/kiva_view.h"
+
+CChildFrame::CChildFrame(CKivaDoc& document, CKivaView* view) : document_(document), view_(view) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWidget(view);
+    setMaximumSize(kFrameSize);
+    resize(kFrameSize);
+    // The system menu would otherwise offer Maximize and bind Ctrl+W to Close, which the viewer
+    // leaves unbound.
+    for (QAction* action : systemMenu()->actions()) {
+        if (QString(action->text()).remove(QLatin1Char('&')) == QLatin1String("Maximize")) action->setVisible(false);
+        QList<QKeySequence> keys = action->shortcuts();
+        keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W));
+        action->setShortcuts(keys);
+    }
+    connect(&document_, &CKivaDoc::titleChanged, this, &CChildFrame::UpdateTitle);
+    connect(&document_, &CKivaDoc::viewsChanged, this, &CChildFrame::UpdateTitle);
+    UpdateTitle();
+}
+
+// The view dies after this body, and the document then tells its frames about it: this one
+// must no longer hear.
+CChildFrame::~CChildFrame() { disconnect(&document_, nullptr, this, nullptr); }
+
+QString CChildFrame::FrameTitle() const {
+    const auto& views = document_.Views();
+    if (views.size() < 2) return document_.Title();
+    const auto position = std::find(views.begin(), views.end(), view_) - views.begin();
+    return QStringLiteral("%1:%2").arg(document_.Title()).arg(position + 1);
+}
+
+void CChildFrame::UpdateTitle() { setWindowTitle(FrameTitle()); }

@@ -1,0 +1,27 @@
+#pragma once
+// CChildFrame: a document window holding one view. It opens at 384 x 403, has no maximize
+// button and is never made larger; made smaller, it clips the view.
+#include <QMdiSubWindow>
+
+class CKivaDoc;
+class CKivaView;
+
+class CChildFrame final : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    static constexpr QSize kFrameSize{384, 403};
+
+    CChildFrame(CKivaDoc& document, CKivaView* view);
+    ~CChildFrame() override;
+
+    CKivaDoc& Document() const { return document_; }
+    CKivaView* View() const { return view_; }
+    // The document's title, numbered ":1", ":2", ... while the document has several windows.
+    QString FrameTitle() const;
+
+private:
+    void UpdateTitle();
+
+    CKivaDoc& document_;
+    CKivaView* view_;
+};

@@ -1,0 +1,96 @@
+#include "app/desktop_integration.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+// The files live in the static library's resources, which a program must load explicitly.
+static void LoadDesktopResources() { Q_INIT_RESOURCE(desktop); }
+
+namespace kiva {
+
+namespace {
+
+struct DesktopFile {
+    QString resource;  // the installed file's content, built into the program
+    QString place;     // where it goes under a data directory
+};
+
+const DesktopFile kEntry{QStringLiteral(":/desktop/kiva.desktop"), QStringLiteral("applications/kiva.desktop")};
+const DesktopFile kFileType{QStringLiteral(":/desktop/kiva-molecule.xml"),
+                            QStringLiteral("mime/packages/kiva-molecule.xml")};
+const DesktopFile kIcon{QStringLiteral(":/desktop/kiva.svg"), QStringLiteral("icons/hicolor/scalable/apps/kiva.svg")};
+
+bool HeldAnywhere(const DesktopPlaces& places, const QString& place) {
+    if (QFileInfo::exists(places.dataHome + QLatin1Char('/') + place)) return true;
+    for (const QString& dir : places.dataDirs)
+        if (QFileInfo::exists(dir + QLatin1Char('/') + place)) return true;
+    return false;
+}
+
+QByteArray ResourceBytes(const QString& resource) {
+    QFile file(resource);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+// Output and failures of the tools are of no interest: a desktop without them simply does not learn.
+void RunQuietly(const QString& tool, const QString& directory) {
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (program.isEmpty()) return;
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments({directory});
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.startDetached();
+}
+
+}  // namespace
+
+DesktopPlaces UserDesktopPlaces() {
+    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (dataHome.isEmpty()) dataHome = QDir::homePath() + QStringLiteral("/.local/share");
+    QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (dataDirs.isEmpty()) dataDirs = QStringLiteral("/usr/local/share:/usr/share");
+    return {dataHome, dataDirs.split(QLatin1Char(':'), Qt::SkipEmptyParts)};
+}
+
+QString QuoteExecArgument(const QString& path) {
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    if (std::none_of(path.begin(), path.end(), [](QChar c) { return reserved.contains(c); })) return path;
+    QString quoted = path;
+    for (const char* special : {"\\", "\"", "`", "$"})
+        quoted.replace(QLatin1String(special), QLatin1String("\\") + QLatin1String(special));
+    // The entry's value is itself unescaped once more, so each backslash doubles again.
+    quoted.replace(QLatin1String("\\"), QLatin1String("\\\\"));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QStringList RegisterWithDesktop(const DesktopPlaces& places, const QString& programPath, bool runUpdateTools) {
+    LoadDesktopResources();
+    QStringList written;
+    const auto install = [&](const DesktopFile& file, QByteArray bytes) {
+        const QString target = places.dataHome + QLatin1Char('/') + file.place;
+        if (!HeldAnywhere(places, file.place) && !bytes.isEmpty() && WriteFile(target, bytes)) written << target;
+    };
+    QByteArray entry = ResourceBytes(kEntry.resource);
+    entry.replace("Exec=kiva ", "Exec=" + QuoteExecArgument(programPath).toUtf8() + ' ');
+    install(kEntry, entry);
+    install(kIcon, ResourceBytes(kIcon.resource));
+    install(kFileType, ResourceBytes(kFileType.resource));
+    if (runUpdateTools && !written.isEmpty()) {
+        RunQuietly(QStringLiteral("update-mime-database"), places.dataHome + QStringLiteral("/mime"));
+        RunQuietly(QStringLiteral("update-desktop-database"), places.dataHome + QStringLiteral("/applications"));
+    }
+    return written;
+}
+
+}  // namespace kiva

@@ -1,0 +1,25 @@
+#pragma once
+// Makes the desktop know the viewer: its menu entry, its icon and the document file type. The
+// installation puts them in place; a viewer run from its build directory registers them for
+// the user at its first start.
+#include <QString>
+#include <QStringList>
+
+namespace kiva {
+
+struct DesktopPlaces {
+    QString dataHome;      // $XDG_DATA_HOME, ~/.local/share by default
+    QStringList dataDirs;  // $XDG_DATA_DIRS, where an installation puts its copies
+};
+
+DesktopPlaces UserDesktopPlaces();
+
+// Writes into dataHome whichever of the entry, the icon and the file type no place holds yet, the
+// entry starting programPath; then refreshes the desktop's databases with update-mime-database
+// and update-desktop-database where they are installed. Returns the files written.
+QStringList RegisterWithDesktop(const DesktopPlaces& places, const QString& programPath, bool runUpdateTools = true);
+
+// A path as one argument of a desktop entry's Exec line.
+QString QuoteExecArgument(const QString& path);
+
+}  // namespace kiva

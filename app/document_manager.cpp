@@ -1,0 +1,133 @@
+#include "app/document_manager.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QRegularExpression>
+
+#include "app/child_frame.h"
+#include "app/kiva_doc.h"
+#include "platform/binary_archive.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_box.h"
+#include "view/kiva_view.h"
+
+namespace kiva {
+
+namespace {
+
+QString CauseText(const FileException& error) {
+    switch (error.cause()) {
+    case FileException::Cause::OpenFailed: return QStringLiteral("The file could not be opened.");
+    case FileException::Cause::ReadError: return QStringLiteral("The file could not be read.");
+    case FileException::Cause::EndOfFile:
+        return QStringLiteral("The file ends before its molecule record does: it is damaged or not a molecule document.");
+    case FileException::Cause::Malformed:
+        return QStringLiteral("The file's molecule record is damaged.");
+    case FileException::Cause::WriteFailed: return QStringLiteral("The file could not be written.");
+    }
+    return {};
+}
+
+// One message per failed file, captioned with the application's name as the framework's are.
+void ReportFileError(QWidget* owner, const QString& action, const QString& path, const QString& reason) {
+    ShowMessageBox({owner, QStringLiteral("Molecule"),
+                    QStringLiteral("%1 \"%2\".\n%3").arg(action, QDir::toNativeSeparators(path), reason),
+                    MessageButtons::Ok, MessageIcon::Warning});
+}
+
+}  // namespace
+
+DocumentManager::DocumentManager(QMdiArea& area) : area_(area) {}
+
+// The windows go first, so no view outlives the record it shows; closed windows that wait for
+// their deletion are no longer listed by the area but are its children still.
+DocumentManager::~DocumentManager() {
+    for (CChildFrame* frame : area_.findChildren<CChildFrame*>()) delete frame;
+}
+
+CChildFrame* DocumentManager::NewDocument() {
+    const QString title = template_.untitledName + QString::number(++untitledCount_);
+    return CreateFrame(Adopt(std::make_unique<CKivaDoc>(title)));
+}
+
+CChildFrame* DocumentManager::OpenDocument(const QString& path) {
+    auto document = std::make_unique<CKivaDoc>(QFileInfo(path).fileName());
+    try {
+        document->OnOpenDocument(path);
+    } catch (const FileException& error) {
+        ReportFileError(area_.window(), QStringLiteral("Cannot open"), path, CauseText(error));
+        return nullptr;
+    } catch (const std::exception&) {
+        ReportFileError(area_.window(), QStringLiteral("Cannot open"), path,
+                        QStringLiteral("The file is not a molecule document."));
+        return nullptr;
+    }
+    CKivaDoc& opened = Adopt(std::move(document));
+    emit fileUsed(opened.PathName());
+    return CreateFrame(opened);
+}
+
+CChildFrame* DocumentManager::NewWindow(CKivaDoc& document) { return CreateFrame(document); }
+
+void DocumentManager::CloseDocument(CKivaDoc& document) {
+    for (QMdiSubWindow* window : area_.subWindowList()) {
+        auto* frame = qobject_cast<CChildFrame*>(window);
+        if (frame && &frame->Document() == &document) frame->close();
+    }
+}
+
+bool DocumentManager::SaveDocument(CKivaDoc& document) {
+    const QFileInfo file(document.PathName());
+    if (document.PathName().isEmpty() || !file.isFile() || !file.isWritable()) return SaveDocumentAs(document);
+    return SaveTo(document, document.PathName());
+}
+
+bool DocumentManager::SaveDocumentAs(CKivaDoc& document) {
+    QString proposed = document.PathName();
+    if (proposed.isEmpty()) {
+        // A title such as "NaCl - (Ionic)" proposes "NaCl.mol": the name up to its first blank.
+        static const QRegularExpression dubious(QStringLiteral("[ #%;/\\\\]"));
+        proposed = document.Title().section(dubious, 0, 0);
+    }
+    if (QFileInfo(proposed).suffix().isEmpty()) proposed += QLatin1Char('.') + template_.extension;
+    const QString path = ChooseFile({area_.window(), true, proposed, template_.filterName, template_.extension});
+    if (path.isEmpty()) return false;
+    return SaveTo(document, path);
+}
+
+bool DocumentManager::SaveTo(CKivaDoc& document, const QString& path) {
+    try {
+        document.OnSaveDocument(path);
+    } catch (const FileException& error) {
+        ReportFileError(area_.window(), QStringLiteral("Cannot save"), path, CauseText(error));
+        return false;
+    }
+    emit fileUsed(document.PathName());
+    return true;
+}
+
+CKivaDoc& DocumentManager::Adopt(std::unique_ptr<CKivaDoc> owned) {
+    CKivaDoc& document = *owned;
+    documents_.push_back(std::move(owned));
+    // Queued: the document goes once the emission that announced its last view is over.
+    connect(&document, &CKivaDoc::lastViewClosed, this, &DocumentManager::ForgetDocument, Qt::QueuedConnection);
+    return document;
+}
+
+CChildFrame* DocumentManager::CreateFrame(CKivaDoc& document) {
+    auto* view = new CKivaView(document.compound);
+    document.AddView(view);
+    auto* frame = new CChildFrame(document, view);
+    area_.addSubWindow(frame);
+    emit frameCreated(frame);
+    frame->show();
+    view->OnUpdate();
+    return frame;
+}
+
+void DocumentManager::ForgetDocument(CKivaDoc* document) {
+    std::erase_if(documents_, [document](const auto& owned) { return owned.get() == document; });
+}
+
+}  // namespace kiva

@@ -1,0 +1,65 @@
+#pragma once
+// The document template and its bookkeeping: new untitled documents, documents opened from
+// files, each in a window of its own, further windows on a document, and closing a document.
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class CChildFrame;
+class CKivaDoc;
+class QMdiArea;
+
+namespace kiva {
+
+// The document strings of the viewer's one document type.
+struct DocumentTemplate {
+    QString untitledName = QStringLiteral("Untitled-");  // followed by a running number from 1
+    QString filterName = QStringLiteral("Molecule Files (*.mol)");
+    QString extension = QStringLiteral("mol");
+    QString fileTypeId = QStringLiteral("Molecule.Document");
+    QString fileTypeName = QStringLiteral("Molecule Document");
+};
+
+class DocumentManager final : public QObject {
+    Q_OBJECT
+public:
+    explicit DocumentManager(QMdiArea& area);
+    ~DocumentManager() override;
+
+    const DocumentTemplate& Template() const { return template_; }
+
+    // File New: an empty document titled Untitled-N in a new window.
+    CChildFrame* NewDocument();
+    // Opens a document file in a new window. A file that cannot be read gets one message box and
+    // no window; null then.
+    CChildFrame* OpenDocument(const QString& path);
+    // Window New Window: another view of the same document.
+    CChildFrame* NewWindow(CKivaDoc& document);
+    // File Close: every window of the document.
+    void CloseDocument(CKivaDoc& document);
+    // File Save: to the document's file when it is an existing writable one, otherwise Save As.
+    bool SaveDocument(CKivaDoc& document);
+    bool SaveDocumentAs(CKivaDoc& document);
+
+    std::size_t DocumentCount() const { return documents_.size(); }
+
+signals:
+    // A new window with its view; the main frame follows its commands.
+    void frameCreated(CChildFrame* frame);
+    // A document was opened from or saved to this file: the recent-file list takes it.
+    void fileUsed(const QString& path);
+
+private:
+    CKivaDoc& Adopt(std::unique_ptr<CKivaDoc> document);
+    CChildFrame* CreateFrame(CKivaDoc& document);
+    bool SaveTo(CKivaDoc& document, const QString& path);
+    void ForgetDocument(CKivaDoc* document);
+
+    QMdiArea& area_;
+    DocumentTemplate template_;
+    int untitledCount_ = 0;
+    std::vector<std::unique_ptr<CKivaDoc>> documents_;
+};
+
+}  // namespace kiva

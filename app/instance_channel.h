@@ -1,0 +1,41 @@
+#pragma once
+// One viewer per user: a second `kiva FILE` hands FILE to the viewer already running over a
+// local socket and ends. The message is the files' absolute paths, one a line, in UTF-8.
+#include <QObject>
+#include <QStringList>
+
+class QLocalServer;
+
+namespace kiva {
+
+// The socket's name, private to the user.
+QString ViewerSocketName();
+
+// True when a running viewer took the files.
+bool HandFilesToRunningViewer(const QStringList& absolutePaths, const QString& socketName = ViewerSocketName());
+
+// Parses one message: absolute paths only, blank and relative lines dropped.
+QStringList ParseFileMessage(const QByteArray& message);
+
+class InstanceServer final : public QObject {
+    Q_OBJECT
+public:
+    // A message longer than this is cut off: paths are short, and a stray client must not
+    // make the viewer hold unbounded data.
+    static constexpr qsizetype kMaxMessageBytes = 64 * 1024;
+
+    InstanceServer();
+    ~InstanceServer() override;
+    // Starts serving; a socket left by a viewer that died is replaced. False when it cannot.
+    bool Listen(const QString& socketName = ViewerSocketName());
+
+signals:
+    void filesReceived(const QStringList& paths);
+
+private:
+    void Accept();
+
+    QLocalServer* server_;
+};
+
+}  // namespace kiva

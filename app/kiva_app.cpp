@@ -1,0 +1,73 @@
+#include "app/kiva_app.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QScreen>
+
+#include "app/desktop_integration.h"
+#include "app/instance_channel.h"
+#include "app/main_frame.h"
+#include "platform/message_box.h"
+#include "view/commands.h"
+#include "view/kiva_view.h"
+#include "view/tool_icons.h"
+
+CKivaApp::CKivaApp() = default;
+
+CKivaApp::~CKivaApp() = default;
+
+bool CKivaApp::InitInstance(const QStringList& files, const Options& options) {
+    QStringList paths;
+    for (const QString& file : files) paths << QFileInfo(file).absoluteFilePath();
+    if (options.singleInstance && !paths.isEmpty() && kiva::HandFilesToRunningViewer(paths)) return false;
+
+    QApplication::setApplicationName(QStringLiteral("Molecule"));
+    QApplication::setWindowIcon(kiva::ToolIcon(kiva::command::ChemicalUnit));
+    mainFrame_ = std::make_unique<CMainFrame>(options.profilePath);
+    if (options.registerWithDesktop) kiva::RegisterWithDesktop(kiva::UserDesktopPlaces(), QApplication::applicationFilePath());
+    if (options.singleInstance) {
+        instanceServer_ = std::make_unique<kiva::InstanceServer>();
+        connect(instanceServer_.get(), &kiva::InstanceServer::filesReceived, this, [this](const QStringList& received) {
+            for (const QString& path : received) mainFrame_->OpenDocumentFile(path);
+            mainFrame_->activateWindow();
+            mainFrame_->raise();
+        });
+        instanceServer_->Listen();
+    }
+    // Without a window manager a maximize request is not honoured; the screen's size stands in.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) mainFrame_->setGeometry(screen->availableGeometry());
+    mainFrame_->showMaximized();
+
+    if (paths.isEmpty()) {
+        mainFrame_->ExecuteCommand(kiva::command::FileNew);
+    } else {
+        // A file that fails to open has had its message; the viewer stays open for the others.
+        for (const QString& path : paths) mainFrame_->OpenDocumentFile(path);
+    }
+
+    idleTimer_.setInterval(kFrameMilliseconds);
+    connect(&idleTimer_, &QTimer::timeout, this, &CKivaApp::OnIdle);
+    idleTimer_.start();
+    return true;
+}
+
+bool CKivaApp::OnIdle() {
+    CKivaView* view = mainFrame_->ActiveView();
+    const bool drew = view && view->AnimateStep();
+    mainFrame_->UpdateCommands();
+    return drew;
+}
+
+bool CKivaApp::SaveAllModified(QWidget* mainWindow) {
+    return kiva::ShowMessageBox({mainWindow, QStringLiteral("Zelkora"), QStringLiteral("Do you really want to quit?"),
+                                 kiva::MessageButtons::YesNo, kiva::MessageIcon::Question}) ==
+           kiva::MessageAnswer::Yes;
+}
+
+void CKivaApp::OnAppAbout(QWidget* mainWindow) {
+    kiva::ShowMessageBox({mainWindow, QStringLiteral("About Zelkora"),
+                          QStringLiteral("Zelkora\n\nKiva %1: a three-dimensional molecule viewer for the "
+                                         "classroom.\nBuilt with Qt %2.")
+                              .arg(QStringLiteral(KIVA_VERSION), QString::fromLatin1(qVersion())),
+                          kiva::MessageButtons::Ok, kiva::MessageIcon::Information});
+}

@@ -1,0 +1,47 @@
+#pragma once
+// CKivaApp: the viewer's start-up, its idle animation, the quit prompt and the About box.
+// main() loads the shared data before this object exists and saves it after it is gone.
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+#include <memory>
+
+class CMainFrame;
+class QWidget;
+
+namespace kiva {
+class InstanceServer;
+}
+
+class CKivaApp final : public QObject {
+    Q_OBJECT
+public:
+    struct Options {
+        QString profilePath;          // the INI file of the recent-file list
+        bool registerWithDesktop = false;  // write the desktop entry and file type for the user
+        bool singleInstance = false;  // hand files to a running viewer, and serve later ones
+    };
+
+    CKivaApp();
+    ~CKivaApp() override;
+
+    // The start-up sequence; false when the program should end at once (its files went to the
+    // viewer already running).
+    bool InitInstance(const QStringList& files, const Options& options);
+    CMainFrame* MainFrame() const { return mainFrame_.get(); }
+
+    // One animation step of the active view of the active window, then the update pass. True
+    // when a frame was drawn.
+    bool OnIdle();
+
+    // The quit prompt, which replaces every offer to save: true only for Yes.
+    static bool SaveAllModified(QWidget* mainWindow);
+    static void OnAppAbout(QWidget* mainWindow);
+
+    static constexpr int kFrameMilliseconds = 100;  // the animation's shortest frame
+
+private:
+    std::unique_ptr<CMainFrame> mainFrame_;
+    std::unique_ptr<kiva::InstanceServer> instanceServer_;
+    QTimer idleTimer_;
+};

@@ -1,0 +1,50 @@
+#include "app/kiva_doc.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "chem/document_file.h"
+#include "view/kiva_view.h"
+
+CKivaDoc::CKivaDoc(QString title) : title_(std::move(title)) {}
+
+void CKivaDoc::SetTitle(const QString& title) {
+    title_ = title;
+    emit titleChanged();
+}
+
+void CKivaDoc::SetPathName(const QString& path) {
+    path_ = QFileInfo(path).absoluteFilePath();
+    SetTitle(QFileInfo(path).fileName());
+}
+
+void CKivaDoc::OnOpenDocument(const QString& path) {
+    kiva::CompoundRecord read;
+    kiva::LoadDocumentFile(QFile::encodeName(path).toStdString(), read);
+    compound = std::move(read);
+    SetPathName(path);
+}
+
+void CKivaDoc::OnSaveDocument(const QString& path) {
+    kiva::SaveDocumentFile(QFile::encodeName(path).toStdString(), compound);
+    SetPathName(path);
+}
+
+void CKivaDoc::AddView(CKivaView* view) {
+    views_.push_back(view);
+    connect(view, &QObject::destroyed, this, &CKivaDoc::RemoveView);
+    emit viewsChanged();
+}
+
+void CKivaDoc::UpdateAllViews() {
+    for (CKivaView* view : views_) view->OnUpdate();
+}
+
+void CKivaDoc::RemoveView(QObject* view) {
+    std::erase(views_, view);
+    if (views_.empty()) {
+        emit lastViewClosed(this);
+        return;
+    }
+    emit viewsChanged();
+}

@@ -1,0 +1,47 @@
+#pragma once
+// CKivaDoc: the one substance a document window shows, its title and path, and its views.
+#include <QObject>
+#include <QString>
+#include <vector>
+
+#include "chem/compound_record.h"
+
+class CKivaView;
+
+class CKivaDoc final : public QObject {
+    Q_OBJECT
+public:
+    explicit CKivaDoc(QString title);
+
+    kiva::CompoundRecord compound;
+
+    const QString& Title() const { return title_; }
+    void SetTitle(const QString& title);
+    const QString& PathName() const { return path_; }
+    // The path of the file the document was opened from or saved to; the title becomes the file's name.
+    void SetPathName(const QString& path);
+
+    // Reads the document file into a fresh record; throws kiva::FileException. A file whose record
+    // lacks its tag leaves the document empty.
+    void OnOpenDocument(const QString& path);
+    // Writes the document file, replacing the old one only when complete; throws kiva::FileException.
+    void OnSaveDocument(const QString& path);
+
+    void AddView(CKivaView* view);
+    const std::vector<CKivaView*>& Views() const { return views_; }
+    // Every view rebuilds its scene from the record.
+    void UpdateAllViews();
+
+signals:
+    void titleChanged();
+    void viewsChanged();
+    // The last view went away; the document closes with it.
+    void lastViewClosed(CKivaDoc* document);
+
+private:
+    void RemoveView(QObject* view);
+
+    QString title_;
+    QString path_;
+    std::vector<CKivaView*> views_;
+};

@@ -1,0 +1,273 @@
+#include "app/main_frame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+
+#include "app/child_frame.h"
+#include "app/kiva_app.h"
+#include "app/kiva_doc.h"
+#include "platform/file_dialogs.h"
+#include "view/commands.h"
+#include "view/kiva_view.h"
+
+namespace {
+
+using namespace kiva::command;
+
+bool IsRecentFile(int id) { return id >= FileRecent1 && id < FileRecent1 + kRecentFileCount; }
+
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+CMainFrame::CMainFrame(const QString& profilePath) : recentFiles_(profilePath) {
+    setWindowTitle(kTitle);
+    mdiArea_ = new QMdiArea(this);
+    setCentralWidget(mdiArea_);
+    documents_ = std::make_unique<kiva::DocumentManager>(*mdiArea_);
+    CreateActions();
+    CreateMenus();
+    CreateStatusBar();
+    ConnectDocuments();
+    setAcceptDrops(true);
+    UpdateCommands();
+}
+
+// The document windows close before the menus and actions they use.
+CMainFrame::~CMainFrame() { documents_.reset(); }
+
+void CMainFrame::CreateActions() {
+    const auto ensureAction = [this](int id) {
+        if (id == 0 || actions_.count(id)) return;
+        auto* action = new QAction(this);
+        action->setData(id);
+        action->setStatusTip(ToQString(StringsOf(id).prompt));
+        connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
+        actions_[id] = action;
+    };
+    for (const auto* menu : {&kiva::NoDocumentMenu(), &kiva::DocumentMenu()})
+        for (const kiva::MenuItem& top : *menu)
+            for (const kiva::MenuItem& item : top.items) {
+                ensureAction(item.id);
+                for (const kiva::MenuItem& sub : item.items) ensureAction(sub.id);
+            }
+    for (int i = 0; i < kRecentFileCount; ++i) ensureAction(FileRecent1 + i);
+    // Keys work whichever menu shows, so every accelerator's action sits on the window itself.
+    for (const kiva::Accelerator& accelerator : kiva::AcceleratorTable()) {
+        ensureAction(accelerator.id);
+        QAction* action = actions_.at(accelerator.id);
+        action->setShortcuts(action->shortcuts() << accelerator.key);
+        addAction(action);
+    }
+}
+
+QMenu* CMainFrame::CreateMenu(const kiva::MenuItem& item) {
+    auto* menu = new QMenu(ToQString(item.text), this);
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+    for (const kiva::MenuItem& entry : item.items) {
+        if (entry.text.empty()) {
+            menu->addSeparator();
+        } else if (!entry.items.empty()) {
+            menu->addMenu(CreateMenu(entry));
+        } else if (entry.text == kiva::kRecentFilePlaceholder) {
+            QAction* placeholder = menu->addAction(ToQString(entry.text));
+            placeholder->setData(entry.id);
+            placeholder->setEnabled(false);
+            recentPlaceholders_.push_back(placeholder);
+            for (int i = 0; i < kRecentFileCount; ++i) menu->addAction(actions_.at(FileRecent1 + i));
+        } else {
+            QAction* action = actions_.at(entry.id);
+            // A bound key shows as the action's shortcut; an unbound one stays in the text.
+            const QString text = ToQString(entry.text);
+            action->setText(action->shortcuts().isEmpty() ? text : text.section(QLatin1Char('\t'), 0, 0));
+            menu->addAction(action);
+        }
+    }
+    return menu;
+}
+
+void CMainFrame::CreateMenus() {
+    for (const kiva::MenuItem& item : kiva::NoDocumentMenu()) noDocumentMenus_.push_back(CreateMenu(item));
+    for (const kiva::MenuItem& item : kiva::DocumentMenu()) documentMenus_.push_back(CreateMenu(item));
+    ShowMenuSet(false);
+}
+
+void CMainFrame::CreateStatusBar() {
+    auto* message = new QLabel(QStringLiteral("For Help, press F1"));
+    message->setObjectName(QStringLiteral("idleText"));
+    statusBar()->addWidget(message, 1);
+    // Qt cannot read the lock keys' states, so the indicators show dimmed, as when off.
+    for (const char* indicator : {"CAPS", "NUM", "SCRL"}) {
+        auto* pane = new QLabel(QString::fromLatin1(indicator));
+        pane->setObjectName(QString::fromLatin1(indicator));
+        pane->setAlignment(Qt::AlignCenter);
+        pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+        pane->setEnabled(false);
+        statusBar()->addPermanentWidget(pane);
+    }
+}
+
+void CMainFrame::ConnectDocuments() {
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommands);
+    connect(documents_.get(), &kiva::DocumentManager::frameCreated, this, [this](CChildFrame* frame) {
+        connect(frame->View(), &CKivaView::commandRan, this, &CMainFrame::UpdateCommands);
+        connect(&frame->Document(), &CKivaDoc::titleChanged, this, &CMainFrame::UpdateTitle);
+        connect(frame, &QObject::destroyed, this, &CMainFrame::UpdateCommands, Qt::QueuedConnection);
+    });
+    connect(documents_.get(), &kiva::DocumentManager::fileUsed, this, [this](const QString& path) {
+        recentFiles_.Add(path);
+        UpdateRecentFileItems();
+    });
+    UpdateRecentFileItems();
+}
+
+CChildFrame* CMainFrame::ActiveFrame() const { return qobject_cast<CChildFrame*>(mdiArea_->currentSubWindow()); }
+
+CKivaView* CMainFrame::ActiveView() const {
+    CChildFrame* frame = ActiveFrame();
+    return frame ? frame->View() : nullptr;
+}
+
+QAction* CMainFrame::Action(int id) const {
+    const auto found = actions_.find(id);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+kiva::CommandStatus CMainFrame::QueryCommand(int id) const {
+    const kiva::CommandStatus enabled{true, true, false, false};
+    CChildFrame* frame = ActiveFrame();
+    if (frame) {
+        const kiva::CommandStatus status = frame->View()->QueryCommand(id);
+        if (status.served) return status;
+        if (id == FileClose || id == FileSave || id == FileSaveAs) return enabled;
+        if (id == WindowNew || id == WindowCascade || id == WindowTile || id == WindowArrange) return enabled;
+    }
+    if (id == ViewStatusBar) return {true, true, true, !statusBar()->isHidden()};
+    if (id == FileNew || id == FileOpen || id == AppAbout || id == AppExit) return enabled;
+    if (IsRecentFile(id) && id - FileRecent1 < recentFiles_.Files().size()) return enabled;
+    return {};
+}
+
+void CMainFrame::ExecuteCommand(int id) {
+    if (!QueryCommand(id).enabled) return;
+    CChildFrame* frame = ActiveFrame();
+    if (frame && frame->View()->RunCommand(id)) {
+        UpdateCommands();
+        return;
+    }
+    switch (id) {
+    case FileNew: documents_->NewDocument(); break;
+    case FileOpen: ChooseAndOpen(); break;
+    case FileClose: documents_->CloseDocument(frame->Document()); break;
+    case FileSave: documents_->SaveDocument(frame->Document()); break;
+    case FileSaveAs: documents_->SaveDocumentAs(frame->Document()); break;
+    case WindowNew: documents_->NewWindow(frame->Document()); break;
+    case WindowCascade: mdiArea_->cascadeSubWindows(); break;
+    case WindowTile: mdiArea_->tileSubWindows(); break;
+    case WindowArrange: ArrangeIcons(); break;
+    case ViewStatusBar: statusBar()->setHidden(!statusBar()->isHidden()); break;
+    case AppAbout: CKivaApp::OnAppAbout(this); break;
+    case AppExit: close(); break;
+    default:
+        if (IsRecentFile(id)) OpenRecentFile(id - FileRecent1);
+        break;
+    }
+    UpdateCommands();
+}
+
+void CMainFrame::UpdateCommands() {
+    ShowMenuSet(ActiveFrame() != nullptr);
+    for (const auto& [id, action] : actions_) {
+        const kiva::CommandStatus status = QueryCommand(id);
+        action->setEnabled(status.enabled);
+        action->setCheckable(status.checkable);
+        action->setChecked(status.checked);
+    }
+    for (QMdiSubWindow* window : mdiArea_->subWindowList())
+        if (auto* frame = qobject_cast<CChildFrame*>(window)) frame->View()->UpdateToolBars();
+    UpdateTitle();
+}
+
+void CMainFrame::ShowMenuSet(bool documentMenu) {
+    if (documentMenu == showingDocumentMenu_ && !menuBar()->actions().isEmpty()) return;
+    showingDocumentMenu_ = documentMenu;
+    menuBar()->clear();
+    for (QMenu* menu : documentMenu ? documentMenus_ : noDocumentMenus_) menuBar()->addMenu(menu);
+}
+
+void CMainFrame::UpdateRecentFileItems() {
+    const QStringList& files = recentFiles_.Files();
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        QAction* action = actions_.at(FileRecent1 + i);
+        action->setVisible(i < files.size());
+        action->setText(recentFiles_.MenuText(i));
+    }
+    for (QAction* placeholder : recentPlaceholders_) placeholder->setVisible(files.isEmpty());
+}
+
+// "Zelkora - Untitled-1" while a document window is active.
+void CMainFrame::UpdateTitle() {
+    CChildFrame* frame = ActiveFrame();
+    setWindowTitle(frame ? kTitle + QStringLiteral(" - ") + frame->FrameTitle() : kTitle);
+}
+
+bool CMainFrame::OpenDocumentFile(const QString& path) {
+    const bool opened = documents_->OpenDocument(path) != nullptr;
+    UpdateCommands();
+    return opened;
+}
+
+void CMainFrame::ChooseAndOpen() {
+    const kiva::DocumentTemplate& type = documents_->Template();
+    const QString path = kiva::ChooseFile({this, false, QString(), type.filterName, type.extension});
+    if (!path.isEmpty()) OpenDocumentFile(path);
+}
+
+// A recent file that no longer opens leaves the list.
+void CMainFrame::OpenRecentFile(int index) {
+    const QString path = recentFiles_.Files().value(index);
+    if (!OpenDocumentFile(path)) {
+        recentFiles_.Remove(path);
+        UpdateRecentFileItems();
+    }
+}
+
+// The minimized windows in a row along the bottom of the area, left to right.
+void CMainFrame::ArrangeIcons() {
+    int x = 0;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        if (!window->isMinimized()) continue;
+        window->move(x, mdiArea_->viewport()->height() - window->height());
+        x += window->width();
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (CKivaApp::SaveAllModified(this))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    OpenDroppedFiles(*event->mimeData());
+    event->acceptProposedAction();
+}
+
+void CMainFrame::OpenDroppedFiles(const QMimeData& dropped) {
+    for (const QUrl& url : dropped.urls())
+        if (url.isLocalFile()) OpenDocumentFile(url.toLocalFile());
+    activateWindow();
+}

@@ -1,0 +1,70 @@
+// The viewer's place on the desktop: the entry and file type registered for the user, and a
+// second start handing its files to the running viewer.
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "app/desktop_integration.h"
+#include "app/instance_channel.h"
+
+class Desktop : public QObject {
+    Q_OBJECT
+private slots:
+    void FirstStartRegistersTheEntryIconAndFileType() {
+        QTemporaryDir home;
+        const kiva::DesktopPlaces places{home.filePath(QStringLiteral("share")), {}};
+        const QStringList written = kiva::RegisterWithDesktop(places, QStringLiteral("/opt/my kiva/kiva"), false);
+        QCOMPARE(written.size(), 3);
+
+        QFile entry(places.dataHome + QStringLiteral("/applications/kiva.desktop"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        const QByteArray text = entry.readAll();
+        QVERIFY(text.contains("Exec=\"/opt/my kiva/kiva\" %F\n"));
+        QVERIFY(text.contains("MimeType=application/x-kiva-molecule;"));
+
+        QFile type(places.dataHome + QStringLiteral("/mime/packages/kiva-molecule.xml"));
+        QVERIFY(type.open(QIODevice::ReadOnly));
+        const QByteArray xml = type.readAll();
+        QVERIFY(xml.contains("value=\"0x00010000\""));
+        QVERIFY(xml.contains("value=\"Formula\""));
+        QVERIFY(!xml.contains("<glob"));
+
+        QVERIFY(kiva::RegisterWithDesktop(places, QStringLiteral("/opt/kiva"), false).isEmpty());
+    }
+
+    void AnInstalledCopyIsLeftAlone() {
+        QTemporaryDir home;
+        const QString system = home.filePath(QStringLiteral("system"));
+        QVERIFY(QDir().mkpath(system + QStringLiteral("/applications")));
+        QFile installed(system + QStringLiteral("/applications/kiva.desktop"));
+        QVERIFY(installed.open(QIODevice::WriteOnly));
+        installed.close();
+        const QStringList written =
+            kiva::RegisterWithDesktop({home.filePath(QStringLiteral("share")), {system}}, QStringLiteral("/bin/kiva"), false);
+        QCOMPARE(written.size(), 2);
+        QVERIFY(!written.join(QLatin1Char(' ')).contains(QStringLiteral("kiva.desktop")));
+    }
+
+    void ExecArgumentsAreQuotedForTheEntry() {
+        QCOMPARE(kiva::QuoteExecArgument(QStringLiteral("/usr/bin/kiva")), QStringLiteral("/usr/bin/kiva"));
+        QCOMPARE(kiva::QuoteExecArgument(QStringLiteral("/a b/$k")), QStringLiteral("\"/a b/\\\\$k\""));
+    }
+
+    void ASecondStartHandsItsFilesToTheRunningViewer() {
+        const QString name = QStringLiteral("kiva-test-%1").arg(QCoreApplication::applicationPid());
+        QVERIFY(!kiva::HandFilesToRunningViewer({QStringLiteral("/tmp/a.mol")}, name));
+        kiva::InstanceServer server;
+        QVERIFY(server.Listen(name));
+        QSignalSpy received(&server, &kiva::InstanceServer::filesReceived);
+        QVERIFY(kiva::HandFilesToRunningViewer({QStringLiteral("/tmp/a.mol"), QStringLiteral("/tmp/b c.mol")}, name));
+        QTRY_COMPARE(received.size(), 1);
+        QCOMPARE(received.at(0).at(0).toStringList(), (QStringList{"/tmp/a.mol", "/tmp/b c.mol"}));
+    }
+
+    void OnlyAbsolutePathsAreTaken() {
+        QCOMPARE(kiva::ParseFileMessage("/a.mol\n\nrelative.mol\n../x\n/b.mol"), (QStringList{"/a.mol", "/b.mol"}));
+        QVERIFY(kiva::ParseFileMessage(QByteArray(100, '\0')).isEmpty());
+    }
+};
+
+QTEST_MAIN(Desktop)
+#include "desktop_test.moc"

@@ -1,0 +1,207 @@
+#include "view/molecule_view.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/sample_records.h"
+#include "view/commands.h"
+
+namespace kiva {
+namespace {
+
+struct RecordingHost final : ViewHost {
+    int invalidations = 0;
+    int noCrystalMessages = 0;
+    void InvalidatePicture() override { ++invalidations; }
+    void ShowNoCrystalMessage() override { ++noCrystalMessages; }
+};
+
+CompoundRecord MoleculeWithoutCrystal() {
+    CompoundRecord record = testing::SampleSalt();
+    record.basisAtoms.clear();
+    return record;
+}
+
+class MoleculeViewTest : public ::testing::Test {
+protected:
+    MoleculeView& ViewOf(const CompoundRecord& record) {
+        compound_ = record;
+        view_.emplace(compound_, elements_, host_, motion_);
+        view_->OnUpdate();
+        return *view_;
+    }
+    CompoundRecord compound_;
+    ElementTable elements_ = MakeDefaultElementTable();
+    MotionTables motion_ = InitialMotionTables();
+    RecordingHost host_;
+    std::optional<MoleculeView> view_;
+};
+
+// Turns the view away from its initial orientation, as a drag would.
+void Turn(ViewState& state) { state.viewTransform = Multiply(RotationZ(0.7f), state.viewTransform); }
+
+TEST_F(MoleculeViewTest, UpdateStartsFromTheInitialViewButKeepsTheDisplaySettings) {
+    MoleculeView& view = ViewOf(testing::SampleSalt());
+    const Matrix4 initial = view.State().viewTransform;
+    view.RunCommand(command::SpaceFilling);
+    view.RunCommand(command::LowQuality);
+    view.RunCommand(command::Axes);
+    view.RunCommand(command::Coordination);
+    ViewState& state = view.State();
+    state.mouseMode = MouseMode::Translate;
+    state.measureMode = MeasureMode::Angle;
+    state.cellMultiples = {2, 3, 4};
+    state.pickedCount = 2;
+    Turn(state);
+
+    view.OnUpdate();
+
+    EXPECT_EQ(state.viewTransform, initial);
+    EXPECT_EQ(state.cellMultiples, (std::array<int, 3>{1, 1, 1}));
+    EXPECT_EQ(state.pickedCount, 0);
+    EXPECT_EQ(state.displayModel, DisplayModel::SpaceFilling);
+    EXPECT_EQ(state.displayQuality, DisplayQuality::Low);
+    EXPECT_TRUE(state.showAxes);
+    EXPECT_TRUE(state.showCoordination);
+    EXPECT_EQ(state.mouseMode, MouseMode::Translate);
+    EXPECT_EQ(state.measureMode, MeasureMode::Angle);
+}
+
+TEST_F(MoleculeViewTest, AnEmptyDocumentLeavesTheSceneEmpty) {
+    MoleculeView& view = ViewOf(CompoundRecord{});
+    EXPECT_EQ(view.State().atoms.size(), 0u);
+    EXPECT_FALSE(view.AnimateStep());
+    view.RunCommand(command::Liquid);
+    EXPECT_FALSE(view.AnimateStep());
+}
+
+TEST_F(MoleculeViewTest, CrystalWithoutCrystalDataFallsBackToTheChemicalUnitWithOneMessage) {
+    MoleculeView& view = ViewOf(MoleculeWithoutCrystal());
+    view.RunCommand(command::CrystalSolid);
+    EXPECT_EQ(host_.noCrystalMessages, 1);
+    EXPECT_EQ(view.State().displayState, DisplayState::ChemicalUnit);
+    EXPECT_GT(view.State().atoms.size(), 0u);
+}
+
+TEST_F(MoleculeViewTest, CrystalChosenBeforeAnyStructureWarnsAtTheFirstUpdate) {
+    MoleculeView& view = ViewOf(CompoundRecord{});
+    view.RunCommand(command::CrystalSolid);
+    EXPECT_EQ(host_.noCrystalMessages, 0);
+    EXPECT_EQ(view.State().displayState, DisplayState::CrystalSolid);
+
+    compound_ = MoleculeWithoutCrystal();
+    view.OnUpdate();
+    EXPECT_EQ(host_.noCrystalMessages, 1);
+    EXPECT_EQ(view.State().displayState, DisplayState::ChemicalUnit);
+}
+
+TEST_F(MoleculeViewTest, CrystalDataKeepsTheCrystalAcrossUpdates) {
+    MoleculeView& view = ViewOf(testing::SampleSalt());
+    view.RunCommand(command::CrystalSolid);
+    view.OnUpdate();
+    EXPECT_EQ(host_.noCrystalMessages, 0);
+    EXPECT_EQ(view.State().displayState, DisplayState::CrystalSolid);
+}
+
+TEST_F(MoleculeViewTest, ModelSwitchKeepsTheOrientationAndStateSwitchResetsIt) {
+    MoleculeView& view = ViewOf(testing::SampleSalt());
+    Turn(view.State());
+    const Matrix4 turned = view.State().viewTransform;
+    view.RunCommand(command::SpaceFilling);
+    view.RunCommand(command::LowQuality);
+    EXPECT_EQ(view.State().viewTransform, turned);
+    view.RunCommand(command::CrystalSolid);
+    EXPECT_NE(view.State().viewTransform, turned);
+}
+
+TEST_F(MoleculeViewTest, ResetRestoresTheLoadedViewAndClearsPicks) {
+    MoleculeView& view = ViewOf(testing::SampleSalt());
+    const Matrix4 initial = view.State().viewTransform;
+    Turn(view.State());
+    view.State().pickedCount = 3;
+    view.RunCommand(command::Reset);
+    EXPECT_EQ(view.State().viewTransform, initial);
+    EXPECT_EQ(view.State().pickedCount, 0);
+}
+
+TEST_F(MoleculeViewTest, OnlyTheLiquidAndTheGasAnimate) {
+    MoleculeView& view = ViewOf(testing::SampleSalt());
+    EXPECT_FALSE(view.AnimateStep());
+    for (const int state : {command::Liquid, command::Gas}) {
+        view.RunCommand(state);
+        EXPECT_TRUE(view.AnimateStep());
+        EXPECT_EQ(view.State().drawOrder.size(), view.State().atoms.size() + view.State().bonds.size());
+    }
+    view.RunCommand(command::CrystalSolid);
+    EXPECT_FALSE(view.AnimateStep());
+}
+
+// The enable and check rules of every view command in every display state.
+TEST_F(MoleculeViewTest, CommandRulesInEveryDisplayState) {
+    MoleculeView& view = ViewOf(testing::SampleSalt());
+    const int states[] = {command::CrystalSolid, command::ChemicalUnit, command::Liquid, command::Gas};
+    for (const int shown : states) {
+        view.RunCommand(shown);
+        const bool navigation = shown == command::CrystalSolid || shown == command::ChemicalUnit;
+        for (const int state : states) {
+            EXPECT_TRUE(view.QueryCommand(state).enabled);
+            EXPECT_EQ(view.QueryCommand(state).checked, state == shown) << state << " in " << shown;
+        }
+        EXPECT_EQ(view.QueryCommand(command::Reset).enabled, navigation) << shown;
+        EXPECT_FALSE(view.QueryCommand(command::Reset).checkable);
+        EXPECT_EQ(view.QueryCommand(command::CellFrame).enabled, shown == command::CrystalSolid) << shown;
+        EXPECT_EQ(view.QueryCommand(command::CellFrame).checked, shown == command::CrystalSolid) << shown;
+        for (const int always : {command::BallAndStick, command::SpaceFilling, command::LowQuality,
+                                 command::HighQuality, command::Axes, command::Coordination})
+            EXPECT_TRUE(view.QueryCommand(always).enabled) << always << " in " << shown;
+    }
+}
+
+TEST_F(MoleculeViewTest, ChecksFollowModelQualityAndOverlays) {
+    MoleculeView& view = ViewOf(testing::SampleSalt());
+    EXPECT_TRUE(view.QueryCommand(command::BallAndStick).checked);
+    EXPECT_TRUE(view.QueryCommand(command::HighQuality).checked);
+    EXPECT_FALSE(view.QueryCommand(command::Axes).checked);
+    view.RunCommand(command::SpaceFilling);
+    view.RunCommand(command::LowQuality);
+    view.RunCommand(command::Axes);
+    EXPECT_FALSE(view.QueryCommand(command::BallAndStick).checked);
+    EXPECT_TRUE(view.QueryCommand(command::SpaceFilling).checked);
+    EXPECT_TRUE(view.QueryCommand(command::LowQuality).checked);
+    EXPECT_FALSE(view.QueryCommand(command::HighQuality).checked);
+    EXPECT_TRUE(view.QueryCommand(command::Axes).checked);
+    view.RunCommand(command::Axes);
+    EXPECT_FALSE(view.QueryCommand(command::Axes).checked);
+}
+
+TEST_F(MoleculeViewTest, CellFrameKeepsItsValueOutsideTheCrystal) {
+    MoleculeView& view = ViewOf(testing::SampleSalt());
+    view.RunCommand(command::CrystalSolid);
+    view.RunCommand(command::CellFrame);  // off
+    view.RunCommand(command::ChemicalUnit);
+    EXPECT_FALSE(view.QueryCommand(command::CellFrame).checked);
+    view.RunCommand(command::CrystalSolid);
+    EXPECT_FALSE(view.QueryCommand(command::CellFrame).checked);
+    view.RunCommand(command::CellFrame);  // on again
+    view.RunCommand(command::Gas);
+    EXPECT_FALSE(view.QueryCommand(command::CellFrame).checked);
+    EXPECT_TRUE(view.State().showCellFrame);
+}
+
+TEST_F(MoleculeViewTest, CommandsOfOtherPartsAreLeftToThem) {
+    MoleculeView& view = ViewOf(testing::SampleSalt());
+    for (const int id : {command::Rotate, command::ZoomIn, command::Distance, command::UnitCellMultiples,
+                         command::ElementColor, command::FileSave, command::Homoatomic}) {
+        EXPECT_FALSE(view.QueryCommand(id).served) << id;
+        EXPECT_FALSE(view.RunCommand(id)) << id;
+    }
+}
+
+TEST(Commands, TooltipsAreTheStringsSecondLine) {
+    EXPECT_EQ(command::StringsOf(command::Translate).tooltip, "Translate (Move)");
+    EXPECT_EQ(command::StringsOf(command::ZoomIn).tooltip, "Zoom In");
+    EXPECT_EQ(command::StringsOf(command::CellFrame).prompt, "Show or hide the unit cell frame");
+    EXPECT_TRUE(command::StringsOf(12345).prompt.empty());
+}
+
+}  // namespace
+}  // namespace kiva

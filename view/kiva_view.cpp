@@ -1,0 +1,129 @@
+#include "view/kiva_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QLayout>
+#include <QPainter>
+#include <QFrame>
+#include <QToolButton>
+
+#include "chem/shared_data.h"
+#include "platform/message_box.h"
+#include "view/commands.h"
+#include "platform/painter_canvas.h"
+#include "view/tool_icons.h"
+
+namespace {
+
+constexpr int kSeparator = 0;
+constexpr int kPicture = kiva::kPictureSize;
+constexpr int kBarThickness = CKivaView::kViewSize - kPicture;
+
+}  // namespace
+
+CKivaView::CKivaView(const kiva::CompoundRecord& compound, QWidget* parent)
+    : QWidget(parent), molecule_(compound, kiva::TheSharedData().elementTable, *this) {
+    // No fixed size: a frame made smaller than the view clips it.
+    resize(kViewSize, kViewSize);
+    using namespace kiva::command;
+    navigationToolBar_ = CreateToolBar({Reset, kSeparator, Rotate, Translate, Rock, kSeparator, ZoomIn, ZoomOut,
+                                        kSeparator, Position, Distance, Angle, TorsionAngle, kSeparator,
+                                        UnitCellMultiples},
+                                       Qt::Horizontal, QRect(0, kPicture, kPicture, kBarThickness));
+    structureToolBar_ = CreateToolBar({ChemicalUnit, CrystalSolid, Liquid, Gas, kSeparator, BallAndStick,
+                                       SpaceFilling, kSeparator, LowQuality, HighQuality, kSeparator, Axes,
+                                       CellFrame, Coordination},
+                                      Qt::Vertical, QRect(kPicture, 0, kBarThickness, kViewSize));
+    UpdateToolBars();
+}
+
+// A strip of flat 26-pixel buttons: eleven of them and the separators fit the picture's side.
+QWidget* CKivaView::CreateToolBar(std::initializer_list<int> buttons, Qt::Orientation orientation, QRect place) {
+    auto* bar = new QWidget(this);
+    bar->setGeometry(place);
+    auto* layout = new QBoxLayout(orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom, bar);
+    layout->setContentsMargins(3, 3, 3, 3);
+    layout->setSpacing(0);
+    for (const int id : buttons) {
+        if (id == kSeparator) {
+            auto* line = new QFrame(bar);
+            line->setFrameStyle((orientation == Qt::Horizontal ? QFrame::VLine : QFrame::HLine) | QFrame::Sunken);
+            line->setFixedSize(orientation == Qt::Horizontal ? QSize(8, 22) : QSize(22, 8));
+            layout->addWidget(line, 0, Qt::AlignCenter);
+            continue;
+        }
+        auto* button = new QAction(kiva::ToolIcon(id), QString(), bar);
+        button->setData(id);
+        button->setToolTip(QString::fromUtf8(kiva::command::StringsOf(id).tooltip));
+        connect(button, &QAction::triggered, this, [this, id] {
+            if (RunCommand(id)) emit commandRan();
+            UpdateToolBars();  // a refused toggle must not stay pressed
+        });
+        auto* tool = new QToolButton(bar);
+        tool->setDefaultAction(button);
+        tool->setAutoRaise(true);
+        tool->setIconSize(QSize(20, 20));
+        tool->setFixedSize(26, 26);
+        tool->setFocusPolicy(Qt::NoFocus);
+        layout->addWidget(tool);
+        buttons_.push_back(button);
+    }
+    layout->addStretch(1);
+    return bar;
+}
+
+void CKivaView::OnUpdate() {
+    molecule_.OnUpdate();
+    UpdateToolBars();
+}
+
+bool CKivaView::AnimateStep() {
+    if (!molecule_.AnimateStep()) return false;
+    repaint(0, 0, kPicture, kPicture);
+    return true;
+}
+
+bool CKivaView::RunCommand(int id) {
+    if (!molecule_.QueryCommand(id).enabled) return false;
+    molecule_.RunCommand(id);
+    // The liquid and the gas are left unprojected for the animation; its first frame is due now,
+    // before the picture repaints, not at the next tick of the idle timer.
+    if (id == kiva::command::Liquid || id == kiva::command::Gas) molecule_.AnimateStep();
+    UpdateToolBars();
+    return true;
+}
+
+void CKivaView::UpdateToolBars() {
+    for (QAction* button : buttons_) {
+        const kiva::CommandStatus status = molecule_.QueryCommand(button->data().toInt());
+        button->setEnabled(status.enabled);
+        button->setCheckable(status.checkable);
+        button->setChecked(status.checked);
+    }
+}
+
+void CKivaView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect picture(0, 0, kPicture, kPicture);
+    if (molecule_.State().displayQuality == kiva::DisplayQuality::High) {
+        const kiva::PictureBuffers& buffers = molecule_.RenderPicture();
+        const QImage image(buffers.colour.data(), kPicture, kPicture, kPicture * 3, QImage::Format_BGR888);
+        painter.drawImage(picture, image);
+    } else {
+        offscreen_.fill(Qt::black);
+        QPainter offscreenPainter(&offscreen_);
+        kiva::PainterCanvas canvas(offscreenPainter);
+        molecule_.DrawLowQuality(canvas);
+        offscreenPainter.end();
+        painter.drawImage(picture, offscreen_);
+    }
+}
+
+void CKivaView::InvalidatePicture() { update(0, 0, kPicture, kPicture); }
+
+void CKivaView::ShowNoCrystalMessage() {
+    kiva::ShowMessageBox({this, QApplication::applicationName(),
+                          QStringLiteral("No crystal structure.\nOnly single molecule available."),
+                          kiva::MessageButtons::Ok, kiva::MessageIcon::None});
+}

@@ -1,0 +1,53 @@
+#pragma once
+// CKivaView: the molecule view's window. A fixed 340 x 340 picture at the top left, the
+// navigation toolbar below it and the structure toolbar to its right: 372 x 372 in all.
+#include <QImage>
+#include <QWidget>
+
+#include "view/molecule_view.h"
+
+class QAction;
+
+class CKivaView final : public QWidget, private kiva::ViewHost {
+    Q_OBJECT
+public:
+    static constexpr int kViewSize = 372;  // the picture and a 32-pixel toolbar
+
+    CKivaView(const kiva::CompoundRecord& compound, QWidget* parent = nullptr);
+
+    const kiva::MoleculeView& Molecule() const { return molecule_; }
+
+    // The document changed, or the view was just created.
+    void OnUpdate();
+    // One animation frame, painted at once; false when this view's display does not move.
+    bool AnimateStep();
+
+    kiva::CommandStatus QueryCommand(int id) const { return molecule_.QueryCommand(id); }
+    // Runs a view command that is enabled; false when the view does not serve it or it is disabled.
+    bool RunCommand(int id);
+    // Sets the buttons' enabled and checked states from the view's rules.
+    void UpdateToolBars();
+
+    QWidget* NavigationToolBar() const { return navigationToolBar_; }
+    QWidget* StructureToolBar() const { return structureToolBar_; }
+    // The buttons of both toolbars in order, each carrying its command id as data.
+    const std::vector<QAction*>& Buttons() const { return buttons_; }
+
+signals:
+    // A command ran from one of the view's own buttons; menus and toolbars need an update.
+    void commandRan();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void InvalidatePicture() override;
+    void ShowNoCrystalMessage() override;
+    QWidget* CreateToolBar(std::initializer_list<int> buttons, Qt::Orientation orientation, QRect place);
+
+    kiva::MoleculeView molecule_;
+    QWidget* navigationToolBar_ = nullptr;
+    QWidget* structureToolBar_ = nullptr;
+    std::vector<QAction*> buttons_;
+    QImage offscreen_{kiva::kPictureSize, kiva::kPictureSize, QImage::Format_RGB32};  // the low-quality picture
+};

@@ -1,0 +1,130 @@
+#include "view/molecule_view.h"
+
+#include "render/scene_build.h"
+#include "view/commands.h"
+
+namespace kiva {
+
+MoleculeView::MoleculeView(const CompoundRecord& compound, const ElementTable& elements, ViewHost& host,
+                           MotionTables& motion)
+    : compound_(compound), elements_(elements), host_(host), motion_(motion) {}
+
+void MoleculeView::OnUpdate() {
+    if (!HoldsStructure()) return;
+    if (!HasCrystalData() && state_.displayState == DisplayState::CrystalSolid) {
+        host_.ShowNoCrystalMessage();
+        state_.displayState = DisplayState::ChemicalUnit;
+    }
+    state_.cellMultiples = {1, 1, 1};
+    BuildCellVectors(state_, compound_.cell);
+    RebuildScene();
+    Project();
+}
+
+bool MoleculeView::AnimateStep() {
+    if (!HoldsStructure()) return false;
+    const bool fluid = state_.displayState == DisplayState::Liquid || state_.displayState == DisplayState::Gas;
+    if (!fluid && state_.mouseMode != MouseMode::Rock) return false;
+    Project();
+    return true;
+}
+
+const PictureBuffers& MoleculeView::RenderPicture() {
+    RenderFrame(state_, picture_, 0);
+    return picture_;
+}
+
+void MoleculeView::DrawLowQuality(Canvas& canvas) const { DrawSceneGdi(state_, canvas); }
+
+bool MoleculeView::InNavigationState() const {
+    return state_.displayState == DisplayState::CrystalSolid || state_.displayState == DisplayState::ChemicalUnit;
+}
+
+// The state, model, quality, overlay and reset commands; the others belong to the mouse,
+// measurement, dialog and selection code.
+CommandStatus MoleculeView::QueryCommand(int id) const {
+    const auto checkItem = [](bool checked) { return CommandStatus{true, true, true, checked}; };
+    const DisplayState shown = state_.displayState;
+    switch (id) {
+    case command::ChemicalUnit: return checkItem(shown == DisplayState::ChemicalUnit);
+    case command::CrystalSolid: return checkItem(shown == DisplayState::CrystalSolid);
+    case command::Liquid: return checkItem(shown == DisplayState::Liquid);
+    case command::Gas: return checkItem(shown == DisplayState::Gas);
+    case command::BallAndStick: return checkItem(state_.displayModel == DisplayModel::BallAndStick);
+    case command::SpaceFilling: return checkItem(state_.displayModel == DisplayModel::SpaceFilling);
+    case command::LowQuality: return checkItem(state_.displayQuality == DisplayQuality::Low);
+    case command::HighQuality: return checkItem(state_.displayQuality == DisplayQuality::High);
+    case command::Axes: return checkItem(state_.showAxes);
+    case command::Coordination: return checkItem(state_.showCoordination);
+    case command::CellFrame: {
+        const bool crystal = shown == DisplayState::CrystalSolid;
+        return {true, crystal, true, crystal && state_.showCellFrame};
+    }
+    case command::Reset: return {true, InNavigationState(), false, false};
+    default: return {};
+    }
+}
+
+bool MoleculeView::RunCommand(int id) {
+    switch (id) {
+    case command::ChemicalUnit: ShowChemicalUnit(); break;
+    case command::CrystalSolid: ShowCrystalSolid(); break;
+    case command::Liquid: ShowFluid(DisplayState::Liquid); break;
+    case command::Gas: ShowFluid(DisplayState::Gas); break;
+    case command::BallAndStick: state_.displayModel = DisplayModel::BallAndStick; break;
+    case command::SpaceFilling: state_.displayModel = DisplayModel::SpaceFilling; break;
+    case command::LowQuality: state_.displayQuality = DisplayQuality::Low; break;
+    case command::HighQuality: state_.displayQuality = DisplayQuality::High; break;
+    case command::Axes: state_.showAxes = !state_.showAxes; break;
+    case command::CellFrame: state_.showCellFrame = !state_.showCellFrame; break;
+    case command::Coordination: state_.showCoordination = !state_.showCoordination; break;
+    case command::Reset: Reset(); break;
+    default: return false;
+    }
+    // Model, quality and overlays only repaint; the state commands have repainted or animate.
+    host_.InvalidatePicture();
+    return true;
+}
+
+void MoleculeView::ShowChemicalUnit() {
+    state_.displayState = DisplayState::ChemicalUnit;
+    if (!HoldsStructure()) return;
+    RebuildScene();
+    Project();
+}
+
+void MoleculeView::ShowCrystalSolid() {
+    state_.displayState = DisplayState::CrystalSolid;
+    if (HasCrystalData()) {
+        RebuildScene();
+        Project();
+    } else if (HoldsStructure()) {
+        host_.ShowNoCrystalMessage();
+        ShowChemicalUnit();
+    }
+}
+
+// The liquid and the gas are not projected here: the next animation step draws them.
+void MoleculeView::ShowFluid(DisplayState state) {
+    state_.displayState = state;
+    if (HoldsStructure()) RebuildScene();
+}
+
+void MoleculeView::RebuildScene() {
+    BuildScene(state_, compound_, elements_);
+    ResetView(state_);
+    state_.pickedCount = 0;
+}
+
+void MoleculeView::Reset() {
+    ResetView(state_);
+    state_.pickedCount = 0;
+    Project();
+}
+
+void MoleculeView::Project() {
+    ProjectScene(state_, motion_);
+    host_.InvalidatePicture();
+}
+
+}  // namespace kiva

@@ -1,0 +1,75 @@
+#pragma once
+// The molecule view's state and its display commands, free of any window system: the Qt widget
+// CKivaView turns events into these calls and copies the finished picture to the screen.
+#include "chem/compound_record.h"
+#include "chem/element_table.h"
+#include "render/canvas.h"
+#include "render/projection.h"
+#include "render/render_frame.h"
+#include "render/view_state.h"
+
+namespace kiva {
+
+// What the view asks of the window that hosts it.
+class ViewHost {
+public:
+    virtual ~ViewHost() = default;
+    virtual void InvalidatePicture() = 0;
+    // "No crystal structure.\nOnly single molecule available.", captioned with the application's name.
+    virtual void ShowNoCrystalMessage() = 0;
+};
+
+// How a command shows in menus and toolbars. A command the view does not serve is left to the
+// rest of the program, and disabled when nobody serves it.
+struct CommandStatus {
+    bool served = false;
+    bool enabled = false;
+    bool checkable = false;
+    bool checked = false;
+};
+
+class MoleculeView {
+public:
+    // The compound belongs to the document and the elements to the whole program; both outlive the view.
+    MoleculeView(const CompoundRecord& compound, const ElementTable& elements, ViewHost& host,
+                 MotionTables& motion = SharedMotionTables());
+
+    const ViewState& State() const { return state_; }
+    // The mouse and the measurements turn, move and pick through this.
+    ViewState& State() { return state_; }
+
+    // The document changed: a fresh scene in the initial view, keeping the display settings.
+    void OnUpdate();
+    // One frame of the liquid, the gas or the rock; false when this display does not move.
+    // The caller paces the frames.
+    bool AnimateStep();
+
+    CommandStatus QueryCommand(int id) const;
+    // False when the view does not serve the command.
+    bool RunCommand(int id);
+
+    // The high-quality picture on a black background.
+    const PictureBuffers& RenderPicture();
+    void DrawLowQuality(Canvas& canvas) const;
+
+    bool HoldsStructure() const { return !compound_.unitAtoms.empty(); }
+    bool HasCrystalData() const { return !compound_.basisAtoms.empty(); }
+
+private:
+    bool InNavigationState() const;
+    void ShowChemicalUnit();
+    void ShowCrystalSolid();
+    void ShowFluid(DisplayState state);
+    void RebuildScene();
+    void Reset();
+    void Project();
+
+    const CompoundRecord& compound_;
+    const ElementTable& elements_;
+    ViewHost& host_;
+    MotionTables& motion_;
+    ViewState state_;
+    PictureBuffers picture_;
+};
+
+}  // namespace kiva
