@@ -117,6 +117,7 @@ CKivaDoc& DocumentManager::Adopt(std::unique_ptr<CKivaDoc> owned) {
 
 CChildFrame* DocumentManager::CreateFrame(CKivaDoc& document) {
     auto* view = new CKivaView(document.compound);
+    view->AttachDocument(&document);
     document.AddView(view);
     auto* frame = new CChildFrame(document, view);
     area_.addSubWindow(frame);

@@ -5,21 +5,23 @@
 #include <vector>
 
 #include "chem/compound_record.h"
+#include "view/view_document.h"
 
 class CKivaView;
 
-class CKivaDoc final : public QObject {
+class CKivaDoc final : public QObject, public kiva::ViewDocument {
     Q_OBJECT
 public:
     explicit CKivaDoc(QString title);
 
     kiva::CompoundRecord compound;
 
+    kiva::CompoundRecord& Compound() override { return compound; }
     const QString& Title() const { return title_; }
-    void SetTitle(const QString& title);
+    void SetTitle(const QString& title) override;
     const QString& PathName() const { return path_; }
     // The path of the file the document was opened from or saved to; the title becomes the file's name.
-    void SetPathName(const QString& path);
+    void SetPathName(const QString& path) override;
 
     // Reads the document file into a fresh record; throws kiva::FileException. A file whose record
     // lacks its tag leaves the document empty.
@@ -30,7 +32,7 @@ public:
     void AddView(CKivaView* view);
     const std::vector<CKivaView*>& Views() const { return views_; }
     // Every view rebuilds its scene from the record.
-    void UpdateAllViews();
+    void UpdateAllViews() override;
 
 signals:
     void titleChanged();

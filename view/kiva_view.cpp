@@ -11,6 +11,7 @@
 #include "chem/shared_data.h"
 #include "platform/message_box.h"
 #include "view/commands.h"
+#include "view/compound_selection.h"
 #include "platform/painter_canvas.h"
 #include "view/tool_icons.h"
 
@@ -84,7 +85,19 @@ bool CKivaView::AnimateStep() {
     return true;
 }
 
+kiva::CommandStatus CKivaView::QueryCommand(int id) const {
+    // The selection commands have no update rule: always enabled while there is a document.
+    if (kiva::IsSelectionCommand(id)) return {document_ != nullptr, document_ != nullptr, false, false};
+    return molecule_.QueryCommand(id);
+}
+
 bool CKivaView::RunCommand(int id) {
+    if (kiva::IsSelectionCommand(id)) {
+        if (!document_) return false;
+        // The dialog has no parent of its own, so the main window owns it.
+        if (const auto name = kiva::RunSelectionDialog(id, window())) kiva::SelectCompound(*document_, *name, this);
+        return true;
+    }
     if (!molecule_.QueryCommand(id).enabled) return false;
     molecule_.RunCommand(id);
     // The liquid and the gas are left unprojected for the animation; its first frame is due now,

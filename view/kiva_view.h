@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "view/molecule_view.h"
+#include "view/view_document.h"
 
 class QAction;
 
@@ -22,7 +23,10 @@ public:
     // One animation frame, painted at once; false when this view's display does not move.
     bool AnimateStep();
 
-    kiva::CommandStatus QueryCommand(int id) const { return molecule_.QueryCommand(id); }
+    // The document whose substance the Molecule menu's commands replace.
+    void AttachDocument(kiva::ViewDocument* document) { document_ = document; }
+
+    kiva::CommandStatus QueryCommand(int id) const;
     // Runs a view command that is enabled; false when the view does not serve it or it is disabled.
     bool RunCommand(int id);
     // Sets the buttons' enabled and checked states from the view's rules.
@@ -46,6 +50,7 @@ private:
     QWidget* CreateToolBar(std::initializer_list<int> buttons, Qt::Orientation orientation, QRect place);
 
     kiva::MoleculeView molecule_;
+    kiva::ViewDocument* document_ = nullptr;
     QWidget* navigationToolBar_ = nullptr;
     QWidget* structureToolBar_ = nullptr;
     std::vector<QAction*> buttons_;

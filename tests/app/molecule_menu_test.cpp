@@ -1,0 +1,118 @@
+// The Molecule menu as a student uses it: a dialog names a substance, the document takes it.
+#include <QAction>
+#include <QtTest>
+
+#include "app/kiva_doc.h"
+#include "chem/fixed_text.h"
+#include "chem/shared_data.h"
+#include "tests/app/app_test_support.h"
+#include "view/commands.h"
+#include "view/compound_selection.h"
+#include "view/kiva_view.h"
+
+using kiva::testing::RunningViewer;
+namespace command = kiva::command;
+
+namespace {
+
+constexpr int kSelectionCommands[] = {command::Homoatomic, command::Metallic, command::NonMetallic, command::Organic,
+                                      command::Index};
+
+}  // namespace
+
+class MoleculeMenu : public QObject {
+    Q_OBJECT
+
+    std::optional<QString> answer;  // what the next dialog returns; nothing is Cancel
+    std::vector<int> dialogsRun;
+
+    CKivaDoc& ActiveDocument(RunningViewer& viewer) { return viewer.Active()->Document(); }
+
+    void Choose(RunningViewer& viewer, int commandId, std::optional<QString> name) {
+        answer = std::move(name);
+        viewer.Run(commandId);
+    }
+
+private slots:
+    void initTestCase() {
+        kiva::SharedData& data = kiva::TheSharedData();
+        data.moleculeDataPath = KIVA_CATALOGUE_DIR "/Molecule.dat";
+        data.moleculeIndex.path = KIVA_CATALOGUE_DIR "/Index.dat";
+        QVERIFY(kiva::LoadMoleculeIndex(data.moleculeIndex));
+        data.elementTable = kiva::MakeDefaultElementTable();
+        kiva::ReplaceSelectionDialogRunner([this](int id, QWidget*) {
+            dialogsRun.push_back(id);
+            return answer;
+        });
+    }
+    void cleanupTestCase() { kiva::ReplaceSelectionDialogRunner({}); }
+
+    void EveryCommandIsEnabledWithADocumentAndRunsItsDialog() {
+        RunningViewer viewer;
+        dialogsRun.clear();
+        for (const int id : kSelectionCommands) {
+            QVERIFY(viewer.Frame().Action(id)->isEnabled());
+            Choose(viewer, id, std::nullopt);
+        }
+        QCOMPARE(dialogsRun, std::vector<int>(std::begin(kSelectionCommands), std::end(kSelectionCommands)));
+    }
+
+    void AChosenSubstanceTitlesTheDocumentWithItsBondingClass() {
+        RunningViewer viewer;
+        Choose(viewer, command::Metallic, QStringLiteral("NaCl"));
+        QCOMPARE(ActiveDocument(viewer).Title(), QStringLiteral("NaCl - (Ionic)"));
+        QCOMPARE(kiva::TextOf(ActiveDocument(viewer).compound.name), std::string_view("NaCl"));
+        QCOMPARE(ActiveDocument(viewer).PathName(), QDir::current().absoluteFilePath(QStringLiteral("NaCl")));
+        Choose(viewer, command::Homoatomic, QStringLiteral("C-diamond"));
+        QCOMPARE(ActiveDocument(viewer).Title(), QStringLiteral("C-diamond - (Covalent Network)"));
+        Choose(viewer, command::Index, QStringLiteral("C-diamond"));
+        QCOMPARE(ActiveDocument(viewer).Title(), QStringLiteral("C-diamond - (Covalent Network)"));
+        QCOMPARE(viewer.Windows().size(), 1);  // a selection replaces the substance in place
+        QVERIFY(viewer.messages.empty());
+    }
+
+    void AnUnknownNameOrAnotherLetterCaseIsReportedAndChangesNothing() {
+        RunningViewer viewer;
+        Choose(viewer, command::Index, QStringLiteral("NaCl"));
+        for (const QString& name : {QStringLiteral("nacl"), QString()}) {
+            viewer.messages.clear();
+            Choose(viewer, command::Index, name);
+            QCOMPARE(viewer.messages.size(), std::size_t{1});
+            QCOMPARE(viewer.messages[0].caption, QStringLiteral("Zelkora"));
+            QCOMPARE(viewer.messages[0].text, QStringLiteral("Cannot find the compound \"%1\".").arg(name));
+            QVERIFY(viewer.messages[0].icon == kiva::MessageIcon::Question);
+            QCOMPARE(ActiveDocument(viewer).Title(), QStringLiteral("NaCl - (Ionic)"));
+        }
+    }
+
+    void CancelChangesNothing() {
+        RunningViewer viewer;
+        const QString title = ActiveDocument(viewer).Title();
+        for (const int id : kSelectionCommands) Choose(viewer, id, std::nullopt);
+        QCOMPARE(ActiveDocument(viewer).Title(), title);
+        QVERIFY(ActiveDocument(viewer).compound.unitAtoms.empty());
+        QVERIFY(viewer.messages.empty());
+    }
+
+    void EveryViewOfTheDocumentShowsTheNewSubstance() {
+        RunningViewer viewer;
+        viewer.Run(command::WindowNew);
+        QCOMPARE(viewer.Windows().size(), 2);
+        Choose(viewer, command::NonMetallic, QStringLiteral("H2O"));
+        for (CKivaView* view : ActiveDocument(viewer).Views()) QCOMPARE(view->Molecule().State().atoms.size(), std::size_t{3});
+    }
+
+    void EveryCatalogueEntryOpensWithoutAnError() {
+        RunningViewer viewer;
+        for (const kiva::IndexEntry& entry : kiva::TheSharedData().moleculeIndex.entries) {
+            const QString name = QString::fromStdString(std::string(kiva::TextOf(entry.name)));
+            Choose(viewer, command::Index, name);
+            QVERIFY2(viewer.messages.empty(), qPrintable(name));
+            QVERIFY2(ActiveDocument(viewer).Title().startsWith(name + QStringLiteral(" - (")), qPrintable(name));
+            QVERIFY2(!viewer.Active()->View()->Molecule().State().atoms.items.empty(), qPrintable(name));
+        }
+    }
+};
+
+QTEST_MAIN(MoleculeMenu)
+#include "molecule_menu_test.moc"

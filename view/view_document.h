@@ -1,0 +1,23 @@
+#pragma once
+// What a view needs of its document: the substance it shows, and the means to give the document
+// a new one chosen from the catalogue.
+#include <QString>
+
+#include "chem/compound_record.h"
+
+namespace kiva {
+
+class ViewDocument {
+public:
+    virtual CompoundRecord& Compound() = 0;
+    // The path, made absolute against the current directory; not a recently used file.
+    virtual void SetPathName(const QString& path) = 0;
+    virtual void SetTitle(const QString& title) = 0;
+    // Every view of the document rebuilds its scene.
+    virtual void UpdateAllViews() = 0;
+
+protected:
+    ~ViewDocument() = default;
+};
+
+}  // namespace kiva
