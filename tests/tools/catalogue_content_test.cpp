@@ -77,6 +77,23 @@ TEST_F(BuiltCatalogueContent, EveryDialogKeyTheCourseNeedsListsSomething) {
     }
 }
 
+// An ionic substance shows one formula unit: its counts share no factor. Mercury(I) is the
+// exception chemistry makes: its cation is the pair Hg2 2+, so Hg2Cl2 is one formula unit.
+TEST_F(BuiltCatalogueContent, EveryIonicUnitIsOneFormulaUnit) {
+    int ionic = 0;
+    for (const SubstanceSource& substance : *substances) {
+        if (substance.bondingClass != BondingClass::Ionic || substance.name == "Hg2Cl2") continue;
+        const CompoundRecord record = Record(substance.name);
+        std::map<std::string, int> counts;
+        for (const AtomSite& atom : record.unitAtoms) ++counts[std::string(ElementKey(TextOf(atom.symbol)))];
+        int divisor = 0;
+        for (const auto& [element, count] : counts) divisor = std::gcd(divisor, count);
+        EXPECT_EQ(divisor, 1) << substance.name;
+        ++ionic;
+    }
+    EXPECT_GT(ionic, 100);
+}
+
 TEST_F(BuiltCatalogueContent, EveryMoleculesRulesFindExactlyItsOwnBonds) {
     for (const SubstanceSource& substance : *substances) {
         const CompoundRecord record = Record(substance.name);
