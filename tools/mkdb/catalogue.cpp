@@ -100,13 +100,15 @@ std::string CatalogueReport(const std::vector<IndexEntry>& entries) {
     for (std::string_view covalence : kPositiveCovalences)
         if (!listed(2, covalence, "", false)) missing += " " + std::string(covalence);
     report += "Positive covalences without a non-metallic entry:" + (missing.empty() ? std::string(" none") : missing) + "\n";
-    missing.clear();
-    for (std::string_view ion : kNegativeIons)
-        if (!std::any_of(entries.begin(), entries.end(), [&](const IndexEntry& entry) {
-                return (entry.kind == 1 || entry.kind == 2) && TextOf(entry.secondaryKey) == ion;
-            }))
-            missing += " " + std::string(ion);
-    report += "Negative ions and covalences without an entry:" + (missing.empty() ? std::string(" none") : missing) + "\n";
+    for (const auto& [kind, dialog] : {std::pair{1, "metallic"}, std::pair{2, "non-metallic"}}) {
+        missing.clear();
+        for (std::string_view ion : kNegativeIons)
+            if (!std::any_of(entries.begin(), entries.end(), [&](const IndexEntry& entry) {
+                    return entry.kind == kind && TextOf(entry.secondaryKey) == ion;
+                }))
+                missing += " " + std::string(ion);
+        report += std::string("Negative keys without a ") + dialog + " entry:" + (missing.empty() ? std::string(" none") : missing) + "\n";
+    }
     missing.clear();
     for (const OrganicCategory& category : kOrganicCategories)
         if (!listed(3, category.keyWord, "", false)) missing += " " + std::string(category.keyWord);
