@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "chem/block_growth.h"
 #include "chem/fixed_text.h"
 #include "chem/text_lines.h"
 
@@ -11,7 +12,6 @@ namespace {
 
 constexpr std::size_t kMaxKeyLineLength = 255;
 constexpr std::size_t kMaxDescriptionLength = 127;
-constexpr int kMatchBlock = 16;
 
 // The six words of a key line, in order; parsing stops at the first malformed number, and every
 // field not reached stays empty or zero.
@@ -73,11 +73,11 @@ bool LoadMoleculeIndex(MoleculeIndex& index) {
 void FindIndexEntries(const MoleculeIndex& index, int kind, std::string_view primaryKey,
                       std::string_view secondaryKey, IndexMatchList& matches) {
     matches.count = 0;
-    matches.storage.assign(kMatchBlock, IndexEntry{});
+    matches.storage.assign(kGrowthBlock, IndexEntry{});
     for (const IndexEntry& entry : index.entries) {
         if (entry.kind != kind || !KeysMatch(entry, kind, primaryKey, secondaryKey)) continue;
-        const int n = matches.count;
-        if (n % kMatchBlock == kMatchBlock - 1) matches.storage.resize((n + 17) / kMatchBlock * kMatchBlock);
+        const auto n = static_cast<std::size_t>(matches.count);
+        matches.storage.resize(RoomBeforeAppend(n, matches.storage.size()));
         matches.storage[n] = entry;
         ++matches.count;
     }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "chem/block_growth.h"
 #include "render/scene.h"
 #include "render/vector_math.h"
 
@@ -23,14 +24,14 @@ enum class MeasureMode : std::int32_t { None = 0, Distance = 2, Angle = 3, Torsi
 template <typename Record>
 struct SceneArray {
     std::vector<Record> items;
-    std::size_t room = 16;
+    std::size_t room = kGrowthBlock;
 
     void Reset() {
         items.clear();
-        room = 16;
+        room = kGrowthBlock;
     }
     void Append(const Record& record) {
-        if (items.size() % 16 == 15) room = (items.size() + 17) / 16 * 16;
+        room = RoomBeforeAppend(items.size(), room);
         items.push_back(record);
     }
     std::size_t size() const { return items.size(); }
