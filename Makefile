@@ -1,15 +1,20 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Kiva's entry points. Each target installs what is missing, configures and builds first.
 #   make            build into build/
 #   make test       build and run the whole suite, then again under ASan and UBSan (build-asan/)
 #   make run        build and start the viewer
 #   make bench      build and run the benchmarks
+#   make release    build the Release configuration into build-release/ (CI does it once)
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+RELEASE_BUILD ?= build-release
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
+# Where we build, a warning is an error; a plain configure by a user or packager leaves it off.
+CMAKE_OPTS := $(CMAKE_GEN) -DKIVA_WERROR=ON
 
-.PHONY: all deps build test test-fast test-sanitize run bench clean
+.PHONY: all deps build test test-fast test-sanitize release run bench clean
 
 all: build
 
@@ -17,10 +22,10 @@ deps:
 	@scripts/install-deps
 
 $(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) $(CMAKE_OPTS) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 $(ASAN_BUILD)/build.ninja: | deps
-	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DKIVA_SANITIZE=ON -DKIVA_BUILD_BENCH=OFF
+	cmake -S . -B $(ASAN_BUILD) $(CMAKE_OPTS) -DCMAKE_BUILD_TYPE=Debug -DKIVA_SANITIZE=ON -DKIVA_BUILD_BENCH=OFF
 
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -39,6 +44,12 @@ test-sanitize: deps $(ASAN_BUILD)/build.ninja
 
 test: test-fast test-sanitize
 
+$(RELEASE_BUILD)/build.ninja: | deps
+	cmake -S . -B $(RELEASE_BUILD) $(CMAKE_OPTS) -DCMAKE_BUILD_TYPE=Release -DKIVA_BUILD_TESTS=OFF -DKIVA_BUILD_BENCH=OFF
+
+release: deps $(RELEASE_BUILD)/build.ninja
+	cmake --build $(RELEASE_BUILD) -j $(JOBS)
+
 # The catalogue (Molecule.dat, Index.dat) lies beside the program in $(BUILD)/bin.
 run: build
 	$(BUILD)/bin/kiva
@@ -47,4 +58,4 @@ bench: build
 	$(BUILD)/bin/kiva_bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD)

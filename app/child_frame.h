@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // CChildFrame: a document window holding one view. It opens at 384 x 403, has no maximize
 // button and is never made larger; made smaller, it clips the view.

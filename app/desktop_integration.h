@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Makes the desktop know the viewer: its menu entry, its icon and the document file type. The
 // installation puts them in place; a viewer run from its build directory registers them for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The document template and its bookkeeping: new untitled documents, documents opened from
 // files, each in a window of its own, further windows on a document, and closing a document.

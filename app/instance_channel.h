@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // One viewer per user: a second `kiva FILE` hands FILE to the viewer already running over a
 // local socket and ends. The message is the files' absolute paths, one a line, in UTF-8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/kiva_app.h"
 
 #include <QApplication>
@@ -67,7 +68,11 @@ bool CKivaApp::SaveAllModified(QWidget* mainWindow) {
 void CKivaApp::OnAppAbout(QWidget* mainWindow) {
     kiva::ShowMessageBox({mainWindow, QStringLiteral("About Zelkora"),
                           QStringLiteral("Zelkora\n\nKiva %1: a three-dimensional molecule viewer for the "
-                                         "classroom.\nBuilt with Qt %2.")
+                                         "classroom.\nBuilt with Qt %2.\n\n"
+                                         "Kiva is free software: you may share and change it under the "
+                                         "GNU General Public License, version 2 or (at your option) any "
+                                         "later version. It comes with no warranty. The licence is in "
+                                         "the file COPYING that comes with the program.")
                               .arg(QStringLiteral(KIVA_VERSION), QString::fromLatin1(qVersion())),
                           kiva::MessageButtons::Ok, kiva::MessageIcon::Information});
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // CKivaApp: the viewer's start-up, its idle animation, the quit prompt and the About box.
 // main() loads the shared data before this object exists and saves it after it is gone.

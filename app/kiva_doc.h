@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // CKivaDoc: the one substance a document window shows, its title and path, and its views.
 #include <QObject>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The viewer's entry point: the shared data first, then the application; at exit the
 // application goes first and the element table is written back last.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // CMainFrame: the maximized main window. It holds the document windows, the menus (one set
 // without a document, one with), the accelerators and the status bar, and routes every command

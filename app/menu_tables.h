@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The viewer's two menus and its accelerator table, as data the main frame builds from.
 #include <QKeySequence>

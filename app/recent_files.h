@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The recent-file list of the File menus: the last four documents opened or saved, newest first,
 // kept in the program's INI profile from run to run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Scene build, projection and rendering on substances of the catalogue, from a water molecule
 // to a rock-salt crystal of 16 x 16 x 16 cells (35,937 ions).
 #include <benchmark/benchmark.h>

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include <benchmark/benchmark.h>
 
-#include "render/vector_math.h"
+#include "math/vector_math.h"
 
 namespace kiva {
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The growth rule of the program's growable arrays (match lists, scene atoms and bonds): room
 // comes in blocks of 16 records, and grows one block before it would be full.

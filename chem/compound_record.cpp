@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "chem/compound_record.h"
 
 #include <algorithm>
@@ -12,7 +13,6 @@ namespace kiva {
 namespace {
 
 constexpr std::size_t kOperationBytes = 64;
-constexpr std::size_t kTranslationBytes = 12;
 constexpr std::size_t kListEntryBytes = 28;  // an AtomSite or a BondRule
 
 // A count read from the stream, refused unless that many entries fit in the bytes that remain.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // One substance: its name and bonding class, its crystal (symmetry, cell, basis atoms) and its
 // chemical unit (one molecule or formula unit) with the bond rules that join its atoms.
@@ -7,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "render/vector_math.h"
+#include "math/vector_math.h"
 
 namespace kiva {
 

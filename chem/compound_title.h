@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The title a document gets when a substance is chosen: its name and its bonding class.
 #include <cstdint>

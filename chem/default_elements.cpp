@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The built-in element table. Radii in angstrom, colours as red, green, blue.
 #include "chem/element_table.h"
 

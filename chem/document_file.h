@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The document file (*.mol): the version 256 as a 32-bit integer, then one compound record.
 #include <string>

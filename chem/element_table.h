@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The element table: a display colour and three radii for each of 43 element symbols.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Texts in records are fixed-size char arrays holding a NUL-terminated string; these helpers
 // read and write them without ever running past the array.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The molecule index: every substance of the catalogue with its keys and record offset.
 #include <cstdint>

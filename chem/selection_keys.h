@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The key words under which the selection dialogs file substances, in the dialogs' order. They
 // are compared exactly with the keys of index entries.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The three data objects the whole viewer shares for the whole run, and their ordered start-up
 // and exit: Molecule.dat's path first, then the element table, then the index; at exit the index

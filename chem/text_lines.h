@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Line and field reading shared by the text data files (Elements.dat, Index.dat).
 #include <cstdio>

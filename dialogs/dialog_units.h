@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Dialog layouts are given in dialog units, which scale with the dialog's font: a horizontal unit
 // is a quarter of the average character width, a vertical unit an eighth of the character height.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The three dialogs that list substances by their keys: ions, covalences or an element.
 #include <QListWidget>
 

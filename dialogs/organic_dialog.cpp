@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The organic dialog: fifteen categories as radio buttons, and an OK that checks the name.
 #include <QButtonGroup>
 #include <QGroupBox>

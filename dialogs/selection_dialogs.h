@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The five substance selection dialogs. Each shows a SelectionModel and passes the user's clicks
 // and typing to it; `selectedName` is the result after OK.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What the substance selection dialogs do, without any window: the lines they list, the row they
 // highlight, the name in their edit, and what a key choice, a typed name, a double-click or OK

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A buffered little-endian binary reader and writer: 32-bit integers, 32-bit floats and raw byte
 // blocks. Every failure (a file that will not open, a read error, an early end, a malformed

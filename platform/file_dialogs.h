@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The file dialogs of File Open and File Save As, behind calls that tests replace.
 #include <functional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Finding the program's data files, as the desktop lays them out.
 #include <functional>

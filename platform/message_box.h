@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's message boxes go through one call that tests replace, so no test waits on a
 // modal window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The low-quality picture's canvas on a QPainter: flat colours, no antialiasing.
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Finding bonds by distance from the compound's bond rules.
 #include <span>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The flat low-quality picture, drawn through a small canvas interface so that the drawing stays
 // free of any window system: the Qt layer paints it with QPainter, tests record it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The low-quality picture: flat circles and lines, farthest first.
 #include <cmath>
 

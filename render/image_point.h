@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // From picture positions to the integer image points the drawing works in, and the bond offsets
 // both picture qualities share.

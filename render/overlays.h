@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The line work over the scene: the picture frame, the measurement marks, the XYZ axes and the
 // unit-cell frame. Both picture qualities draw the same lines, from the same geometry.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // One projection step: moves the liquid and gas copies, places every atom in the picture and
 // sorts atoms and bonds by depth.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The high-quality picture: shaded spheres and cylinders in a 24-bit colour buffer with a 16-bit
 // depth buffer, and the overlays drawn with depth-tested lines. Integer-exact: a scene renders to

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The scene a view draws: atoms with their structure and picture positions, and bonds between them.
 #include <cstdint>
 
 #include "chem/compound_record.h"
 #include "chem/element_table.h"
-#include "render/vector_math.h"
+#include "math/vector_math.h"
 
 namespace kiva {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Building a view's scene from a compound for its display state, and the initial view.
 #include "chem/compound_record.h"

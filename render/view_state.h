@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What a molecule view holds that the scene build, the projection and the drawing read: the
 // display settings, the transform, the picks and the scene itself. The view owns one per window.
@@ -7,7 +8,7 @@
 
 #include "chem/block_growth.h"
 #include "render/scene.h"
-#include "render/vector_math.h"
+#include "math/vector_math.h"
 
 namespace kiva {
 

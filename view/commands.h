@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The viewer's command ids, one numbering for menus, accelerators and toolbars, and each
 // command's two-line string: the status-bar prompt and the toolbar tooltip.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The Molecule menu: each command runs its selection dialog and loads the chosen substance into
 // the view's document.

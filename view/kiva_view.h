@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // CKivaView: the molecule view's window. A fixed 340 x 340 picture at the top left, the
 // navigation toolbar below it and the structure toolbar to its right: 372 x 372 in all.

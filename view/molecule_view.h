@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The molecule view's state and its display commands, free of any window system: the Qt widget
 // CKivaView turns events into these calls and copies the finished picture to the screen.

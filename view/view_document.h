@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What a view needs of its document: the substance it shows, and the means to give the document
 // a new one chosen from the catalogue.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A running viewer for Qt tests: the application started as main() starts it, with message
 // boxes and file dialogs answered by the test instead of a user.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The viewer's place on the desktop: the entry and file type registered for the user, and a
 // second start handing its files to the running viewer.
 #include <QSignalSpy>

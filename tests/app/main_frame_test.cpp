@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The viewer as a user meets it: windows, menus, keys, documents and the quit prompt.
 #include <QAction>
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Molecule menu as a student uses it: a dialog names a substance, the document takes it.
 #include <QAction>
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "chem/document_file.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "chem/text_lines.h"
 
 #include <gtest/gtest.h>

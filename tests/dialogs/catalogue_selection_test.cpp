@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every key of every selection dialog, chosen on the built catalogue: each lists only entries of
 // its kind and keys, and every listed entry loads.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "render/scene_build.h"
 
 #include <gtest/gtest.h>

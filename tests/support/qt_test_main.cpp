@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // GoogleTest's main for tests of Qt widgets: one application object, on the offscreen platform
 // unless the caller chose another.
 #include <QApplication>

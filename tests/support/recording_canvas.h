@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A canvas that records its calls as text, for checking what the low-quality picture draws.
+#include <cstdarg>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -21,10 +23,13 @@ public:
     void Rectangle(int l, int t, int r, int b) override { Record("Rectangle %d %d %d %d", l, t, r, b); }
 
 private:
-    template <typename... Values>
-    void Record(const char* format, Values... values) {
+    // The formats above are literals; the attribute lets the compiler check them against the values.
+    __attribute__((format(printf, 2, 3))) void Record(const char* format, ...) {
         char text[96];
-        std::snprintf(text, sizeof text, format, values...);
+        va_list values;
+        va_start(values, format);
+        std::vsnprintf(text, sizeof text, format, values);
+        va_end(values);
         calls.emplace_back(text);
     }
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A scratch directory per test, removed afterwards, with small file helpers.
 #include <filesystem>

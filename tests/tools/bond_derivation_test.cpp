@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/mkdb/bond_derivation.h"
 
 #include <gtest/gtest.h>

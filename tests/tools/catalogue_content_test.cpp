@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The built catalogue, substance by substance: what a student picks must be chemically sound.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The readers of the catalogue's sources: symmetry text, CIF and molfile.
 #include <gtest/gtest.h>
 

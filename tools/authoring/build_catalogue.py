@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Regenerates data/substances.txt, data/units/*.mol and data/crystals/*.cif from the tables.
 
 Run from anywhere:  /usr/bin/python3 tools/authoring/build_catalogue.py [--only NAME ...]

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Shared helpers for the catalogue's authoring scripts: element symbols, labels, the CIF subset
 the viewer reads, MDL molfiles (V2000), cell vectors and the viewer's site expansion."""
 

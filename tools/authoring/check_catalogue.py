@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Checks data/ the way the viewer and kiva-mkdb will read it, and reports the catalogue.
 
     /usr/bin/python3 tools/authoring/check_catalogue.py [--data DIR] [--verbose]

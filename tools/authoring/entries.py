@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Constructors for the rows of the substance tables (table_*.py).
 
 A row says what a substance is; build_catalogue.py turns it into a manifest block, a molfile

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Crystal structures written from published data, by structure type.
 
 Lattice constants are room-temperature values as tabulated in R. W. G. Wyckoff, Crystal

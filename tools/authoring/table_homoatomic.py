@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Homoatomic substances: one element each, filed under its symbol.
 
 Metals and other solids are crystals whose unit is one atom; molecular elements are embedded

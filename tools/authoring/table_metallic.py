@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Metallic compounds: filed under a positive ion and a negative ion of the metallic dialog.
 
 Ionic solids show cation-anion contacts as coordination lines (the first shell, found from the

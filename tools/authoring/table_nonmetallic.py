@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Non-metallic compounds: filed under a positive and a negative covalence.
 
 Molecules are embedded from SMILES; network solids (SiO2, SiC, Si3N4) and NH4Cl come from their

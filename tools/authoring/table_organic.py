@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Organic compounds: filed under one of the fifteen category key words.
 
 Each row: name, category key word, SMILES (stereocentres as in nature), description."""

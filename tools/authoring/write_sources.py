@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Writes data/SOURCES.md: where every structure comes from, and the licences."""
 
 HEAD = """# Sources of the catalogue's structures

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Bond rules that reproduce a molecule's own bond list.
 #include <vector>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/mkdb/catalogue.h"
 
 #include <algorithm>
@@ -100,7 +101,9 @@ std::string CatalogueReport(const std::vector<IndexEntry>& entries) {
     for (std::string_view covalence : kPositiveCovalences)
         if (!listed(2, covalence, "", false)) missing += " " + std::string(covalence);
     report += "Positive covalences without a non-metallic entry:" + (missing.empty() ? std::string(" none") : missing) + "\n";
-    for (const auto& [kind, dialog] : {std::pair{1, "metallic"}, std::pair{2, "non-metallic"}}) {
+    for (const auto& keyGroup : {std::pair{1, "metallic"}, std::pair{2, "non-metallic"}}) {
+        const int kind = keyGroup.first;  // a structured binding cannot be captured before clang 16
+        const char* dialog = keyGroup.second;
         missing.clear();
         for (std::string_view ion : kNegativeIons)
             if (!std::any_of(entries.begin(), entries.end(), [&](const IndexEntry& entry) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The whole catalogue: every substance's record concatenated into Molecule.dat, and Index.dat
 // naming each with its keys and the offset of its record.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/mkdb/cif_reader.h"
 
 #include <cctype>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What the catalogue needs of a crystallographic information file (CIF): the cell, the space
 // group's symbol and operations, and the atom sites.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Turning one substance's sources into its compound record and index entry.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // kiva-mkdb: compiles the catalogue's sources into Molecule.dat and Index.dat, reports on the
 // catalogue, dumps records as text and exports a substance as a document file.
 #include <cstdio>

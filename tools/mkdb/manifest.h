@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The catalogue's manifest: one block per substance naming its keys, class, description, source
 // files, atom labels and bond rules.

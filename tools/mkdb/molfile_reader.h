@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // MDL molfiles (V2000): the atoms with their coordinates and charges, and the bonds with orders.
 #include <string>

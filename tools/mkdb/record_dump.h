@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A compound record as readable text, for checking the catalogue by eye.
 #include <string>

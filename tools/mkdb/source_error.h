@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The one error of the catalogue compiler: what is wrong, and the file and line where it stands.
 #include <fstream>

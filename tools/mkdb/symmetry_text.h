@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Symmetry operations and translations written as coordinate triplets: "-x+1/2, y, z-0.5".
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "render/vector_math.h"
+#include "math/vector_math.h"
 
 namespace kiva::mkdb {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // kiva-render: a substance's picture as a PNG file, for worksheets, slides and for looking at
 // every entry of the catalogue.
 #include <QImage>

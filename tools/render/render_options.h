@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // kiva-render's command line, and the picture it describes, without any window system.
 #include <optional>

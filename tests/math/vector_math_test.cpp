@@ -1,4 +1,5 @@
-#include "render/vector_math.h"
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "math/vector_math.h"
 
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Vectors and 4 x 4 transforms for structure and picture geometry. Plain values; nothing
 // allocates or fails.
