@@ -30,7 +30,8 @@ struct Case {
     int multiples;
 };
 
-// state.range(0) picks the case, range(1) the model.
+// state.range(0) picks the case, range(1) the model: 0 ball-and-stick, 1 space-filling, 2
+// ball-and-stick with the coordination lines shown.
 const Case kCases[] = {{"H2O", DisplayState::ChemicalUnit, 1},
                        {"beta-D-Glucose", DisplayState::ChemicalUnit, 1},
                        {"NaCl", DisplayState::CrystalSolid, 1},
@@ -41,7 +42,8 @@ ViewState MakeView(const benchmark::State& state) {
     const Case& c = kCases[state.range(0)];
     ViewState view;
     view.displayState = c.state;
-    view.displayModel = static_cast<DisplayModel>(state.range(1));
+    view.displayModel = state.range(1) == 1 ? DisplayModel::SpaceFilling : DisplayModel::BallAndStick;
+    view.showCoordination = state.range(1) == 2;
     view.cellMultiples = {c.multiples, c.multiples, c.multiples};
     return view;
 }
@@ -49,7 +51,8 @@ ViewState MakeView(const benchmark::State& state) {
 void Label(benchmark::State& state, const ViewState& view) {
     const Case& c = kCases[state.range(0)];
     state.SetLabel(std::string(c.name) + " x" + std::to_string(c.multiples) +
-                   (view.displayModel == DisplayModel::BallAndStick ? " ball" : " space") + ", " +
+                   (view.displayModel == DisplayModel::SpaceFilling ? " space" : view.showCoordination ? " ball+lines" : " ball") +
+                   ", " +
                    std::to_string(view.atoms.size()) + " atoms, " + std::to_string(view.bonds.size()) + " bonds");
 }
 
@@ -75,13 +78,32 @@ ViewState BuiltView(const benchmark::State& state) {
     return view;
 }
 
+// Turns the view by a degree about the picture's vertical axis, as a drag does between frames.
+void TurnADegree(ViewState& view) {
+    const Matrix4 turn = Multiply(Multiply(Translation({170, 170, 170}), RotationY(0.017453292f)),
+                                  Translation({-170, -170, -170}));
+    view.viewTransform = Multiply(turn, view.viewTransform);
+}
+
+// One frame of a drag: a new angle, the projection with its depth order, and the picture.
 void BM_ProjectAndRender(benchmark::State& state) {
     ViewState view = BuiltView(state);
     PictureBuffers picture;
     for (auto _ : state) {
+        TurnADegree(view);
         ProjectScene(view);
         RenderFrame(view, picture, 0);
         benchmark::DoNotOptimize(picture.colour.data());
+    }
+    Label(state, view);
+}
+
+void BM_SortDrawOrder(benchmark::State& state) {
+    ViewState view = BuiltView(state);
+    ProjectScene(view);
+    for (auto _ : state) {
+        SortDrawOrder(view);
+        benchmark::DoNotOptimize(view.drawOrder.data());
     }
     Label(state, view);
 }
@@ -99,12 +121,13 @@ void BM_RenderFrame(benchmark::State& state) {
 
 void AllCases(benchmark::internal::Benchmark* benchmark) {
     for (int c = 0; c < 5; ++c)
-        for (int model = 0; model < 2; ++model) benchmark->Args({c, model});
+        for (int model = 0; model < 3; ++model) benchmark->Args({c, model});
     benchmark->Unit(benchmark::kMillisecond);
 }
 
 BENCHMARK(BM_BuildScene)->Apply(AllCases);
 BENCHMARK(BM_ProjectAndRender)->Apply(AllCases);
+BENCHMARK(BM_SortDrawOrder)->Apply(AllCases);
 BENCHMARK(BM_RenderFrame)->Apply(AllCases);
 
 }  // namespace

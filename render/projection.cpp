@@ -87,65 +87,18 @@ MotionTables& SharedMotionTables() {
 
 void ApplyRockStep(ViewState&) {}
 
-namespace {
-
-// Stable by key; short runs by insertion, which is quickest for them.
-template <typename Iterator>
-void StableSortByKey(Iterator first, Iterator last) {
-    if (last - first > 48) {
-        std::stable_sort(first, last, [](const auto& a, const auto& b) { return a.first < b.first; });
-        return;
-    }
-    for (Iterator i = first + (first != last); i < last; ++i) {
-        const auto entry = *i;
-        Iterator j = i;
-        for (; j != first && entry.first < (j - 1)->first; --j) *j = *(j - 1);
-        *j = entry;
-    }
-}
-
-}  // namespace
-
 void SortDrawOrder(ViewState& view) {
     const std::size_t atomCount = view.atoms.size();
-    const std::size_t n = atomCount + view.bonds.size();
-    view.drawOrder.resize(n);
-    std::vector<float> keys(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        view.drawOrder[i] = static_cast<int>(i);
-        if (i < atomCount) {
-            keys[i] = view.atoms[i].picture.z;
-        } else {
-            const SceneBond& bond = view.bonds[i - atomCount];
-            const bool valid = bond.first >= 0 && static_cast<std::size_t>(bond.first) < atomCount && bond.second >= 0 &&
-                               static_cast<std::size_t>(bond.second) < atomCount;
-            keys[i] = valid ? (view.atoms[bond.first].picture.z + view.atoms[bond.second].picture.z) * 0.5f : 0.0f;
-        }
+    std::vector<float>& keys = view.depthOrderScratch.keys;
+    keys.resize(atomCount + view.bonds.size());
+    for (std::size_t i = 0; i < atomCount; ++i) keys[i] = view.atoms[i].picture.z;
+    for (std::size_t e = 0; e < view.bonds.size(); ++e) {
+        const SceneBond& bond = view.bonds[e];
+        const bool valid = bond.first >= 0 && static_cast<std::size_t>(bond.first) < atomCount && bond.second >= 0 &&
+                           static_cast<std::size_t>(bond.second) < atomCount;
+        keys[atomCount + e] = valid ? (keys[bond.first] + keys[bond.second]) * 0.5f : 0.0f;
     }
-    // The order is that of exchange passes at halving gaps, each gap repeated until a pass swaps
-    // nothing, with equal keys never swapped. Those passes are a bubble sort of every chain of
-    // entries one gap apart, so each gap stably sorts its chains; a NaN key, which compares false
-    // both ways, is a wall nothing passes. Sorting the chains directly gives the same order in
-    // n log n time instead of many passes.
-    std::vector<std::pair<float, int>> chain;
-    for (std::size_t gap = n / 2; gap > 0; gap /= 2) {
-        for (std::size_t start = 0; start < gap && start + gap < n; ++start) {
-            chain.clear();
-            for (std::size_t j = start; j < n; j += gap) chain.emplace_back(keys[j], view.drawOrder[j]);
-            auto segment = chain.begin();
-            while (segment != chain.end()) {
-                auto wall = std::find_if(segment, chain.end(), [](const auto& entry) { return entry.first != entry.first; });
-                StableSortByKey(segment, wall);
-                segment = wall == chain.end() ? wall : wall + 1;
-            }
-            std::size_t j = start;
-            for (const auto& [key, entry] : chain) {
-                keys[j] = key;
-                view.drawOrder[j] = entry;
-                j += gap;
-            }
-        }
-    }
+    ExchangeSortOrder(keys, view.drawOrder, view.depthOrderScratch);
 }
 
 void ProjectScene(ViewState& view, MotionTables& motion) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chem/block_growth.h"
+#include "render/depth_order.h"
 #include "render/scene.h"
 #include "math/vector_math.h"
 
@@ -63,6 +64,7 @@ struct ViewState {
     SceneArray<SceneAtom> atoms;
     SceneArray<SceneBond> bonds;
     std::vector<int> drawOrder;  // atoms, then bonds as atom count + index, farthest first
+    DepthOrderScratch depthOrderScratch;  // kept from frame to frame, so large scenes reuse their memory
 
     int screenBitsPerPixel = 24;  // below 16 the sphere shading is dithered
 };

@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <limits>
-#include <random>
 
 #include "render/canvas.h"
 #include "render/projection.h"
@@ -68,25 +66,6 @@ TEST(DrawSceneGdi, DrawsTwoLinesForADoubleBondAndThreeForATriple) {
     }
 }
 
-TEST(SortDrawOrder, SortsFarthestFirstAndNeverSwapsEqualKeys) {
-    ViewState view;
-    for (const float z : {5.0f, 1.0f, 5.0f, 3.0f, 1.0f}) {
-        SceneAtom atom{};
-        atom.picture.z = z;
-        view.atoms.Append(atom);
-    }
-    view.bonds.Append({1, 3, 1});  // key (1 + 3) / 2 = 2
-    SortDrawOrder(view);
-    EXPECT_EQ(view.drawOrder, (std::vector<int>{1, 4, 5, 3, 0, 2}));
-    ViewState single;
-    single.atoms.Append(SceneAtom{});
-    SortDrawOrder(single);
-    EXPECT_EQ(single.drawOrder, std::vector<int>{0});
-    ViewState empty;
-    SortDrawOrder(empty);
-    EXPECT_TRUE(empty.drawOrder.empty());
-}
-
 TEST(ProjectScene, MovesTheLiquidAndGasAndSharesTheMotion) {
     CompoundRecord water;
     water.unitAtoms = {testing::Site("O", 0, {0, 0, 0})};
@@ -121,51 +100,6 @@ TEST(ProjectScene, BouncesACopyOffTheBounds) {
     ProjectScene(view, motion);
     EXPECT_EQ(motion.gasVelocity[0].x, -8);
     EXPECT_EQ(motion.gasOffset[0].x, 132);
-}
-
-}  // namespace
-}  // namespace kiva
-
-namespace kiva {
-namespace {
-
-// The order as the exchange passes give it, written out pass by pass.
-std::vector<int> OrderByPasses(const std::vector<float>& keysIn) {
-    std::vector<float> keys = keysIn;
-    std::vector<int> order(keys.size());
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
-    for (std::size_t gap = keys.size() / 2; gap > 0; gap /= 2) {
-        bool swapped = true;
-        while (swapped) {
-            swapped = false;
-            for (std::size_t j = 0; j + gap < keys.size(); ++j)
-                if (keys[j + gap] < keys[j]) {
-                    std::swap(keys[j], keys[j + gap]);
-                    std::swap(order[j], order[j + gap]);
-                    swapped = true;
-                }
-        }
-    }
-    return order;
-}
-
-TEST(SortDrawOrder, GivesExactlyTheOrderOfTheExchangePasses) {
-    std::mt19937 random(99);
-    for (int trial = 0; trial < 200; ++trial) {
-        ViewState view;
-        std::vector<float> keys;
-        const int count = static_cast<int>(random() % 300);
-        for (int i = 0; i < count; ++i) {
-            SceneAtom atom{};
-            const auto pick = static_cast<unsigned>(random() % 20);
-            // Few distinct depths, so ties are common, and now and then a NaN.
-            atom.picture.z = pick == 0 ? std::numeric_limits<float>::quiet_NaN() : static_cast<float>(pick % 7);
-            keys.push_back(atom.picture.z);
-            view.atoms.Append(atom);
-        }
-        SortDrawOrder(view);
-        ASSERT_EQ(view.drawOrder, OrderByPasses(keys)) << trial;
-    }
 }
 
 }  // namespace
