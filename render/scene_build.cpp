@@ -16,7 +16,15 @@ constexpr std::size_t kMaxSceneAtoms = std::size_t{1} << 20;
 constexpr std::size_t kMaxSceneBonds = std::size_t{1} << 22;
 constexpr int kMaxCellMultiple = 16;
 
-constexpr float kPositionTolerance = 0.0001f;  // a fractional coordinate this close to 0 lies on the face
+constexpr float kPositionTolerance = 0.0001f;  // a fractional coordinate this close to 0 or 1 lies on the face
+
+// A wrapped coordinate just below 1 is the same face as one at 0 (a stored 1/3 plus 2/3 wraps to
+// 0.9999967): it is moved to just below 0, so the block places it on its near and far faces.
+Vector3D OntoNearFaces(Vector3D q) {
+    for (float* coordinate : {&q.x, &q.y, &q.z})
+        if (*coordinate >= 1.0f - kPositionTolerance) *coordinate -= 1.0f;
+    return q;
+}
 
 // The fill factor: the share of the picture's side that the structure's sphere spans.
 float FillFactor(DisplayState state) {
@@ -66,7 +74,7 @@ void BuildCrystal(ViewState& view, const CompoundRecord& compound, const Element
     for (const AtomSite& site : compound.basisAtoms) {
         const int count = ExpandBasisSite(compound.symmetry, site.position, a, b, c, positions);
         for (int n = 0; n < count; ++n) {
-            const Vector3D q = positions[n];
+            const Vector3D q = OntoNearFaces(positions[n]);
             for (int i = 0; i <= multiples[0]; ++i) {
                 if (i == multiples[0] && q.x > kPositionTolerance) continue;
                 for (int j = 0; j <= multiples[1]; ++j) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "render/projection.h"
 #include "tests/support/sample_records.h"
 
@@ -54,6 +56,43 @@ TEST(BuildCrystal, CompletesTheCornersEdgesAndFacesOfTheBlock) {
     EXPECT_NEAR(one.atoms[7].position.x, 4, 1e-5f);
     EXPECT_NEAR(one.atoms[7].position.y, 4, 1e-5f);
     EXPECT_EQ(one.atoms[0].radius, 1.89f);
+}
+
+// Grey selenium as the catalogue stores it: the screw axis's 2/3 carries z = 0.33333 to
+// 0.99999667, which lies on the cell's faces at z = 0 and z = c like an image at 0 does.
+TEST(BuildCrystal, PlacesACoordinateJustBelowOneOnBothFaces) {
+    CompoundRecord selenium;
+    const auto operation = [](std::array<float, 12> rows) {
+        Matrix4 m = IdentityMatrix();
+        for (int i = 0; i < 12; ++i) m.m[i / 4][i % 4] = rows[static_cast<std::size_t>(i)];
+        return m;
+    };
+    const float third = 1.0f / 3, twoThirds = 2.0f / 3;
+    selenium.symmetry.operations = {
+        IdentityMatrix(),
+        operation({0, -1, 0, 0, 1, -1, 0, 0, 0, 0, 1, third}),
+        operation({-1, 1, 0, 0, -1, 0, 0, 0, 0, 0, 1, twoThirds}),
+        operation({0, 1, 0, 0, 1, 0, 0, 0, 0, 0, -1, 0}),
+        operation({1, -1, 0, 0, 0, -1, 0, 0, 0, 0, -1, twoThirds}),
+        operation({-1, 0, 0, 0, -1, 1, 0, 0, 0, 0, -1, third})};
+    selenium.symmetry.translationCount = 1;
+    selenium.cell = {4.366f, 4.366f, 4.954f, 90, 90, 120};
+    selenium.basisAtoms = {Site("Se", 0, {0.2254f, 0, 0.33333f})};
+    selenium.unitAtoms = {Site("Se", 0, {0, 0, 0})};
+    const ViewState view = CrystalView({1, 1, 1}, selenium);
+    ASSERT_EQ(view.atoms.size(), 6u);  // three sites in the cell, each on a pair of faces
+    int onBottom = 0, onTop = 0;
+    for (const SceneAtom& atom : view.atoms.items) {
+        onBottom += std::fabs(atom.position.z) < 1e-3f;
+        onTop += std::fabs(atom.position.z - 4.954f) < 1e-3f;
+    }
+    EXPECT_EQ(onBottom, 1);
+    EXPECT_EQ(onTop, 1);
+    const CompoundRecord farCorner = CubicCrystal({0.99995f, 0.5f, 0.5f});
+    const ViewState two = CrystalView({2, 1, 1}, farCorner);
+    ASSERT_EQ(two.atoms.size(), 3u);
+    EXPECT_NEAR(two.atoms[0].position.x, 0, 1e-3f);
+    EXPECT_NEAR(two.atoms[2].position.x, 8, 1e-3f);
 }
 
 TEST(BuildScene, MakesTenLiquidCopiesWithTheirBondsShifted) {
