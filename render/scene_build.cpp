@@ -15,6 +15,7 @@ namespace {
 constexpr std::size_t kMaxSceneAtoms = std::size_t{1} << 20;
 constexpr std::size_t kMaxSceneBonds = std::size_t{1} << 22;
 constexpr int kMaxCellMultiple = 16;
+constexpr double kMaxExtent = 1e12;  // angstrom; beyond any scene whose atoms have a place
 
 constexpr float kPositionTolerance = 0.0001f;  // a fractional coordinate this close to 0 or 1 lies on the face
 
@@ -61,7 +62,7 @@ void BuildChemicalUnit(ViewState& view, const CompoundRecord& compound, const El
     view.atoms.Reset();
     for (const AtomSite& site : compound.unitAtoms) {
         if (view.atoms.size() >= kMaxSceneAtoms) break;
-        view.atoms.Append(MakeSceneAtom(site, site.position, elements));
+        if (HasPlaceInScene(site.position)) view.atoms.Append(MakeSceneAtom(site, site.position, elements));
     }
 }
 
@@ -84,7 +85,7 @@ void BuildCrystal(ViewState& view, const CompoundRecord& compound, const Element
                         if (view.atoms.size() >= kMaxSceneAtoms) return;
                         const Vector3D position = Add(Add(Scale(static_cast<float>(i) + q.x, a), Scale(static_cast<float>(j) + q.y, b)),
                                                       Scale(static_cast<float>(k) + q.z, c));
-                        view.atoms.Append(MakeSceneAtom(site, position, elements));
+                        if (HasPlaceInScene(position)) view.atoms.Append(MakeSceneAtom(site, position, elements));
                     }
                 }
             }
@@ -140,7 +141,9 @@ void ResetView(ViewState& view) {
         maxRadius = std::max(maxRadius, atom.radius);
         maxDistance = std::max(maxDistance, Length(Subtract(atom.position, view.rotationCentre)));
     }
-    const float extent = maxRadius + maxDistance;
+    // A radius from a damaged element file can be near the float's end; the transform built from
+    // the extent must stay finite.
+    const float extent = static_cast<float>(std::min(static_cast<double>(maxRadius) + maxDistance, kMaxExtent));
     view.axisLength = 2 * extent;
     const float scale = FillFactor(view.displayState) * static_cast<float>(kPictureSize) / extent;
     const float twenty = 0.34906584f;

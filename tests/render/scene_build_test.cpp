@@ -151,6 +151,44 @@ TEST(ResetView, KeepsAnEmptySceneAtTheOrigin) {
     EXPECT_NEAR(view.axisLength, 0.04f, 1e-7f);
 }
 
+// Finite numbers that no structure holds: an impossible cell, lengths near the float's end.
+TEST(BuildScene, KeepsNumbersThatAreNotFiniteOutOfTheScene) {
+    const auto allFinite = [](const ViewState& view) {
+        for (const SceneAtom& atom : view.atoms.items)
+            for (const float value : {atom.position.x, atom.position.y, atom.position.z, atom.picture.x,
+                                      atom.picture.y, atom.picture.z, atom.radius})
+                if (!std::isfinite(value)) return false;
+        for (const auto& row : view.viewTransform.m)
+            for (const float value : row)
+                if (!std::isfinite(value)) return false;
+        return std::isfinite(view.axisLength);
+    };
+    CompoundRecord impossible = CubicCrystal({0.25f, 0.25f, 0.25f});
+    impossible.cell = {4, 4, 4, 150, 150, 150};
+    CompoundRecord huge = CubicCrystal({0.75f, 0.5f, 0.5f});
+    huge.cell = {3e38f, 3e38f, 3e38f, 90, 90, 90};
+    huge.unitAtoms = {Site("Na", 0, {3e38f, -3e38f, 0}), Site("Cl", 0, {-3e38f, 3e38f, 1}), Site("Na", 0, {1, 2, 3})};
+    const ElementTable usual = MakeDefaultElementTable();
+    ElementTable giants = usual;
+    for (ElementInfo& row : giants.rows) row.atomicRadius = 3e38f;
+    for (const CompoundRecord* record : {&impossible, &huge})
+        for (const DisplayState state : {DisplayState::CrystalSolid, DisplayState::ChemicalUnit, DisplayState::Gas})
+            for (const ElementTable* elements : {&usual, static_cast<const ElementTable*>(&giants)}) {
+                ViewState view;
+                view.displayState = state;
+                view.cellMultiples = {16, 16, 16};
+                BuildCellVectors(view, record->cell);
+                BuildScene(view, *record, *elements);
+                ResetView(view);
+                MotionTables motion = InitialMotionTables();
+                ProjectScene(view, motion);
+                EXPECT_TRUE(allFinite(view)) << static_cast<int>(state);
+            }
+    ViewState unit;
+    BuildScene(unit, huge, MakeDefaultElementTable());
+    ASSERT_EQ(unit.atoms.size(), 1u);  // the atom at (1, 2, 3) alone has a place
+}
+
 TEST(BuildScene, StaysBoundedForAHostileRecord) {
     CompoundRecord record = CubicCrystal({0.1f, 0.2f, 0.3f});
     record.symmetry.operations.assign(2000, IdentityMatrix());
