@@ -10,10 +10,6 @@ namespace kiva {
 
 namespace {
 
-// Bounds that keep a damaged document from building without end; far beyond any real scene
-// (a 16 x 16 x 16 rock-salt crystal has 35,937 atoms).
-constexpr std::size_t kMaxSceneAtoms = std::size_t{1} << 20;
-constexpr std::size_t kMaxSceneBonds = std::size_t{1} << 22;
 constexpr int kMaxCellMultiple = 16;
 constexpr double kMaxExtent = 1e12;  // angstrom; beyond any scene whose atoms have a place
 
@@ -72,7 +68,11 @@ void BuildCrystal(ViewState& view, const CompoundRecord& compound, const Element
     for (int axis = 0; axis < 3; ++axis) multiples[axis] = std::clamp(view.cellMultiples[axis], 1, kMaxCellMultiple);
     const auto& [a, b, c] = view.cellAxes;
     std::vector<Vector3D> positions;
+    const std::uint64_t operations = compound.symmetry.operations.size();
+    std::uint64_t expansionWork = 0;
     for (const AtomSite& site : compound.basisAtoms) {
+        expansionWork += operations * operations;
+        if (expansionWork > kMaxExpansionWork) return;
         const int count = ExpandBasisSite(compound.symmetry, site.position, a, b, c, positions);
         for (int n = 0; n < count; ++n) {
             const Vector3D q = OntoNearFaces(positions[n]);
@@ -95,7 +95,7 @@ void BuildCrystal(ViewState& view, const CompoundRecord& compound, const Element
 
 void BuildBonds(ViewState& view, const CompoundRecord& compound) {
     view.bonds.Reset();
-    for (const SceneBond& bond : FindBonds(view.atoms.items, compound.bondRules, kMaxSceneBonds)) view.bonds.Append(bond);
+    for (const SceneBond& bond : FindBonds(view.atoms.items, compound.bondRules, {kMaxSceneBonds})) view.bonds.Append(bond);
 }
 
 void BuildScene(ViewState& view, const CompoundRecord& compound, const ElementTable& elements) {

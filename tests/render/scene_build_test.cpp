@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "render/projection.h"
-#include "tests/support/sample_records.h"
+#include "tests/support/hostile_records.h"
 
 namespace kiva {
 namespace {
@@ -196,8 +196,34 @@ TEST(BuildScene, StaysBoundedForAHostileRecord) {
     for (int i = 0; i < 200; ++i) record.basisAtoms.push_back(Site("C", 0, {0.001f * static_cast<float>(i), 0.3f, 0.6f}));
     record.bondRules = {Rule("C", "C", 0, 1e30f, 1)};
     ViewState view = CrystalView({16, 16, 16}, record);
-    EXPECT_LE(view.atoms.size(), std::size_t{1} << 20);
-    EXPECT_LE(view.bonds.size(), std::size_t{1} << 22);
+    EXPECT_LE(view.atoms.size(), kMaxSceneAtoms);
+    EXPECT_LE(view.bonds.size(), kMaxSceneBonds);
+}
+
+// More bonds than a picture of 340 x 340 pixels can tell apart, and more than any crystal of the
+// catalogue has (780,288 in scandium oxide's 16 x 16 x 16 cells), are not kept.
+TEST(BuildScene, KeepsAtMostAMillionBonds) {
+    ViewState view;
+    BuildScene(view, testing::LongBonds(), MakeDefaultElementTable());
+    EXPECT_EQ(view.atoms.size(), 2050u);
+    EXPECT_EQ(view.bonds.size(), std::size_t{1} << 20);
+}
+
+// A group has at most 192 operations; expanding a site under a list of thousands compares every
+// image with every kept one, which the build refuses to start.
+TEST(BuildCrystal, RefusesAGroupWhoseExpansionWouldNotEnd) {
+    CompoundRecord record = CubicCrystal({0.1f, 0.2f, 0.3f});
+    record.cell = {100000, 100000, 100000, 90, 90, 90};
+    record.symmetry.operations.clear();
+    for (int k = 0; k < 20000; ++k) {
+        Matrix4 shift = IdentityMatrix();
+        shift.m[0][3] = static_cast<float>(k) / 20000;  // 5 angstrom apart: every image is kept
+        record.symmetry.operations.push_back(shift);
+    }
+    EXPECT_EQ(CrystalView({1, 1, 1}, record).atoms.size(), 0u);
+    record.symmetry.operations.resize(192);
+    record.basisAtoms.assign(100, record.basisAtoms[0]);
+    EXPECT_EQ(CrystalView({1, 1, 1}, record).atoms.size(), 100u * 192);
 }
 
 }  // namespace
