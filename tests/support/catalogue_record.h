@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// A substance of the built catalogue, for tests that check what a user sees on real data.
+// KIVA_CATALOGUE_DIR names the directory of Molecule.dat and Index.dat.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "chem/compound_record.h"
+#include "chem/molecule_index.h"
+
+namespace kiva::testing {
+
+inline CompoundRecord CatalogueRecord(const char* name) {
+    MoleculeIndex index;
+    index.path = std::string(KIVA_CATALOGUE_DIR) + "/Index.dat";
+    CompoundRecord record;
+    EXPECT_TRUE(LoadMoleculeIndex(index)) << index.path;
+    EXPECT_TRUE(LoadCompoundByName(index, std::string(KIVA_CATALOGUE_DIR) + "/Molecule.dat", name, record)) << name;
+    return record;
+}
+
+}  // namespace kiva::testing
