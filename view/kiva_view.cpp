@@ -55,6 +55,7 @@ CKivaView::CKivaView(const kiva::CompoundRecord& compound, QWidget* parent)
 QWidget* CKivaView::CreateToolBar(std::initializer_list<int> buttons, Qt::Orientation orientation, QRect place) {
     auto* bar = new QWidget(this);
     bar->setGeometry(place);
+    bar->installEventFilter(this);
     auto* layout = new QBoxLayout(orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom, bar);
     layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(0);
@@ -166,6 +167,16 @@ void CKivaView::wheelEvent(QWheelEvent* event) {
     for (; wheelTurn_ >= kWheelNotch; wheelTurn_ -= kWheelNotch) RunCommand(kiva::command::ZoomIn);
     for (; wheelTurn_ <= -kWheelNotch; wheelTurn_ += kWheelNotch) RunCommand(kiva::command::ZoomOut);
     event->accept();
+}
+
+void CKivaView::leaveEvent(QEvent* event) {
+    HideTip();
+    QWidget::leaveEvent(event);
+}
+
+bool CKivaView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter && (watched == navigationToolBar_ || watched == structureToolBar_)) HideTip();
+    return QWidget::eventFilter(watched, event);
 }
 
 void CKivaView::InvalidatePicture() { update(0, 0, kPicture, kPicture); }

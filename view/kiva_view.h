@@ -51,6 +51,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     // The wheel zooms in and out, a step a notch, as the zoom buttons do.
     void wheelEvent(QWheelEvent* event) override;
+    // The read-outs belong to the picture: leaving it for a toolbar or another window hides them.
+    void leaveEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void InvalidatePicture() override;
