@@ -257,6 +257,15 @@ TEST_F(Measurements, TurningAndZoomingKeepThePicksAndTheMeasureCommandsClearThem
     EXPECT_EQ(state.pickedCount, 0);
     EXPECT_TRUE(view.QueryCommand(command::TorsionAngle).checked);
     EXPECT_FALSE(view.QueryCommand(command::Distance).checked);
+
+    // A new scene has new atoms: a state change and a document update take the picks away.
+    ClickAtom(view, 0);
+    view.RunCommand(command::ChemicalUnit);
+    EXPECT_EQ(state.pickedCount, 0);
+    ClickAtom(view, 0);
+    view.OnUpdate();
+    EXPECT_EQ(state.pickedCount, 0);
+    EXPECT_EQ(state.measureMode, MeasureMode::TorsionAngle);
 }
 
 TEST_F(Measurements, TheLiquidAndTheGasShowNothingAndPickNothing) {
