@@ -17,12 +17,6 @@ QPoint WindowPointOf(const kiva::SceneAtom& atom) {
     return {window.x, window.y};
 }
 
-QAction* Button(const CKivaView& view, int id) {
-    for (QAction* button : view.Buttons())
-        if (button->data().toInt() == id) return button;
-    return nullptr;
-}
-
 QImage Picture(CKivaView& view) { return view.grab(QRect(0, 0, kiva::kPictureSize, kiva::kPictureSize)).toImage(); }
 
 }  // namespace
@@ -57,25 +51,6 @@ private slots:
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&view, &wheel);
         QCOMPARE(view.Molecule().State().viewTransform.m[3][3], pixel / kiva::kZoomInFactor);
-    }
-
-    void TheNineButtonsWorkOnlyOnTheCrystalAndTheChemicalUnit() {
-        namespace command = kiva::command;
-        CKivaView view(salt);
-        view.OnUpdate();
-        const int nine[] = {command::Rotate,   command::Translate, command::Rock,  command::ZoomIn,       command::ZoomOut,
-                            command::Position, command::Distance,  command::Angle, command::TorsionAngle};
-        for (const int state : {command::CrystalSolid, command::ChemicalUnit, command::Liquid, command::Gas}) {
-            Button(view, state)->trigger();
-            const bool navigation = state == command::CrystalSolid || state == command::ChemicalUnit;
-            for (const int id : nine) QVERIFY2(Button(view, id)->isEnabled() == navigation, qPrintable(QString::number(id)));
-        }
-        Button(view, command::ChemicalUnit)->trigger();
-        Button(view, command::Rock)->trigger();
-        Button(view, command::Angle)->trigger();
-        QVERIFY(Button(view, command::Rock)->isChecked() && !Button(view, command::Rotate)->isChecked());
-        QVERIFY(Button(view, command::Angle)->isChecked() && Button(view, command::Position)->isChecked());
-        QVERIFY(!Button(view, command::ZoomIn)->isCheckable());
     }
 
     void TwoClicksShowTheDistanceWhereThePointerLands() {

@@ -268,22 +268,5 @@ TEST_F(Measurements, TurningAndZoomingKeepThePicksAndTheMeasureCommandsClearThem
     EXPECT_EQ(state.measureMode, MeasureMode::TorsionAngle);
 }
 
-TEST_F(Measurements, TheLiquidAndTheGasShowNothingAndPickNothing) {
-    MoleculeView& view = Show(CatalogueRecord("H2O"));
-    view.RunCommand(command::Distance);
-    for (const int state : {command::Liquid, command::Gas}) {
-        view.RunCommand(state);
-        view.AnimateStep();
-        for (const int id : {command::Position, command::Distance, command::Angle, command::TorsionAngle})
-            EXPECT_FALSE(view.QueryCommand(id).enabled) << id;
-        for (std::size_t i = 0; i < view.State().atoms.size(); ++i) {
-            Move(view, WindowPointOf(view.State().atoms[i]));
-            Click(view, WindowPointOf(view.State().atoms[i]));
-        }
-        EXPECT_EQ(view.State().pickedCount, 0);
-        EXPECT_TRUE(host.tipTexts.empty());
-    }
-}
-
 }  // namespace
 }  // namespace kiva

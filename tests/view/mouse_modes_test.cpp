@@ -21,8 +21,9 @@ using testing::Press;
 using testing::Release;
 using testing::WindowPoint;
 
-constexpr int kNavigationCommands[] = {command::Rotate, command::Translate, command::Rock, command::ZoomIn,
-                                       command::ZoomOut};
+constexpr int kNavigationCommands[] = {command::Rotate,   command::Translate, command::Rock,
+                                       command::ZoomIn,   command::ZoomOut,   command::Position,
+                                       command::Distance, command::Angle,     command::TorsionAngle};
 
 void ExpectNear(Vector3D actual, Vector3D expected, float tolerance) {
     EXPECT_NEAR(actual.x, expected.x, tolerance);
@@ -125,8 +126,10 @@ TEST_F(MouseModes, ZoomInThenOutRestoresTheSizeAndFiveZoomInsGrowByOnePointTwoTo
     ExpectNear(PictureCentre(state), centre, 1e-3f);
 }
 
-TEST_F(MouseModes, TheLiquidAndTheGasIgnoreTheMouseAndDisableTheCommands) {
+TEST_F(MouseModes, TheLiquidAndTheGasIgnoreTheMouseAndDisableTheNineCommands) {
     MoleculeView& view = Salt();
+    view.RunCommand(command::Translate);
+    view.RunCommand(command::Distance);
     for (const int state : {command::Liquid, command::Gas}) {
         view.RunCommand(state);
         view.AnimateStep();
@@ -135,11 +138,17 @@ TEST_F(MouseModes, TheLiquidAndTheGasIgnoreTheMouseAndDisableTheCommands) {
             EXPECT_FALSE(view.QueryCommand(id).enabled) << id;
             EXPECT_TRUE(view.QueryCommand(id).served) << id;
         }
-        view.RunCommand(command::Translate);  // the window runs only enabled commands; the view ignores the drag anyway
         Drag(view, {{100, 100}, {150, 120}});
         EXPECT_FALSE(view.HoldsMouse());
         EXPECT_EQ(view.State().viewTransform, before);
-        view.RunCommand(command::Rotate);
+        // Resting on an atom or clicking it shows and picks nothing.
+        for (std::size_t i = 0; i < view.State().atoms.size(); i += 7) {
+            const testing::WindowPoint atom = testing::WindowPointOf(view.State().atoms[i]);
+            Move(view, atom);
+            Drag(view, {atom});
+        }
+        EXPECT_EQ(view.State().pickedCount, 0);
+        EXPECT_TRUE(host.tipTexts.empty());
     }
     view.RunCommand(command::ChemicalUnit);
     for (const int id : kNavigationCommands) EXPECT_TRUE(view.QueryCommand(id).enabled) << id;
@@ -147,8 +156,7 @@ TEST_F(MouseModes, TheLiquidAndTheGasIgnoreTheMouseAndDisableTheCommands) {
 
 TEST_F(MouseModes, ModeButtonsCheckTheModeAndTheZoomButtonsCheckNothing) {
     MoleculeView& view = Salt();
-    EXPECT_TRUE(view.QueryCommand(command::Rotate).checked);
-    for (const int mode : {command::Translate, command::Rock, command::Rotate, command::Rotate}) {
+    for (const int mode : {command::Rotate, command::Translate, command::Rock, command::Rotate, command::Rotate}) {
         view.RunCommand(mode);
         for (const int id : {command::Rotate, command::Translate, command::Rock})
             EXPECT_EQ(view.QueryCommand(id).checked, id == mode) << id;
