@@ -15,16 +15,18 @@ def molecule(name, kind, keys, desc, smiles, cls="molecule", crystal=None, label
 
 
 def solid(name, kind, keys, cls, desc, crystal, labels=None, bonds=(), unit="cluster",
-          formula=None, seed=None):
+          formula=None, seed=None, unit_charges=None):
     """A crystal whose chemical unit is cut from the crystal itself.
 
     unit: "cluster" (one formula unit, grown from the first cation along the bond rules) or
     "atom" (one atom of the first site). bonds: (A, B, kind) picks the first-neighbour shell
     by itself; (A, B, min, max, kind) fixes the window. formula: {"Hg": 2, "Cl": 2} where the
-    formula unit is not the reduced ratio of the cell."""
+    formula unit is not the reduced ratio of the cell. unit_charges: {"Fe": [3, 2, 3]} gives
+    the unit's atoms of an element these charges in turn, where a mixed-valence site has no
+    one integer charge."""
     return dict(name=name, kind=kind, keys=keys.split(), cls=cls, desc=desc, smiles=None,
                 crystal=crystal, labels=labels or {}, bonds=list(bonds), unit=unit,
-                formula=formula, seed=seed)
+                formula=formula, seed=seed, unit_charges=unit_charges)
 
 
 def cod(path, sites=None):

@@ -13,8 +13,10 @@ every run.
   `/usr/share/avogadro2/crystals/`). COD entries are placed in the public domain by their
   contributors; each file keeps the COD header and the original citation, which should be
   given when the data are used. Our copies keep the cell, the space-group symbol, the
-  operations and the sites as published; only the site labels are renumbered per element and
-  the `_atom_site_type_symbol` column is added.
+  operations and the sites as published; only the site labels are renumbered per element,
+  the `_atom_site_type_symbol` column is added, and a coordinate that the file rounds from a
+  third, a sixth or a twelfth (0.3333 on a special position) is written in full (0.333333333),
+  so that the site meets the images its symmetry operations make of it.
 - **Published cell, space-group and site data** where the library has no structure. Lattice
   constants are the room-temperature values tabulated in R. W. G. Wyckoff, *Crystal
   Structures*, 2nd ed. (Interscience, 1963-1971) and in the CRC Handbook of Chemistry and
