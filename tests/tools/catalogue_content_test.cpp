@@ -71,6 +71,14 @@ TEST_F(BuiltCatalogueContent, EveryDialogKeyTheCourseNeedsListsSomething) {
         for (std::string_view negative : kNegativeIons) any = any || Listed(2, covalence, negative);
         EXPECT_TRUE(any) << covalence;
     }
+    // A negative key lists something when a student pairs it with some real positive key.
+    for (std::string_view negative : kNegativeIons) {
+        bool metallic = false, nonMetallic = false;
+        for (std::string_view ion : kPositiveIons) metallic = metallic || (ion != "Other" && Listed(1, ion, negative));
+        for (std::string_view covalence : kPositiveCovalences) nonMetallic = nonMetallic || Listed(2, covalence, negative);
+        EXPECT_TRUE(metallic) << "metallic " << negative;
+        EXPECT_TRUE(nonMetallic) << "non-metallic " << negative;
+    }
     for (const OrganicCategory& category : kOrganicCategories) {
         IndexMatchList matches;
         FindIndexEntries(*index, 3, category.keyWord, "", matches);

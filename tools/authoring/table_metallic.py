@@ -241,7 +241,8 @@ ENTRIES = [
                 "diffraction"),
             [("K", 1)], "N", 1.10, 1.40),
     molecule("KCN", M, "K C", "Potassium cyanide, KCN: K+ and the cyanide ion C#N(-); a deadly "
-             "poison that dissolves gold from its ores.", "[K+].[C-]#N", cls="ionic"),
+             "poison that dissolves gold from its ores.", "[K+].[C-]#N", cls="ionic",
+             labels={"C": ("C", 0)}),  # the ion's charge is not put on one atom
     molecule("KBrO3", M, "K BrO", "Potassium bromate, KBrO3: K+ and the pyramidal bromate ion "
              "BrO3(-); a strong oxidiser.", "[K+].[O-][Br](=O)=O", cls="ionic"),
     molecule("KIO3", M, "K IO", "Potassium iodate, KIO3: K+ and the pyramidal iodate ion IO3(-); "
