@@ -89,8 +89,9 @@ def load_crystal(src):
             sites.append((el + str(used[el]), el, x, y, z))
         return dict(cell=cif["cell"], group=cif["group"], ops=cif["ops"], sites=sites,
                     header=header, ref=ref,
-                    origin="COD %s (Avogadro crystal library: %s)"
-                    % (code.group(1) if code else "?", src["path"]))
+                    origin="COD %s (Avogadro crystal library: %s)%s"
+                    % (code.group(1) if code else "?", src["path"],
+                       ": " + src["note"] if src.get("note") else ""))
     import gemmi
     sg = gemmi.SpaceGroup(src["group"])
     ops = [catalib.format_operation(catalib.parse_operation(o.triplet()))

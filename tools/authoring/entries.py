@@ -29,11 +29,12 @@ def solid(name, kind, keys, cls, desc, crystal, labels=None, bonds=(), unit="clu
                 formula=formula, seed=seed, unit_charges=unit_charges)
 
 
-def cod(path, sites=None):
+def cod(path, sites=None, note=None):
     """A structure from the Avogadro crystal library (COD, public domain), relative to its root.
 
-    sites: optional list of site labels to keep (drops e.g. a partly occupied duplicate)."""
-    return dict(source="cod", path=path, sites=sites)
+    sites: optional list of site labels to keep (drops e.g. a partly occupied duplicate);
+    note: what the sources list should say of the model beyond its COD number."""
+    return dict(source="cod", path=path, sites=sites, note=note)
 
 
 def lit(group, cell, sites, ref):

@@ -105,9 +105,10 @@ NETWORK = dict(kind=N, cls="covalent-network")
 ENTRIES = [molecule(n, N, k, d, s) for n, k, s, d in ROWS] + [
     molecule("H2O", N, "H O",
              "Water, H2O: a bent molecule (104.5 deg); in ice each molecule holds four others "
-             "by hydrogen bonds, drawn as thin lines.",
+             "by hydrogen bonds (Coordination shows them).",
              "O",
-             crystal=cod("ice/H2O-Ice-Ih.cif"),
+             crystal=cod("ice/H2O-Ice-Ih.cif", note="ice Ih in the ordered hydrogen model of "
+                         "Bernal and Fowler, J. Chem. Phys. 1, 515 (1933)"),
              bonds=[("O", "H", 0.75, 1.10, "single"), ("O", "H", 1.70, 2.05, "coordination")]),
     molecule("CO2", N, "C O",
              "Carbon dioxide, CO2: a linear molecule O=C=O; the solid is dry ice, which "

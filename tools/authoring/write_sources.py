@@ -25,6 +25,12 @@ every run.
   share the licence of Kiva. The operations are generated from the space-group symbol with
   gemmi (MPL 2.0), which is used only at authoring time.
 
+Crystals left out. Some substances are shown as their chemical unit only, because no
+structure we could state with confidence was at hand: solid ammonia (the library's NH3 file
+places no hydrogens), barium carbonate (witherite), the bromates and iodates (KBrO3, NaBrO3,
+KIO3, NaIO3), and potassium cyanide, whose cyanide ions turn freely in the room-temperature
+crystal, so that it has no ordered structure to draw.
+
 ## Molecules
 
 Chemical units of molecular substances are embedded from SMILES strings (written for Kiva)
