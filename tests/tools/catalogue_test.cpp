@@ -7,6 +7,7 @@
 
 #include "chem/fixed_text.h"
 #include "platform/binary_archive.h"
+#include "tests/support/sample_index_entries.h"
 #include "tests/support/temp_dir.h"
 #include "tools/mkdb/bond_derivation.h"
 #include "tools/mkdb/compound_builder.h"
@@ -77,17 +78,9 @@ TEST(FormatIndex, WritesCrLfLinesWithoutEmptyKeys) {
     EXPECT_EQ(FormatIndex({entry}), "1\r\nEthanol 3 0 1234 Alcohol\r\nDrinking alcohol\r\n");
 }
 
-IndexEntry Entry(const char* name, int kind, const char* primary, const char* secondary = "") {
-    IndexEntry entry{};
-    SetText(entry.name, name);
-    SetText(entry.primaryKey, primary);
-    SetText(entry.secondaryKey, secondary);
-    entry.kind = kind;
-    return entry;
-}
-
 TEST(CatalogueReport, NamesEachDialogsEmptyKeysAndCountsThem) {
     // A negative key filed only under the other dialog's kind still lists nothing here.
+    using testing::Entry;
     const std::vector<IndexEntry> entries = {Entry("KBrO3", 1, "K", "BrO"), Entry("HIO3", 2, "H", "IO"),
                                              Entry("Ethanol", 3, "Alcohol")};
     const std::string report = CatalogueReport(entries);
