@@ -87,7 +87,11 @@ def load_crystal(src):
             el = element_of(symbol)
             used[el] += 1
             sites.append((el + str(used[el]), el, x, y, z))
-        return dict(cell=cif["cell"], group=cif["group"], ops=cif["ops"], sites=sites,
+        group, ops = cif["group"], cif["ops"]
+        if src.get("setting"):
+            group, ops, sites = standard_setting(src["setting"], ops, sites)
+            ref.append("sites moved by %s to the standard origin of %s" % src["setting"][::-1])
+        return dict(cell=cif["cell"], group=group, ops=ops, sites=sites,
                     header=header, ref=ref,
                     origin="COD %s (Avogadro crystal library: %s)%s"
                     % (code.group(1) if code else "?", src["path"],
@@ -99,6 +103,28 @@ def load_crystal(src):
     sites = [(lab, el, float(x), float(y), float(z)) for lab, el, x, y, z in src["sites"]]
     return dict(cell=list(src["cell"]), group=sg.xhm(), ops=ops, sites=sites, header=[],
                 ref=[src["ref"]], origin="published data: " + src["ref"])
+
+
+def standard_setting(setting, ops, sites):
+    """The named group's own operations, and the sites moved by the origin shift that turns the
+    file's operations into them (checked, not assumed)."""
+    import gemmi
+    symbol, shift = setting
+    sg = gemmi.SpaceGroup(symbol)
+    wanted = {catalib.format_operation(catalib.parse_operation(o.triplet()))
+              for o in sg.operations()}
+    moved = set()
+    for text in ops:
+        rows = catalib.parse_operation(text)
+        for i in range(3):  # x' = x + s: t' = t + s - R s
+            rows[i][3] += Fraction(shift[i]).limit_denominator(24) - sum(
+                rows[i][j] * Fraction(shift[j]).limit_denominator(24) for j in range(3))
+        moved.add(catalib.format_operation(rows))
+    if moved != wanted:
+        raise ValueError("the shift %s does not turn the operations into %s" % (shift, symbol))
+    ops = [catalib.format_operation(catalib.parse_operation(o.triplet())) for o in sg.operations()]
+    return sg.xhm(), ops, [(lab, el, x + shift[0], y + shift[1], z + shift[2])
+                           for lab, el, x, y, z in sites]
 
 
 def fmt_float(v, places=5):

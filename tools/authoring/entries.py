@@ -29,12 +29,14 @@ def solid(name, kind, keys, cls, desc, crystal, labels=None, bonds=(), unit="clu
                 formula=formula, seed=seed, unit_charges=unit_charges)
 
 
-def cod(path, sites=None, note=None):
+def cod(path, sites=None, note=None, setting=None):
     """A structure from the Avogadro crystal library (COD, public domain), relative to its root.
 
     sites: optional list of site labels to keep (drops e.g. a partly occupied duplicate);
-    note: what the sources list should say of the model beyond its COD number."""
-    return dict(source="cod", path=path, sites=sites, note=note)
+    note: what the sources list should say of the model beyond its COD number;
+    setting: (symbol, origin shift) for a file whose symbol no CIF reader knows: its sites are
+    moved by the shift, and must then obey the named group's standard operations."""
+    return dict(source="cod", path=path, sites=sites, note=note, setting=setting)
 
 
 def lit(group, cell, sites, ref):

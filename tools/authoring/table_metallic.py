@@ -107,7 +107,8 @@ ENTRIES = [
     binary("Be2C", "Be C", "Beryllium carbide, Be2C: antifluorite structure with isolated C4- "
            "ions; gives methane with water.", antifluorite(4.342, "Be", "C"), ("Be", 2), ("C", -4)),
     oxysalt("Be3Al2Si6O18", "Be SiO", "Beryl, Be3Al2Si6O18: rings of six SiO4 tetrahedra; emerald "
-            "and aquamarine are coloured beryl.", cod("silicates/Be3Al2(SiO3)6-Beryl.cif"),
+            "and aquamarine are coloured beryl.", cod("silicates/Be3Al2(SiO3)6-Beryl.cif",
+                                                       setting=("P 6/m c c", (0, 0, -0.25))),
             [("Be", 2), ("Al", 3)], "Si", 1.50, 1.75),
     # ------------------------------------------------------------- boron
     network("BN", "B N", "Hexagonal boron nitride, BN: graphite-like sheets of B and N; a white "
