@@ -127,7 +127,7 @@ float WrapCoordinate(float f) {
 }
 
 // The sign stays: in an oblique cell (120 degrees between a and b) the Cartesian length of
-// (0.1, -0.1) is twice that of (0.1, 0.1), so dropping it would merge atoms 1.4 A apart.
+// (0.1, -0.1) is 1.7 times that of (0.1, 0.1), so dropping the sign would merge atoms 1.4 A apart.
 float NearestImage(float d) {
     float nearest = d;
     for (float shifted : {d + 1, d - 1})
