@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "chem/document_file.h"
-#include "chem/shared_data.h"
 #include "platform/binary_archive.h"
 #include "tests/app/app_test_support.h"
 #include "tests/support/sample_records.h"
@@ -30,10 +29,7 @@ void WriteDocument(const QString& path, const kiva::CompoundRecord& record) {
 class PoisonedDocument : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        kiva::TheSharedData().elementTable = kiva::MakeDefaultElementTable();
-    }
+    void initTestCase() { kiva::testing::PrepareViewerTests(); }
 
     void NanCoordinatesAreRefusedAndALaterGasStillMoves() {
         RunningViewer viewer;

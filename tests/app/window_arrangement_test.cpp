@@ -2,7 +2,6 @@
 // Window > Cascade and Window > Tile: the document windows stay usable.
 #include <QtTest>
 
-#include "chem/shared_data.h"
 #include "tests/app/app_test_support.h"
 #include "view/commands.h"
 
@@ -20,10 +19,7 @@ void OpenWindows(RunningViewer& viewer, int count) {
 class WindowArrangement : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        kiva::TheSharedData().elementTable = kiva::MakeDefaultElementTable();
-    }
+    void initTestCase() { kiva::testing::PrepareViewerTests(); }
 
     void CascadedWindowsKeepTheDocumentSizeAndShowEachTitle() {
         RunningViewer viewer;
