@@ -2,7 +2,9 @@
 #include "render/draw_budget.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include "render/image_point.h"
 #include "render/overlays.h"
@@ -31,6 +33,42 @@ std::uint64_t TubeWork(ImagePoint a, ImagePoint b, int radius) {
     return radius > 0 ? 2 * pixels : pixels;
 }
 
+// At least the work of every item of the scene, from one pass over the atoms and none over the
+// bonds' ends: each sphere is taken at the largest radius and as a whole square, each tube as
+// long as the scene is wide or deep. When even that fits the budget, every item is drawn. In
+// double, so no sum wraps round; infinite where the pixel size leaves the radii without sense.
+double SceneWorkBound(const ViewState& view) {
+    const float pixelSize = PixelSize(view);
+    if (!(pixelSize > 0) || !std::isfinite(pixelSize)) return std::numeric_limits<double>::infinity();
+    const std::size_t atomCount = view.atoms.size();
+    float largestRadius = 0;
+    ImagePoint low{0, 0, 0}, high{0, 0, 0};
+    for (std::size_t i = 0; i < atomCount; ++i) {
+        const SceneAtom& atom = view.atoms[i];
+        largestRadius = std::max(largestRadius, atom.radius);
+        const ImagePoint p = ToImagePoint(atom.picture);
+        if (i == 0) low = high = p;
+        low = {std::min(low.x, p.x), std::min(low.row, p.row), std::min(low.z, p.z)};
+        high = {std::max(high.x, p.x), std::max(high.row, p.row), std::max(high.z, p.z)};
+    }
+    SceneAtom largest{};
+    largest.radius = largestRadius;
+    const double side = 2.0 * AtomPixelRadius(largest, view) + 1;
+    double bound = static_cast<double>(atomCount) * (kItemWork + side * side);
+    const double items = static_cast<double>(view.bonds.size()) * kItemWork;
+    if (view.displayModel != DisplayModel::BallAndStick || atomCount == 0) return bound + items;
+    const double line = static_cast<double>(TubeWork(low, high, 0));
+    const double tube = static_cast<double>(TubeWork(low, high, ToPixel(0.1f / pixelSize)));
+    double tubes = 0, lines = 0;
+    for (const SceneBond& bond : view.bonds.items) {
+        if (bond.kind == static_cast<std::int32_t>(BondKind::Coordination))
+            lines += view.showCoordination ? 1 : 0;
+        else
+            tubes += bond.kind == 2 || bond.kind == 3 ? bond.kind : 1;
+    }
+    return bound + items + lines * line + tubes * tube;
+}
+
 }  // namespace
 
 std::uint64_t ItemDrawWork(const ViewState& view, std::size_t item) {
@@ -53,7 +91,7 @@ std::uint64_t ItemDrawWork(const ViewState& view, std::size_t item) {
 
 std::vector<bool> ItemsDrawnWithinBudget(const ViewState& view, std::uint64_t budget) {
     const std::size_t count = view.atoms.size() + view.bonds.size();
-    if (view.drawOrder.size() != count) return std::vector<bool>(count, true);
+    if (view.drawOrder.size() != count || SceneWorkBound(view) <= static_cast<double>(budget)) return std::vector<bool>(count, true);
     std::vector<bool> drawn(count, false);
     std::uint64_t spent = 0;
     for (auto entry = view.drawOrder.rbegin(); entry != view.drawOrder.rend(); ++entry) {

@@ -253,8 +253,11 @@ void RenderFrame(const ViewState& view, PictureBuffers& picture, std::uint8_t ba
         raster.DrawSphere(p.x, p.row, p.z, AtomPixelRadius(atom, view), atom.color);
     }
     if (view.displayModel == DisplayModel::BallAndStick)
-        for (std::size_t e = 0; e < view.bonds.size(); ++e)
-            if (drawn[atomCount + e] && BondIsValid(view, view.bonds[e])) DrawBond(raster, view, view.bonds[e], contrast);
+        for (std::size_t e = 0; e < view.bonds.size(); ++e) {
+            const SceneBond& bond = view.bonds[e];
+            const bool hidden = bond.kind == static_cast<std::int32_t>(BondKind::Coordination) && !view.showCoordination;
+            if (!hidden && drawn[atomCount + e] && BondIsValid(view, bond)) DrawBond(raster, view, bond, contrast);
+        }
     DrawOverlays(view, raster, contrast);
 }
 

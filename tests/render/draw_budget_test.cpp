@@ -96,5 +96,43 @@ TEST(ItemsDrawnWithinBudget, BoundsTheDrawingOfBondsAcrossThePicture) {
     EXPECT_LT(static_cast<std::size_t>(lines), view.bonds.size() / 2);
 }
 
+// A frame whose items all fit the budget is told so without walking the depth order; that
+// shortcut must never draw everything where the walk would leave something out.
+TEST(ItemsDrawnWithinBudget, DrawsEverythingExactlyWhenEverythingFits) {
+    std::vector<ViewState> views;
+    for (const DisplayModel model : {DisplayModel::BallAndStick, DisplayModel::SpaceFilling})
+        for (const bool lines : {false, true}) {
+            ViewState view = ProjectedView(testing::SampleSalt(), DisplayState::CrystalSolid, model, 3);
+            view.showCoordination = lines;
+            views.push_back(view);
+        }
+    views.push_back(ProjectedView(testing::StackedAtoms(300), DisplayState::ChemicalUnit, DisplayModel::SpaceFilling));
+    views.push_back(ProjectedView(testing::LongBonds(60), DisplayState::ChemicalUnit, DisplayModel::BallAndStick));
+    ViewState zoomed = views.back();
+    zoomed.viewTransform = Multiply(UniformScale(20), zoomed.viewTransform);  // twenty times larger, mostly beyond the picture
+    ProjectScene(zoomed);
+    views.push_back(zoomed);
+    // Where the shortcut's estimate is exact: two atoms well inside the picture, and their bonds.
+    ViewState pair;
+    pair.viewTransform.m[3][3] = 0.02f;
+    for (const float x : {100.0f, 240.0f}) {
+        SceneAtom atom{};
+        atom.picture = {x, 170, 50};
+        atom.radius = 1;
+        pair.atoms.Append(atom);
+    }
+    pair.bonds.Append({0, 1, 1});
+    pair.bonds.Append({0, 1, 2});
+    SortDrawOrder(pair);
+    views.push_back(pair);
+    for (std::size_t v = 0; v < views.size(); ++v) {
+        const ViewState& view = views[v];
+        const std::vector<bool> all(view.atoms.size() + view.bonds.size(), true);
+        const std::uint64_t total = DrawnWork(view, all);
+        EXPECT_EQ(ItemsDrawnWithinBudget(view, total), all) << v;
+        EXPECT_NE(ItemsDrawnWithinBudget(view, total - 1), all) << v;
+    }
+}
+
 }  // namespace
 }  // namespace kiva
