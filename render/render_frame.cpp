@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "render/draw_budget.h"
+#include "render/footprint.h"
 #include "render/image_point.h"
 #include "render/overlays.h"
 
@@ -62,24 +63,6 @@ void StepAlong(int x1, int row1, int z1, int x2, int row2, int z2, Visit visit) 
     }
 }
 
-// The midpoint circle walk: for each step, plot(a, b, false) stands for the eight points
-// (+-a, b), (+-b, a) of one octant pair; a closing plot(a, a, true) stands for (+-a, a).
-template <typename Plot>
-void WalkCircle(int radius, Plot plot) {
-    int a = 0, b = radius, e = 3 - 2 * radius;
-    while (a < b) {
-        plot(a, b, false);
-        if (e < 0) {
-            e += 4 * a + 6;
-        } else {
-            e += 4 * (a - b) + 10;
-            --b;
-        }
-        ++a;
-    }
-    if (a == b) plot(a, b, true);
-}
-
 }  // namespace
 
 int NextDitherValue() {
@@ -115,8 +98,7 @@ void Rasterizer::WritePixel(int x, int row, std::uint32_t colour, int intensity)
 void Rasterizer::SpherePixel(int x, int row, int z, std::uint32_t colour) {
     z = ClampDepth(z);
     if (!DepthPasses(x, row, z)) return;
-    int intensity = ((x - centreX_) + (z - centreZ_) - (row - centreRow_)) * 96 / sphereRadius_ + 80;
-    if (intensity < 80) intensity = 80;
+    int intensity = SphereShade(x - centreX_, row - centreRow_, z - centreZ_, sphereRadius_);
     if (dither_) intensity -= NextDitherValue() % 32;
     WritePixel(x, row, colour, intensity);
 }
@@ -134,6 +116,12 @@ void Rasterizer::SphereSpan(int x0, int row, int z0, int halfWidth, std::uint32_
 void Rasterizer::DrawSphere(int x, int row, int z, int r, std::uint32_t colour) {
     r = std::clamp(r, 0, static_cast<int>(kPixelLimit));
     if (SquareOutside(x, row, r)) return;
+    // Dithering takes a value for every step that passes the depth test, so it walks them all;
+    // so do spheres whose depths the clamp would change, and the largest ones.
+    if (!dither_ && !everyStep_ && r <= kLargestFootprint && z >= -kNearestSceneDepth && z <= kNearestSceneDepth - r) {
+        DrawSphereFootprint(x, row, z, SphereFootprintOf(r), colour);
+        return;
+    }
     clip_ = !SquareInside(x, row, r);
     centreX_ = x;
     centreRow_ = row;
@@ -145,6 +133,31 @@ void Rasterizer::DrawSphere(int x, int row, int z, int r, std::uint32_t colour) 
         SphereSpan(x, row - i, z, j, colour);
         if (!closing) SphereSpan(x, row - j, z, i, colour);
     });
+}
+
+const SphereFootprint& Rasterizer::SphereFootprintOf(int r) {
+    for (const SphereFootprint& footprint : sphereFootprints_)
+        if (footprint.radius == r) return footprint;
+    sphereFootprints_.push_back(TraceSphere(r));
+    return sphereFootprints_.back();
+}
+
+void Rasterizer::DrawSphereFootprint(int x, int row, int z, const SphereFootprint& footprint, std::uint32_t colour) {
+    const int r = footprint.radius;
+    for (int dy = std::max(-r, -row); dy <= std::min(r, kSize - 1 - row); ++dy) {
+        const auto index = static_cast<std::size_t>(dy + r);
+        const int halfWidth = footprint.halfWidth[index];
+        const int* depth = &footprint.depth[footprint.rowStart[index] + static_cast<std::size_t>(halfWidth)];
+        const int* shade = &footprint.shade[footprint.rowStart[index] + static_cast<std::size_t>(halfWidth)];
+        const std::size_t rowStart = static_cast<std::size_t>(row + dy) * kSize;
+        for (int dx = std::max(-halfWidth, -x); dx <= std::min(halfWidth, kSize - 1 - x); ++dx) {
+            const int nearer = z + depth[dx];
+            std::int16_t& stored = picture_.depth[rowStart + static_cast<std::size_t>(x + dx)];
+            if (nearer <= stored) continue;
+            stored = static_cast<std::int16_t>(nearer);
+            WritePixel(x + dx, row + dy, colour, shade[dx]);
+        }
+    }
 }
 
 void Rasterizer::CylinderPixel(int x, int row, int z, int vx, int vrow, int vz, std::uint32_t colour) {
@@ -162,12 +175,20 @@ void Rasterizer::CylinderPixel(int x, int row, int z, int vx, int vrow, int vz, 
 
 void Rasterizer::CylinderDisc(int x0, int row0, int z0, bool horizontal, std::uint32_t colour) {
     // A horizontal disc spreads along the row, a vertical one along the column.
+    if (clip_ && (horizontal ? row0 < 0 || row0 >= kSize || x0 + discRadius_ < 0 || x0 - discRadius_ >= kSize
+                             : x0 < 0 || x0 >= kSize || row0 + discRadius_ < 0 || row0 - discRadius_ >= kSize))
+        return;  // wholly outside the picture
     const auto pixel = [&](int along, int depth) {
         if (horizontal)
             CylinderPixel(x0 + along, row0, z0 + depth, along, 0, depth, colour);
         else
             CylinderPixel(x0, row0 + along, z0 + depth, 0, along, depth, colour);
     };
+    if (!discDepths_.empty()) {
+        for (int along = -discRadius_; along <= discRadius_; ++along)
+            pixel(along, discDepths_[static_cast<std::size_t>(along + discRadius_)]);
+        return;
+    }
     WalkCircle(discRadius_, [&](int k, int m, bool closing) {
         pixel(k, m);
         if (!closing) pixel(m, k);
@@ -178,7 +199,11 @@ void Rasterizer::CylinderDisc(int x0, int row0, int z0, bool horizontal, std::ui
 
 void Rasterizer::DrawCylinder(int x1, int row1, int z1, int x2, int row2, int z2, int r, std::uint32_t colour) {
     r = std::clamp(r, 0, static_cast<int>(kPixelLimit));
-    if (SquareOutside(x1, row1, r) && SquareOutside(x2, row2, r)) return;
+    // Nothing to draw only when the tube's whole box lies outside: a bond may cross the picture
+    // with both its ends beyond it.
+    if (std::max(x1, x2) + r < 0 || std::min(x1, x2) - r >= kSize || std::max(row1, row2) + r < 0 ||
+        std::min(row1, row2) - r >= kSize)
+        return;
     clip_ = !(SquareInside(x1, row1, r) && SquareInside(x2, row2, r));
     axisX_ = x2 - x1;
     axisRow_ = row2 - row1;
@@ -188,6 +213,10 @@ void Rasterizer::DrawCylinder(int x1, int row1, int z1, int x2, int row2, int z2
     axisLengthSquared_ = std::max<long long>(squared, 1);
     discRadius_ = r;
     cylinderRadius_ = std::max(r, 1);
+    // The disc is traced once ahead, unless the clamp would change its depths or it is very large.
+    discDepths_.clear();
+    if (!everyStep_ && r <= kLargestFootprint && std::min(z1, z2) >= -kNearestSceneDepth && std::max(z1, z2) <= kNearestSceneDepth - r)
+        discDepths_ = TraceDisc(r);
     const bool horizontal = std::abs(axisRow_) >= std::abs(axisX_);
     StepAlong(x1, row1, z1, x2, row2, z2, [&](int x, int row, int z) { CylinderDisc(x, row, z, horizontal, colour); });
 }

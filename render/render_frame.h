@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "render/footprint.h"
 #include "render/view_state.h"
 
 namespace kiva {
@@ -29,7 +30,10 @@ void RenderFrame(const ViewState& view, PictureBuffers& picture, std::uint8_t ba
 // The raster primitives, in image coordinates (x right, row down, z nearer larger).
 class Rasterizer {
 public:
-    Rasterizer(PictureBuffers& picture, int screenBitsPerPixel) : picture_(picture), dither_(screenBitsPerPixel < 16) {}
+    // `everyStep` walks every step of the midpoint walks instead of drawing traced footprints:
+    // slower, and the picture the footprints must match.
+    Rasterizer(PictureBuffers& picture, int screenBitsPerPixel, bool everyStep = false)
+        : picture_(picture), dither_(screenBitsPerPixel < 16), everyStep_(everyStep) {}
     void DrawSphere(int x, int row, int z, int r, std::uint32_t colour);
     void DrawCylinder(int x1, int row1, int z1, int x2, int row2, int z2, int r, std::uint32_t colour);
     void DrawLine3D(int x1, int row1, int z1, int x2, int row2, int z2, std::uint32_t colour);
@@ -37,6 +41,8 @@ public:
 private:
     void SphereSpan(int x0, int row, int z0, int halfWidth, std::uint32_t colour);
     void SpherePixel(int x, int row, int z, std::uint32_t colour);
+    const SphereFootprint& SphereFootprintOf(int r);
+    void DrawSphereFootprint(int x, int row, int z, const SphereFootprint& footprint, std::uint32_t colour);
     void CylinderDisc(int x0, int row0, int z0, bool horizontal, std::uint32_t colour);
     void CylinderPixel(int x, int row, int z, int vx, int vrow, int vz, std::uint32_t colour);
     bool DepthPasses(int x, int row, int z);
@@ -44,6 +50,7 @@ private:
 
     PictureBuffers& picture_;
     bool dither_;
+    bool everyStep_;
     // Scratch of one primitive.
     bool clip_ = false;
     int centreX_ = 0, centreRow_ = 0, centreZ_ = 0, sphereRadius_ = 1;
@@ -51,6 +58,8 @@ private:
     int discRadius_ = 0;      // the traced radius
     int cylinderRadius_ = 1;  // at least 1, for the shading
     long long axisLengthSquared_ = 1;
+    std::vector<int> discDepths_;  // the tube's disc traced ahead, or empty
+    std::vector<SphereFootprint> sphereFootprints_;  // by radius, as the frame meets them
 };
 
 }  // namespace kiva

@@ -5,6 +5,7 @@
 
 #include "render/image_point.h"
 #include "render/overlays.h"
+#include "render/projection.h"
 #include "tests/support/sample_records.h"
 
 namespace kiva {
@@ -149,6 +150,39 @@ TEST(DrawCylinder, DrawsATubeBetweenItsEndsButNotAtTheStart) {
     EXPECT_NE(DepthAt(picture, 150, 155), -32640);
     EXPECT_EQ(DepthAt(picture, 150, 156), -32640);
     EXPECT_EQ(DepthAt(picture, 150, 150), 5);  // the front of the tube
+}
+
+// Zoomed in so far that both atoms of a bond lie beyond the picture's sides, the bond between
+// them still crosses it; a bond that passes by outside draws nothing.
+TEST(DrawCylinder, DrawsABondAcrossThePictureWhoseEndsBothLieOutside) {
+    ViewState view;
+    for (const float x : {-1.0f, 1.0f}) {
+        SceneAtom atom{};
+        SetText(atom.symbol, "C");
+        atom.position = {x, 0, 0};
+        atom.radius = 0.3f;
+        atom.color = kRed;
+        view.atoms.Append(atom);
+    }
+    view.bonds.Append({0, 1, 1});
+    view.viewTransform = Multiply(Translation({170, 170, 170}), UniformScale(300));  // 300 pixels an angstrom
+    ProjectScene(view);
+    ASSERT_LT(view.atoms[0].picture.x, 0);
+    ASSERT_GE(view.atoms[1].picture.x, 340);
+    PictureBuffers picture;
+    RenderFrame(view, picture, 0);
+    EXPECT_GT(At(picture, 170, 169).red, 0);  // the white tube, 30 pixels thick
+    EXPECT_EQ(At(picture, 170, 169).red, At(picture, 170, 169).blue);
+    EXPECT_GT(At(picture, 10, 160).red, 0);
+    EXPECT_EQ(At(picture, 170, 120), (Pixel{0, 0, 0}));
+
+    view.viewTransform = Multiply(Translation({170, 550, 170}), UniformScale(300));  // 40 pixels above the top
+    ProjectScene(view);
+    PictureBuffers passing, empty;
+    RenderFrame(view, passing, 0);
+    view.bonds.items.clear();
+    RenderFrame(view, empty, 0);
+    EXPECT_EQ(passing.colour, empty.colour);
 }
 
 TEST(BondOffsets, PlaceDoubleTubesAcrossAndTripleTubesAround) {
