@@ -83,16 +83,18 @@ bool Rasterizer::DepthPasses(int x, int row, int z) {
     return true;
 }
 
-void Rasterizer::WritePixel(int x, int row, std::uint32_t colour, int intensity) {
+Rasterizer::PixelBytes Rasterizer::Shaded(std::uint32_t colour, int intensity) {
     // Bytes in blue, green, red order; a shade can exceed full brightness on the smallest
     // spheres, and is held at the colour itself rather than wrapping round to dark.
-    std::uint8_t* pixel = &picture_.colour[(static_cast<std::size_t>(row) * kSize + x) * 3];
     const auto channel = [&](int shift) {
         return static_cast<std::uint8_t>(std::min<long long>(255, ((colour >> shift) & 0xFFu) * static_cast<long long>(intensity) / 256));
     };
-    pixel[0] = channel(16);
-    pixel[1] = channel(8);
-    pixel[2] = channel(0);
+    return {channel(16), channel(8), channel(0)};
+}
+
+void Rasterizer::WritePixel(int x, int row, std::uint32_t colour, int intensity) {
+    const PixelBytes bytes = Shaded(colour, intensity);
+    std::copy(bytes.begin(), bytes.end(), &picture_.colour[(static_cast<std::size_t>(row) * kSize + x) * 3]);
 }
 
 void Rasterizer::SpherePixel(int x, int row, int z, std::uint32_t colour) {
@@ -119,7 +121,7 @@ void Rasterizer::DrawSphere(int x, int row, int z, int r, std::uint32_t colour) 
     // Dithering takes a value for every step that passes the depth test, so it walks them all;
     // so do spheres whose depths the clamp would change, and the largest ones.
     if (!dither_ && !everyStep_ && r <= kLargestFootprint && z >= -kNearestSceneDepth && z <= kNearestSceneDepth - r) {
-        DrawSphereFootprint(x, row, z, SphereFootprintOf(r), colour);
+        DrawSphereFootprint(x, row, z, PaintedFootprintOf(r, colour));
         return;
     }
     clip_ = !SquareInside(x, row, r);
@@ -135,27 +137,42 @@ void Rasterizer::DrawSphere(int x, int row, int z, int r, std::uint32_t colour) 
     });
 }
 
-const SphereFootprint& Rasterizer::SphereFootprintOf(int r) {
-    for (const SphereFootprint& footprint : sphereFootprints_)
-        if (footprint.radius == r) return footprint;
-    sphereFootprints_.push_back(TraceSphere(r));
-    return sphereFootprints_.back();
+const Rasterizer::PaintedFootprint& Rasterizer::PaintedFootprintOf(int r, std::uint32_t colour) {
+    if (lastPainted_ && lastPainted_->footprint->radius == r && lastPainted_->colour == colour) return *lastPainted_;
+    for (const PaintedFootprint& painted : paintedFootprints_)
+        if (painted.footprint->radius == r && painted.colour == colour) return *(lastPainted_ = &painted);
+    const SphereFootprint* footprint = nullptr;
+    for (const SphereFootprint& traced : sphereFootprints_)
+        if (traced.radius == r) footprint = &traced;
+    if (!footprint) footprint = &sphereFootprints_.emplace_back(TraceSphere(r));
+    PaintedFootprint& painted = paintedFootprints_.emplace_back();
+    painted.footprint = footprint;
+    painted.colour = colour;
+    for (const int shade : footprint->shade) {
+        const PixelBytes bytes = Shaded(colour, shade);
+        painted.bytes.insert(painted.bytes.end(), bytes.begin(), bytes.end());
+    }
+    return *(lastPainted_ = &painted);
 }
 
-void Rasterizer::DrawSphereFootprint(int x, int row, int z, const SphereFootprint& footprint, std::uint32_t colour) {
+void Rasterizer::DrawSphereFootprint(int x, int row, int z, const PaintedFootprint& painted) {
+    const SphereFootprint& footprint = *painted.footprint;
     const int r = footprint.radius;
     for (int dy = std::max(-r, -row); dy <= std::min(r, kSize - 1 - row); ++dy) {
         const auto index = static_cast<std::size_t>(dy + r);
         const int halfWidth = footprint.halfWidth[index];
-        const int* depth = &footprint.depth[footprint.rowStart[index] + static_cast<std::size_t>(halfWidth)];
-        const int* shade = &footprint.shade[footprint.rowStart[index] + static_cast<std::size_t>(halfWidth)];
-        const std::size_t rowStart = static_cast<std::size_t>(row + dy) * kSize;
+        const std::size_t centre = footprint.rowStart[index] + static_cast<std::size_t>(halfWidth);
+        const int* depth = &footprint.depth[centre];
+        const std::uint8_t* bytes = &painted.bytes[3 * centre];
+        std::int16_t* storedRow = &picture_.depth[static_cast<std::size_t>(row + dy) * kSize + static_cast<std::size_t>(x)];
+        std::uint8_t* colourRow = &picture_.colour[(static_cast<std::size_t>(row + dy) * kSize + static_cast<std::size_t>(x)) * 3];
         for (int dx = std::max(-halfWidth, -x); dx <= std::min(halfWidth, kSize - 1 - x); ++dx) {
             const int nearer = z + depth[dx];
-            std::int16_t& stored = picture_.depth[rowStart + static_cast<std::size_t>(x + dx)];
-            if (nearer <= stored) continue;
-            stored = static_cast<std::int16_t>(nearer);
-            WritePixel(x + dx, row + dy, colour, shade[dx]);
+            if (nearer <= storedRow[dx]) continue;
+            storedRow[dx] = static_cast<std::int16_t>(nearer);
+            colourRow[3 * dx] = bytes[3 * dx];
+            colourRow[3 * dx + 1] = bytes[3 * dx + 1];
+            colourRow[3 * dx + 2] = bytes[3 * dx + 2];
         }
     }
 }

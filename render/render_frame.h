@@ -3,7 +3,9 @@
 // The high-quality picture: shaded spheres and cylinders in a 24-bit colour buffer with a 16-bit
 // depth buffer, and the overlays drawn with depth-tested lines. Integer-exact: a scene renders to
 // the same bytes everywhere.
+#include <array>
 #include <cstdint>
+#include <deque>
 #include <vector>
 
 #include "render/footprint.h"
@@ -41,11 +43,19 @@ public:
 private:
     void SphereSpan(int x0, int row, int z0, int halfWidth, std::uint32_t colour);
     void SpherePixel(int x, int row, int z, std::uint32_t colour);
-    const SphereFootprint& SphereFootprintOf(int r);
-    void DrawSphereFootprint(int x, int row, int z, const SphereFootprint& footprint, std::uint32_t colour);
+    // A footprint with the bytes of every pixel in one colour, for the spheres of that colour.
+    struct PaintedFootprint {
+        const SphereFootprint* footprint;
+        std::uint32_t colour;
+        std::vector<std::uint8_t> bytes;
+    };
+    const PaintedFootprint& PaintedFootprintOf(int r, std::uint32_t colour);
+    void DrawSphereFootprint(int x, int row, int z, const PaintedFootprint& painted);
     void CylinderDisc(int x0, int row0, int z0, bool horizontal, std::uint32_t colour);
     void CylinderPixel(int x, int row, int z, int vx, int vrow, int vz, std::uint32_t colour);
     bool DepthPasses(int x, int row, int z);
+    using PixelBytes = std::array<std::uint8_t, 3>;
+    static PixelBytes Shaded(std::uint32_t colour, int intensity);
     void WritePixel(int x, int row, std::uint32_t colour, int intensity);
 
     PictureBuffers& picture_;
@@ -59,7 +69,9 @@ private:
     int cylinderRadius_ = 1;  // at least 1, for the shading
     long long axisLengthSquared_ = 1;
     std::vector<int> discDepths_;  // the tube's disc traced ahead, or empty
-    std::vector<SphereFootprint> sphereFootprints_;  // by radius, as the frame meets them
+    std::deque<SphereFootprint> sphereFootprints_;  // by radius, as the frame meets them
+    std::deque<PaintedFootprint> paintedFootprints_;
+    const PaintedFootprint* lastPainted_ = nullptr;
 };
 
 }  // namespace kiva
