@@ -14,7 +14,6 @@ namespace {
 // (a 16 x 16 x 16 rock-salt crystal has 35,937 atoms).
 constexpr std::size_t kMaxSceneAtoms = std::size_t{1} << 20;
 constexpr std::size_t kMaxSceneBonds = std::size_t{1} << 22;
-constexpr int kMaxCellMultiple = 16;
 
 constexpr float kPositionTolerance = 0.0001f;  // a fractional coordinate this close to 0 lies on the face
 

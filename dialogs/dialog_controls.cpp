@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "dialogs/dialog_controls.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+#include "dialogs/dialog_units.h"
+
+namespace kiva {
+
+void PlaceControl(QWidget* control, QRect rect, int id) {
+    if (qobject_cast<QLabel*>(control)) rect.setWidth(std::max(rect.width(), control->sizeHint().width()));
+    control->setGeometry(rect);
+    if (id != 0) control->setObjectName(QString::number(id));
+}
+
+void MakeMultiColumn(QListWidget* list, const DialogUnits& units, int columnPixels) {
+    list->setFlow(QListView::TopToBottom);
+    list->setWrapping(true);
+    list->setResizeMode(QListView::Adjust);
+    list->setGridSize(QSize(units.Pixels(columnPixels), list->fontMetrics().height() + 2));
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+}  // namespace kiva

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// Helpers every dialog uses to lay out its controls from its template.
+#include <QRect>
+
+class QListWidget;
+class QWidget;
+
+namespace kiva {
+
+class DialogUnits;
+
+// Puts a control at its template rectangle (in pixels) and names it by its control id, so tests
+// find it; a label grows to fit its text.
+void PlaceControl(QWidget* control, QRect rect, int id);
+
+// A list of short items in columns of the given classic width, filled top to bottom and
+// scrolled sideways.
+void MakeMultiColumn(QListWidget* list, const DialogUnits& units, int columnPixels);
+
+}  // namespace kiva
