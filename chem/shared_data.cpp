@@ -55,8 +55,15 @@ void ShutDownSharedData(SharedData& data) {
     SaveElementTable(data.elementTable);
 }
 
-SharedDataLifetime::SharedDataLifetime(const StartUpPlaces& places) { StartUpSharedData(TheSharedData(), places); }
+SharedDataLifetime::SharedDataLifetime(const StartUpPlaces& places, AtExit atExit) : atExit_(atExit) {
+    StartUpSharedData(TheSharedData(), places);
+}
 
-SharedDataLifetime::~SharedDataLifetime() { ShutDownSharedData(TheSharedData()); }
+SharedDataLifetime::~SharedDataLifetime() {
+    if (atExit_ == AtExit::SaveElements)
+        ShutDownSharedData(TheSharedData());
+    else
+        TheSharedData().moleculeIndex = MoleculeIndex{};
+}
 
 }  // namespace kiva

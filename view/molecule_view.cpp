@@ -35,14 +35,31 @@ const PictureBuffers& MoleculeView::RenderPicture() {
     return picture_;
 }
 
+const PictureBuffers& MoleculeView::RenderPrintPicture() {
+    RenderFrame(state_, picture_, 255);
+    return picture_;
+}
+
+void MoleculeView::SetCellMultiples(const std::array<int, 3>& multiples) {
+    state_.cellMultiples = multiples;
+    if (!HasCrystalData()) return;
+    RebuildScene();
+    Project();
+}
+
+void MoleculeView::ApplyElementTable() {
+    for (SceneAtom& atom : state_.atoms.items) ApplyElementLook(atom, elements_);
+    host_.InvalidatePicture();
+}
+
 void MoleculeView::DrawLowQuality(Canvas& canvas) const { DrawSceneGdi(state_, canvas); }
 
 bool MoleculeView::InNavigationState() const {
     return state_.displayState == DisplayState::CrystalSolid || state_.displayState == DisplayState::ChemicalUnit;
 }
 
-// The state, model, quality, overlay and reset commands; the others belong to the mouse,
-// measurement, dialog and selection code.
+// The display, reset, settings and print commands; the others belong to the mouse, measurement
+// and selection code. The settings dialogs and the printing run in the window that hosts the view.
 CommandStatus MoleculeView::QueryCommand(int id) const {
     const auto checkItem = [](bool checked) { return CommandStatus{true, true, true, checked}; };
     const DisplayState shown = state_.displayState;
@@ -62,6 +79,12 @@ CommandStatus MoleculeView::QueryCommand(int id) const {
         return {true, crystal, true, crystal && state_.showCellFrame};
     }
     case command::Reset: return {true, InNavigationState(), false, false};
+    case command::UnitCellMultiples: return {true, shown == DisplayState::CrystalSolid, false, false};
+    case command::ElementColor:
+    case command::PrintSize:
+    case command::FilePrint:
+    case command::FilePrintDirect:
+    case command::FilePrintPreview: return {true, true, false, false};
     default: return {};
     }
 }

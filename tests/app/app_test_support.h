@@ -2,9 +2,13 @@
 #pragma once
 // A running viewer for Qt tests: the application started as main() starts it, with message
 // boxes and file dialogs answered by the test instead of a user.
+#include <QApplication>
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "app/child_frame.h"
@@ -12,6 +16,8 @@
 #include "app/main_frame.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
+#include "view/commands.h"
+#include "view/compound_selection.h"
 
 namespace kiva::testing {
 
@@ -47,5 +53,28 @@ public:
     QString chosenFile;
     std::vector<FileDialogRequest> dialogs;
 };
+
+// Chooses a catalogue substance for the active window, as the Index dialog would.
+inline void ChooseSubstance(RunningViewer& viewer, const QString& name) {
+    const SelectionDialogRunner previous =
+        ReplaceSelectionDialogRunner([name](int, QWidget*) { return std::optional<QString>(name); });
+    viewer.Run(command::Index);
+    ReplaceSelectionDialogRunner(previous);
+}
+
+// Acts on the modal dialog that the next command opens, from inside its modal loop. Another
+// dialog, or none, is a failure; it is closed, so that the test does not wait on it.
+template <typename Dialog>
+void WhenDialogOpens(std::function<void(Dialog&)> act, bool* reached = nullptr) {
+    QTimer::singleShot(0, [act, reached] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = dynamic_cast<Dialog*>(modal)) {
+            if (reached) *reached = true;
+            act(*dialog);
+        } else if (auto* other = qobject_cast<QDialog*>(modal)) {
+            other->reject();
+        }
+    });
+}
 
 }  // namespace kiva::testing
