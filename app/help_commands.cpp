@@ -19,6 +19,9 @@ void ShowHelp(QWidget& mainWindow, const QString& page, const QString& directory
             return;
         }
         help = new CHelpWindow(directory, &mainWindow);
+        // Beside the molecule windows, which start at the main window's top left.
+        const QRect main = mainWindow.geometry();
+        help->move(std::max(main.left(), main.right() - help->width() - 40), main.top() + 60);
     }
     help->ShowPage(page);
     help->show();

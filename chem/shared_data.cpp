@@ -49,10 +49,14 @@ void StartUpSharedData(SharedData& data, const StartUpPlaces& places) {
 
 void ShutDownSharedData(SharedData& data) {
     data.moleculeIndex = MoleculeIndex{};
-    // The configuration directory may not exist yet; an unwritable place is skipped quietly.
-    std::error_code error;
-    fs::create_directories(fs::path(data.elementTable.path).parent_path(), error);
-    SaveElementTable(data.elementTable);
+    WriteElementFile(data.elementTable);
+}
+
+bool WriteElementFile(const ElementTable& table) {
+    if (table.path.empty()) return false;
+    std::error_code error;  // the configuration directory may not exist yet
+    fs::create_directories(fs::path(table.path).parent_path(), error);
+    return SaveElementTable(table);
 }
 
 SharedDataLifetime::SharedDataLifetime(const StartUpPlaces& places, AtExit atExit) : atExit_(atExit) {

@@ -7,6 +7,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QWidget>
 #include <memory>
 
 namespace kiva {
@@ -55,6 +56,8 @@ bool RunQtPrintDialog(const PrintDialogRequest& request) {
 void RunQtPreview(QPrinter& printer, QWidget* owner, const PrintoutPainter& paint) {
     QPrintPreviewDialog preview(&printer, owner);
     preview.setWindowTitle(QStringLiteral("Print Preview"));
+    // Large enough to read the page: most of the main window.
+    if (owner) preview.resize(owner->window()->size() * 4 / 5);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, paint);
     preview.exec();
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "chem/shared_data.h"
 #include "dialogs/element_color_dialog.h"
 #include "view/molecule_view.h"
 #include "view/settings_commands.h"
@@ -9,6 +10,7 @@ void RunElementColorCommand(MoleculeView& view, ElementTable& elements, QWidget*
     CElementColorDlg dialog(elements.rows, owner);
     if (dialog.exec() != QDialog::Accepted) return;
     elements.rows = dialog.rows();
+    WriteElementFile(elements);
     view.ApplyElementTable();
 }
 

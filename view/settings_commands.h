@@ -9,9 +9,9 @@ namespace kiva {
 class MoleculeView;
 struct ElementTable;
 
-// The colour dialog over all 43 rows of the element table; on OK the table takes them and every
-// atom of this view's scene is recoloured and resized at once. Other views follow at their next
-// rebuild.
+// The colour dialog over all 43 rows of the element table; on OK the table takes them, its file
+// is written, and every atom of this view's scene is recoloured and resized at once. Other views
+// follow at their next rebuild.
 void RunElementColorCommand(MoleculeView& view, ElementTable& elements, QWidget* owner);
 // The multiples dialog; on OK a crystal rebuilds over the new multiples.
 void RunUnitCellMultiplesCommand(MoleculeView& view, QWidget* owner);

@@ -98,7 +98,11 @@ private slots:
             QVERIFY(chloride.red() > 100);
             QCOMPARE(chloride.red(), chloride.blue());
             QVERIFY(viewer.messages.empty());
-        }  // the program ends: Elements.dat is written
+            // Written at once, so that a session ended by force keeps the colour too.
+            QFile written(data.filePath(QStringLiteral("Elements.dat")));
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            QVERIFY(written.readAll().contains("Cl   255   0 255 1.50 0.26 1.81\r\n"));
+        }  // the program ends: Elements.dat is written again
 
         {
             const kiva::SharedDataLifetime run(places);
