@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/view_moves.h"
+
 namespace kiva {
 
 namespace {
@@ -85,8 +87,6 @@ MotionTables& SharedMotionTables() {
     return tables;
 }
 
-void ApplyRockStep(ViewState&) {}
-
 namespace {
 
 // Stable by key; short runs by insertion, which is quickest for them.
@@ -157,7 +157,7 @@ void ProjectScene(ViewState& view, MotionTables& motion) {
         ProjectGas(view, motion);
         break;
     default:
-        if (view.mouseMode == MouseMode::Rock) ApplyRockStep(view);
+        if (view.mouseMode == MouseMode::Rock) ApplyRockStep(view, motion.rockSteps);
         ProjectAtoms(view, view.viewTransform, 0, view.atoms.size());
         break;
     }

@@ -171,7 +171,7 @@ private slots:
 
     void UnservedCommandsAreDisabled() {
         RunningViewer viewer;
-        for (const int id : {command::Position, command::EditCopy, command::NextPane, command::SpaceKey})
+        for (const int id : {command::EditCopy, command::NextPane, command::SpaceKey})
             QVERIFY2(!viewer.Frame().Action(id)->isEnabled(), qPrintable(QString::number(id)));
     }
 
