@@ -78,13 +78,7 @@ CElementColorDlg::CElementColorDlg(const ElementColorModel::Rows& rows, QWidget*
     PlaceControl(choose, units.Rect(84, 52, 72, 14), 1022);
     connect(choose, &QPushButton::clicked, this, &CElementColorDlg::ChooseColor);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    PlaceControl(ok, units.Rect(178, 10, 50, 14), 1);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &CElementColorDlg::Ok);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    PlaceControl(cancel, units.Rect(178, 28, 50, 14), 2);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const auto [ok, cancel] = AddOkCancel(*this, units.Rect(178, 10, 50, 14), units.Rect(178, 28, 50, 14), [this] { Ok(); });
     auto* restore = new QPushButton(QStringLiteral("Default"), this);
     PlaceControl(restore, units.Rect(178, 46, 50, 14), 3);
     connect(restore, &QPushButton::clicked, this, &CElementColorDlg::RestoreDefaults);

@@ -16,13 +16,7 @@ CPrintSizeDlg::CPrintSizeDlg(const QString& printSize, QWidget* parent) : QDialo
     setWindowTitle(QStringLiteral("Print Size"));
     setFixedSize(units.X(157), units.Y(90));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    PlaceControl(ok, units.Rect(100, 7, 50, 14), 1);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    PlaceControl(cancel, units.Rect(100, 24, 50, 14), 2);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const auto [ok, cancel] = AddOkCancel(*this, units.Rect(100, 7, 50, 14), units.Rect(100, 24, 50, 14), [this] { accept(); });
 
     auto* label = new QLabel(QStringLiteral("&Select the print size:"), this);
     PlaceControl(label, units.Rect(8, 12, 64, 8), 0);

@@ -58,13 +58,7 @@ void SelectionDialog::AddMatchList(const QString& label, int listId, QRect label
 }
 
 void SelectionDialog::AddButtons(QRect ok, QRect cancel) {
-    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
-    PlaceControl(okButton, ok, 1);
-    okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    PlaceControl(cancelButton, cancel, 2);
-    connect(okButton, &QPushButton::clicked, this, [this] { OnOk(); });
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    AddOkCancel(*this, ok, cancel, [this] { OnOk(); });
 }
 
 QListWidget* SelectionDialog::AddKeyList(const QString& label, int listId, QRect labelRect, QRect listRect,

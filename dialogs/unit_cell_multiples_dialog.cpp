@@ -19,13 +19,7 @@ CUnitCellMultiplesDlg::CUnitCellMultiplesDlg(std::array<int, 3> multiples, QWidg
     setWindowTitle(QStringLiteral("Multiples of Unit Cell"));
     setFixedSize(units.X(180), units.Y(63));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    PlaceControl(ok, units.Rect(123, 7, 50, 14), 1);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &CUnitCellMultiplesDlg::Ok);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    PlaceControl(cancel, units.Rect(123, 24, 50, 14), 2);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const auto [ok, cancel] = AddOkCancel(*this, units.Rect(123, 7, 50, 14), units.Rect(123, 24, 50, 14), [this] { Ok(); });
 
     const char* axisNames[] = {"X", "Y", "Z"};
     for (int axis = 0; axis < 3; ++axis) {

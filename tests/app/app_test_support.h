@@ -14,6 +14,7 @@
 #include "app/child_frame.h"
 #include "app/kiva_app.h"
 #include "app/main_frame.h"
+#include "chem/shared_data.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 #include "view/commands.h"
@@ -53,6 +54,16 @@ public:
     QString chosenFile;
     std::vector<FileDialogRequest> dialogs;
 };
+
+// The program's shared data on the built catalogue in `directory`, with the built-in element rows;
+// false when its index cannot be read.
+inline bool UseBuiltCatalogue(const std::string& directory) {
+    SharedData& data = TheSharedData();
+    data.moleculeDataPath = directory + "/Molecule.dat";
+    data.moleculeIndex.path = directory + "/Index.dat";
+    data.elementTable = MakeDefaultElementTable();
+    return LoadMoleculeIndex(data.moleculeIndex);
+}
 
 // Chooses a catalogue substance for the active window, as the Index dialog would.
 inline void ChooseSubstance(RunningViewer& viewer, const QString& name) {

@@ -92,11 +92,7 @@ class Printing : public QObject {
 
 private slots:
     void initTestCase() {
-        kiva::SharedData& data = kiva::TheSharedData();
-        data.moleculeDataPath = KIVA_CATALOGUE_DIR "/Molecule.dat";
-        data.moleculeIndex.path = KIVA_CATALOGUE_DIR "/Index.dat";
-        QVERIFY(kiva::LoadMoleculeIndex(data.moleculeIndex));
-        data.elementTable = kiva::MakeDefaultElementTable();
+        QVERIFY(kiva::testing::UseBuiltCatalogue(KIVA_CATALOGUE_DIR));
     }
 
     void cleanup() {
