@@ -34,11 +34,14 @@ void ProjectTravellingCopy(ViewState& view, Vector3D& offset, Vector3D& velocity
     m = Multiply(m, Translation(Scale(-1, centre)));
     m = Multiply(m, view.viewTransform);
     const Vector3D now = TransformPoint(m, view.rotationCentre);
+    ProjectAtoms(view, m, first, count);
+    // A copy with no place in the picture never bounces: moving it on would carry the shared
+    // tables off for every later gas and liquid.
+    if (!std::isfinite(now.x) || !std::isfinite(now.y)) return;
     if (now.x < bounds.left || now.x >= bounds.right) velocity.x = -velocity.x;
     if (now.y < bounds.bottom || now.y >= bounds.top) velocity.y = -velocity.y;
     offset = Add(offset, velocity);
     tumble = static_cast<float>(tumble + kTumbleStep);
-    ProjectAtoms(view, m, first, count);
 }
 
 void ProjectLiquid(ViewState& view, MotionTables& motion) {

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -21,6 +22,12 @@
 #include "view/compound_selection.h"
 
 namespace kiva::testing {
+
+// Once per test program: settings in the test places, and the built-in element colours.
+inline void PrepareViewerTests() {
+    QStandardPaths::setTestModeEnabled(true);
+    TheSharedData().elementTable = MakeDefaultElementTable();
+}
 
 class RunningViewer {
 public:

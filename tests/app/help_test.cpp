@@ -62,6 +62,8 @@ class Help : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { kiva::testing::PrepareViewerTests(); }
+
     // The installer can only carry names of letters, digits, '.' and '_'.
     void PagesHaveSafeNamesAndEveryLinkReachesItsPageAndAnchor() {
         const QStringList pages = HelpFiles();

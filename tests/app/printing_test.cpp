@@ -92,6 +92,7 @@ class Printing : public QObject {
 
 private slots:
     void initTestCase() {
+        kiva::testing::PrepareViewerTests();
         QVERIFY(kiva::testing::UseBuiltCatalogue(KIVA_CATALOGUE_DIR));
     }
 

@@ -71,6 +71,7 @@ class SettingsCommands : public QObject {
 
 private slots:
     void initTestCase() {
+        kiva::testing::PrepareViewerTests();
         for (const char* file : {"Molecule.dat", "Index.dat"})
             QVERIFY(QFile::copy(QStringLiteral(KIVA_CATALOGUE_DIR "/") + QLatin1String(file),
                                 data.filePath(QLatin1String(file))));
