@@ -43,7 +43,7 @@ std::vector<std::string> DataSearchDirectories(const std::string& programDirecto
                                                const std::string& currentDirectory,
                                                const EnvironmentReader& environment) {
     std::vector<std::string> directories = {programDirectory, currentDirectory,
-                                            HomeOr(environment, "XDG_DATA_HOME", ".local/share") + "/kiva"};
+                                            UserDataHome(environment) + "/kiva"};
     std::string dataDirs = environment("XDG_DATA_DIRS");
     if (dataDirs.empty()) dataDirs = "/usr/local/share:/usr/share";
     for (const std::string& directory : SplitPathList(dataDirs)) directories.push_back(directory + "/kiva");
@@ -61,9 +61,13 @@ std::optional<std::string> FindDataFile(const std::string& name, const std::vect
     return std::nullopt;
 }
 
-std::string UserConfigDirectory(const EnvironmentReader& environment) {
-    return HomeOr(environment, "XDG_CONFIG_HOME", ".config") + "/kiva";
+std::string UserConfigDirectory(const EnvironmentReader& environment) { return UserConfigHome(environment) + "/kiva"; }
+
+std::string UserDataHome(const EnvironmentReader& environment) {
+    return HomeOr(environment, "XDG_DATA_HOME", ".local/share");
 }
+
+std::string UserConfigHome(const EnvironmentReader& environment) { return HomeOr(environment, "XDG_CONFIG_HOME", ".config"); }
 
 std::string ProgramDirectory() {
     std::error_code error;
