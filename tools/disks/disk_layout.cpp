@@ -39,17 +39,20 @@ DiskFile RequiredFile(const fs::path& directory, const std::string& name) {
 std::vector<DiskFile> BuildFiles(const std::string& buildDirectory) {
     const fs::path directory(buildDirectory);
     std::vector<DiskFile> files;
-    for (const char* name : {"kiva", "Molecule.dat", "Index.dat"}) files.push_back(RequiredFile(directory, name));
+    for (const char* name : {"Molecule.dat", "Index.dat"}) files.push_back(RequiredFile(directory, name));
     std::error_code error;
     const fs::path help = directory / "help";
-    if (!fs::is_directory(help, error)) return files;
-    std::vector<std::string> helpNames;
-    for (auto entry = fs::recursive_directory_iterator(help, error); !error && entry != fs::recursive_directory_iterator();
-         entry.increment(error))
-        if (entry->is_regular_file(error)) helpNames.push_back(fs::relative(entry->path(), directory).generic_string());
-    if (error) throw DiskError("cannot list " + help.string() + ": " + error.message());
-    std::sort(helpNames.begin(), helpNames.end());
-    for (const std::string& name : helpNames) files.push_back(RequiredFile(directory, name));
+    if (fs::is_directory(help, error)) {
+        std::vector<std::string> helpNames;
+        for (auto entry = fs::recursive_directory_iterator(help, error);
+             !error && entry != fs::recursive_directory_iterator(); entry.increment(error))
+            if (entry->is_regular_file(error))
+                helpNames.push_back(fs::relative(entry->path(), directory).generic_string());
+        if (error) throw DiskError("cannot list " + help.string() + ": " + error.message());
+        std::sort(helpNames.begin(), helpNames.end());
+        for (const std::string& name : helpNames) files.push_back(RequiredFile(directory, name));
+    }
+    files.push_back(RequiredFile(directory, "kiva"));
     return files;
 }
 

@@ -24,8 +24,10 @@ struct DiskFile {
     int disk = 0;               // 1 for the first disk
 };
 
-// The files a build installs, in copy order: the viewer, its catalogue and its help (every file
-// under help/, when there is one). Throws DiskError when the viewer or its catalogue is missing.
+// The files a build installs, in copy order: the catalogue, the help (every file under help/,
+// when there is one) and the viewer last, so an installation stopped midway leaves no program
+// that the next run would take for an installed copy. Throws DiskError when the viewer or its
+// catalogue is missing.
 std::vector<DiskFile> BuildFiles(const std::string& buildDirectory);
 
 // The name a compressed file gets on its disk, as COMPRESS names it: the last character of a
