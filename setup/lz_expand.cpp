@@ -99,7 +99,7 @@ private:
     void Expand();
     int Accept(const char* bytes, std::size_t count);
 
-    static constexpr std::size_t kBufferSize = 64 * 1024;
+    static constexpr std::size_t kBufferSize = 1 << 20;
 
     std::string path_;  // libmspack keeps using the name while the file is open
     System system_;
@@ -112,6 +112,8 @@ private:
     std::vector<char> ring_ = std::vector<char>(kBufferSize);
     std::size_t head_ = 0;   // oldest byte not yet read
     std::size_t count_ = 0;  // bytes waiting in the ring
+    std::size_t wanted_ = 0; // the reader sleeps until this many bytes wait, or the end
+    bool producerWaiting_ = false;
     std::int64_t produced_ = 0;
     bool finished_ = false;
     bool failed_ = false;
@@ -155,18 +157,22 @@ void SzddFile::Expand() {
 int SzddFile::Accept(const char* bytes, std::size_t count) {
     std::unique_lock lock(mutex_);
     // The header's length is what the file holds: anything expanded beyond it is dropped.
-    const auto room = static_cast<std::size_t>(header_->length - produced_);
-    const std::size_t kept = std::min(count, room);
+    const std::size_t kept = std::min(count, static_cast<std::size_t>(header_->length - produced_));
     std::size_t done = 0;
     while (done < kept) {
+        producerWaiting_ = true;
         changed_.wait(lock, [this] { return cancelled_ || count_ < ring_.size(); });
+        producerWaiting_ = false;
         if (cancelled_) return -1;
         const std::size_t tail = (head_ + count_) % ring_.size();
-        const std::size_t part = std::min(kept - done, std::min(ring_.size() - count_, ring_.size() - tail));
+        const std::size_t part = std::min({kept - done, ring_.size() - count_, ring_.size() - tail});
+        // The reader never touches the free part of the ring, so the copy needs no lock.
+        lock.unlock();
         std::memcpy(ring_.data() + tail, bytes + done, part);
+        lock.lock();
         count_ += part;
         done += part;
-        changed_.notify_all();
+        if (wanted_ > 0 && count_ >= wanted_) changed_.notify_all();
     }
     produced_ += static_cast<std::int64_t>(kept);
     return static_cast<int>(count);
@@ -176,14 +182,19 @@ std::int64_t SzddFile::Read(char* buffer, std::size_t size) {
     std::unique_lock lock(mutex_);
     std::size_t delivered = 0;
     while (delivered < size) {
-        changed_.wait(lock, [this] { return count_ > 0 || finished_; });
+        // Wake once a whole chunk is ready rather than for every piece the expander writes.
+        wanted_ = std::min(size - delivered, ring_.size());
+        changed_.wait(lock, [this] { return count_ >= wanted_ || finished_; });
+        wanted_ = 0;
         if (count_ == 0) break;
         const std::size_t part = std::min({size - delivered, count_, ring_.size() - head_});
+        lock.unlock();
         std::memcpy(buffer + delivered, ring_.data() + head_, part);
+        lock.lock();
         head_ = (head_ + part) % ring_.size();
         count_ -= part;
         delivered += part;
-        changed_.notify_all();
+        if (producerWaiting_) changed_.notify_all();
     }
     if (finished_ && failed_ && count_ == 0) return -1;
     return static_cast<std::int64_t>(delivered);

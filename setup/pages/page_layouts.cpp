@@ -50,7 +50,7 @@ std::map<PageId, PageLayout> MakeLayouts() {
     add({PageId::Licence, {292, 196}, false, kCloseCancels, {
         {K::Text, QStringLiteral("Please read the following agreement. Scroll to see the rest of the agreement."), 0,
          {kTextLeft, 10, 246, 20}},
-        {K::Agreement, {}, 1003, {8, 34, 276, 105}},
+        {K::Agreement, {}, control::kAgreement, {8, 34, 276, 105}},
         {K::Text, QStringLiteral("Do you accept all of the terms of the preceding User License Agreement? If you "
                                  "choose No, you must not use the Software. If you want to use the Software, you "
                                  "must accept this agreement."), 0, {8, 144, 276, 26}},
@@ -72,7 +72,7 @@ std::map<PageId, PageLayout> MakeLayouts() {
         {K::Text, QStringLiteral("You can choose not to install Zelkora 1.0 by clicking Exit Setup."), 0,
          {kTextLeft, 60, 246, 10}},
         {K::Group, QStringLiteral(" Destination Directory "), 0, {kTextLeft, 76, 246, 34}},
-        {K::Edit, {}, 1004, {kTextLeft + 8, 90, 230, 12}},
+        {K::Edit, {}, control::kPathEdit, {kTextLeft + 8, 90, 230, 12}},
         {K::DefaultButton, QStringLiteral("&Continue"), result::kContinue, {170, 120, 54, 14}},
         {K::Button, QStringLiteral("E&xit Setup"), result::kExitSetup, {230, 120, 54, 14}},
     }});
@@ -94,15 +94,15 @@ std::map<PageId, PageLayout> MakeLayouts() {
     }});
     add({PageId::InsertDisk, {270, 78}, false, kCloseCancels, {
         {K::Text, QStringLiteral("Please insert next disk."), 0, {kTextLeft, 10, 224, 10}},
-        {K::Edit, {}, 1004, {kTextLeft, 30, 224, 12}},
+        {K::Edit, {}, control::kPathEdit, {kTextLeft, 30, 224, 12}},
         {K::DefaultButton, QStringLiteral("Continue"), result::kContinue, {148, 56, 54, 14}},
         {K::Button, QStringLiteral("Exit Setup"), result::kExitSetup, {208, 56, 54, 14}},
     }});
     add({PageId::Progress, {232, 92}, false, kCloseIgnored, {
         {K::Text, QStringLiteral("Setup is now in progress..."), 0, {kTextLeft, 10, 186, 10}},
         {K::Text, QStringLiteral("Installing:"), 0, {kTextLeft, 28, 40, 10}},
-        {K::Text, {}, 1006, {kTextLeft + 42, 28, 144, 10}},
-        {K::Progress, {}, 1000, {8, 48, 216, 14}},
+        {K::Text, {}, control::kCurrentFile, {kTextLeft + 42, 28, 144, 10}},
+        {K::Progress, {}, control::kProgressBar, {8, 48, 216, 14}},
         {K::Button, QStringLiteral("Abort Setup"), result::kAbortSetup, {87, 70, 58, 14}},
     }});
     add({PageId::ConfirmExit, {236, 72}, false, kCloseCancels, {
@@ -116,7 +116,7 @@ std::map<PageId, PageLayout> MakeLayouts() {
         {K::DefaultButton, QStringLiteral("Done"), result::kDone, {73, 40, 54, 14}},
     }});
     add({PageId::Error, {220, 66}, true, result::kOk, {
-        {K::Text, {}, 1010, {kTextLeft, 10, 174, 24}},
+        {K::Text, {}, control::kMessage, {kTextLeft, 10, 174, 24}},
         {K::DefaultButton, QStringLiteral("OK"), result::kOk, {83, 44, 54, 14}},
     }});
     return layouts;

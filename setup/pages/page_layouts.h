@@ -23,6 +23,15 @@ enum class ControlKind {
     WelcomeBitmap,  // the welcome page's picture
 };
 
+// The ids of the controls that are not buttons.
+namespace control {
+inline constexpr int kProgressBar = 1000;
+inline constexpr int kAgreement = 1003;
+inline constexpr int kPathEdit = 1004;  // the destination or the next disk's directory
+inline constexpr int kCurrentFile = 1006;
+inline constexpr int kMessage = 1010;
+}  // namespace control
+
 struct ControlLayout {
     ControlKind kind;
     QString text;

@@ -15,7 +15,6 @@ QtPageRunner::~QtPageRunner() = default;
 
 PageOutcome QtPageRunner::RunPage(const PageRequest& request) {
     CSetupPage page(request, [this](const std::string& message) { RunPage({PageId::Error, message, {}}); }, owner_);
-    if (request.page == PageId::Error) page.SetStaticText(1010, QString::fromStdString(request.text));
     return page.Run();
 }
 
@@ -29,7 +28,7 @@ void QtPageRunner::ShowProgressPage(bool visible) {
 }
 
 void QtPageRunner::SetProgressFile(const std::string& destName) {
-    if (progress_) progress_->SetStaticText(1006, QString::fromStdString(destName));
+    if (progress_) progress_->SetStaticText(control::kCurrentFile, QString::fromStdString(destName));
 }
 
 void QtPageRunner::SetProgressPosition(std::int64_t position) {

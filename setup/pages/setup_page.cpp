@@ -100,6 +100,7 @@ void CSetupPage::Build() {
     }
     // Controls framed by a group box are drawn above it.
     if (edit_) edit_->raise();
+    if (request_.page == PageId::Error) SetStaticText(control::kMessage, QString::fromStdString(request_.text));
 }
 
 PageOutcome CSetupPage::Run() {
@@ -119,7 +120,7 @@ void CSetupPage::SetStaticText(int id, const QString& text) {
 
 void CSetupPage::SetProgress(std::int64_t position) {
     // A bar ignores values beyond its range, so a copy larger than announced shows it full.
-    if (auto* bar = findChild<QProgressBar*>(QString::number(1000)))
+    if (auto* bar = findChild<QProgressBar*>(QString::number(control::kProgressBar)))
         bar->setValue(static_cast<int>(std::clamp<std::int64_t>(position, 0, 100)));
 }
 

@@ -26,7 +26,8 @@ TEST(EndToEnd, InstallsTwoDisksByteForByteWithMenuEntriesForTheInstalledViewer) 
     const int disks = disks::MakeDisks({dir.File("build"), dir.File("disks"), 50 * 1024, "Kiva"});
     ASSERT_EQ(disks, 2);
     EXPECT_TRUE(fs::exists(dir.File("disks/disk1/setup")));
-    EXPECT_TRUE(fs::exists(dir.File("disks/disk2/help/index.htm_")));
+    EXPECT_TRUE(fs::exists(dir.File("disks/disk1/help/index.htm_")));
+    EXPECT_TRUE(fs::exists(dir.File("disks/disk2/kiva_"))) << "the viewer comes last";
 
     const std::string destination = dir.File("home/Kiva Programs");
     testing::ScriptedPages pages({{PageId::Licence, kAccept},

@@ -55,7 +55,7 @@ TEST(CSetupPage, EveryPageHasItsCaptionBitmapAndButtons) {
     const CSetupPage welcome({PageId::Welcome, {}, {}}, nullptr);
     EXPECT_TRUE(welcome.findChild<QLabel*>(QStringLiteral("welcome bitmap")));
     const CSetupPage destination({PageId::Destination, "/home/s/Kiva", {}}, nullptr);
-    EXPECT_EQ(destination.findChild<QLineEdit*>(QStringLiteral("1004"))->text(), QStringLiteral("/home/s/Kiva"));
+    EXPECT_EQ(destination.findChild<QLineEdit*>(QString::number(control::kPathEdit))->text(), QStringLiteral("/home/s/Kiva"));
 }
 
 TEST(CSetupPage, EndsWithTheIdOfItsButtonOrItsCloseResult) {
@@ -89,7 +89,7 @@ TEST(CSetupPage, ContinueChecksTheEditBeforeEndingThePage) {
     };
     CSetupPage page({PageId::Destination, "", check}, [&](const std::string& m) { messages.push_back(m); });
     page.show();
-    auto* edit = page.findChild<QLineEdit*>(QStringLiteral("1004"));
+    auto* edit = page.findChild<QLineEdit*>(QString::number(control::kPathEdit));
     Button(page, kContinue)->click();
     EXPECT_TRUE(page.isVisible());
     edit->setText(QStringLiteral("bad"));
@@ -112,7 +112,7 @@ TEST(CSetupPage, TheDiskPromptWantsADirectoryThatExists) {
     Button(page, kContinue)->click();
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(page.isVisible());
-    page.findChild<QLineEdit*>(QStringLiteral("1004"))->setText(QString::fromStdString(dir.File("disk2")));
+    page.findChild<QLineEdit*>(QString::number(control::kPathEdit))->setText(QString::fromStdString(dir.File("disk2")));
     Button(page, kContinue)->click();
     EXPECT_EQ(messages, std::vector<std::string>{kEnterCorrectSource});
     std::filesystem::create_directory(dir.File("disk2"));
@@ -125,13 +125,13 @@ TEST(CSetupPage, TheProgressBarShowsFullPastTheEndAndAbortKeepsThePage) {
     int aborts = 0;
     page.SetButtonAction(kAbortSetup, [&] { ++aborts; });
     page.show();
-    auto* bar = page.findChild<QProgressBar*>(QStringLiteral("1000"));
+    auto* bar = page.findChild<QProgressBar*>(QString::number(control::kProgressBar));
     page.SetProgress(50);
     EXPECT_EQ(bar->value(), 50);
     page.SetProgress(250);
     EXPECT_EQ(bar->value(), 100);
-    page.SetStaticText(1006, QStringLiteral("help/index.html"));
-    EXPECT_EQ(page.findChild<QLabel*>(QStringLiteral("1006"))->text(), QStringLiteral("help/index.html"));
+    page.SetStaticText(control::kCurrentFile, QStringLiteral("help/index.html"));
+    EXPECT_EQ(page.findChild<QLabel*>(QString::number(control::kCurrentFile))->text(), QStringLiteral("help/index.html"));
     Button(page, kAbortSetup)->click();
     EXPECT_EQ(aborts, 1);
     EXPECT_TRUE(page.isVisible());
@@ -146,7 +146,7 @@ TEST(CSetupPage, CentresItselfOnTheScreen) {
 
 TEST(AgreementText, SummarisesThenShowsTheWholeLicence) {
     CSetupPage page({PageId::Licence, {}, {}}, nullptr);
-    const auto* agreement = page.findChild<QPlainTextEdit*>(QStringLiteral("1003"));
+    const auto* agreement = page.findChild<QPlainTextEdit*>(QString::number(control::kAgreement));
     ASSERT_TRUE(agreement);
     EXPECT_TRUE(agreement->isReadOnly());
     const QString text = agreement->toPlainText();
@@ -180,7 +180,7 @@ TEST(QtPageRunner, RunsAPageUntilItsButtonIsPressed) {
     QTimer::singleShot(0, [] {
         QWidget* page = QApplication::activeModalWidget();
         ASSERT_TRUE(page);
-        EXPECT_EQ(page->findChild<QLabel*>(QStringLiteral("1010"))->text(), QStringLiteral("Setup is incomplete."));
+        EXPECT_EQ(page->findChild<QLabel*>(QString::number(control::kMessage))->text(), QStringLiteral("Setup is incomplete."));
         Button(*page, kOk)->click();
     });
     EXPECT_EQ(runner.RunPage({PageId::Error, kSetupIncomplete, {}}).result, kOk);
@@ -188,7 +188,7 @@ TEST(QtPageRunner, RunsAPageUntilItsButtonIsPressed) {
     runner.CreateProgressPage([] {});
     runner.ShowProgressPage(true);
     runner.SetProgressPosition(1 << 30);
-    EXPECT_EQ(runner.progressPage()->findChild<QProgressBar*>(QStringLiteral("1000"))->value(), 100);
+    EXPECT_EQ(runner.progressPage()->findChild<QProgressBar*>(QString::number(control::kProgressBar))->value(), 100);
     runner.ShowProgressPage(false);
     EXPECT_FALSE(runner.progressPage()->isVisible());
 }
