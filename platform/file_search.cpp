@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/text_fields.h"
+
 namespace kiva {
 
 namespace fs = std::filesystem;
@@ -19,17 +21,6 @@ EnvironmentReader ProcessEnvironment() {
 }
 
 namespace {
-
-std::vector<std::string> SplitPathList(const std::string& list) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    while (start <= list.size()) {
-        const std::size_t end = std::min(list.find(':', start), list.size());
-        if (end > start) parts.push_back(list.substr(start, end - start));
-        start = end + 1;
-    }
-    return parts;
-}
 
 std::string HomeOr(const EnvironmentReader& environment, const char* variable, const char* underHome) {
     const std::string value = environment(variable);
@@ -46,8 +37,8 @@ std::vector<std::string> DataSearchDirectories(const std::string& programDirecto
                                             UserDataHome(environment) + "/kiva"};
     std::string dataDirs = environment("XDG_DATA_DIRS");
     if (dataDirs.empty()) dataDirs = "/usr/local/share:/usr/share";
-    for (const std::string& directory : SplitPathList(dataDirs)) directories.push_back(directory + "/kiva");
-    for (const std::string& directory : SplitPathList(environment("PATH"))) directories.push_back(directory);
+    for (const std::string& directory : SplitFields(dataDirs, ':')) directories.push_back(directory + "/kiva");
+    for (const std::string& directory : SplitFields(environment("PATH"), ':')) directories.push_back(directory);
     return directories;
 }
 

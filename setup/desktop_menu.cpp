@@ -7,18 +7,13 @@
 #include <fstream>
 
 #include "platform/desktop_entry.h"
+#include "platform/text_fields.h"
 
 namespace kiva::setup {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    const std::size_t last = text.find_last_not_of(" \t");
-    return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
-}
 
 // A name as part of a file name: lower-case letters and digits joined by dashes.
 std::string FileNamePart(const std::string& text, const char* fallback) {
@@ -52,17 +47,6 @@ bool IsRegularFile(const std::string& path) {
     return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
-std::vector<std::string> Words(const std::string& text) {
-    std::vector<std::string> words;
-    std::size_t position = 0;
-    while ((position = text.find_first_not_of(' ', position)) != std::string::npos) {
-        const std::size_t end = std::min(text.find(' ', position), text.size());
-        words.push_back(text.substr(position, end - position));
-        position = end;
-    }
-    return words;
-}
-
 // Written beside its place and renamed over it, so a reader never sees half a file and an
 // existing link at the name is replaced rather than followed.
 void WriteWhole(const std::string& path, const std::string& content) {
@@ -84,25 +68,25 @@ void WriteWhole(const std::string& path, const std::string& content) {
 }  // namespace
 
 std::optional<ManagerCommand> ParseManagerCommand(const std::string& text) {
-    const std::string command = Trimmed(text);
+    const std::string command = TrimBlanks(text);
     if (command.size() < 4 || command.front() != '[' || command.back() != ']') return std::nullopt;
     const std::size_t open = command.find('(');
     const std::size_t close = command.rfind(')');
     if (open == std::string::npos || close == std::string::npos || close < open || close != command.size() - 2)
         return std::nullopt;
-    return ManagerCommand{Trimmed(command.substr(1, open - 1)), command.substr(open + 1, close - open - 1)};
+    return ManagerCommand{TrimBlanks(command.substr(1, open - 1)), command.substr(open + 1, close - open - 1)};
 }
 
 SplitCommand SplitCommandLine(const std::string& commandLine) {
-    const std::string line = Trimmed(commandLine);
+    const std::string line = TrimBlanks(commandLine);
     std::vector<std::size_t> ends{line.size()};
     for (std::size_t i = line.size(); i-- > 0;)
         if (line[i] == ' ') ends.push_back(i);
     for (std::size_t end : ends) {
         const std::string program = line.substr(0, end);
-        if (!program.empty() && IsRegularFile(program)) return {program, Words(line.substr(end))};
+        if (!program.empty() && IsRegularFile(program)) return {program, SplitFields(line.substr(end), ' ')};
     }
-    std::vector<std::string> words = Words(line);
+    std::vector<std::string> words = SplitFields(line, ' ');
     if (words.empty()) return {};
     SplitCommand split{words.front(), {}};
     split.arguments.assign(words.begin() + 1, words.end());
@@ -127,15 +111,16 @@ void DesktopMenuManager::Execute(const std::string& text) {
     if (!command) return;
     const std::string& arguments = command->arguments;
     if (command->name == "CreateGroup" || command->name == "ShowGroup") {
-        const std::string group = Trimmed(arguments.substr(0, arguments.find(',')));
+        const std::string group = TrimBlanks(arguments.substr(0, arguments.find(',')));
         if (command->name == "CreateGroup") CreateGroup(group);
         else group_ = group;
     } else if (command->name == "ReplaceItem") {
-        ReplaceItem(Trimmed(arguments));
+        ReplaceItem(TrimBlanks(arguments));
     } else if (command->name == "AddItem") {
         // The command line comes unquoted and may hold commas; the title holds none.
         const std::size_t comma = arguments.rfind(',');
-        if (comma != std::string::npos) AddItem(Trimmed(arguments.substr(0, comma)), Trimmed(arguments.substr(comma + 1)));
+        if (comma != std::string::npos)
+            AddItem(TrimBlanks(arguments.substr(0, comma)), TrimBlanks(arguments.substr(comma + 1)));
     }
 }
 

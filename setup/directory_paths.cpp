@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "platform/text_fields.h"
 #include "setup/setup_messages.h"
 
 namespace kiva::setup {
@@ -21,12 +22,6 @@ bool IsDirectory(const std::string& path) {
 bool EnsureDirectory(const std::string& path) {
     if (IsDirectory(path)) return true;
     return ::mkdir(path.c_str(), 0777) == 0 || (errno == EEXIST && IsDirectory(path));
-}
-
-std::string WithoutSurroundingBlanks(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    const std::size_t last = text.find_last_not_of(" \t");
-    return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
 }
 
 }  // namespace
@@ -56,7 +51,7 @@ std::vector<std::string> DirectoriesAlong(const std::string& absolutePath) {
 }
 
 ContinueCheck CheckDestination(const std::string& typed, const std::string& homeDirectory) {
-    const std::string text = WithoutSurroundingBlanks(typed);
+    const std::string text = TrimBlanks(typed);
     if (text.empty()) return {};
     const std::string path = AbsoluteTypedPath(text, homeDirectory, homeDirectory);
     for (const std::string& directory : DirectoriesAlong(path))
@@ -67,7 +62,7 @@ ContinueCheck CheckDestination(const std::string& typed, const std::string& home
 
 ContinueCheck CheckSourceDirectory(const std::string& typed, const std::string& homeDirectory,
                                    const std::string& currentDirectory) {
-    const std::string text = WithoutSurroundingBlanks(typed);
+    const std::string text = TrimBlanks(typed);
     if (text.empty()) return {};
     const std::string path = AbsoluteTypedPath(text, homeDirectory, currentDirectory);
     if (!IsDirectory(path) || ::access(path.c_str(), X_OK) != 0)

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/text_fields.h"
 #include "setup/lz_expand.h"
 
 namespace kiva::setup {
@@ -45,17 +46,6 @@ private:
     int fd_;
 };
 
-std::vector<std::string> SplitPath(const std::string& name) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    while (start <= name.size()) {
-        const std::size_t slash = std::min(name.find('/', start), name.size());
-        if (slash > start) parts.push_back(name.substr(start, slash - start));
-        start = slash + 1;
-    }
-    return parts;
-}
-
 // Opens a directory below `parent`, creating it; a symbolic link in its place is replaced.
 Descriptor EnterDirectory(int parent, const std::string& name) {
     ::mkdirat(parent, name.c_str(), 0777);
@@ -70,7 +60,7 @@ Descriptor EnterDirectory(int parent, const std::string& name) {
 
 // Creates the destination file afresh: whatever file or link had its name is removed first.
 Descriptor CreateDestination(const std::string& installPath, const std::string& destName, bool executable) {
-    const std::vector<std::string> parts = SplitPath(destName);
+    const std::vector<std::string> parts = SplitFields(destName, '/');
     if (parts.empty()) return Descriptor();
     Descriptor directory(::open(installPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     for (std::size_t i = 0; directory.valid() && i + 1 < parts.size(); ++i)

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "setup/setup_ini.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <fstream>
 #include <iterator>
+
+#include "platform/text_fields.h"
 
 namespace kiva::setup {
 
@@ -112,14 +115,8 @@ std::optional<std::string> ContainedRelativeName(std::string_view iniName) {
         if (c == '\\') c = '/';
     const bool hasDrive = name.size() >= 2 && name[1] == ':';
     if (name.empty() || name.front() == '/' || hasDrive || name.back() == '/') return std::nullopt;
-    std::size_t start = 0;
-    while (start <= name.size()) {
-        const std::size_t slash = std::min(name.find('/', start), name.size());
-        const std::string_view part = std::string_view(name).substr(start, slash - start);
-        if (part == "..") return std::nullopt;
-        if (slash == name.size() && part == ".") return std::nullopt;
-        start = slash + 1;
-    }
+    const std::vector<std::string> parts = SplitFields(name, '/');
+    if (std::find(parts.begin(), parts.end(), "..") != parts.end() || parts.back() == ".") return std::nullopt;
     return name;
 }
 

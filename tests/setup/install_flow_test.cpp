@@ -201,15 +201,38 @@ TEST_F(InstallFlowTest, EndsAtOnceWhenTheDescriptionCannotBeRead) {
     EXPECT_EQ(pages.messages, std::vector<std::string>{kSetupIncomplete});
 }
 
-TEST_F(InstallFlowTest, AHostileDescriptionWritesNothingOutsideTheDestination) {
+TEST_F(InstallFlowTest, AHostileDescriptionFailsCleanlyAndWritesNothingOutsideTheDestination) {
     fs::create_directories(dir_.File("outside"));
-    WriteFile(dir_.File("disk1/Setup.ini"),
-              "[General]\nDisks=1\nOriginalSize=3\nInstallPath=Kiva\n[Disk1]\nkiva_ kiva\nkiva_ ..\\..\\outside\\evil\n");
-    ScriptedPages pages({});
-    EXPECT_FALSE(Run(pages));
-    EXPECT_EQ(pages.messages, std::vector<std::string>{kSetupIncomplete});
-    EXPECT_TRUE(fs::is_empty(dir_.File("outside")));
-    EXPECT_FALSE(fs::exists(Home("Kiva")));
+    const std::string general = "[General]\nDisks=1\nOriginalSize=3\nInstallPath=Kiva\n[Disk1]\nkiva_ kiva\n";
+    std::string manyFiles = general;
+    for (int i = 0; i < 10000; ++i) manyFiles += "missing" + std::to_string(i) + " f" + std::to_string(i) + "\n";
+    const struct {
+        const char* what;
+        std::string text;
+        bool readable;
+    } cases[] = {
+        {"climbing out", general + "kiva_ ..\\..\\outside\\evil\n", false},
+        {"an absolute destination", general + "kiva_ \\tmp\\kiva_hostile_evil\n", false},
+        {"an absolute source", general + "\\etc\\passwd passwd\n", false},
+        {"a 1 MB line", general + "kiva_ " + std::string(1 << 20, 'x') + "\n", false},
+        {"a missing section", "[General]\nDisks=2\nOriginalSize=3\nInstallPath=Kiva\n[Disk1]\nkiva_ kiva\n", false},
+        {"10,000 files that are not there", manyFiles, true},
+    };
+    for (const auto& hostile : cases) {
+        WriteFile(dir_.File("disk1/Setup.ini"), hostile.text);
+        std::deque<Step> script;
+        if (hostile.readable)
+            script = {{PageId::Licence, kAccept}, {PageId::Welcome, kContinue}, {PageId::Destination, kContinue}};
+        ScriptedPages pages(script);
+        session_ = {};
+        EXPECT_FALSE(Run(pages)) << hostile.what;
+        EXPECT_TRUE(pages.ScriptDone()) << hostile.what;
+        EXPECT_EQ(pages.messages.back(), kSetupIncomplete) << hostile.what;
+        EXPECT_TRUE(fs::is_empty(dir_.File("outside"))) << hostile.what;
+        EXPECT_EQ(fs::exists(Home("Kiva/f0")), false) << hostile.what;
+    }
+    EXPECT_FALSE(fs::exists("/tmp/kiva_hostile_evil"));
+    EXPECT_TRUE(manager_.commands.empty());
 }
 
 }  // namespace
