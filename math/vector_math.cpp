@@ -126,7 +126,14 @@ float WrapCoordinate(float f) {
     return wrapped;
 }
 
-float NearestImage(float d) { return std::min({std::fabs(d), std::fabs(d + 1), std::fabs(d - 1)}); }
+// The sign stays: in an oblique cell (120 degrees between a and b) the Cartesian length of
+// (0.1, -0.1) is 1.7 times that of (0.1, 0.1), so dropping the sign would merge atoms 1.4 A apart.
+float NearestImage(float d) {
+    float nearest = d;
+    for (float shifted : {d + 1, d - 1})
+        if (std::fabs(shifted) < std::fabs(nearest)) nearest = shifted;
+    return nearest;
+}
 
 }  // namespace
 

@@ -70,8 +70,8 @@ float SafeAtan2(float y, float x);
 // Brings each fractional coordinate into the cell: f - trunc(f), plus 1 when f was negative
 // (-0.0 is not). So -0.25 gives 0.75, 1.5 gives 0.5, and -1.0 gives 1.0.
 void WrapToCell(Vector3D& v);
-// Per axis, the smallest of |d|, |d + 1| and |d - 1| for d = p - q: the distance to the nearest
-// periodic image, in fractions of the cell.
+// Per axis, whichever of d, d + 1 and d - 1 is smallest in size, for d = p - q: the signed step
+// to the nearest periodic image, in fractions of the cell.
 Vector3D NearestImageDelta(Vector3D p, Vector3D q);
 
 }  // namespace kiva

@@ -42,6 +42,20 @@ TEST(ExpandBasisSite, DropsImagesWithinOneAngstromByTheMinimumImage) {
     EXPECT_NEAR(apart[1].x, 0.9f, 1e-6f);
 }
 
+// Ice's hydrogens: in a hexagonal cell the mirror x <-> y puts a site's image 0.1 - 0.1 of the
+// cell away, which is 1.35 A across the 120-degree angle, not the 0.78 A of 0.1 + 0.1.
+TEST(ExpandBasisSite, KeepsImagesOfAHexagonalCellApartAcrossTheObliqueAngle) {
+    Matrix4 swapXY = IdentityMatrix();
+    swapXY.m[0][0] = swapXY.m[1][1] = 0;
+    swapXY.m[0][1] = swapXY.m[1][0] = 1;
+    const float a = 7.82f;
+    const Vector3D b{a * -0.5f, a * 0.8660254f, 0};
+    std::vector<Vector3D> positions;
+    EXPECT_EQ(ExpandBasisSite(Group({IdentityMatrix(), swapXY}), {0.4f, 0.3f, 0.5f}, {a, 0, 0}, b, {0, 0, 7.36f},
+                              positions),
+              2);
+}
+
 TEST(ExpandBasisSite, AppendsOneTranslatedBlockPerCentringTranslation) {
     const SymmetryGroup faceCentred =
         Group({IdentityMatrix(), Flip(0)}, {{0, 0, 0}, {0, 0.5f, 0.5f}, {0.5f, 0, 0.5f}, {0.5f, 0.5f, 0}});

@@ -107,13 +107,11 @@ TEST(WrapToCell, BringsEveryCoordinateIntoTheCell) {
     EXPECT_EQ(whole.z, 0.0f);
 }
 
-TEST(NearestImageDelta, MeasuresToTheNearestPeriodicImage) {
-    ExpectNear(NearestImageDelta({0.95f, 0, 0}, {0.02f, 0, 0}), {0.07f, 0, 0});
+TEST(NearestImageDelta, StepsToTheNearestPeriodicImageKeepingTheSign) {
+    ExpectNear(NearestImageDelta({0.95f, 0, 0}, {0.02f, 0, 0}), {-0.07f, 0, 0});
     ExpectNear(NearestImageDelta({0.1f, 0.5f, 0.0f}, {0.9f, 0.0f, 0.6f}), {0.2f, 0.5f, 0.4f});
-    const Vector3D delta = NearestImageDelta({0.3f, 0.2f, 0.9f}, {0.8f, 0.9f, 0.1f});
-    EXPECT_GE(delta.x, 0);
-    EXPECT_GE(delta.y, 0);
-    EXPECT_GE(delta.z, 0);
+    ExpectNear(NearestImageDelta({0.3f, 0.2f, 0.9f}, {0.8f, 0.9f, 0.1f}), {-0.5f, 0.3f, -0.2f});
+    ExpectNear(NearestImageDelta({0.4f, 0.3f, 0.5f}, {0.3f, 0.4f, 0.5f}), {0.1f, -0.1f, 0.0f});
 }
 
 }  // namespace
