@@ -61,8 +61,8 @@ private:
 };
 
 // libmspack expands a whole file in one call and writes its output through callbacks. A worker
-// thread makes that call and hands the output over through a small buffer, so the installer
-// still reads a chunk at a time and can stop between chunks.
+// thread makes that call and hands the output over through a ring of one megabyte, so the
+// installer still reads a chunk at a time and can stop between chunks.
 class SzddFile : public LzFile {
 public:
     SzddFile(std::string path, bool executable);

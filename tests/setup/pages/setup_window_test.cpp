@@ -35,12 +35,6 @@ TEST(CSetupView, PaintsCyanBandsFadingToBlackUnderAShadowedTitle) {
     EXPECT_GT(black, 20) << "its shadow";
 }
 
-TEST(CSetupView, TitleIsTwiceTheSystemFontOnSmallScreens) {
-    const int system = QFontMetrics(QApplication::font()).height();
-    EXPECT_EQ(CSetupView::TitleHeight(640), system * 2);
-    EXPECT_EQ(CSetupView::TitleHeight(1024), system * 5 / 2);
-}
-
 TEST(CMainFrame, StartsTheFlowHalfASecondAfterCreationAndClosesAfterIt) {
     QElapsedTimer clock;
     qint64 startedAfter = -1;
