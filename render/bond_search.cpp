@@ -31,6 +31,17 @@ bool WithinRule(const SceneAtom& j, const SceneAtom& i, const BondRule& rule) {
     return rule.minDistance <= d && d <= rule.maxDistance;
 }
 
+// The same answer, with most pairs far outside the range settled by their squared distance (as
+// Length sums it) without the square root: a margin of 1e-5 is far beyond the rounding of the
+// root, so a pair it rejects is one the square root would reject too.
+bool WithinRuleQuickly(const SceneAtom& j, const SceneAtom& i, const BondRule& rule) {
+    const Vector3D v = Subtract(j.position, i.position);
+    const auto squared = static_cast<double>(v.x * v.x + v.y * v.y + v.z * v.z);
+    const double most = static_cast<double>(rule.maxDistance) * rule.maxDistance * (1 + 1e-5);
+    if (rule.maxDistance >= 0 && squared > most) return false;
+    return WithinRule(j, i, rule);
+}
+
 std::vector<std::int32_t> AtomsLabelled(std::span<const SceneAtom> atoms, std::string_view label) {
     std::vector<std::int32_t> found;
     for (std::size_t i = 0; i < atoms.size(); ++i)
@@ -103,7 +114,7 @@ public:
         for (const std::int32_t i : placed_) sorted_[next[CellOf(atoms[i].position)]++] = i;
     }
 
-    // Appends, in ascending order, every member in the cells around `p`.
+    // Every member in the cells around `p`, cell by cell.
     void Neighbours(Vector3D p, std::vector<std::int32_t>& found) const {
         found.clear();
         if (placed_.empty() || !std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return;
@@ -122,7 +133,6 @@ public:
                     const std::int64_t c = (x * size_[1] + y) * size_[2] + z;
                     found.insert(found.end(), sorted_.begin() + cellStart_[c], sorted_.begin() + cellStart_[c + 1]);
                 }
-        std::sort(found.begin(), found.end());
     }
 
 private:
@@ -163,7 +173,7 @@ std::vector<SceneBond> FindBondsAllPairs(std::span<const SceneAtom> atoms, std::
 std::vector<SceneBond> FindBonds(std::span<const SceneAtom> atoms, std::span<const BondRule> rules,
                                  BondSearchLimits limits) {
     std::vector<SceneBond> bonds;
-    std::vector<std::int32_t> candidates;
+    std::vector<std::int32_t> candidates, partnersOfJ;
     SearchBudget budget{limits.maxBonds, limits.maxWork};
     for (const BondRule& rule : rules) {
         if (budget.Spent()) break;
@@ -178,9 +188,15 @@ std::vector<SceneBond> FindBonds(std::span<const SceneAtom> atoms, std::span<con
         for (const std::int32_t j : partners.firsts) {
             grid.Neighbours(atoms[j].position, candidates);
             if (!budget.Take(candidates.size())) return bonds;
-            for (const std::int32_t i : candidates) {
-                if (partners.sameLabels && j >= i) continue;
-                if (!TestPair(atoms, j, i, rule, bonds, budget)) return bonds;
+            // The partners found, put in ascending order: few, where the candidates are many.
+            partnersOfJ.clear();
+            for (const std::int32_t i : candidates)
+                if (!(partners.sameLabels && j >= i) && WithinRuleQuickly(atoms[j], atoms[i], rule)) partnersOfJ.push_back(i);
+            std::sort(partnersOfJ.begin(), partnersOfJ.end());
+            for (const std::int32_t i : partnersOfJ) {
+                if (budget.bondsLeft == 0) return bonds;
+                bonds.push_back({j, i, rule.bondKind});
+                --budget.bondsLeft;
             }
         }
     }

@@ -66,15 +66,27 @@ void BuildCrystal(ViewState& view, const CompoundRecord& compound, const Element
     int multiples[3];
     for (int axis = 0; axis < 3; ++axis) multiples[axis] = std::clamp(view.cellMultiples[axis], 1, kMaxCellMultiple);
     const auto& [a, b, c] = view.cellAxes;
-    std::vector<Vector3D> positions;
+    // Every site's positions in the cell first, so the atoms' room is known before they come.
+    std::vector<std::vector<Vector3D>> sitePositions;
     const std::uint64_t operations = compound.symmetry.operations.size();
     std::uint64_t expansionWork = 0;
+    std::size_t atomCount = 0;
     for (const AtomSite& site : compound.basisAtoms) {
         expansionWork += operations * operations;
-        if (expansionWork > kMaxExpansionWork) return;
-        const int count = ExpandBasisSite(compound.symmetry, site.position, a, b, c, positions);
-        for (int n = 0; n < count; ++n) {
-            const Vector3D q = OntoNearFaces(positions[n]);
+        if (expansionWork > kMaxExpansionWork) break;
+        std::vector<Vector3D>& positions = sitePositions.emplace_back();
+        positions.resize(static_cast<std::size_t>(ExpandBasisSite(compound.symmetry, site.position, a, b, c, positions)));
+        for (Vector3D& q : positions) {
+            q = OntoNearFaces(q);
+            atomCount += static_cast<std::size_t>(multiples[0] + (q.x > kPositionTolerance ? 0 : 1)) *
+                         static_cast<std::size_t>(multiples[1] + (q.y > kPositionTolerance ? 0 : 1)) *
+                         static_cast<std::size_t>(multiples[2] + (q.z > kPositionTolerance ? 0 : 1));
+        }
+    }
+    view.atoms.items.reserve(std::min(atomCount, kMaxSceneAtoms));
+    for (std::size_t s = 0; s < sitePositions.size(); ++s) {
+        SceneAtom atom = MakeSceneAtom(compound.basisAtoms[s], {}, elements);  // every copy of a site looks alike
+        for (const Vector3D q : sitePositions[s]) {
             for (int i = 0; i <= multiples[0]; ++i) {
                 if (i == multiples[0] && q.x > kPositionTolerance) continue;
                 for (int j = 0; j <= multiples[1]; ++j) {
@@ -82,9 +94,9 @@ void BuildCrystal(ViewState& view, const CompoundRecord& compound, const Element
                     for (int k = 0; k <= multiples[2]; ++k) {
                         if (k == multiples[2] && q.z > kPositionTolerance) continue;
                         if (view.atoms.size() >= kMaxSceneAtoms) return;
-                        const Vector3D position = Add(Add(Scale(static_cast<float>(i) + q.x, a), Scale(static_cast<float>(j) + q.y, b)),
-                                                      Scale(static_cast<float>(k) + q.z, c));
-                        if (HasPlaceInScene(position)) view.atoms.Append(MakeSceneAtom(site, position, elements));
+                        atom.position = Add(Add(Scale(static_cast<float>(i) + q.x, a), Scale(static_cast<float>(j) + q.y, b)),
+                                            Scale(static_cast<float>(k) + q.z, c));
+                        if (HasPlaceInScene(atom.position)) view.atoms.Append(atom);
                     }
                 }
             }

@@ -41,6 +41,27 @@ TEST(FindBonds, IncludesBothLimits) {
     EXPECT_EQ(FindBondsAllPairs(atoms, rules), FindBonds(atoms, rules));
 }
 
+// Distances a hair either side of a rule's limits, where a shortcut past the square root would
+// first go wrong.
+TEST(FindBonds, DecidesDistancesAtTheLimitsAsTheAllPairsSearchDoes) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> unit(-1, 1), hair(-3e-6f, 3e-6f);
+    for (const auto& [low, high] : {std::pair{2.7f, 2.9f}, std::pair{0.0f, 1.1f}, std::pair{1e-3f, 4e-3f}}) {
+        std::vector<SceneAtom> atoms = {Atom("A", {0.5f, -0.25f, 1})};
+        for (int i = 0; i < 3000; ++i) {
+            Vector3D direction{unit(random), unit(random), unit(random)};
+            if (Length(direction) < 0.1f) continue;
+            const float reach = (i % 2 ? high : low) * (1 + hair(random));
+            atoms.push_back(Atom("B", Add(atoms[0].position, Scale(reach / Length(direction), direction))));
+        }
+        const std::vector<BondRule> rules = {Rule("A", "B", low, high, 1)};
+        const auto bonds = FindBonds(atoms, rules);
+        EXPECT_EQ(bonds, FindBondsAllPairs(atoms, rules)) << high;
+        EXPECT_GT(bonds.size(), 100u);
+        EXPECT_LT(bonds.size(), 2900u);
+    }
+}
+
 TEST(FindBonds, ComparesWholeLabelsExactly) {
     const std::vector<SceneAtom> atoms = {Atom("Na+", {0, 0, 0}), Atom("Cl-", {2.8f, 0, 0}), Atom("Cl", {0, 2.8f, 0}),
                                           Atom("na+", {5.6f, 0, 0})};

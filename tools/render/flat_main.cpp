@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// kiva-render-flat: kiva-render's flat, low-quality picture, painted with Qt as the viewer paints
+// it on screen. kiva-render hands over to it; it takes the same command line.
+#include <QImage>
+#include <QPainter>
+
+#include <iostream>
+
+#include "platform/painter_canvas.h"
+#include "render/canvas.h"
+#include "tools/render/render_run.h"
+
+using namespace kiva;
+
+namespace {
+
+render_tool::BgrPicture PaintFlatPicture(const ViewState& view) {
+    QImage image(kPictureSize, kPictureSize, QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        PainterCanvas canvas(painter);
+        DrawSceneGdi(view, canvas);
+    }
+    image = image.convertToFormat(QImage::Format_BGR888);
+    render_tool::BgrPicture picture{kPictureSize, {}};
+    for (int row = 0; row < kPictureSize; ++row)
+        picture.bytes.insert(picture.bytes.end(), image.constScanLine(row), image.constScanLine(row) + kPictureSize * 3);
+    return picture;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto parsed = render_tool::ParseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.options) {
+        std::cerr << parsed.error;
+        return 2;
+    }
+    return render_tool::RenderPictureFile(*parsed.options, PaintFlatPicture);
+}

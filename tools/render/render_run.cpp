@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "tools/render/render_run.h"
+
+#include <filesystem>
+#include <iostream>
+
+#include "chem/document_file.h"
+#include "chem/shared_data.h"
+#include "platform/binary_archive.h"
+#include "render/render_frame.h"
+
+namespace kiva::render_tool {
+
+BgrPicture RenderShadedPicture(const ViewState& view) {
+    PictureBuffers buffers;
+    RenderFrame(view, buffers, 0);
+    return {kPictureSize, std::move(buffers.colour)};
+}
+
+int RenderPictureFile(const RenderOptions& options, const PictureDrawer& draw) {
+    try {
+        SharedData data;  // read only: the element colours are not written back
+        StartUpSharedData(data, ProcessStartUpPlaces());
+        CompoundRecord compound;
+        std::error_code error;
+        if (std::filesystem::is_regular_file(options.name, error)) {
+            LoadDocumentFile(options.name, compound);
+        } else if (data.moleculeDataPath.empty() ||
+                   !LoadCompoundByName(data.moleculeIndex, data.moleculeDataPath, options.name, compound)) {
+            std::cerr << "Cannot find the compound \"" << options.name << "\".\n";
+            return 1;
+        }
+        if (options.state == DisplayState::CrystalSolid && compound.basisAtoms.empty())
+            std::cerr << "No crystal structure.\nOnly single molecule available.\n";
+        BgrPicture picture = draw(PrepareView(options, compound, data.elementTable));
+        const int factor = options.size / kPictureSize;
+        if (factor > 1) picture = Enlarged(picture, factor);
+        std::string reason;
+        if (!WritePngFile(options.output, picture, reason)) {
+            std::cerr << "kiva-render: cannot write \"" << options.output << "\": " << reason << "\n";
+            return 1;
+        }
+    } catch (const FileException& error) {
+        std::cerr << "kiva-render: " << error.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace kiva::render_tool

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// kiva-render's run once its options are read: the substance loaded, its view prepared, the
+// picture drawn, enlarged and written. The drawing is the caller's, so the shaded picture needs
+// nothing but the core, and only the flat one a window system's painter.
+#include <functional>
+
+#include "tools/render/png_file.h"
+#include "tools/render/render_options.h"
+
+namespace kiva::render_tool {
+
+using PictureDrawer = std::function<BgrPicture(const ViewState&)>;
+
+// The shaded picture, rendered in the core.
+BgrPicture RenderShadedPicture(const ViewState& view);
+
+// The program's exit status: 0 with the file written, 1 with the reason on standard error.
+int RenderPictureFile(const RenderOptions& options, const PictureDrawer& draw);
+
+}  // namespace kiva::render_tool
