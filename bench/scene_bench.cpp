@@ -103,7 +103,7 @@ void BM_SortDrawOrder(benchmark::State& state) {
     ProjectScene(view);
     for (auto _ : state) {
         SortDrawOrder(view);
-        benchmark::DoNotOptimize(view.drawOrder.data());
+        benchmark::DoNotOptimize(view.drawOrder.order.data());
     }
     Label(state, view);
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// kiva-scene-pdb: writes the scene kiva-render would draw as a PDB file, so that a peer viewer can
-// load exactly the same atoms and bonds. Each atom's drawn radius (angstrom, a third of it in the
-// ball-and-stick model) goes into the temperature-factor column, where a viewer can take it as the
-// sphere radius; every bond becomes a CONECT record. Takes kiva-render's options.
+// kiva-scene-pdb: writes the atoms kiva-render would draw as a PDB file, so that a peer viewer
+// can load exactly the same atoms. Each atom's drawn radius (angstrom, a third of it in the
+// ball-and-stick model) goes into the temperature-factor column, where a viewer can take it as
+// the sphere radius. Bonds are left to the viewer's own search: a hundred thousand CONECT records
+// take RasMol minutes to read. Takes kiva-render's options.
 #include <cstdio>
 #include <iostream>
 
@@ -43,11 +44,10 @@ int main(int argc, char** argv) {
         const std::string element(ElementKey(TextOf(atom.symbol)));
         const std::string name = element.size() == 1 ? " " + element : element;  // the element in columns 13-14
         const float radius = std::max(atom.radius, 0.5f) / share;
-        std::fprintf(out, "HETATM%5zu %-4s UNK A%4zu    %8.3f%8.3f%8.3f  1.00%6.2f          %2s\n", i + 1,
+        std::fprintf(out, "ATOM  %5zu %-4s UNK A%4zu    %8.3f%8.3f%8.3f  1.00%6.2f          %2s\n", i + 1,
                      name.c_str(), i % 10000, static_cast<double>(atom.position.x), static_cast<double>(atom.position.y),
                      static_cast<double>(atom.position.z), static_cast<double>(radius), element.c_str());
     }
-    for (const SceneBond& bond : view.bonds.items) std::fprintf(out, "CONECT%5d%5d\n", bond.first + 1, bond.second + 1);
     std::fprintf(out, "END\n");
     return std::fclose(out) == 0 ? 0 : 1;
 }

@@ -8,6 +8,7 @@
 
 #include "render/image_point.h"
 #include "render/overlays.h"
+#include "render/projection.h"
 
 namespace kiva {
 
@@ -91,10 +92,12 @@ std::uint64_t ItemDrawWork(const ViewState& view, std::size_t item) {
 
 std::vector<bool> ItemsDrawnWithinBudget(const ViewState& view, std::uint64_t budget) {
     const std::size_t count = view.atoms.size() + view.bonds.size();
-    if (view.drawOrder.size() != count || SceneWorkBound(view) <= static_cast<double>(budget)) return std::vector<bool>(count, true);
+    if (SceneWorkBound(view) <= static_cast<double>(budget)) return std::vector<bool>(count, true);
+    const std::vector<int>& order = DrawOrder(view);
+    if (order.size() != count) return std::vector<bool>(count, true);
     std::vector<bool> drawn(count, false);
     std::uint64_t spent = 0;
-    for (auto entry = view.drawOrder.rbegin(); entry != view.drawOrder.rend(); ++entry) {
+    for (auto entry = order.rbegin(); entry != order.rend(); ++entry) {
         if (*entry < 0 || static_cast<std::size_t>(*entry) >= count) continue;
         spent += ItemDrawWork(view, static_cast<std::size_t>(*entry));
         if (spent > budget) break;

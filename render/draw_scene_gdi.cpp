@@ -6,6 +6,7 @@
 #include "render/draw_budget.h"
 #include "render/image_point.h"
 #include "render/overlays.h"
+#include "render/projection.h"
 
 namespace kiva {
 
@@ -61,7 +62,7 @@ void DrawSceneGdi(const ViewState& view, Canvas& canvas) {
     canvas.FillRect(0, 0, kPictureSize, kPictureSize, kBlack);
     const std::size_t atomCount = view.atoms.size();
     const std::vector<bool> drawn = ItemsDrawnWithinBudget(view);
-    for (const int entry : view.drawOrder) {
+    for (const int entry : DrawOrder(view)) {
         if (entry < 0 || static_cast<std::size_t>(entry) >= drawn.size() || !drawn[static_cast<std::size_t>(entry)]) continue;
         const auto index = static_cast<std::size_t>(entry);
         if (index < atomCount) {

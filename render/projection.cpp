@@ -90,9 +90,9 @@ MotionTables& SharedMotionTables() {
     return tables;
 }
 
-void SortDrawOrder(ViewState& view) {
+void SortDrawOrder(const ViewState& view) {
     const std::size_t atomCount = view.atoms.size();
-    std::vector<float>& keys = view.depthOrderScratch.keys;
+    std::vector<float>& keys = view.drawOrder.scratch.keys;
     keys.resize(atomCount + view.bonds.size());
     for (std::size_t i = 0; i < atomCount; ++i) keys[i] = view.atoms[i].picture.z;
     for (std::size_t e = 0; e < view.bonds.size(); ++e) {
@@ -101,7 +101,13 @@ void SortDrawOrder(ViewState& view) {
                            static_cast<std::size_t>(bond.second) < atomCount;
         keys[atomCount + e] = valid ? (keys[bond.first] + keys[bond.second]) * 0.5f : 0.0f;
     }
-    ExchangeSortOrder(keys, view.drawOrder, view.depthOrderScratch);
+    ExchangeSortOrder(keys, view.drawOrder.order, view.drawOrder.scratch);
+    view.drawOrder.pending = false;
+}
+
+const std::vector<int>& DrawOrder(const ViewState& view) {
+    if (view.drawOrder.pending) SortDrawOrder(view);
+    return view.drawOrder.order;
 }
 
 void ProjectScene(ViewState& view, MotionTables& motion) {
@@ -117,7 +123,7 @@ void ProjectScene(ViewState& view, MotionTables& motion) {
         ProjectAtoms(view, view.viewTransform, 0, view.atoms.size());
         break;
     }
-    SortDrawOrder(view);
+    view.drawOrder.pending = true;
 }
 
 }  // namespace kiva

@@ -30,7 +30,11 @@ MotionTables& SharedMotionTables();
 void ProjectScene(ViewState& view, MotionTables& motion = SharedMotionTables());
 
 // Sorts drawOrder by the depth keys, farthest first, with the diminishing-gap exchange sort that
-// never swaps equal keys.
-void SortDrawOrder(ViewState& view);
+// never swaps equal keys: an atom's key is its picture depth, a bond's the mean of its atoms'.
+void SortDrawOrder(const ViewState& view);
+
+// The depth order of the last projection, sorted now if it has not been yet; empty before the
+// first projection.
+const std::vector<int>& DrawOrder(const ViewState& view);
 
 }  // namespace kiva

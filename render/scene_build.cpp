@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "render/bond_search.h"
+#include "render/projection.h"
 
 namespace kiva {
 
@@ -110,6 +111,7 @@ void BuildBonds(ViewState& view, const CompoundRecord& compound) {
 }
 
 void BuildScene(ViewState& view, const CompoundRecord& compound, const ElementTable& elements) {
+    DrawOrder(view);  // the order stays that of the last projection until the next one
     if (view.displayState == DisplayState::CrystalSolid)
         BuildCrystal(view, compound, elements);
     else

@@ -42,6 +42,16 @@ struct SceneArray {
     const Record& operator[](std::size_t i) const { return items[i]; }
 };
 
+// The depth order of atoms and bonds, farthest first: atom i as i, bond e as atom count + e. A
+// projection only marks it pending, and DrawOrder sorts it when first asked for: a shaded frame
+// needs no order unless the scene overruns its drawing budget, while the flat picture and
+// picking do.
+struct DrawOrderCache {
+    std::vector<int> order;
+    bool pending = false;       // a projection has come since `order` was made
+    DepthOrderScratch scratch;  // kept from frame to frame, so large scenes reuse their memory
+};
+
 struct ViewState {
     DisplayState displayState = DisplayState::ChemicalUnit;
     DisplayModel displayModel = DisplayModel::BallAndStick;
@@ -64,8 +74,7 @@ struct ViewState {
 
     SceneArray<SceneAtom> atoms;
     SceneArray<SceneBond> bonds;
-    std::vector<int> drawOrder;  // atoms, then bonds as atom count + index, farthest first
-    DepthOrderScratch depthOrderScratch;  // kept from frame to frame, so large scenes reuse their memory
+    mutable DrawOrderCache drawOrder;  // read it with DrawOrder
 
     int screenBitsPerPixel = 24;  // below 16 the sphere shading is dithered
 };

@@ -7,6 +7,7 @@
 
 #include "chem/fixed_text.h"
 #include "render/overlays.h"
+#include "render/projection.h"
 
 namespace kiva {
 
@@ -52,10 +53,11 @@ PicturePoint Midpoint(PicturePoint q, PicturePoint r) { return {(q.x + r.x) / 2,
 
 int HitTestAtom(const ViewState& view, PicturePoint p) {
     const std::size_t atomCount = view.atoms.size();
-    const std::size_t entries = std::min(view.drawOrder.size(), atomCount + view.bonds.size());
+    const std::vector<int>& order = DrawOrder(view);
+    const std::size_t entries = std::min(order.size(), atomCount + view.bonds.size());
     // The last entry drawn is on top.
     for (std::size_t k = entries; k-- > 0;) {
-        const int entry = view.drawOrder[k];
+        const int entry = order[k];
         if (entry < 0 || static_cast<std::size_t>(entry) >= atomCount) continue;  // a bond
         const SceneAtom& atom = view.atoms[static_cast<std::size_t>(entry)];
         const std::int64_t radius = std::max(AtomPixelRadius(atom, view), 0);

@@ -62,14 +62,14 @@ TEST(SortDrawOrder, SortsFarthestFirstAndNeverSwapsEqualKeys) {
     }
     view.bonds.Append({1, 3, 1});  // key (1 + 3) / 2 = 2
     SortDrawOrder(view);
-    EXPECT_EQ(view.drawOrder, (std::vector<int>{1, 4, 5, 3, 0, 2}));
+    EXPECT_EQ(DrawOrder(view), (std::vector<int>{1, 4, 5, 3, 0, 2}));
     ViewState single;
     single.atoms.Append(SceneAtom{});
     SortDrawOrder(single);
-    EXPECT_EQ(single.drawOrder, std::vector<int>{0});
+    EXPECT_EQ(DrawOrder(single), std::vector<int>{0});
     ViewState empty;
     SortDrawOrder(empty);
-    EXPECT_TRUE(empty.drawOrder.empty());
+    EXPECT_TRUE(DrawOrder(empty).empty());
 }
 
 TEST(SortDrawOrder, GivesExactlyTheOrderOfTheExchangePasses) {
@@ -87,7 +87,7 @@ TEST(SortDrawOrder, GivesExactlyTheOrderOfTheExchangePasses) {
             view.atoms.Append(atom);
         }
         SortDrawOrder(view);
-        ASSERT_EQ(view.drawOrder, OrderByPasses(keys)) << trial;
+        ASSERT_EQ(DrawOrder(view), OrderByPasses(keys)) << trial;
     }
 }
 
@@ -134,10 +134,10 @@ TEST(SortDrawOrder, MatchesThePassesOnCrystalAndLiquidScenes) {
     ResetView(crystal);
     MotionTables motion = InitialMotionTables();
     ProjectScene(crystal, motion);
-    EXPECT_EQ(crystal.drawOrder, OrderByPasses(DrawKeys(crystal)));
+    EXPECT_EQ(DrawOrder(crystal), OrderByPasses(DrawKeys(crystal)));
     crystal.viewTransform = Multiply(Translation({170, 170, 170}), UniformScale(8));
     ProjectScene(crystal, motion);
-    EXPECT_EQ(crystal.drawOrder, OrderByPasses(DrawKeys(crystal)));
+    EXPECT_EQ(DrawOrder(crystal), OrderByPasses(DrawKeys(crystal)));
 
     ViewState liquid;
     liquid.displayState = DisplayState::Liquid;
@@ -145,7 +145,7 @@ TEST(SortDrawOrder, MatchesThePassesOnCrystalAndLiquidScenes) {
     ResetView(liquid);
     for (int frame = 0; frame < 3; ++frame) {
         ProjectScene(liquid, motion);
-        EXPECT_EQ(liquid.drawOrder, OrderByPasses(DrawKeys(liquid))) << frame;
+        EXPECT_EQ(DrawOrder(liquid), OrderByPasses(DrawKeys(liquid))) << frame;
     }
 }
 

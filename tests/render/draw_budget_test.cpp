@@ -52,9 +52,9 @@ TEST(ItemsDrawnWithinBudget, LeavesOutTheFarthestOfAtomsStackedOnOnePoint) {
     EXPECT_LT(count, 10000);
     EXPECT_LE(DrawnWork(view, drawn), kMaxFrameDrawWork);
     // Drawn are the last of the depth order, the nearest.
-    for (std::size_t position = 0; position < view.drawOrder.size(); ++position)
-        EXPECT_EQ(drawn[static_cast<std::size_t>(view.drawOrder[position])],
-                  position >= view.drawOrder.size() - static_cast<std::size_t>(count));
+    const std::vector<int>& order = DrawOrder(view);
+    for (std::size_t position = 0; position < order.size(); ++position)
+        EXPECT_EQ(drawn[static_cast<std::size_t>(order[position])], position >= order.size() - static_cast<std::size_t>(count));
 }
 
 TEST(ItemsDrawnWithinBudget, DrawsEverythingBeforeTheFirstProjection) {

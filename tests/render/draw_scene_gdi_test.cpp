@@ -84,7 +84,7 @@ TEST(ProjectScene, MovesTheLiquidAndGasAndSharesTheMotion) {
     EXPECT_EQ(view.atoms[0].picture, (Vector3D{85, 85, 0}));
     EXPECT_EQ(view.atoms[3].picture, (Vector3D{255, 255, 1020}));
     EXPECT_EQ(motion.gasOffset[0], (Vector3D{-77, -80, 0}));  // moved by its velocity
-    EXPECT_EQ(view.drawOrder.back(), 3);  // the nearest layer last
+    EXPECT_EQ(DrawOrder(view).back(), 3);  // the nearest layer last
     ProjectScene(view, motion);
     EXPECT_EQ(view.atoms[0].picture.x, 93);
 }

@@ -222,7 +222,7 @@ TEST_F(Measurements, APickZoneIsTheDrawnDiscAtLeastThatOfAHalfAngstromAtom) {
     atom.radius = 1.5f;  // 15 pixels, a ball of 5
     atom.picture = {100.7f, 100.2f, 0};
     state.atoms.Append(atom);
-    state.drawOrder = {0};
+    state.drawOrder.order = {0};
     EXPECT_EQ(HitTestAtom(state, {104, 100}), 0);
     EXPECT_EQ(HitTestAtom(state, {105, 100}), -1);
     EXPECT_EQ(HitTestAtom(state, {103, 103}), 0);

@@ -129,7 +129,7 @@ TEST_F(MoleculeViewTest, OnlyTheLiquidAndTheGasAnimate) {
     for (const int state : {command::Liquid, command::Gas}) {
         view.RunCommand(state);
         EXPECT_TRUE(view.AnimateStep());
-        EXPECT_EQ(view.State().drawOrder.size(), view.State().atoms.size() + view.State().bonds.size());
+        EXPECT_EQ(DrawOrder(view.State()).size(), view.State().atoms.size() + view.State().bonds.size());
     }
     view.RunCommand(command::CrystalSolid);
     EXPECT_FALSE(view.AnimateStep());
@@ -212,7 +212,7 @@ TEST_F(MoleculeViewTest, MultiplesRebuildTheCrystalFittedToThePictureAndClearThe
     ViewState fresh = view.State();
     ResetView(fresh);
     EXPECT_EQ(view.State().viewTransform, fresh.viewTransform);
-    EXPECT_EQ(view.State().drawOrder.size(), 125u + view.State().bonds.size());
+    EXPECT_EQ(DrawOrder(view.State()).size(), 125u + view.State().bonds.size());
 }
 
 TEST_F(MoleculeViewTest, MultiplesWithoutCrystalDataWaitForTheNextDocumentUpdate) {
