@@ -84,14 +84,6 @@ Matrix4 Multiply(const Matrix4& a, const Matrix4& b) {
     return result;
 }
 
-Vector3D TransformPoint(const Matrix4& m, Vector3D p) {
-    double out[4];
-    for (int i = 0; i < 4; ++i)
-        out[i] = static_cast<double>(m.m[i][0]) * p.x + static_cast<double>(m.m[i][1]) * p.y +
-                 static_cast<double>(m.m[i][2]) * p.z + m.m[i][3];
-    return {static_cast<float>(out[0] / out[3]), static_cast<float>(out[1] / out[3]), static_cast<float>(out[2] / out[3])};
-}
-
 Vector3D Add(Vector3D p, Vector3D q) { return {p.x + q.x, p.y + q.y, p.z + q.z}; }
 Vector3D Subtract(Vector3D p, Vector3D q) { return {p.x - q.x, p.y - q.y, p.z - q.z}; }
 Vector3D Scale(float s, Vector3D v) { return {s * v.x, s * v.y, s * v.z}; }

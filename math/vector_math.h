@@ -54,8 +54,15 @@ Matrix4 UniformScale(float factor);
 
 // A * B; composite transforms read left to right and act right-most first on a point.
 Matrix4 Multiply(const Matrix4& a, const Matrix4& b);
-// M * (p, 1), divided by the fourth component.
-Vector3D TransformPoint(const Matrix4& m, Vector3D p);
+// M * (p, 1), divided by the fourth component; in the header, as every atom of every frame
+// passes through it.
+inline Vector3D TransformPoint(const Matrix4& m, Vector3D p) {
+    double out[4];
+    for (int i = 0; i < 4; ++i)
+        out[i] = static_cast<double>(m.m[i][0]) * p.x + static_cast<double>(m.m[i][1]) * p.y +
+                 static_cast<double>(m.m[i][2]) * p.z + m.m[i][3];
+    return {static_cast<float>(out[0] / out[3]), static_cast<float>(out[1] / out[3]), static_cast<float>(out[2] / out[3])};
+}
 
 Vector3D Add(Vector3D p, Vector3D q);
 Vector3D Subtract(Vector3D p, Vector3D q);

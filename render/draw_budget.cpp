@@ -42,16 +42,26 @@ double SceneWorkBound(const ViewState& view) {
     const float pixelSize = PixelSize(view);
     if (!(pixelSize > 0) || !std::isfinite(pixelSize)) return std::numeric_limits<double>::infinity();
     const std::size_t atomCount = view.atoms.size();
+    // The picture's extent, from the floats: the image points follow them in order, and a NaN
+    // takes the far end of every axis.
+    constexpr float kInfinity = std::numeric_limits<float>::infinity();
     float largestRadius = 0;
-    ImagePoint low{0, 0, 0}, high{0, 0, 0};
+    Vector3D least{kInfinity, kInfinity, kInfinity}, most{-kInfinity, -kInfinity, -kInfinity};
+    bool notANumber = false;
     for (std::size_t i = 0; i < atomCount; ++i) {
         const SceneAtom& atom = view.atoms[i];
         largestRadius = std::max(largestRadius, atom.radius);
-        const ImagePoint p = ToImagePoint(atom.picture);
-        if (i == 0) low = high = p;
-        low = {std::min(low.x, p.x), std::min(low.row, p.row), std::min(low.z, p.z)};
-        high = {std::max(high.x, p.x), std::max(high.row, p.row), std::max(high.z, p.z)};
+        const Vector3D& p = atom.picture;
+        notANumber = notANumber || p.x != p.x || p.y != p.y || p.z != p.z;
+        least = {std::min(least.x, p.x), std::min(least.y, p.y), std::min(least.z, p.z)};
+        most = {std::max(most.x, p.x), std::max(most.y, p.y), std::max(most.z, p.z)};
     }
+    if (notANumber) {
+        least = {-kInfinity, -kInfinity, -kInfinity};
+        most = {kInfinity, kInfinity, kInfinity};
+    }
+    const ImagePoint low{ToPixel(least.x), kPictureSize - 1 - ToPixel(most.y), ToPixel(least.z)};
+    const ImagePoint high{ToPixel(most.x), kPictureSize - 1 - ToPixel(least.y), ToPixel(most.z)};
     SceneAtom largest{};
     largest.radius = largestRadius;
     const double side = 2.0 * AtomPixelRadius(largest, view) + 1;

@@ -292,11 +292,20 @@ void RenderFrame(const ViewState& view, PictureBuffers& picture, std::uint8_t ba
     DrawPictureFrame(raster);
     const std::vector<bool> drawn = ItemsDrawnWithinBudget(view);
     const std::size_t atomCount = view.atoms.size();
+    // Atoms come in runs of one element: their pixel radius is worked out once a run.
+    bool known = false;
+    float lastRadius = 0;
+    int pixelRadius = 0;
     for (std::size_t i = 0; i < atomCount; ++i) {
         if (!drawn[i]) continue;
         const SceneAtom& atom = view.atoms[i];
+        if (!known || !(atom.radius == lastRadius)) {
+            known = true;
+            lastRadius = atom.radius;
+            pixelRadius = AtomPixelRadius(atom, view);
+        }
         const ImagePoint p = ToImagePoint(atom.picture);
-        raster.DrawSphere(p.x, p.row, p.z, AtomPixelRadius(atom, view), atom.color);
+        raster.DrawSphere(p.x, p.row, p.z, pixelRadius, atom.color);
     }
     if (view.displayModel == DisplayModel::BallAndStick)
         for (std::size_t e = 0; e < view.bonds.size(); ++e) {
