@@ -152,12 +152,36 @@ const Rasterizer::PaintedFootprint& Rasterizer::PaintedFootprintOf(int r, std::u
         const PixelBytes bytes = Shaded(colour, shade);
         painted.bytes.insert(painted.bytes.end(), bytes.begin(), bytes.end());
     }
+    for (int dy = -r; dy <= r; ++dy) {
+        const auto index = static_cast<std::size_t>(dy + r);
+        const int halfWidth = footprint->halfWidth[index];
+        for (int dx = -halfWidth; dx <= halfWidth; ++dx) {
+            const std::size_t at = footprint->rowStart[index] + static_cast<std::size_t>(dx + halfWidth);
+            painted.pixels.push_back({dy * kSize + dx, footprint->depth[at],
+                                      {painted.bytes[3 * at], painted.bytes[3 * at + 1], painted.bytes[3 * at + 2]}});
+        }
+    }
     return *(lastPainted_ = &painted);
 }
 
 void Rasterizer::DrawSphereFootprint(int x, int row, int z, const PaintedFootprint& painted) {
     const SphereFootprint& footprint = *painted.footprint;
     const int r = footprint.radius;
+    if (SquareInside(x, row, r)) {
+        const auto centre = static_cast<std::ptrdiff_t>(row) * kSize + x;
+        std::int16_t* depth = picture_.depth.data() + centre;
+        std::uint8_t* colour = picture_.colour.data() + 3 * centre;
+        for (const PaintedPixel& pixel : painted.pixels) {
+            const int nearer = z + pixel.depth;
+            if (nearer <= depth[pixel.offset]) continue;
+            depth[pixel.offset] = static_cast<std::int16_t>(nearer);
+            std::uint8_t* bytes = colour + 3 * pixel.offset;
+            bytes[0] = pixel.bytes[0];
+            bytes[1] = pixel.bytes[1];
+            bytes[2] = pixel.bytes[2];
+        }
+        return;
+    }
     for (int dy = std::max(-r, -row); dy <= std::min(r, kSize - 1 - row); ++dy) {
         const auto index = static_cast<std::size_t>(dy + r);
         const int halfWidth = footprint.halfWidth[index];

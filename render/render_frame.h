@@ -43,11 +43,18 @@ public:
 private:
     void SphereSpan(int x0, int row, int z0, int halfWidth, std::uint32_t colour);
     void SpherePixel(int x, int row, int z, std::uint32_t colour);
-    // A footprint with the bytes of every pixel in one colour, for the spheres of that colour.
+    // A footprint with the bytes of every pixel in one colour, for the spheres of that colour;
+    // for a sphere wholly inside the picture, also as one list of pixels.
+    struct PaintedPixel {
+        int offset;  // from the centre, in pixels of the picture's rows
+        int depth;
+        std::uint8_t bytes[3];
+    };
     struct PaintedFootprint {
         const SphereFootprint* footprint;
         std::uint32_t colour;
         std::vector<std::uint8_t> bytes;
+        std::vector<PaintedPixel> pixels;
     };
     const PaintedFootprint& PaintedFootprintOf(int r, std::uint32_t colour);
     void DrawSphereFootprint(int x, int row, int z, const PaintedFootprint& painted);
