@@ -42,21 +42,21 @@ double SceneWorkBound(const ViewState& view) {
     const float pixelSize = PixelSize(view);
     if (!(pixelSize > 0) || !std::isfinite(pixelSize)) return std::numeric_limits<double>::infinity();
     const std::size_t atomCount = view.atoms.size();
-    // The picture's extent, from the floats: the image points follow them in order, and a NaN
-    // takes the far end of every axis.
+    // The picture's extent, from the floats: the image points follow them in order. Any
+    // coordinate that is not finite turns `unbounded` into NaN, and the extent to every end.
     constexpr float kInfinity = std::numeric_limits<float>::infinity();
     float largestRadius = 0;
     Vector3D least{kInfinity, kInfinity, kInfinity}, most{-kInfinity, -kInfinity, -kInfinity};
-    bool notANumber = false;
+    float unbounded = 0;
     for (std::size_t i = 0; i < atomCount; ++i) {
         const SceneAtom& atom = view.atoms[i];
         largestRadius = std::max(largestRadius, atom.radius);
         const Vector3D& p = atom.picture;
-        notANumber = notANumber || p.x != p.x || p.y != p.y || p.z != p.z;
+        unbounded += (p.x - p.x) + (p.y - p.y) + (p.z - p.z);
         least = {std::min(least.x, p.x), std::min(least.y, p.y), std::min(least.z, p.z)};
         most = {std::max(most.x, p.x), std::max(most.y, p.y), std::max(most.z, p.z)};
     }
-    if (notANumber) {
+    if (unbounded != 0) {
         least = {-kInfinity, -kInfinity, -kInfinity};
         most = {kInfinity, kInfinity, kInfinity};
     }
@@ -70,13 +70,15 @@ double SceneWorkBound(const ViewState& view) {
     if (view.displayModel != DisplayModel::BallAndStick || atomCount == 0) return bound + items;
     const double line = static_cast<double>(TubeWork(low, high, 0));
     const double tube = static_cast<double>(TubeWork(low, high, ToPixel(0.1f / pixelSize)));
-    double tubes = 0, lines = 0;
+    // Coordination lines, and tubes: a double bond is two, a triple three, any other kind one.
+    std::uint64_t coordination = 0, doubles = 0, triples = 0;
     for (const SceneBond& bond : view.bonds.items) {
-        if (bond.kind == static_cast<std::int32_t>(BondKind::Coordination))
-            lines += view.showCoordination ? 1 : 0;
-        else
-            tubes += bond.kind == 2 || bond.kind == 3 ? bond.kind : 1;
+        coordination += bond.kind == static_cast<std::int32_t>(BondKind::Coordination);
+        doubles += bond.kind == 2;
+        triples += bond.kind == 3;
     }
+    const double lines = view.showCoordination ? static_cast<double>(coordination) : 0.0;
+    const double tubes = static_cast<double>(view.bonds.size() - coordination + doubles + 2 * triples);
     return bound + items + lines * line + tubes * tube;
 }
 
@@ -100,9 +102,13 @@ std::uint64_t ItemDrawWork(const ViewState& view, std::size_t item) {
     return kItemWork + static_cast<std::uint64_t>(tubes) * TubeWork(a, b, ToPixel(0.1f / PixelSize(view)));
 }
 
+bool EveryItemFitsBudget(const ViewState& view, std::uint64_t budget) {
+    return SceneWorkBound(view) <= static_cast<double>(budget);
+}
+
 std::vector<bool> ItemsDrawnWithinBudget(const ViewState& view, std::uint64_t budget) {
     const std::size_t count = view.atoms.size() + view.bonds.size();
-    if (SceneWorkBound(view) <= static_cast<double>(budget)) return std::vector<bool>(count, true);
+    if (EveryItemFitsBudget(view, budget)) return std::vector<bool>(count, true);
     const std::vector<int>& order = DrawOrder(view);
     if (order.size() != count) return std::vector<bool>(count, true);
     std::vector<bool> drawn(count, false);

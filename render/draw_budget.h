@@ -19,6 +19,10 @@ inline constexpr std::uint64_t kMaxFrameDrawWork = std::uint64_t{1} << 26;
 // The drawing steps of one scene item: atoms first, then bond e as atom count + e.
 std::uint64_t ItemDrawWork(const ViewState& view, std::size_t item);
 
+// True when a quick estimate shows every item fits `budget`, as it does for every substance of the
+// catalogue: the frame then draws them all without working out which.
+bool EveryItemFitsBudget(const ViewState& view, std::uint64_t budget = kMaxFrameDrawWork);
+
 // Which items a frame draws, indexed like ItemDrawWork: the nearest first, by drawOrder, for as
 // long as their work stays within `budget`; every item when the scene is not projected yet.
 std::vector<bool> ItemsDrawnWithinBudget(const ViewState& view, std::uint64_t budget = kMaxFrameDrawWork);

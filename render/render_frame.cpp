@@ -314,14 +314,15 @@ void RenderFrame(const ViewState& view, PictureBuffers& picture, std::uint8_t ba
     Rasterizer raster(picture, view.screenBitsPerPixel);
     const std::uint32_t contrast = ContrastColor(background);
     DrawPictureFrame(raster);
-    const std::vector<bool> drawn = ItemsDrawnWithinBudget(view);
+    const bool everything = EveryItemFitsBudget(view);
+    const std::vector<bool> drawn = everything ? std::vector<bool>() : ItemsDrawnWithinBudget(view);
     const std::size_t atomCount = view.atoms.size();
     // Atoms come in runs of one element: their pixel radius is worked out once a run.
     bool known = false;
     float lastRadius = 0;
     int pixelRadius = 0;
     for (std::size_t i = 0; i < atomCount; ++i) {
-        if (!drawn[i]) continue;
+        if (!everything && !drawn[i]) continue;
         const SceneAtom& atom = view.atoms[i];
         if (!known || !(atom.radius == lastRadius)) {
             known = true;
@@ -335,7 +336,7 @@ void RenderFrame(const ViewState& view, PictureBuffers& picture, std::uint8_t ba
         for (std::size_t e = 0; e < view.bonds.size(); ++e) {
             const SceneBond& bond = view.bonds[e];
             const bool hidden = bond.kind == static_cast<std::int32_t>(BondKind::Coordination) && !view.showCoordination;
-            if (!hidden && drawn[atomCount + e] && BondIsValid(view, bond)) DrawBond(raster, view, bond, contrast);
+            if (!hidden && (everything || drawn[atomCount + e]) && BondIsValid(view, bond)) DrawBond(raster, view, bond, contrast);
         }
     DrawOverlays(view, raster, contrast);
 }
