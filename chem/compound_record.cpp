@@ -168,9 +168,7 @@ int ExpandBasisSite(const SymmetryGroup& group, Vector3D p, Vector3D a, Vector3D
         WrapToCell(q);
         bool duplicate = false;
         for (const Vector3D& kept : positions) {
-            const Vector3D d = NearestImageDelta(q, kept);
-            const Vector3D cartesian = Add(Add(Scale(d.x, a), Scale(d.y, b)), Scale(d.z, c));
-            if (Length(cartesian) < 1.0f) {
+            if (MinimumImageDistance(q, kept, a, b, c) < 1.0f) {
                 duplicate = true;
                 break;
             }
