@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Building a view's scene from a compound for its display state, and the initial view.
+#include <array>
+
 #include "chem/compound_record.h"
 #include "chem/element_table.h"
 #include "render/view_state.h"
@@ -8,6 +10,7 @@
 namespace kiva {
 
 // The cell's edge vectors from its lengths and angles: a along x, b in the xy plane.
+std::array<Vector3D, 3> CellAxes(const UnitCell& cell);
 void BuildCellVectors(ViewState& view, const UnitCell& cell);
 
 // Rebuilds atoms and bonds for the view's display state: the crystal over cellMultiples cells,

@@ -12,7 +12,8 @@
 #include "render/bond_search.h"
 #include "render/scene_build.h"
 #include "tools/mkdb/manifest.h"
-#include "tools/mkdb/molfile_reader.h"
+#include "io/molecule_file.h"
+#include "io/source_error.h"
 
 namespace kiva::mkdb {
 namespace {
@@ -104,7 +105,8 @@ TEST_F(BuiltCatalogueContent, EveryMoleculesRulesFindExactlyItsOwnBonds) {
         for (const SceneBond& bond : FindBonds(atoms, record.bondRules))
             if (bond.kind >= 1 && bond.kind <= 3)
                 found.emplace(std::min(bond.first, bond.second), std::max(bond.first, bond.second), bond.kind);
-        for (const MolBond& bond : ReadMolfile(kSources + "/" + substance.unitPath).bonds)
+        const std::string unitPath = kSources + "/" + substance.unitPath;
+        for (const MoleculeBond& bond : ParseMolecule(ReadSourceFile(unitPath), StructureFormat::Molfile, unitPath).bonds)
             expected.emplace(std::min(bond.first, bond.second), std::max(bond.first, bond.second), bond.order);
         EXPECT_EQ(found, expected) << substance.name;
     }
@@ -138,8 +140,7 @@ TEST_F(BuiltCatalogueContent, EveryCrystalCellHoldsTheFormulaWithNoAtomsOverlapp
         float closest = 1e9f;
         for (std::size_t i = 0; i < cell.size(); ++i)
             for (std::size_t j = i + 1; j < cell.size(); ++j) {
-                const Vector3D d = NearestImageDelta(cell[i], cell[j]);
-                closest = std::min(closest, Length(Add(Add(Scale(d.x, a), Scale(d.y, b)), Scale(d.z, c))));
+                closest = std::min(closest, MinimumImageDistance(cell[i], cell[j], a, b, c));
             }
         EXPECT_GE(closest, 0.7f) << substance.name;
     }
