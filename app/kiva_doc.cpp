@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "chem/compound_title.h"
 #include "chem/document_file.h"
+#include "io/structure_file.h"
 #include "view/kiva_view.h"
 
 CKivaDoc::CKivaDoc(QString title) : title_(std::move(title)) {}
@@ -20,14 +22,17 @@ void CKivaDoc::SetPathName(const QString& path) {
 }
 
 void CKivaDoc::OnOpenDocument(const QString& path) {
-    kiva::CompoundRecord read;
-    kiva::LoadDocumentFile(QFile::encodeName(path).toStdString(), read);
-    compound = std::move(read);
+    kiva::StructureFile read = kiva::ReadStructureFile(QFile::encodeName(path).toStdString());
+    compound = std::move(read.compound);
+    imported_ = read.format != kiva::StructureFormat::Document;
     SetPathName(path);
+    if (imported_)
+        SetTitle(QFileInfo(path).fileName() + QString::fromStdString(std::string(kiva::BondingClassSuffix(compound.bondingClass))));
 }
 
 void CKivaDoc::OnSaveDocument(const QString& path) {
     kiva::SaveDocumentFile(QFile::encodeName(path).toStdString(), compound);
+    imported_ = false;
     SetPathName(path);
 }
 
