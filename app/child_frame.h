@@ -15,6 +15,9 @@ public:
     CChildFrame(CKivaDoc& document, CKivaView* view);
     ~CChildFrame() override;
 
+    // The document size, which Window > Cascade gives every window.
+    QSize sizeHint() const override { return kFrameSize; }
+
     CKivaDoc& Document() const { return document_; }
     CKivaView* View() const { return view_; }
     // The document's title, numbered ":1", ":2", ... while the document has several windows.

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/instance_channel.h"
 
+#include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <memory>
 #include <unistd.h>
 
@@ -14,7 +17,22 @@ constexpr int kWaitMilliseconds = 2000;
 
 }  // namespace
 
-QString ViewerSocketName() { return QStringLiteral("kiva-viewer-%1").arg(::getuid()); }
+QString ViewerSocketName(const QString& runtimeDirectory, const QString& display) {
+    // A display may be a path or a host name: its safe characters name the socket, and a long one
+    // its hash, since a socket's whole path must fit in about 100 bytes.
+    QString key = display;
+    key.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")), QStringLiteral("_"));
+    if (key.size() > 32)
+        key = QString::fromLatin1(QCryptographicHash::hash(display.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
+    const QString name = QStringLiteral("kiva-viewer-%1").arg(::getuid()) + (key.isEmpty() ? QString() : QLatin1Char('-') + key);
+    return runtimeDirectory.isEmpty() ? name : runtimeDirectory + QLatin1Char('/') + name;
+}
+
+QString ViewerSocketName() {
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    return ViewerSocketName(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
+                            wayland.isEmpty() ? qEnvironmentVariable("DISPLAY") : wayland);
+}
 
 bool HandFilesToRunningViewer(const QStringList& absolutePaths, const QString& socketName) {
     QLocalSocket socket;

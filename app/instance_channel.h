@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// One viewer per user: a second `kiva FILE` hands FILE to the viewer already running over a
-// local socket and ends. The message is the files' absolute paths, one a line, in UTF-8.
+// One viewer per desktop session: a second `kiva FILE` on the same display hands FILE to the
+// viewer already running there over a local socket and ends; on another display it opens a window
+// of its own. The message is the files' absolute paths, one a line, in UTF-8.
 #include <QObject>
 #include <QStringList>
 
@@ -9,8 +10,10 @@ class QLocalServer;
 
 namespace kiva {
 
-// The socket's name, private to the user.
+// The socket of this process's session: in the user's runtime directory, named by the user and
+// the display ($WAYLAND_DISPLAY, else $DISPLAY).
 QString ViewerSocketName();
+QString ViewerSocketName(const QString& runtimeDirectory, const QString& display);
 
 // True when a running viewer took the files.
 bool HandFilesToRunningViewer(const QStringList& absolutePaths, const QString& socketName = ViewerSocketName());

@@ -2,6 +2,7 @@
 #include "chem/compound_record.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "chem/fixed_text.h"
@@ -24,11 +25,21 @@ std::size_t ReadCount(ArchiveReader& reader, std::size_t entryBytes, const char*
     return static_cast<std::size_t>(count);
 }
 
+// Every number of a record is a length, an angle, a charge or a matrix entry: NaN or infinity
+// in one would spread through the whole scene, so such a record is damaged.
+float ReadFinite(ArchiveReader& reader) {
+    const float value = reader.ReadFloat();
+    if (!std::isfinite(value))
+        reader.Fail(FileException::Cause::Malformed,
+                    "\"" + reader.Name() + "\" is damaged: it holds a value that is not a finite number.");
+    return value;
+}
+
 Vector3D ReadVector(ArchiveReader& reader) {
     Vector3D v;
-    v.x = reader.ReadFloat();
-    v.y = reader.ReadFloat();
-    v.z = reader.ReadFloat();
+    v.x = ReadFinite(reader);
+    v.y = ReadFinite(reader);
+    v.z = ReadFinite(reader);
     return v;
 }
 
@@ -41,7 +52,7 @@ void WriteVector(ArchiveWriter& writer, Vector3D v) {
 AtomSite ReadAtom(ArchiveReader& reader) {
     AtomSite atom;
     reader.ReadBytes(atom.symbol, sizeof atom.symbol);
-    atom.charge = reader.ReadFloat();
+    atom.charge = ReadFinite(reader);
     atom.position = ReadVector(reader);
     return atom;
 }
@@ -56,8 +67,8 @@ BondRule ReadRule(ArchiveReader& reader) {
     BondRule rule;
     reader.ReadBytes(rule.symbolA, sizeof rule.symbolA);
     reader.ReadBytes(rule.symbolB, sizeof rule.symbolB);
-    rule.minDistance = reader.ReadFloat();
-    rule.maxDistance = reader.ReadFloat();
+    rule.minDistance = ReadFinite(reader);
+    rule.maxDistance = ReadFinite(reader);
     rule.bondKind = reader.ReadInt32();
     return rule;
 }
@@ -101,7 +112,7 @@ bool ReadCompound(CompoundRecord& record, ArchiveReader& reader, std::optional<s
     fresh.symmetry.operations.resize(operationCount);
     for (SymmetryOperation& operation : fresh.symmetry.operations)
         for (auto& row : operation.m)
-            for (float& value : row) value = reader.ReadFloat();
+            for (float& value : row) value = ReadFinite(reader);
 
     const std::int32_t translationCount = reader.ReadInt32();
     if (translationCount < 0 || translationCount > kMaxTranslations)
@@ -112,7 +123,7 @@ bool ReadCompound(CompoundRecord& record, ArchiveReader& reader, std::optional<s
     for (int i = 0; i < translationCount; ++i) fresh.symmetry.translations[i] = ReadVector(reader);
 
     UnitCell& cell = fresh.cell;
-    for (float* value : {&cell.a, &cell.b, &cell.c, &cell.alpha, &cell.beta, &cell.gamma}) *value = reader.ReadFloat();
+    for (float* value : {&cell.a, &cell.b, &cell.c, &cell.alpha, &cell.beta, &cell.gamma}) *value = ReadFinite(reader);
 
     fresh.basisAtoms = ReadList<AtomSite>(reader, "basis atoms", ReadAtom);
     fresh.bondRules = ReadList<BondRule>(reader, "bond rules", ReadRule);
@@ -168,7 +179,9 @@ int ExpandBasisSite(const SymmetryGroup& group, Vector3D p, Vector3D a, Vector3D
         WrapToCell(q);
         bool duplicate = false;
         for (const Vector3D& kept : positions) {
-            if (MinimumImageDistance(q, kept, a, b, c) < 1.0f) {
+            const Vector3D d = NearestImageDelta(q, kept);
+            const Vector3D cartesian = Add(Add(Scale(d.x, a), Scale(d.y, b)), Scale(d.z, c));
+            if (Length(cartesian) < 1.0f) {
                 duplicate = true;
                 break;
             }

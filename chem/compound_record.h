@@ -82,8 +82,8 @@ inline constexpr char kCompoundTag[8] = {'F', 'o', 'r', 'm', 'u', 'l', 'a', '\0'
 inline constexpr std::size_t kCompoundFixedBytes = 368;
 
 // Reads one record at the reader's position. False, with the record untouched, when the tag is
-// missing or the name differs from the expected one. An early end or a count the remaining bytes
-// cannot hold throws FileException, again with the record untouched.
+// missing or the name differs from the expected one. An early end, a count the remaining bytes
+// cannot hold or a number that is not finite throws FileException, again with the record untouched.
 bool ReadCompound(CompoundRecord& record, ArchiveReader& reader,
                   std::optional<std::string_view> expectedName = std::nullopt);
 void WriteCompound(const CompoundRecord& record, ArchiveWriter& writer);

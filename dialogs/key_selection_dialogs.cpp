@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The three dialogs that list substances by their keys: ions, covalences or an element.
-#include <QListWidget>
-
 #include "dialogs/selection_dialogs.h"
 
 namespace kiva {
@@ -10,18 +8,10 @@ void SelectionDialog::BuildKeyPairDialog(KeyPairSelection& selection, const KeyP
     AddSelectedEdit(QStringLiteral("Selected &Compound:"), layout.editId, units_.Rect(8, 10, 68, 8), units_.Rect(80, 8, 90, 12));
     AddButtons(units_.Rect(180, 8, 50, 14), units_.Rect(180, 24, 50, 14));
     AddMatchList(QStringLiteral("&Select from:"), layout.listId, units_.Rect(8, 26, 68, 8), units_.Rect(10, 40, 218, 68));
-    QListWidget* positive = AddKeyList(layout.positiveLabel, layout.positiveId, layout.positiveLabelRect,
-                                       layout.positiveRect, layout.positiveColumn, selection.PositiveKeys());
-    QListWidget* negative = AddKeyList(layout.negativeLabel, layout.negativeId, layout.negativeLabelRect,
-                                       layout.negativeRect, layout.negativeColumn, selection.NegativeKeys());
-    connect(positive, &QListWidget::currentRowChanged, this, [this, &selection](int row) {
-        selection.ChoosePositive(row);
-        ShowModel();
-    });
-    connect(negative, &QListWidget::currentRowChanged, this, [this, &selection](int row) {
-        selection.ChooseNegative(row);
-        ShowModel();
-    });
+    AddKeyList(layout.positiveLabel, layout.positiveId, layout.positiveLabelRect, layout.positiveRect,
+               layout.positiveColumn, selection.PositiveKeys(), [&selection](int row) { selection.ChoosePositive(row); });
+    AddKeyList(layout.negativeLabel, layout.negativeId, layout.negativeLabelRect, layout.negativeRect,
+               layout.negativeColumn, selection.NegativeKeys(), [&selection](int row) { selection.ChooseNegative(row); });
 }
 
 CMetallicDlg::CMetallicDlg(const MoleculeIndex& index, QWidget* parent)
@@ -45,12 +35,8 @@ CHomoatomicDlg::CHomoatomicDlg(const MoleculeIndex& index, const ElementTable& e
     AddSelectedEdit(QStringLiteral("&Selected Substance:"), 1017, units_.Rect(8, 10, 68, 8), units_.Rect(80, 8, 90, 12));
     AddButtons(units_.Rect(180, 8, 50, 14), units_.Rect(180, 24, 50, 14));
     AddMatchList(QStringLiteral("Select &from:"), 1016, units_.Rect(8, 26, 68, 8), units_.Rect(10, 40, 218, 40));
-    QListWidget* elementList = AddKeyList(QStringLiteral("&Elements:"), 1015, units_.Rect(8, 84, 40, 8),
-                                          units_.Rect(10, 96, 218, 44), 32, selection_.ElementKeys());
-    connect(elementList, &QListWidget::currentRowChanged, this, [this](int row) {
-        selection_.ChooseElement(row);
-        ShowModel();
-    });
+    AddKeyList(QStringLiteral("&Elements:"), 1015, units_.Rect(8, 84, 40, 8), units_.Rect(10, 96, 218, 44), 32,
+               selection_.ElementKeys(), [this](int row) { selection_.ChooseElement(row); });
 }
 
 CIndexDlg::CIndexDlg(const MoleculeIndex& index, QWidget* parent)

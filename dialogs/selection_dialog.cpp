@@ -18,6 +18,16 @@ NotFoundReporter& Reporter() {
     return reporter;
 }
 
+// Keyboard focus makes a list's first row current without selecting it; only a selection (a
+// click, the arrow keys, the space bar) is the user's choice, so only a selection is passed on.
+template <typename Chosen>
+void ConnectChosenRow(QListWidget* list, QObject* receiver, Chosen chosen) {
+    QObject::connect(list, &QListWidget::itemSelectionChanged, receiver, [list, chosen] {
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        if (!selected.isEmpty()) chosen(list->row(selected.first()));
+    });
+}
+
 void Place(QWidget* widget, QRect rect, int id) {
     if (qobject_cast<QLabel*>(widget)) rect.setWidth(std::max(rect.width(), widget->sizeHint().width()));
     widget->setGeometry(rect);
@@ -54,8 +64,7 @@ void SelectionDialog::AddMatchList(const QString& label, int listId, QRect label
     auto* caption = new QLabel(label, this);
     Place(caption, labelRect, 0);
     caption->setBuddy(matches_);
-    connect(matches_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row < 0) return;
+    ConnectChosenRow(matches_, this, [this](int row) {
         model_.ChooseRow(row);
         ShowModel();
     });
@@ -73,7 +82,8 @@ void SelectionDialog::AddButtons(QRect ok, QRect cancel) {
 }
 
 QListWidget* SelectionDialog::AddKeyList(const QString& label, int listId, QRect labelRect, QRect listRect,
-                                         int columnPixels, const std::vector<std::string>& keys) {
+                                         int columnPixels, const std::vector<std::string>& keys,
+                                         std::function<void(int)> chosen) {
     auto* list = new QListWidget(this);
     Place(list, listRect, listId);
     // Several columns, filled top to bottom, scrolled sideways.
@@ -87,6 +97,10 @@ QListWidget* SelectionDialog::AddKeyList(const QString& label, int listId, QRect
     auto* caption = new QLabel(label, this);
     Place(caption, labelRect, 0);
     caption->setBuddy(list);
+    ConnectChosenRow(list, this, [this, chosen = std::move(chosen)](int row) {
+        chosen(row);
+        ShowModel();
+    });
     return list;
 }
 

@@ -27,8 +27,9 @@ protected:
     void AddSelectedEdit(const QString& label, int editId, QRect labelRect, QRect editRect);
     void AddMatchList(const QString& label, int listId, QRect labelRect, QRect listRect);
     void AddButtons(QRect ok, QRect cancel);
+    // A list of keys; `chosen` receives the row the user selects, and the controls then show the model.
     QListWidget* AddKeyList(const QString& label, int listId, QRect labelRect, QRect listRect, int columnPixels,
-                            const std::vector<std::string>& keys);
+                            const std::vector<std::string>& keys, std::function<void(int)> chosen);
     // The layout the metallic and non-metallic dialogs share, with their own ids, key lists and labels.
     struct KeyPairLayout {
         int editId, listId, positiveId, negativeId;

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace kiva {
 
@@ -127,6 +126,15 @@ float WrapCoordinate(float f) {
     return wrapped;
 }
 
+// The sign stays: in an oblique cell (120 degrees between a and b) the Cartesian length of
+// (0.1, -0.1) is 1.7 times that of (0.1, 0.1), so dropping the sign would merge atoms 1.4 A apart.
+float NearestImage(float d) {
+    float nearest = d;
+    for (float shifted : {d + 1, d - 1})
+        if (std::fabs(shifted) < std::fabs(nearest)) nearest = shifted;
+    return nearest;
+}
+
 }  // namespace
 
 void WrapToCell(Vector3D& v) {
@@ -135,21 +143,9 @@ void WrapToCell(Vector3D& v) {
     v.z = WrapCoordinate(v.z);
 }
 
-float MinimumImageDistance(Vector3D p, Vector3D q, Vector3D a, Vector3D b, Vector3D c) {
-    // Each difference brought into [-1/2, 1/2], then the images one cell around it: in an oblique
-    // cell the nearest image may lie one step beyond the rounded one.
-    const double d[3] = {static_cast<double>(p.x) - q.x, static_cast<double>(p.y) - q.y, static_cast<double>(p.z) - q.z};
-    double reduced[3];
-    for (int axis = 0; axis < 3; ++axis) reduced[axis] = d[axis] - std::nearbyint(d[axis]);
-    double shortest = std::numeric_limits<double>::infinity();
-    for (int i = -1; i <= 1; ++i)
-        for (int j = -1; j <= 1; ++j)
-            for (int k = -1; k <= 1; ++k) {
-                const double u = reduced[0] + i, v = reduced[1] + j, w = reduced[2] + k;
-                const double x = u * a.x + v * b.x + w * c.x, y = u * a.y + v * b.y + w * c.y, z = u * a.z + v * b.z + w * c.z;
-                shortest = std::min(shortest, std::sqrt(x * x + y * y + z * z));
-            }
-    return static_cast<float>(shortest);
+Vector3D NearestImageDelta(Vector3D p, Vector3D q) {
+    const Vector3D d = Subtract(p, q);
+    return {NearestImage(d.x), NearestImage(d.y), NearestImage(d.z)};
 }
 
 }  // namespace kiva

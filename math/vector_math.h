@@ -70,9 +70,8 @@ float SafeAtan2(float y, float x);
 // Brings each fractional coordinate into the cell: f - trunc(f), plus 1 when f was negative
 // (-0.0 is not). So -0.25 gives 0.75, 1.5 gives 0.5, and -1.0 gives 1.0.
 void WrapToCell(Vector3D& v);
-// The distance in angstrom between fractional positions p and q in a lattice with edges a, b
-// and c, to q's nearest periodic image. Each component keeps its sign: in a cell whose edges are
-// not at right angles (120 degrees in a hexagonal one) per-axis distances alone mislead.
-float MinimumImageDistance(Vector3D p, Vector3D q, Vector3D a, Vector3D b, Vector3D c);
+// Per axis, whichever of d, d + 1 and d - 1 is smallest in size, for d = p - q: the signed step
+// to the nearest periodic image, in fractions of the cell.
+Vector3D NearestImageDelta(Vector3D p, Vector3D q);
 
 }  // namespace kiva

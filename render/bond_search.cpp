@@ -11,13 +11,19 @@ namespace kiva {
 
 namespace {
 
-// Pair tests one search may make: seconds of work at most, far beyond any real scene.
-constexpr std::uint64_t kMaxPairTests = std::uint64_t{1} << 30;
-
 struct SearchBudget {
     std::size_t bondsLeft;
-    std::uint64_t testsLeft;
-    bool Spent() const { return bondsLeft == 0 || testsLeft == 0; }
+    std::uint64_t workLeft;
+    bool Spent() const { return bondsLeft == 0 || workLeft == 0; }
+    // Takes `work` from what is left; false, leaving nothing, when it is more than that.
+    bool Take(std::uint64_t work) {
+        if (work > workLeft) {
+            workLeft = 0;
+            return false;
+        }
+        workLeft -= work;
+        return true;
+    }
 };
 
 bool WithinRule(const SceneAtom& j, const SceneAtom& i, const BondRule& rule) {
@@ -32,11 +38,10 @@ std::vector<std::int32_t> AtomsLabelled(std::span<const SceneAtom> atoms, std::s
     return found;
 }
 
-// Tests one pair and records its bond; false once the budget is spent.
+// Tests one pair, whose work is already taken, and records its bond; false once the bonds are spent.
 bool TestPair(std::span<const SceneAtom> atoms, std::int32_t j, std::int32_t i, const BondRule& rule,
               std::vector<SceneBond>& bonds, SearchBudget& budget) {
-    if (budget.Spent()) return false;
-    --budget.testsLeft;
+    if (budget.bondsLeft == 0) return false;
     if (WithinRule(atoms[j], atoms[i], rule)) {
         bonds.push_back({j, i, rule.bondKind});
         --budget.bondsLeft;
@@ -44,16 +49,30 @@ bool TestPair(std::span<const SceneAtom> atoms, std::int32_t j, std::int32_t i, 
     return true;
 }
 
+// The atoms of a rule's first and second label, the same list when both are equal; empty when
+// the scan is more than the budget holds.
+struct RulePartners {
+    bool sameLabels;
+    std::vector<std::int32_t> firsts, seconds;
+};
+RulePartners PartnersOf(std::span<const SceneAtom> atoms, const BondRule& rule, SearchBudget& budget) {
+    RulePartners partners{TextOf(rule.symbolA) == TextOf(rule.symbolB), {}, {}};
+    if (!budget.Take(atoms.size() * (partners.sameLabels ? 1 : 2))) return partners;
+    partners.firsts = AtomsLabelled(atoms, TextOf(rule.symbolA));
+    partners.seconds = partners.sameLabels ? partners.firsts : AtomsLabelled(atoms, TextOf(rule.symbolB));
+    return partners;
+}
+
 void AllPairsForRule(std::span<const SceneAtom> atoms, const BondRule& rule, std::vector<SceneBond>& bonds,
                      SearchBudget& budget) {
-    const bool sameLabels = TextOf(rule.symbolA) == TextOf(rule.symbolB);
-    const auto firsts = AtomsLabelled(atoms, TextOf(rule.symbolA));
-    const auto seconds = sameLabels ? firsts : AtomsLabelled(atoms, TextOf(rule.symbolB));
-    for (const std::int32_t j : firsts)
-        for (const std::int32_t i : seconds) {
-            if (sameLabels && j >= i) continue;
+    const RulePartners partners = PartnersOf(atoms, rule, budget);
+    for (const std::int32_t j : partners.firsts) {
+        if (!budget.Take(partners.seconds.size())) return;
+        for (const std::int32_t i : partners.seconds) {
+            if (partners.sameLabels && j >= i) continue;
             if (!TestPair(atoms, j, i, rule, bonds, budget)) return;
         }
+    }
 }
 
 // The atoms of one label sorted into cubic cells at least as wide as the longest bond, so that
@@ -141,10 +160,11 @@ std::vector<SceneBond> FindBondsAllPairs(std::span<const SceneAtom> atoms, std::
     return bonds;
 }
 
-std::vector<SceneBond> FindBonds(std::span<const SceneAtom> atoms, std::span<const BondRule> rules, std::size_t maxBonds) {
+std::vector<SceneBond> FindBonds(std::span<const SceneAtom> atoms, std::span<const BondRule> rules,
+                                 BondSearchLimits limits) {
     std::vector<SceneBond> bonds;
     std::vector<std::int32_t> candidates;
-    SearchBudget budget{maxBonds, kMaxPairTests};
+    SearchBudget budget{limits.maxBonds, limits.maxWork};
     for (const BondRule& rule : rules) {
         if (budget.Spent()) break;
         // Rules that reach very far, or not at all sensibly, gain nothing from a grid.
@@ -152,15 +172,14 @@ std::vector<SceneBond> FindBonds(std::span<const SceneAtom> atoms, std::span<con
             AllPairsForRule(atoms, rule, bonds, budget);
             continue;
         }
-        const bool sameLabels = TextOf(rule.symbolA) == TextOf(rule.symbolB);
-        const auto firsts = AtomsLabelled(atoms, TextOf(rule.symbolA));
-        if (firsts.empty()) continue;
-        const auto seconds = sameLabels ? firsts : AtomsLabelled(atoms, TextOf(rule.symbolB));
-        const BondGrid grid(atoms, seconds, rule.maxDistance);
-        for (const std::int32_t j : firsts) {
+        const RulePartners partners = PartnersOf(atoms, rule, budget);
+        if (partners.firsts.empty()) continue;
+        const BondGrid grid(atoms, partners.seconds, rule.maxDistance);
+        for (const std::int32_t j : partners.firsts) {
             grid.Neighbours(atoms[j].position, candidates);
+            if (!budget.Take(candidates.size())) return bonds;
             for (const std::int32_t i : candidates) {
-                if (sameLabels && j >= i) continue;
+                if (partners.sameLabels && j >= i) continue;
                 if (!TestPair(atoms, j, i, rule, bonds, budget)) return bonds;
             }
         }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "render/canvas.h"
+#include "render/draw_budget.h"
 #include "render/image_point.h"
 #include "render/overlays.h"
 
@@ -59,8 +60,9 @@ void DrawBond(const ViewState& view, const SceneBond& bond, Canvas& canvas) {
 void DrawSceneGdi(const ViewState& view, Canvas& canvas) {
     canvas.FillRect(0, 0, kPictureSize, kPictureSize, kBlack);
     const std::size_t atomCount = view.atoms.size();
+    const std::vector<bool> drawn = ItemsDrawnWithinBudget(view);
     for (const int entry : view.drawOrder) {
-        if (entry < 0) continue;
+        if (entry < 0 || static_cast<std::size_t>(entry) >= drawn.size() || !drawn[static_cast<std::size_t>(entry)]) continue;
         const auto index = static_cast<std::size_t>(entry);
         if (index < atomCount) {
             DrawAtom(view, view.atoms[index], canvas);

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/view_moves.h"
+
 namespace kiva {
 
 namespace {
@@ -32,11 +34,14 @@ void ProjectTravellingCopy(ViewState& view, Vector3D& offset, Vector3D& velocity
     m = Multiply(m, Translation(Scale(-1, centre)));
     m = Multiply(m, view.viewTransform);
     const Vector3D now = TransformPoint(m, view.rotationCentre);
+    ProjectAtoms(view, m, first, count);
+    // A copy with no place in the picture never bounces: moving it on would carry the shared
+    // tables off for every later gas and liquid.
+    if (!std::isfinite(now.x) || !std::isfinite(now.y)) return;
     if (now.x < bounds.left || now.x >= bounds.right) velocity.x = -velocity.x;
     if (now.y < bounds.bottom || now.y >= bounds.top) velocity.y = -velocity.y;
     offset = Add(offset, velocity);
     tumble = static_cast<float>(tumble + kTumbleStep);
-    ProjectAtoms(view, m, first, count);
 }
 
 void ProjectLiquid(ViewState& view, MotionTables& motion) {
@@ -84,8 +89,6 @@ MotionTables& SharedMotionTables() {
     static MotionTables tables = InitialMotionTables();  // shared by every view on purpose
     return tables;
 }
-
-void ApplyRockStep(ViewState&) {}
 
 namespace {
 
@@ -157,7 +160,7 @@ void ProjectScene(ViewState& view, MotionTables& motion) {
         ProjectGas(view, motion);
         break;
     default:
-        if (view.mouseMode == MouseMode::Rock) ApplyRockStep(view);
+        if (view.mouseMode == MouseMode::Rock) ApplyRockStep(view, motion.rockSteps);
         ProjectAtoms(view, view.viewTransform, 0, view.atoms.size());
         break;
     }

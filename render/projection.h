@@ -8,8 +8,8 @@
 
 namespace kiva {
 
-// The liquid and gas motion, shared by every view of the process for the whole run, so a view
-// switched away from the liquid and back goes on where it stood.
+// The liquid and gas motion and the rock swing's step count, shared by every view of the process
+// for the whole run, so a view switched away from the liquid and back goes on where it stood.
 struct MotionTables {
     std::array<Vector3D, 10> liquidOffset;
     std::array<float, 10> liquidSpin{};
@@ -19,16 +19,15 @@ struct MotionTables {
     std::array<Vector3D, 4> gasOffset;
     std::array<Vector3D, 4> gasVelocity;
     std::array<float, 4> gasTumble{};
+    int rockSteps = 0;
 };
 
 MotionTables InitialMotionTables();
 // The process's one set of tables.
 MotionTables& SharedMotionTables();
 
+// In the Rock mouse mode a crystal or chemical unit first takes one rock step.
 void ProjectScene(ViewState& view, MotionTables& motion = SharedMotionTables());
-
-// The rock step of the Rock mouse mode, applied before a crystal or chemical unit is projected.
-void ApplyRockStep(ViewState& view);
 
 // Sorts drawOrder by the depth keys, farthest first, with the diminishing-gap exchange sort that
 // never swaps equal keys.

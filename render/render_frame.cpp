@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "render/draw_budget.h"
 #include "render/image_point.h"
 #include "render/overlays.h"
 
@@ -243,13 +244,17 @@ void RenderFrame(const ViewState& view, PictureBuffers& picture, std::uint8_t ba
     Rasterizer raster(picture, view.screenBitsPerPixel);
     const std::uint32_t contrast = ContrastColor(background);
     DrawPictureFrame(raster);
-    for (const SceneAtom& atom : view.atoms.items) {
+    const std::vector<bool> drawn = ItemsDrawnWithinBudget(view);
+    const std::size_t atomCount = view.atoms.size();
+    for (std::size_t i = 0; i < atomCount; ++i) {
+        if (!drawn[i]) continue;
+        const SceneAtom& atom = view.atoms[i];
         const ImagePoint p = ToImagePoint(atom.picture);
         raster.DrawSphere(p.x, p.row, p.z, AtomPixelRadius(atom, view), atom.color);
     }
     if (view.displayModel == DisplayModel::BallAndStick)
-        for (const SceneBond& bond : view.bonds.items)
-            if (BondIsValid(view, bond)) DrawBond(raster, view, bond, contrast);
+        for (std::size_t e = 0; e < view.bonds.size(); ++e)
+            if (drawn[atomCount + e] && BondIsValid(view, view.bonds[e])) DrawBond(raster, view, view.bonds[e], contrast);
     DrawOverlays(view, raster, contrast);
 }
 

@@ -1,11 +1,19 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "render/scene.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "chem/fixed_text.h"
 
 namespace kiva {
+
+bool HasPlaceInScene(Vector3D position) {
+    // Written so that NaN fails every comparison.
+    for (const float value : {position.x, position.y, position.z})
+        if (!(std::fabs(value) <= kMaxSceneCoordinate)) return false;
+    return true;
+}
 
 SceneAtom MakeSceneAtom(const AtomSite& site, Vector3D position, const ElementTable& elements) {
     SceneAtom atom{};

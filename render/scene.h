@@ -31,6 +31,14 @@ struct SceneBond {
     friend bool operator==(const SceneBond&, const SceneBond&) = default;
 };
 
+// Farther from the origin than any structure reaches, in angstrom; within it every sum, length
+// and transform of scene positions stays a finite float.
+inline constexpr float kMaxSceneCoordinate = 1e9f;
+
+// False for a position that is not finite or lies beyond kMaxSceneCoordinate: such an atom is
+// left out of the scene.
+bool HasPlaceInScene(Vector3D position);
+
 // A scene atom for an atom site, coloured and sized by the element table.
 SceneAtom MakeSceneAtom(const AtomSite& site, Vector3D position, const ElementTable& elements);
 

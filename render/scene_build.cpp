@@ -10,13 +10,18 @@ namespace kiva {
 
 namespace {
 
-// Bounds that keep a damaged document from building without end; far beyond any real scene
-// (a 16 x 16 x 16 rock-salt crystal has 35,937 atoms).
-constexpr std::size_t kMaxSceneAtoms = std::size_t{1} << 20;
-constexpr std::size_t kMaxSceneBonds = std::size_t{1} << 22;
 constexpr int kMaxCellMultiple = 16;
+constexpr double kMaxExtent = 1e12;  // angstrom; beyond any scene whose atoms have a place
 
-constexpr float kPositionTolerance = 0.0001f;  // a fractional coordinate this close to 0 lies on the face
+constexpr float kPositionTolerance = 0.0001f;  // a fractional coordinate this close to 0 or 1 lies on the face
+
+// A wrapped coordinate just below 1 is the same face as one at 0 (a stored 1/3 plus 2/3 wraps to
+// 0.9999967): it is moved to just below 0, so the block places it on its near and far faces.
+Vector3D OntoNearFaces(Vector3D q) {
+    for (float* coordinate : {&q.x, &q.y, &q.z})
+        if (*coordinate >= 1.0f - kPositionTolerance) *coordinate -= 1.0f;
+    return q;
+}
 
 // The fill factor: the share of the picture's side that the structure's sphere spans.
 float FillFactor(DisplayState state) {
@@ -54,7 +59,7 @@ void BuildChemicalUnit(ViewState& view, const CompoundRecord& compound, const El
     view.atoms.Reset();
     for (const AtomSite& site : compound.unitAtoms) {
         if (view.atoms.size() >= kMaxSceneAtoms) break;
-        view.atoms.Append(MakeSceneAtom(site, site.position, elements));
+        if (HasPlaceInScene(site.position)) view.atoms.Append(MakeSceneAtom(site, site.position, elements));
     }
 }
 
@@ -64,10 +69,14 @@ void BuildCrystal(ViewState& view, const CompoundRecord& compound, const Element
     for (int axis = 0; axis < 3; ++axis) multiples[axis] = std::clamp(view.cellMultiples[axis], 1, kMaxCellMultiple);
     const auto& [a, b, c] = view.cellAxes;
     std::vector<Vector3D> positions;
+    const std::uint64_t operations = compound.symmetry.operations.size();
+    std::uint64_t expansionWork = 0;
     for (const AtomSite& site : compound.basisAtoms) {
+        expansionWork += operations * operations;
+        if (expansionWork > kMaxExpansionWork) return;
         const int count = ExpandBasisSite(compound.symmetry, site.position, a, b, c, positions);
         for (int n = 0; n < count; ++n) {
-            const Vector3D q = positions[n];
+            const Vector3D q = OntoNearFaces(positions[n]);
             for (int i = 0; i <= multiples[0]; ++i) {
                 if (i == multiples[0] && q.x > kPositionTolerance) continue;
                 for (int j = 0; j <= multiples[1]; ++j) {
@@ -77,7 +86,7 @@ void BuildCrystal(ViewState& view, const CompoundRecord& compound, const Element
                         if (view.atoms.size() >= kMaxSceneAtoms) return;
                         const Vector3D position = Add(Add(Scale(static_cast<float>(i) + q.x, a), Scale(static_cast<float>(j) + q.y, b)),
                                                       Scale(static_cast<float>(k) + q.z, c));
-                        view.atoms.Append(MakeSceneAtom(site, position, elements));
+                        if (HasPlaceInScene(position)) view.atoms.Append(MakeSceneAtom(site, position, elements));
                     }
                 }
             }
@@ -87,7 +96,7 @@ void BuildCrystal(ViewState& view, const CompoundRecord& compound, const Element
 
 void BuildBonds(ViewState& view, const CompoundRecord& compound) {
     view.bonds.Reset();
-    for (const SceneBond& bond : FindBonds(view.atoms.items, compound.bondRules, kMaxSceneBonds)) view.bonds.Append(bond);
+    for (const SceneBond& bond : FindBonds(view.atoms.items, compound.bondRules, {kMaxSceneBonds})) view.bonds.Append(bond);
 }
 
 void BuildScene(ViewState& view, const CompoundRecord& compound, const ElementTable& elements) {
@@ -133,7 +142,9 @@ void ResetView(ViewState& view) {
         maxRadius = std::max(maxRadius, atom.radius);
         maxDistance = std::max(maxDistance, Length(Subtract(atom.position, view.rotationCentre)));
     }
-    const float extent = maxRadius + maxDistance;
+    // A radius from a damaged element file can be near the float's end; the transform built from
+    // the extent must stay finite.
+    const float extent = static_cast<float>(std::min(static_cast<double>(maxRadius) + maxDistance, kMaxExtent));
     view.axisLength = 2 * extent;
     const float scale = FillFactor(view.displayState) * static_cast<float>(kPictureSize) / extent;
     const float twenty = 0.34906584f;

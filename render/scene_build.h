@@ -2,12 +2,22 @@
 #pragma once
 // Building a view's scene from a compound for its display state, and the initial view.
 #include <array>
+#include <cstdint>
 
 #include "chem/compound_record.h"
 #include "chem/element_table.h"
 #include "render/view_state.h"
 
 namespace kiva {
+
+// Bounds that keep a damaged or hostile document from building without end. A picture of
+// 340 x 340 pixels cannot show more; the largest crystal of the catalogue, sulphur in
+// 16 x 16 x 16 cells, has 524,288 atoms and scandium oxide's the most bonds, 780,288.
+inline constexpr std::size_t kMaxSceneAtoms = std::size_t{1} << 20;
+inline constexpr std::size_t kMaxSceneBonds = std::size_t{1} << 20;
+// Each crystal site's expansion compares every image with every kept one: the number of
+// operations squared, summed over the sites. The catalogue needs at most 110,592.
+inline constexpr std::uint64_t kMaxExpansionWork = std::uint64_t{1} << 24;
 
 // The cell's edge vectors from its lengths and angles: a along x, b in the xy plane.
 std::array<Vector3D, 3> CellAxes(const UnitCell& cell);

@@ -3,11 +3,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QImage>
 #include <QLayout>
 #include <QPainter>
 #include <QFrame>
+#include <QMouseEvent>
 #include <QToolButton>
+#include <QToolTip>
+#include <QWheelEvent>
 
 #include "chem/shared_data.h"
 #include "platform/message_box.h"
@@ -21,6 +25,12 @@ namespace {
 constexpr int kSeparator = 0;
 constexpr int kPicture = kiva::kPictureSize;
 constexpr int kBarThickness = CKivaView::kViewSize - kPicture;
+constexpr int kWheelNotch = 120;  // eighths of a degree
+
+kiva::PicturePoint PicturePointOf(const QMouseEvent* event) {
+    const QPointF position = event->position();
+    return kiva::FromWindowPoint(static_cast<int>(position.x()), static_cast<int>(position.y()));
+}
 
 }  // namespace
 
@@ -28,6 +38,7 @@ CKivaView::CKivaView(const kiva::CompoundRecord& compound, QWidget* parent)
     : QWidget(parent), molecule_(compound, kiva::TheSharedData().elementTable, *this) {
     // No fixed size: a frame made smaller than the view clips it.
     resize(kViewSize, kViewSize);
+    setMouseTracking(true);  // the read-outs follow the pointer without a button held
     using namespace kiva::command;
     navigationToolBar_ = CreateToolBar({Reset, kSeparator, Rotate, Translate, Rock, kSeparator, ZoomIn, ZoomOut,
                                         kSeparator, Position, Distance, Angle, TorsionAngle, kSeparator,
@@ -44,6 +55,7 @@ CKivaView::CKivaView(const kiva::CompoundRecord& compound, QWidget* parent)
 QWidget* CKivaView::CreateToolBar(std::initializer_list<int> buttons, Qt::Orientation orientation, QRect place) {
     auto* bar = new QWidget(this);
     bar->setGeometry(place);
+    bar->installEventFilter(this);
     auto* layout = new QBoxLayout(orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom, bar);
     layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(0);
@@ -134,7 +146,56 @@ void CKivaView::paintEvent(QPaintEvent*) {
     }
 }
 
+void CKivaView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+    molecule_.MousePress(PicturePointOf(event));
+}
+
+void CKivaView::mouseMoveEvent(QMouseEvent* event) {
+    // A grab lost to a popup or another window ends the drag without a release.
+    if (!(event->buttons() & Qt::LeftButton)) molecule_.LoseMouse();
+    molecule_.MouseMove(PicturePointOf(event));
+}
+
+void CKivaView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
+    molecule_.MouseRelease(PicturePointOf(event));
+}
+
+void CKivaView::wheelEvent(QWheelEvent* event) {
+    wheelTurn_ += event->angleDelta().y();
+    for (; wheelTurn_ >= kWheelNotch; wheelTurn_ -= kWheelNotch) RunCommand(kiva::command::ZoomIn);
+    for (; wheelTurn_ <= -kWheelNotch; wheelTurn_ += kWheelNotch) RunCommand(kiva::command::ZoomOut);
+    event->accept();
+}
+
+void CKivaView::leaveEvent(QEvent* event) {
+    HideTip();
+    QWidget::leaveEvent(event);
+}
+
+bool CKivaView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter && (watched == navigationToolBar_ || watched == structureToolBar_)) HideTip();
+    return QWidget::eventFilter(watched, event);
+}
+
 void CKivaView::InvalidatePicture() { update(0, 0, kPicture, kPicture); }
+
+void CKivaView::SetTipText(const std::string& text) { tipText_ = QString::fromStdString(text); }
+
+// The tip stays while the pointer is over the picture; Qt leaves a tip with an unchanged text
+// where it stands.
+void CKivaView::ShowTip(kiva::PicturePoint at) {
+    const kiva::PicturePoint window = kiva::ToWindowPoint(at);
+    QToolTip::showText(mapToGlobal(QPoint(window.x, window.y)), tipText_, this, QRect(0, 0, kPicture, kPicture));
+}
+
+void CKivaView::HideTip() { QToolTip::hideText(); }
+
+void CKivaView::MovePointer(kiva::PicturePoint to) {
+    const kiva::PicturePoint window = kiva::ToWindowPoint(to);
+    QCursor::setPos(mapToGlobal(QPoint(window.x, window.y)));
+}
 
 void CKivaView::ShowNoCrystalMessage() {
     kiva::ShowMessageBox({this, QApplication::applicationName(),

@@ -44,10 +44,24 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The left button drags and picks; Qt's implicit grab keeps the moves coming to the view
+    // from a press to its release, even outside the window.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    // The wheel zooms in and out, a step a notch, as the zoom buttons do.
+    void wheelEvent(QWheelEvent* event) override;
+    // The read-outs belong to the picture: leaving it for a toolbar or another window hides them.
+    void leaveEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void InvalidatePicture() override;
     void ShowNoCrystalMessage() override;
+    void SetTipText(const std::string& text) override;
+    void ShowTip(kiva::PicturePoint at) override;
+    void HideTip() override;
+    void MovePointer(kiva::PicturePoint to) override;
     QWidget* CreateToolBar(std::initializer_list<int> buttons, Qt::Orientation orientation, QRect place);
 
     kiva::MoleculeView molecule_;
@@ -55,5 +69,7 @@ private:
     QWidget* navigationToolBar_ = nullptr;
     QWidget* structureToolBar_ = nullptr;
     std::vector<QAction*> buttons_;
+    QString tipText_;
+    int wheelTurn_ = 0;  // eighths of a degree not yet zoomed by
     QImage offscreen_{kiva::kPictureSize, kiva::kPictureSize, QImage::Format_RGB32};  // the low-quality picture
 };

@@ -3,6 +3,7 @@
 
 #include "render/scene_build.h"
 #include "view/commands.h"
+#include "view/mouse_modes.h"
 
 namespace kiva {
 
@@ -41,10 +42,13 @@ bool MoleculeView::InNavigationState() const {
     return state_.displayState == DisplayState::CrystalSolid || state_.displayState == DisplayState::ChemicalUnit;
 }
 
-// The state, model, quality, overlay and reset commands; the others belong to the mouse,
-// measurement, dialog and selection code.
+// The state, model, quality, overlay, reset, mouse and measurement commands; the others belong
+// to the dialog and selection code.
 CommandStatus MoleculeView::QueryCommand(int id) const {
     const auto checkItem = [](bool checked) { return CommandStatus{true, true, true, checked}; };
+    // Moving and measuring work only on the crystal and the chemical unit.
+    const bool navigation = InNavigationState();
+    const auto navigationItem = [navigation](bool checked) { return CommandStatus{true, navigation, true, checked}; };
     const DisplayState shown = state_.displayState;
     switch (id) {
     case command::ChemicalUnit: return checkItem(shown == DisplayState::ChemicalUnit);
@@ -61,7 +65,16 @@ CommandStatus MoleculeView::QueryCommand(int id) const {
         const bool crystal = shown == DisplayState::CrystalSolid;
         return {true, crystal, true, crystal && state_.showCellFrame};
     }
-    case command::Reset: return {true, InNavigationState(), false, false};
+    case command::Reset: return {true, navigation, false, false};
+    case command::Rotate: return navigationItem(state_.mouseMode == MouseMode::Rotate);
+    case command::Translate: return navigationItem(state_.mouseMode == MouseMode::Translate);
+    case command::Rock: return navigationItem(state_.mouseMode == MouseMode::Rock);
+    case command::ZoomIn:
+    case command::ZoomOut: return {true, navigation, false, false};
+    case command::Position: return navigationItem(state_.showPosition);
+    case command::Distance: return navigationItem(state_.measureMode == MeasureMode::Distance);
+    case command::Angle: return navigationItem(state_.measureMode == MeasureMode::Angle);
+    case command::TorsionAngle: return navigationItem(state_.measureMode == MeasureMode::TorsionAngle);
     default: return {};
     }
 }
@@ -80,6 +93,15 @@ bool MoleculeView::RunCommand(int id) {
     case command::CellFrame: state_.showCellFrame = !state_.showCellFrame; break;
     case command::Coordination: state_.showCoordination = !state_.showCoordination; break;
     case command::Reset: Reset(); break;
+    case command::Rotate: state_.mouseMode = MouseMode::Rotate; break;
+    case command::Translate: state_.mouseMode = MouseMode::Translate; break;
+    case command::Rock: state_.mouseMode = MouseMode::Rock; break;
+    case command::ZoomIn: Zoom(kZoomInFactor); break;
+    case command::ZoomOut: Zoom(kZoomOutFactor); break;
+    case command::Position: state_.showPosition = !state_.showPosition; break;
+    case command::Distance: ToggleMeasureMode(MeasureMode::Distance); break;
+    case command::Angle: ToggleMeasureMode(MeasureMode::Angle); break;
+    case command::TorsionAngle: ToggleMeasureMode(MeasureMode::TorsionAngle); break;
     default: return false;
     }
     // Model, quality and overlays only repaint; the state commands have repainted or animate.
@@ -115,6 +137,23 @@ void MoleculeView::RebuildScene() {
     BuildScene(state_, compound_, elements_);
     ResetView(state_);
     state_.pickedCount = 0;
+}
+
+void MoleculeView::ClearPicks() {
+    if (state_.pickedCount == 0) return;
+    state_.pickedCount = 0;
+    host_.InvalidatePicture();
+}
+
+// Choosing the measurement that is on switches measuring off; either way the marks go.
+void MoleculeView::ToggleMeasureMode(MeasureMode mode) {
+    ClearPicks();
+    state_.measureMode = state_.measureMode == mode ? MeasureMode::None : mode;
+}
+
+void MoleculeView::Zoom(float factor) {
+    ApplyZoom(state_, factor);
+    Project();
 }
 
 void MoleculeView::Reset() {

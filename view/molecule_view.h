@@ -2,12 +2,16 @@
 #pragma once
 // The molecule view's state and its display commands, free of any window system: the Qt widget
 // CKivaView turns events into these calls and copies the finished picture to the screen.
+#include <optional>
+#include <string>
+
 #include "chem/compound_record.h"
 #include "chem/element_table.h"
 #include "render/canvas.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
 #include "render/view_state.h"
+#include "view/picture_point.h"
 
 namespace kiva {
 
@@ -18,6 +22,11 @@ public:
     virtual void InvalidatePicture() = 0;
     // "No crystal structure.\nOnly single molecule available.", captioned with the application's name.
     virtual void ShowNoCrystalMessage() = 0;
+    // The read-out tooltip over the picture: its text, and showing it where the pointer rests.
+    virtual void SetTipText(const std::string& text) = 0;
+    virtual void ShowTip(PicturePoint at) = 0;
+    virtual void HideTip() = 0;
+    virtual void MovePointer(PicturePoint to) = 0;
 };
 
 // How a command shows in menus and toolbars. A command the view does not serve is left to the
@@ -45,6 +54,18 @@ public:
     // The caller paces the frames.
     bool AnimateStep();
 
+    // The left mouse button and the pointer, in picture coordinates. The view holds the mouse from
+    // a press to the release while it shows the crystal or the chemical unit: moves in between
+    // drag the model, other moves show the read-outs, and the release picks atoms to measure.
+    void MousePress(PicturePoint p);
+    void MouseMove(PicturePoint p);
+    void MouseRelease(PicturePoint p);
+    // The window lost the mouse without a release: the drag ends and nothing is picked.
+    void LoseMouse() { dragFrom_.reset(); }
+    bool HoldsMouse() const { return dragFrom_.has_value(); }
+    // The text the read-out tooltip was last given.
+    const std::string& TipText() const { return tipText_; }
+
     CommandStatus QueryCommand(int id) const;
     // False when the view does not serve the command.
     bool RunCommand(int id);
@@ -62,7 +83,12 @@ private:
     void ShowCrystalSolid();
     void ShowFluid(DisplayState state);
     void RebuildScene();
+    void ClearPicks();
+    void ToggleMeasureMode(MeasureMode mode);
+    void ShowReadout(PicturePoint p);
+    void Pick(PicturePoint p);
     void Reset();
+    void Zoom(float factor);
     void Project();
 
     const CompoundRecord& compound_;
@@ -71,6 +97,8 @@ private:
     MotionTables& motion_;
     ViewState state_;
     PictureBuffers picture_;
+    std::optional<PicturePoint> dragFrom_;  // the pointer position last handled while dragging
+    std::string tipText_;
 };
 
 }  // namespace kiva

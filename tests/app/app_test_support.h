@@ -4,16 +4,24 @@
 // boxes and file dialogs answered by the test instead of a user.
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <memory>
 
 #include "app/child_frame.h"
 #include "app/kiva_app.h"
 #include "app/main_frame.h"
+#include "chem/shared_data.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 
 namespace kiva::testing {
+
+// Once per test program: settings in the test places, and the built-in element colours.
+inline void PrepareViewerTests() {
+    QStandardPaths::setTestModeEnabled(true);
+    TheSharedData().elementTable = MakeDefaultElementTable();
+}
 
 class RunningViewer {
 public:

@@ -7,6 +7,34 @@
 #include "app/desktop_integration.h"
 #include "app/instance_channel.h"
 
+namespace {
+
+// Puts the named environment variables back as they were.
+class EnvironmentKept {
+public:
+    explicit EnvironmentKept(std::initializer_list<const char*> names) {
+        for (const char* name : names) kept_.push_back({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
+    }
+    ~EnvironmentKept() {
+        for (const Variable& variable : kept_) {
+            if (variable.set)
+                qputenv(variable.name, variable.value);
+            else
+                qunsetenv(variable.name);
+        }
+    }
+
+private:
+    struct Variable {
+        const char* name;
+        bool set;
+        QByteArray value;
+    };
+    std::vector<Variable> kept_;
+};
+
+}  // namespace
+
 class Desktop : public QObject {
     Q_OBJECT
 private slots:
@@ -62,6 +90,34 @@ private slots:
         QVERIFY(kiva::HandFilesToRunningViewer({QStringLiteral("/tmp/a.mol"), QStringLiteral("/tmp/b c.mol")}, name));
         QTRY_COMPARE(received.size(), 1);
         QCOMPARE(received.at(0).at(0).toStringList(), (QStringList{"/tmp/a.mol", "/tmp/b c.mol"}));
+    }
+
+    // One viewer per desktop session: a start on another display opens a window of its own there.
+    void EachDisplayHasAViewerOfItsOwn() {
+        QTemporaryDir runtime;
+        const EnvironmentKept kept({"XDG_RUNTIME_DIR", "DISPLAY", "WAYLAND_DISPLAY"});
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        qunsetenv("WAYLAND_DISPLAY");
+        qputenv("DISPLAY", ":71");
+        const QString first = kiva::ViewerSocketName();
+        qputenv("DISPLAY", ":72");
+        const QString second = kiva::ViewerSocketName();
+        qputenv("WAYLAND_DISPLAY", "wayland-3");
+        const QString third = kiva::ViewerSocketName();
+        QVERIFY(first != second);
+        QVERIFY(third != second);
+        for (const QString& name : {first, second, third}) QVERIFY2(name.startsWith(runtime.path() + QLatin1Char('/')), qPrintable(name));
+
+        kiva::InstanceServer onFirst, onSecond;
+        QVERIFY(onFirst.Listen(first));
+        QVERIFY(onSecond.Listen(second));
+        QSignalSpy toFirst(&onFirst, &kiva::InstanceServer::filesReceived);
+        QSignalSpy toSecond(&onSecond, &kiva::InstanceServer::filesReceived);
+        QVERIFY(kiva::HandFilesToRunningViewer({QStringLiteral("/tmp/a.mol")}, second));
+        QTRY_COMPARE(toSecond.size(), 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(toFirst.size(), 0);
+        QVERIFY(!kiva::HandFilesToRunningViewer({QStringLiteral("/tmp/a.mol")}, third));
     }
 
     void OnlyAbsolutePathsAreTaken() {

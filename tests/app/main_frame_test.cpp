@@ -172,8 +172,7 @@ private slots:
     void UnservedCommandsAreDisabled() {
         RunningViewer viewer;
         for (const int id : {command::FilePrint, command::FilePrintPreview, command::FilePrintSetup, command::PrintSize,
-                             command::ElementColor, command::UnitCellMultiples, command::Position,
-                             command::Help, command::EditCopy, command::NextPane, command::SpaceKey})
+                             command::ElementColor, command::UnitCellMultiples, command::Help, command::EditCopy, command::NextPane, command::SpaceKey})
             QVERIFY2(!viewer.Frame().Action(id)->isEnabled(), qPrintable(QString::number(id)));
     }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 #include "chem/molecule_index.h"
 #include "platform/binary_archive.h"
@@ -121,6 +122,32 @@ TEST(ReadCompound, RefusesCountsTheFileCannotHold) {
         }
         EXPECT_TRUE(record.unitAtoms.empty());
     }
+}
+
+TEST(ReadCompound, RefusesNonFiniteNumbersAsDamagedWithTheRecordUntouched) {
+    const std::string good = Bytes(SampleSalt());
+    const std::size_t operations = 328, translations = 460, cell = 508, basis = 536, rules = 596, unit = 628;
+    const std::size_t places[] = {operations + 4,        operations + 64 + 60, translations + 16, cell,
+                                  cell + 20,             basis + 12,           basis + 28 + 24,   rules + 16,
+                                  rules + 20,            unit + 16,            unit + 28 + 12};
+    const float values[] = {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                            -std::numeric_limits<float>::infinity()};
+    for (const std::size_t place : places)
+        for (const float value : values) {
+            std::string bytes = good;
+            std::memcpy(&bytes[place], &value, 4);
+            CompoundRecord record;
+            SetText(record.name, "Kept");
+            ArchiveReader reader = ArchiveReader::FromBytes(bytes);
+            try {
+                ReadCompound(record, reader);
+                ADD_FAILURE() << "accepted " << value << " at " << place;
+            } catch (const FileException& error) {
+                EXPECT_EQ(error.cause(), FileException::Cause::Malformed);
+                EXPECT_NE(std::string(error.what()).find("not a finite number"), std::string::npos) << error.what();
+            }
+            EXPECT_EQ(TextOf(record.name), "Kept");
+        }
 }
 
 TEST(ReadCompound, SurvivesGarbageAfterTheTag) {

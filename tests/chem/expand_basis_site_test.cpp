@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "chem/compound_record.h"
 
 namespace kiva {
@@ -44,17 +42,18 @@ TEST(ExpandBasisSite, DropsImagesWithinOneAngstromByTheMinimumImage) {
     EXPECT_NEAR(apart[1].x, 0.9f, 1e-6f);
 }
 
-// Lonsdaleite, P 63/m m c, C at (1/3, 2/3, 1/16): the inversion puts an image at (2/3, 1/3,
-// 15/16), 1.54 angstrom away across the 120 degree angle between a and b. Measured axis by axis
-// without signs it would seem 0.98 angstrom away and be dropped, leaving half the atoms.
-TEST(ExpandBasisSite, KeepsNeighboursAcrossTheObliqueAngleOfAHexagonalCell) {
-    Matrix4 inversion = IdentityMatrix();
-    inversion.m[0][0] = inversion.m[1][1] = inversion.m[2][2] = -1;
-    const float side = 2.52f;
+// Ice's hydrogens: in a hexagonal cell the mirror x <-> y puts a site's image 0.1 - 0.1 of the
+// cell away, which is 1.35 A across the 120-degree angle, not the 0.78 A of 0.1 + 0.1.
+TEST(ExpandBasisSite, KeepsImagesOfAHexagonalCellApartAcrossTheObliqueAngle) {
+    Matrix4 swapXY = IdentityMatrix();
+    swapXY.m[0][0] = swapXY.m[1][1] = 0;
+    swapXY.m[0][1] = swapXY.m[1][0] = 1;
+    const float a = 7.82f;
+    const Vector3D b{a * -0.5f, a * 0.8660254f, 0};
     std::vector<Vector3D> positions;
-    const int count = ExpandBasisSite(Group({IdentityMatrix(), inversion}), {1.0f / 3, 2.0f / 3, 0.0625f}, {side, 0, 0},
-                                      {-side / 2, side * std::sqrt(3.0f) / 2, 0}, {0, 0, 4.12f}, positions);
-    EXPECT_EQ(count, 2);
+    EXPECT_EQ(ExpandBasisSite(Group({IdentityMatrix(), swapXY}), {0.4f, 0.3f, 0.5f}, {a, 0, 0}, b, {0, 0, 7.36f},
+                              positions),
+              2);
 }
 
 TEST(ExpandBasisSite, AppendsOneTranslatedBlockPerCentringTranslation) {

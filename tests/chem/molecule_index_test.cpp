@@ -6,11 +6,13 @@
 #include <string>
 
 #include "chem/fixed_text.h"
+#include "tests/support/sample_index_entries.h"
 #include "tests/support/temp_dir.h"
 
 namespace kiva {
 namespace {
 
+using testing::Entry;
 using testing::TempDir;
 using testing::WriteFile;
 
@@ -20,15 +22,6 @@ MoleculeIndex LoadIndexText(const TempDir& dir, const std::string& text) {
     WriteFile(index.path, text);
     EXPECT_TRUE(LoadMoleculeIndex(index));
     return index;
-}
-
-IndexEntry Entry(const char* name, int kind, const char* primary, const char* secondary = "") {
-    IndexEntry entry{};
-    SetText(entry.name, name);
-    SetText(entry.primaryKey, primary);
-    SetText(entry.secondaryKey, secondary);
-    entry.kind = kind;
-    return entry;
 }
 
 std::vector<std::string> Names(const IndexMatchList& matches) {

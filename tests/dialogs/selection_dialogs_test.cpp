@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "dialogs/selection_dialogs.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QDir>
 #include <QLabel>
@@ -132,6 +133,46 @@ TEST_F(SelectionDialogs, OrganicOkRefusesANameOfAnotherKind) {
     Control<QPushButton>(dialog, 1)->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.selectedName(), "Methanol");
+}
+
+// Tabbing into a list makes a row current without selecting it; only the user's selection chooses.
+TEST_F(SelectionDialogs, FocusAloneChoosesNothingInAKeyListOrAMatchList) {
+    index.entries = {Entry("H2", SubstanceKind::Homoatomic, "H"), Entry("Li2O", SubstanceKind::Metallic, "Li", "O"),
+                     Entry("Na2O", SubstanceKind::Metallic, "Na", "O")};
+    index.count = static_cast<int>(index.entries.size());
+    const auto focusByTab = [](QDialog& dialog, QWidget* target) {
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        for (int presses = 0; presses < 20 && !target->hasFocus(); ++presses) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_TRUE(target->hasFocus());
+    };
+
+    const ElementTable elements = MakeDefaultElementTable();
+    CHomoatomicDlg homoatomic(index, elements);
+    homoatomic.show();
+    focusByTab(homoatomic, Control<QListWidget>(homoatomic, 1015));
+    EXPECT_EQ(Control<QListWidget>(homoatomic, 1016)->count(), 0);
+    EXPECT_EQ(Control<QLineEdit>(homoatomic, 1017)->text(), "");
+    QTest::keyClick(Control<QListWidget>(homoatomic, 1015), Qt::Key_Space);  // the user selects H
+    EXPECT_EQ(Control<QLineEdit>(homoatomic, 1017)->text(), "H2");
+
+    CMetallicDlg metallic(index);
+    metallic.show();
+    focusByTab(metallic, Control<QListWidget>(metallic, 1000));  // Li becomes current, unchosen
+    QListWidget* negative = Control<QListWidget>(metallic, 1001);
+    QTest::mouseClick(negative->viewport(), Qt::LeftButton, {}, negative->visualItemRect(negative->item(2)).center());
+    EXPECT_EQ(Control<QListWidget>(metallic, 1002)->count(), 0);
+    EXPECT_EQ(Control<QLineEdit>(metallic, 1003)->text(), "");
+    QListWidget* positive = Control<QListWidget>(metallic, 1000);
+    QTest::mouseClick(positive->viewport(), Qt::LeftButton, {}, positive->visualItemRect(positive->item(3)).center());
+    EXPECT_EQ(Control<QLineEdit>(metallic, 1003)->text(), "Na2O");
+
+    CIndexDlg whole(index);
+    whole.show();
+    focusByTab(whole, Control<QListWidget>(whole, 1014));
+    EXPECT_EQ(Control<QLineEdit>(whole, 1013)->text(), "");
+    QTest::keyClick(Control<QListWidget>(whole, 1014), Qt::Key_Down);  // the arrow keys select
+    EXPECT_EQ(Control<QLineEdit>(whole, 1013)->text(), "Li2O");
 }
 
 TEST_F(SelectionDialogs, LabelsAreNeverCutOffAndNothingOverlaps) {

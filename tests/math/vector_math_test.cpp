@@ -107,18 +107,11 @@ TEST(WrapToCell, BringsEveryCoordinateIntoTheCell) {
     EXPECT_EQ(whole.z, 0.0f);
 }
 
-TEST(MinimumImageDistance, MeasuresToTheNearestPeriodicImage) {
-    const Vector3D a{4, 0, 0}, b{0, 4, 0}, c{0, 0, 4};
-    EXPECT_NEAR(MinimumImageDistance({0.95f, 0, 0}, {0.02f, 0, 0}, a, b, c), 0.28f, 1e-5f);
-    EXPECT_NEAR(MinimumImageDistance({0.1f, 0.5f, 0}, {0.9f, 0, 0.6f}, a, b, c), 4 * std::sqrt(0.04f + 0.25f + 0.16f), 1e-5f);
-}
-
-// In a hexagonal cell the per-axis distances (1/3, 1/3) add to 0.84 angstrom along a + b, but
-// the nearest image lies along a - b, 1.45 angstrom away: lonsdaleite's neighbours are not one atom.
-TEST(MinimumImageDistance, KeepsTheSignsInAnObliqueCell) {
-    const float side = 2.52f;
-    const Vector3D a{side, 0, 0}, b{-side / 2, side * std::sqrt(3.0f) / 2, 0}, c{0, 0, 4.12f};
-    EXPECT_NEAR(MinimumImageDistance({1.0f / 3, 2.0f / 3, 0}, {2.0f / 3, 1.0f / 3, 0}, a, b, c), side / std::sqrt(3.0f), 1e-4f);
+TEST(NearestImageDelta, StepsToTheNearestPeriodicImageKeepingTheSign) {
+    ExpectNear(NearestImageDelta({0.95f, 0, 0}, {0.02f, 0, 0}), {-0.07f, 0, 0});
+    ExpectNear(NearestImageDelta({0.1f, 0.5f, 0.0f}, {0.9f, 0.0f, 0.6f}), {0.2f, 0.5f, 0.4f});
+    ExpectNear(NearestImageDelta({0.3f, 0.2f, 0.9f}, {0.8f, 0.9f, 0.1f}), {-0.5f, 0.3f, -0.2f});
+    ExpectNear(NearestImageDelta({0.4f, 0.3f, 0.5f}, {0.3f, 0.4f, 0.5f}), {0.1f, -0.1f, 0.0f});
 }
 
 }  // namespace

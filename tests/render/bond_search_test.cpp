@@ -7,7 +7,7 @@
 #include <limits>
 #include <random>
 
-#include "tests/support/sample_records.h"
+#include "tests/support/hostile_records.h"
 
 namespace kiva {
 namespace {
@@ -102,6 +102,33 @@ TEST(FindBonds, SurvivesDamagedPositionsAndRules) {
                                          Rule("C", "C", nan, nan, 1),      Rule("C", "C", 2, 1, 1),
                                          Rule("C", "C", 0, 1e20f, 1),      Rule("C", "C", -5, -1, 1)};
     EXPECT_EQ(FindBonds(atoms, rules), FindBondsAllPairs(atoms, rules));
+}
+
+// Thousands of atoms on one point and a rule that bonds none of them: every pair is a candidate
+// and every test fails. The search gives up within its work budget, long before the last rule.
+TEST(FindBonds, GivesUpAFruitlessSearchWithinItsWorkBudget) {
+    CompoundRecord fruitless = testing::FruitlessPairs();
+    std::vector<SceneAtom> atoms;
+    for (const AtomSite& site : fruitless.unitAtoms) atoms.push_back(Atom("C", site.position));
+    atoms.push_back(Atom("N", {5, 0, 0}));
+    atoms.push_back(Atom("N", {6, 0, 0}));
+    fruitless.bondRules.push_back(Rule("N", "N", 0.5f, 1.5f, 1));
+    EXPECT_TRUE(FindBonds(atoms, fruitless.bondRules).empty());
+}
+
+TEST(FindBonds, CountsAtomsScannedAndPairsLookedAtAsWork) {
+    std::vector<SceneAtom> atoms(100, Atom("A", {0, 0, 0}));
+    atoms.push_back(Atom("B", {0, 0, 0}));
+    atoms.push_back(Atom("B", {1, 0, 0}));
+    const std::vector<BondRule> rules = {Rule("A", "A", 1, 2, 1), Rule("B", "B", 0.5f, 1.5f, 1)};
+    EXPECT_TRUE(FindBonds(atoms, rules, {std::size_t(-1), 5000}).empty());  // 100 x 100 pairs are more
+    EXPECT_EQ(FindBonds(atoms, rules, {std::size_t(-1), 20000}), (std::vector<SceneBond>{{100, 101, 1}}));
+    EXPECT_EQ(FindBonds(atoms, rules, {0, 20000}), std::vector<SceneBond>{});
+    // A long list of rules costs its label scans even when no atom carries their labels.
+    const std::vector<BondRule> idle(300, Rule("X", "Y", 0, 1, 1));
+    std::vector<BondRule> many = idle;
+    many.push_back(rules[1]);
+    EXPECT_TRUE(FindBonds(atoms, many, {std::size_t(-1), 20000}).empty());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // The built catalogue, substance by substance: what a student picks must be chemically sound.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 #include <numeric>
 #include <set>
@@ -9,11 +10,11 @@
 #include "chem/element_table.h"
 #include "chem/fixed_text.h"
 #include "chem/selection_keys.h"
+#include "io/molecule_file.h"
+#include "io/source_error.h"
 #include "render/bond_search.h"
 #include "render/scene_build.h"
 #include "tools/mkdb/manifest.h"
-#include "io/molecule_file.h"
-#include "io/source_error.h"
 
 namespace kiva::mkdb {
 namespace {
@@ -72,6 +73,14 @@ TEST_F(BuiltCatalogueContent, EveryDialogKeyTheCourseNeedsListsSomething) {
         for (std::string_view negative : kNegativeIons) any = any || Listed(2, covalence, negative);
         EXPECT_TRUE(any) << covalence;
     }
+    // A negative key lists something when a student pairs it with some real positive key.
+    for (std::string_view negative : kNegativeIons) {
+        bool metallic = false, nonMetallic = false;
+        for (std::string_view ion : kPositiveIons) metallic = metallic || (ion != "Other" && Listed(1, ion, negative));
+        for (std::string_view covalence : kPositiveCovalences) nonMetallic = nonMetallic || Listed(2, covalence, negative);
+        EXPECT_TRUE(metallic) << "metallic " << negative;
+        EXPECT_TRUE(nonMetallic) << "non-metallic " << negative;
+    }
     for (const OrganicCategory& category : kOrganicCategories) {
         IndexMatchList matches;
         FindIndexEntries(*index, 3, category.keyWord, "", matches);
@@ -112,6 +121,20 @@ TEST_F(BuiltCatalogueContent, EveryMoleculesRulesFindExactlyItsOwnBonds) {
     }
 }
 
+// A site on a third or a sixth must meet its own images exactly: 0.33333 + 0.6666667 from an
+// operation lands just below 1 and the copy on the cell's face is lost.
+TEST_F(BuiltCatalogueContent, EverySiteOnAThirdOrASixthIsTheNearestFloat) {
+    for (const SubstanceSource& substance : *substances) {
+        for (const AtomSite& site : Record(substance.name).basisAtoms) {
+            for (const float coordinate : {site.position.x, site.position.y, site.position.z}) {
+                const double twelfths = std::round(coordinate * 12.0);
+                if (std::fmod(twelfths, 3.0) == 0 || std::fabs(coordinate - twelfths / 12) >= 6e-5) continue;
+                EXPECT_EQ(coordinate, static_cast<float>(twelfths / 12)) << substance.name;
+            }
+        }
+    }
+}
+
 TEST_F(BuiltCatalogueContent, EveryCrystalCellHoldsTheFormulaWithNoAtomsOverlapping) {
     int crystals = 0;
     for (const SubstanceSource& substance : *substances) {
@@ -140,7 +163,8 @@ TEST_F(BuiltCatalogueContent, EveryCrystalCellHoldsTheFormulaWithNoAtomsOverlapp
         float closest = 1e9f;
         for (std::size_t i = 0; i < cell.size(); ++i)
             for (std::size_t j = i + 1; j < cell.size(); ++j) {
-                closest = std::min(closest, MinimumImageDistance(cell[i], cell[j], a, b, c));
+                const Vector3D d = NearestImageDelta(cell[i], cell[j]);
+                closest = std::min(closest, Length(Add(Add(Scale(d.x, a), Scale(d.y, b)), Scale(d.z, c))));
             }
         EXPECT_GE(closest, 0.7f) << substance.name;
     }

@@ -10,6 +10,7 @@
 #include "io/molecule_file.h"
 #include "io/source_error.h"
 #include "platform/binary_archive.h"
+#include "tests/support/sample_index_entries.h"
 #include "tests/support/temp_dir.h"
 #include "tools/mkdb/compound_builder.h"
 
@@ -106,6 +107,26 @@ TEST(FormatIndex, WritesCrLfLinesWithoutEmptyKeys) {
     entry.kind = 3;
     entry.recordOffset = 1234;
     EXPECT_EQ(FormatIndex({entry}), "1\r\nEthanol 3 0 1234 Alcohol\r\nDrinking alcohol\r\n");
+}
+
+TEST(CatalogueReport, NamesEachDialogsEmptyKeysAndCountsThem) {
+    // A negative key filed only under the other dialog's kind still lists nothing here.
+    using testing::Entry;
+    const std::vector<IndexEntry> entries = {Entry("KBrO3", 1, "K", "BrO"), Entry("HIO3", 2, "H", "IO"),
+                                             Entry("Ethanol", 3, "Alcohol")};
+    const std::string report = CatalogueReport(entries);
+    EXPECT_NE(report.find("\nNegative ions without a metallic entry: C N O F Si P S Cl Br I BO CO NO OH SiO PO SO "
+                          "ClO IO\n"),
+              std::string::npos)
+        << report;
+    EXPECT_NE(report.find("\nNegative covalences without a non-metallic entry: C N O F Si P S Cl Br I BO CO NO OH "
+                          "SiO PO SO ClO BrO\n"),
+              std::string::npos);
+    EXPECT_NE(report.find("\nPositive covalences without a non-metallic entry: C N Si P S NH4\n"), std::string::npos);
+    EXPECT_NE(report.find("\nOrganic categories without an entry: Alkyl Ethylenic Acetylenic Aromatic Ether Phenol "
+                          "Aldehyde Fat Sugar Halide Carbonxylic Nitro Amino-acid Ketone\n"),
+              std::string::npos);
+    EXPECT_NE(report.find("\n118 keys of the selection dialogs list nothing.\n"), std::string::npos);
 }
 
 // The catalogue the build compiled: every entry's offset reaches a record of its own name.

@@ -87,10 +87,15 @@ def load_crystal(src):
             el = element_of(symbol)
             used[el] += 1
             sites.append((el + str(used[el]), el, x, y, z))
-        return dict(cell=cif["cell"], group=cif["group"], ops=cif["ops"], sites=sites,
+        group, ops = cif["group"], cif["ops"]
+        if src.get("setting"):
+            group, ops, sites = standard_setting(src["setting"], ops, sites)
+            ref.append("sites moved by %s to the standard origin of %s" % src["setting"][::-1])
+        return dict(cell=cif["cell"], group=group, ops=ops, sites=sites,
                     header=header, ref=ref,
-                    origin="COD %s (Avogadro crystal library: %s)"
-                    % (code.group(1) if code else "?", src["path"]))
+                    origin="COD %s (Avogadro crystal library: %s)%s"
+                    % (code.group(1) if code else "?", src["path"],
+                       ": " + src["note"] if src.get("note") else ""))
     import gemmi
     sg = gemmi.SpaceGroup(src["group"])
     ops = [catalib.format_operation(catalib.parse_operation(o.triplet()))
@@ -100,9 +105,44 @@ def load_crystal(src):
                 ref=[src["ref"]], origin="published data: " + src["ref"])
 
 
+def standard_setting(setting, ops, sites):
+    """The named group's own operations, and the sites moved by the origin shift that turns the
+    file's operations into them (checked, not assumed)."""
+    import gemmi
+    symbol, shift = setting
+    sg = gemmi.SpaceGroup(symbol)
+    wanted = {catalib.format_operation(catalib.parse_operation(o.triplet()))
+              for o in sg.operations()}
+    moved = set()
+    for text in ops:
+        rows = catalib.parse_operation(text)
+        for i in range(3):  # x' = x + s: t' = t + s - R s
+            rows[i][3] += Fraction(shift[i]).limit_denominator(24) - sum(
+                rows[i][j] * Fraction(shift[j]).limit_denominator(24) for j in range(3))
+        moved.add(catalib.format_operation(rows))
+    if moved != wanted:
+        raise ValueError("the shift %s does not turn the operations into %s" % (shift, symbol))
+    ops = [catalib.format_operation(catalib.parse_operation(o.triplet())) for o in sg.operations()]
+    return sg.xhm(), ops, [(lab, el, x + shift[0], y + shift[1], z + shift[2])
+                           for lab, el, x, y, z in sites]
+
+
 def fmt_float(v, places=5):
     s = ("%." + str(places) + "f") % v
     return "0." + "0" * places if s == "-0." + "0" * places else s
+
+
+# A site within this of a multiple of 1/12 lies on it: published files round 1/3 to 0.3333.
+SPECIAL_TOLERANCE = 6e-5
+
+
+def fmt_coordinate(v):
+    """A fractional coordinate; thirds, sixths and twelfths with nine decimals, so that the
+    float read back is the one nearest the fraction, as the generated operations are."""
+    twelfths = round(v * 12)
+    if twelfths % 3 and abs(v - twelfths / 12) < SPECIAL_TOLERANCE:
+        return "%.9f" % (twelfths / 12)
+    return fmt_float(v)
 
 
 def write_cif(path, name, xt):
@@ -111,7 +151,7 @@ def write_cif(path, name, xt):
         out += xt["header"]
         out.append("#")
         out.append("# Normalised for the Kiva catalogue: operations, cell and sites as given; "
-                   "site labels renumbered per element.")
+                   "site labels renumbered per element; thirds and sixths written in full.")
     else:
         out.append("# Written for the Kiva catalogue from " + xt["ref"][0] + ".")
     out.append("data_" + file_stem(name))
@@ -130,7 +170,8 @@ def write_cif(path, name, xt):
     out += ["_atom_site_label", "_atom_site_type_symbol", "_atom_site_fract_x",
             "_atom_site_fract_y", "_atom_site_fract_z"]
     for lab, el, x, y, z in xt["sites"]:
-        out.append("%-5s %-2s %s %s %s" % (lab, el, fmt_float(x), fmt_float(y), fmt_float(z)))
+        out.append("%-5s %-2s %s %s %s" % (lab, el, fmt_coordinate(x), fmt_coordinate(y),
+                                            fmt_coordinate(z)))
     with open(path, "w", encoding="ascii", newline="\n") as f:
         f.write("\n".join(out) + "\n")
 
@@ -519,6 +560,13 @@ def build(entry, sources):
             unit = cut_formula_unit(cell_atoms, vectors, rules, formula, True, name,
                                     entry.get("seed"))
         bonds = [(i, j, k) for i, j, k in rule_bonds(unit, rules) if k in COVALENT]
+        for element, charges in (entry.get("unit_charges") or {}).items():
+            atoms = [a for a in unit if a["element"] == element]
+            if len(atoms) != len(charges):
+                raise ValueError("%s: %d charges for %d %s atoms"
+                                 % (name, len(charges), len(atoms), element))
+            for a, charge in zip(atoms, charges):
+                a["charge"] = charge
     block["rules"] = rules
     block["unit_file"] = "units/%s.mol" % stem
     catalib.write_molfile(os.path.join(DATA, "units", stem + ".mol"), name,

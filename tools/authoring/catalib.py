@@ -108,8 +108,9 @@ def wrap_to_cell(v):
 
 
 def nearest_image_delta(d):
+    """Whichever of d, d + 1 and d - 1 is smallest in size, sign kept (oblique cells need it)."""
     d = float(d)
-    return min(abs(d), abs(d + 1.0), abs(d - 1.0))
+    return min((d, d + 1.0, d - 1.0), key=abs)
 
 
 def expand_basis_site(matrices, translations, p, vectors):

@@ -24,6 +24,17 @@ import catalib  # noqa: E402
 from catalib import ELEMENTS, BOND_KINDS, label_key  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def symbol_names_operations(symbol, ops):
+    """A reader that trusts the symbol (gemmi's small-structure reader does) gets these ops."""
+    import gemmi
+    group = gemmi.find_spacegroup_by_name(symbol)
+    if group is None:
+        return False
+    canonical = {catalib.format_operation(catalib.parse_operation(o.triplet()))
+                 for o in group.operations()}
+    return canonical == {catalib.format_operation(catalib.parse_operation(o)) for o in ops}
 DEFAULT_DATA = os.path.normpath(os.path.join(HERE, "..", "..", "data"))
 
 # The selection dialogs' built-in key tables.
@@ -357,6 +368,8 @@ def check_block(b, data, rep, verbose):
         return info
     if not cif["group"]:
         rep.error(n, "CIF has no space-group symbol")
+    elif cif["ops"] and not symbol_names_operations(cif["group"], cif["ops"]):
+        rep.error(n, "CIF symbol %r is no group whose operations the file lists" % cif["group"])
     if not cif["ops"]:
         rep.error(n, "CIF has no operations")
     if not cif["sites"]:

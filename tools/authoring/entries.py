@@ -15,23 +15,28 @@ def molecule(name, kind, keys, desc, smiles, cls="molecule", crystal=None, label
 
 
 def solid(name, kind, keys, cls, desc, crystal, labels=None, bonds=(), unit="cluster",
-          formula=None, seed=None):
+          formula=None, seed=None, unit_charges=None):
     """A crystal whose chemical unit is cut from the crystal itself.
 
     unit: "cluster" (one formula unit, grown from the first cation along the bond rules) or
     "atom" (one atom of the first site). bonds: (A, B, kind) picks the first-neighbour shell
     by itself; (A, B, min, max, kind) fixes the window. formula: {"Hg": 2, "Cl": 2} where the
-    formula unit is not the reduced ratio of the cell."""
+    formula unit is not the reduced ratio of the cell. unit_charges: {"Fe": [3, 2, 3]} gives
+    the unit's atoms of an element these charges in turn, where a mixed-valence site has no
+    one integer charge."""
     return dict(name=name, kind=kind, keys=keys.split(), cls=cls, desc=desc, smiles=None,
                 crystal=crystal, labels=labels or {}, bonds=list(bonds), unit=unit,
-                formula=formula, seed=seed)
+                formula=formula, seed=seed, unit_charges=unit_charges)
 
 
-def cod(path, sites=None):
+def cod(path, sites=None, note=None, setting=None):
     """A structure from the Avogadro crystal library (COD, public domain), relative to its root.
 
-    sites: optional list of site labels to keep (drops e.g. a partly occupied duplicate)."""
-    return dict(source="cod", path=path, sites=sites)
+    sites: optional list of site labels to keep (drops e.g. a partly occupied duplicate);
+    note: what the sources list should say of the model beyond its COD number;
+    setting: (symbol, origin shift) for a file whose symbol no CIF reader knows: its sites are
+    moved by the shift, and must then obey the named group's standard operations."""
+    return dict(source="cod", path=path, sites=sites, note=note, setting=setting)
 
 
 def lit(group, cell, sites, ref):

@@ -107,7 +107,8 @@ ENTRIES = [
     binary("Be2C", "Be C", "Beryllium carbide, Be2C: antifluorite structure with isolated C4- "
            "ions; gives methane with water.", antifluorite(4.342, "Be", "C"), ("Be", 2), ("C", -4)),
     oxysalt("Be3Al2Si6O18", "Be SiO", "Beryl, Be3Al2Si6O18: rings of six SiO4 tetrahedra; emerald "
-            "and aquamarine are coloured beryl.", cod("silicates/Be3Al2(SiO3)6-Beryl.cif"),
+            "and aquamarine are coloured beryl.", cod("silicates/Be3Al2(SiO3)6-Beryl.cif",
+                                                       setting=("P 6/m c c", (0, 0, -0.25))),
             [("Be", 2), ("Al", 3)], "Si", 1.50, 1.75),
     # ------------------------------------------------------------- boron
     network("BN", "B N", "Hexagonal boron nitride, BN: graphite-like sheets of B and N; a white "
@@ -167,6 +168,12 @@ ENTRIES = [
                                          ("O1", "O", 0.3035, 0.5940, 0.5056)],
                 "Abrahams and Bernstein, Acta Cryst. B33, 3601 (1977)"),
             [("Na", 1)], "Cl", 1.35, 1.60),
+    molecule("NaBrO3", M, "Na BrO", "Sodium bromate, NaBrO3: Na+ and the pyramidal bromate ion "
+             "BrO3(-); used in permanent-wave hair treatments.", "[Na+].[O-][Br](=O)=O",
+             cls="ionic"),
+    molecule("NaIO3", M, "Na IO", "Sodium iodate, NaIO3: Na+ and the pyramidal iodate ion "
+             "IO3(-); iodine is won from it in Chilean nitrate ore.", "[Na+].[O-]I(=O)=O",
+             cls="ionic"),
     # ------------------------------------------------------------- magnesium
     binary("MgO", "Mg O", "Magnesium oxide, MgO (periclase): rock-salt structure; melts at "
            "2852 C, lines furnaces.", cod("oxides/MgO-Periclase.cif"), ("Mg", 2), ("O", -2)),
@@ -226,6 +233,21 @@ ENTRIES = [
            "potassium as K2O.", cod("oxides/K2O.cif"), ("K", 1), ("O", -2)),
     binary("K2S", "K S", "Potassium sulfide, K2S: antifluorite structure; part of black powder "
            "smoke.", antifluorite(7.406, "K", "S"), ("K", 1), ("S", -2)),
+    oxysalt("KNO3", "K NO", "Potassium nitrate, KNO3 (saltpetre): flat nitrate ions, each K+ "
+            "among nine O; the oxidiser of gunpowder, a fertiliser.",
+            lit("P m c n", (5.4142, 9.1659, 6.4309, 90, 90, 90),
+                [("K1", "K", 0.25, 0.4166, 0.7568), ("N1", "N", 0.25, 0.7548, -0.0848),
+                 ("O1", "O", 0.25, 0.8902, -0.0893), ("O2", "O", 0.4492, 0.6866, -0.0849)],
+                "Nimmo and Lucas, J. Phys. C 6, 201 (1973): alpha-KNO3 at 25 C, neutron "
+                "diffraction"),
+            [("K", 1)], "N", 1.10, 1.40),
+    molecule("KCN", M, "K C", "Potassium cyanide, KCN: K+ and the cyanide ion C#N(-); a deadly "
+             "poison that dissolves gold from its ores.", "[K+].[C-]#N", cls="ionic",
+             labels={"C": ("C", 0)}),  # the ion's charge is not put on one atom
+    molecule("KBrO3", M, "K BrO", "Potassium bromate, KBrO3: K+ and the pyramidal bromate ion "
+             "BrO3(-); a strong oxidiser.", "[K+].[O-][Br](=O)=O", cls="ionic"),
+    molecule("KIO3", M, "K IO", "Potassium iodate, KIO3: K+ and the pyramidal iodate ion IO3(-); "
+             "it adds iodine to table salt.", "[K+].[O-]I(=O)=O", cls="ionic"),
     # ------------------------------------------------------------- calcium
     binary("CaF2", "Ca F", "Calcium fluoride, CaF2 (fluorite): eight F- around each Ca2+; gave "
            "fluorescence its name.", cod("halides/CaF2-Fluorite.cif"), ("Ca", 2), ("F", -1)),
@@ -291,6 +313,11 @@ ENTRIES = [
            "on hot steel.", cod("oxides/FeO-Wustite.cif"), ("Fe", 2), ("O", -2)),
     binary("Fe2O3", "Fe O", "Iron(III) oxide, Fe2O3 (hematite): corundum structure; red iron "
            "ore and rust.", corundum(5.035, 13.747, 0.3553, 0.3059, "Fe"), ("Fe", 3), ("O", -2)),
+    solid("Fe3O4", M, "Fe O", "ionic",
+          "Magnetite, Fe3O4: an inverse spinel, Fe3+ in tetrahedra, Fe2+ and Fe3+ sharing the "
+          "octahedra of O2-; the most magnetic mineral.", cod("oxides/Fe3O4-Magnetite.cif"),
+          labels={"Fe1": ("Fe", 3), "Fe2": ("Fe", 3), "O": ("O2-", -2)},
+          bonds=[("Fe", "O2-", "coordination")], unit_charges={"Fe": [3, 2, 3]}),
     binary("FeS", "Fe S", "Iron(II) sulfide, FeS (troilite): NiAs structure; found in "
            "meteorites.", cod("sulfides/FeS.cif"), ("Fe", 2), ("S", -2)),
     solid("FeS2", M, "Fe S", "ionic",
@@ -374,6 +401,9 @@ ENTRIES = [
                                            ("Ag1", "Ag", 0.25, 0, 0.5)], WYCKOFF2),
             [("Ag", 1)], "P", 1.40, 1.65),
     # ------------------------------------------------------------- barium
+    molecule("BaCO3", M, "Ba CO", "Barium carbonate, BaCO3 (witherite): Ba2+ and the flat "
+             "carbonate ion; a rat poison and a glaze for pottery.", "[Ba+2].[O-]C([O-])=O",
+             cls="ionic"),
     binary("BaO", "Ba O", "Barium oxide, BaO: rock-salt structure; coats the cathodes of "
            "vacuum tubes.", cod("oxides/BaO.cif"), ("Ba", 2), ("O", -2)),
     binary("BaF2", "Ba F", "Barium fluoride, BaF2: fluorite structure; windows for infrared "

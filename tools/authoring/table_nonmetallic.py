@@ -15,7 +15,6 @@ ROWS = [
     ("HCl", "H Cl", "Cl", "Hydrogen chloride, HCl: a gas that dissolves in water to give hydrochloric acid, the acid of the stomach."),
     ("HBr", "H Br", "Br", "Hydrogen bromide, HBr: a gas that forms the strong hydrobromic acid."),
     ("HI", "H I", "I", "Hydrogen iodide, HI: the strongest of the hydrohalic acids in water."),
-    ("H2O", "H O", "O", "Water, H2O: a bent molecule (104.5 deg) whose hydrogen bonds give it a high boiling point of 100 C."),
     ("H2O2", "H O", "OO", "Hydrogen peroxide, H2O2: an O-O bonded molecule twisted like an open book; a bleach and antiseptic."),
     ("H2S", "H S", "S", "Hydrogen sulfide, H2S: a toxic gas that smells of rotten eggs."),
     ("NH3", "H N", "N", "Ammonia, NH3: a pyramidal molecule with a lone pair; made by the Haber process for fertilisers."),
@@ -56,6 +55,7 @@ ROWS = [
     ("N2O3", "N O", "O=N[N+](=O)[O-]", "Dinitrogen trioxide, N2O3: a deep blue liquid made of NO and NO2."),
     ("N2O4", "N O", "O=[N+]([O-])[N+](=O)[O-]", "Dinitrogen tetroxide, N2O4: two NO2 joined by an N-N bond; a rocket propellant."),
     ("N2O5", "N O", "O=[N+]([O-])O[N+](=O)[O-]", "Dinitrogen pentoxide, N2O5: the anhydride of nitric acid."),
+    ("NH2OH", "N OH", "NO", "Hydroxylamine, NH2OH: an NH2 group bonded to an OH group; a reducing agent used on the way to nylon-6."),
     ("NF3", "N F", "FN(F)F", "Nitrogen trifluoride, NF3: a pyramidal gas used to clean equipment for making microchips."),
     ("NCl3", "N Cl", "ClN(Cl)Cl", "Nitrogen trichloride, NCl3: an explosive yellow oil; the smell of indoor swimming pools."),
     # silicon
@@ -96,12 +96,20 @@ SALTS = [
     ("(NH4)2CO3", "NH4 CO", "[NH4+].[NH4+].[O-]C([O-])=O", "Ammonium carbonate, (NH4)2CO3: smelling salts; it slowly gives off ammonia."),
     ("NH4HCO3", "NH4 CO", "[NH4+].OC([O-])=O", "Ammonium bicarbonate, NH4HCO3: baking ammonia, a raising agent in biscuits."),
     ("NH4ClO4", "NH4 ClO", "[NH4+].[O-]Cl(=O)(=O)=O", "Ammonium perchlorate, NH4ClO4: the oxidiser of solid rocket fuel."),
+    ("NH4OH", "NH4 OH", "[NH4+].[OH-]", "Ammonium hydroxide, NH4OH: NH4+ and OH- ions, as ammonia solution is written; a household cleaner."),
     ("NH4SCN", "NH4 S", "[NH4+].[S-]C#N", "Ammonium thiocyanate, NH4SCN: NH4+ and the linear SCN- ion; it turns blood-red with Fe3+."),
 ]
 
 NETWORK = dict(kind=N, cls="covalent-network")
 
-ENTRIES = [molecule(n, N, k, d, s) for n, k, s, d in ROWS if n not in ("CO2",)] + [
+ENTRIES = [molecule(n, N, k, d, s) for n, k, s, d in ROWS] + [
+    molecule("H2O", N, "H O",
+             "Water, H2O: a bent molecule (104.5 deg); in ice each molecule holds four others "
+             "by hydrogen bonds (Coordination shows them).",
+             "O",
+             crystal=cod("ice/H2O-Ice-Ih.cif", note="ice Ih in the ordered hydrogen model of "
+                         "Bernal and Fowler, J. Chem. Phys. 1, 515 (1933)"),
+             bonds=[("O", "H", 0.75, 1.10, "single"), ("O", "H", 1.70, 2.05, "coordination")]),
     molecule("CO2", N, "C O",
              "Carbon dioxide, CO2: a linear molecule O=C=O; the solid is dry ice, which "
              "sublimes at -78 C.",

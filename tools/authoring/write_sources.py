@@ -13,8 +13,10 @@ every run.
   `/usr/share/avogadro2/crystals/`). COD entries are placed in the public domain by their
   contributors; each file keeps the COD header and the original citation, which should be
   given when the data are used. Our copies keep the cell, the space-group symbol, the
-  operations and the sites as published; only the site labels are renumbered per element and
-  the `_atom_site_type_symbol` column is added.
+  operations and the sites as published; only the site labels are renumbered per element,
+  the `_atom_site_type_symbol` column is added, and a coordinate that the file rounds from a
+  third, a sixth or a twelfth (0.3333 on a special position) is written in full (0.333333333),
+  so that the site meets the images its symmetry operations make of it.
 - **Published cell, space-group and site data** where the library has no structure. Lattice
   constants are the room-temperature values tabulated in R. W. G. Wyckoff, *Crystal
   Structures*, 2nd ed. (Interscience, 1963-1971) and in the CRC Handbook of Chemistry and
@@ -22,6 +24,12 @@ every run.
   with the textbook free parameters. Facts are not copyrightable; these files are ours and
   share the licence of Kiva. The operations are generated from the space-group symbol with
   gemmi (MPL 2.0), which is used only at authoring time.
+
+Crystals left out. Some substances are shown as their chemical unit only, because no
+structure we could state with confidence was at hand: solid ammonia (the library's NH3 file
+places no hydrogens), barium carbonate (witherite), the bromates and iodates (KBrO3, NaBrO3,
+KIO3, NaIO3), and potassium cyanide, whose cyanide ions turn freely in the room-temperature
+crystal, so that it has no ordered structure to draw.
 
 ## Molecules
 

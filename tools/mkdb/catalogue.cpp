@@ -68,6 +68,29 @@ std::string FormatIndex(const std::vector<IndexEntry>& entries) {
     return text;
 }
 
+std::vector<DialogKeys> EmptyDialogKeys(const std::vector<IndexEntry>& entries) {
+    const auto lists = [&](int kind, std::string_view key, bool secondary) {
+        return std::any_of(entries.begin(), entries.end(), [&](const IndexEntry& entry) {
+            return entry.kind == kind && (secondary ? TextOf(entry.secondaryKey) : TextOf(entry.primaryKey)) == key;
+        });
+    };
+    const auto unlisted = [&](std::string title, int kind, const auto& keys, bool secondary) {
+        DialogKeys result{std::move(title), {}};
+        for (std::string_view key : keys)
+            if (!lists(kind, key, secondary)) result.keys.emplace_back(key);
+        return result;
+    };
+    std::vector<std::string_view> symbols, categories;
+    for (const ElementInfo& row : DefaultElements()) symbols.push_back(TextOf(row.symbol));
+    for (const OrganicCategory& category : kOrganicCategories) categories.push_back(category.keyWord);
+    return {unlisted("Elements without a homoatomic entry", 0, symbols, false),
+            unlisted("Positive ions without a metallic entry", 1, kPositiveIons, false),
+            unlisted("Negative ions without a metallic entry", 1, kNegativeIons, true),
+            unlisted("Positive covalences without a non-metallic entry", 2, kPositiveCovalences, false),
+            unlisted("Negative covalences without a non-metallic entry", 2, kNegativeIons, true),
+            unlisted("Organic categories without an entry", 3, categories, false)};
+}
+
 std::string CatalogueReport(const std::vector<IndexEntry>& entries) {
     std::map<int, std::map<std::string, int>> byKind;
     for (const IndexEntry& entry : entries) {
@@ -83,39 +106,15 @@ std::string CatalogueReport(const std::vector<IndexEntry>& entries) {
         for (const auto& [key, count] : keys) report += "  " + key + " " + std::to_string(count) + "\n";
     }
 
-    const auto listed = [&](int kind, std::string_view primary, std::string_view secondary, bool bothKeys) {
-        return std::any_of(entries.begin(), entries.end(), [&](const IndexEntry& entry) {
-            return entry.kind == kind && TextOf(entry.primaryKey) == primary &&
-                   (!bothKeys || TextOf(entry.secondaryKey) == secondary);
-        });
-    };
-    std::string missing;
-    for (const ElementInfo& row : DefaultElements())
-        if (!listed(0, TextOf(row.symbol), "", false)) missing += " " + std::string(TextOf(row.symbol));
-    report += "Elements without a homoatomic entry:" + (missing.empty() ? std::string(" none") : missing) + "\n";
-    missing.clear();
-    for (std::string_view ion : kPositiveIons)
-        if (!listed(1, ion, "", false)) missing += " " + std::string(ion);
-    report += "Positive ions without a metallic entry:" + (missing.empty() ? std::string(" none") : missing) + "\n";
-    missing.clear();
-    for (std::string_view covalence : kPositiveCovalences)
-        if (!listed(2, covalence, "", false)) missing += " " + std::string(covalence);
-    report += "Positive covalences without a non-metallic entry:" + (missing.empty() ? std::string(" none") : missing) + "\n";
-    for (const auto& keyGroup : {std::pair{1, "metallic"}, std::pair{2, "non-metallic"}}) {
-        const int kind = keyGroup.first;  // a structured binding cannot be captured before clang 16
-        const char* dialog = keyGroup.second;
-        missing.clear();
-        for (std::string_view ion : kNegativeIons)
-            if (!std::any_of(entries.begin(), entries.end(), [&](const IndexEntry& entry) {
-                    return entry.kind == kind && TextOf(entry.secondaryKey) == ion;
-                }))
-                missing += " " + std::string(ion);
-        report += std::string("Negative keys without a ") + dialog + " entry:" + (missing.empty() ? std::string(" none") : missing) + "\n";
+    int emptyCount = 0;
+    for (const DialogKeys& keys : EmptyDialogKeys(entries)) {
+        std::string names;
+        for (const std::string& key : keys.keys) names += " " + key;
+        report += keys.title + ":" + (names.empty() ? std::string(" none") : names) + "\n";
+        emptyCount += static_cast<int>(keys.keys.size());
     }
-    missing.clear();
-    for (const OrganicCategory& category : kOrganicCategories)
-        if (!listed(3, category.keyWord, "", false)) missing += " " + std::string(category.keyWord);
-    report += "Organic categories without an entry:" + (missing.empty() ? std::string(" none") : missing) + "\n";
+    report += emptyCount == 0 ? "Every key of the selection dialogs lists at least one substance.\n"
+                              : std::to_string(emptyCount) + " keys of the selection dialogs list nothing.\n";
     return report;
 }
 

@@ -23,6 +23,15 @@ Catalogue CompileCatalogue(const std::vector<SubstanceSource>& substances, const
 // Index.dat's text, every line ending in CR LF.
 std::string FormatIndex(const std::vector<IndexEntry>& entries);
 
+// One list of a selection dialog's keys, and those of them under which no entry is filed.
+struct DialogKeys {
+    std::string title;
+    std::vector<std::string> keys;
+};
+
+// For each key list of the five selection dialogs, the keys that would list nothing.
+std::vector<DialogKeys> EmptyDialogKeys(const std::vector<IndexEntry>& entries);
+
 // Counts by kind and key, and the keys of the selection dialogs that list nothing.
 std::string CatalogueReport(const std::vector<IndexEntry>& entries);
 

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "render/draw_budget.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "render/canvas.h"
+#include "render/projection.h"
+#include "render/render_frame.h"
+#include "render/scene_build.h"
+#include "tests/support/hostile_records.h"
+#include "tests/support/recording_canvas.h"
+
+namespace kiva {
+namespace {
+
+ViewState ProjectedView(const CompoundRecord& record, DisplayState state, DisplayModel model, int multiples = 1) {
+    ViewState view;
+    view.displayState = state;
+    view.displayModel = model;
+    view.cellMultiples = {multiples, multiples, multiples};
+    BuildCellVectors(view, record.cell);
+    BuildScene(view, record, MakeDefaultElementTable());
+    ResetView(view);
+    MotionTables motion = InitialMotionTables();
+    ProjectScene(view, motion);
+    return view;
+}
+
+std::uint64_t DrawnWork(const ViewState& view, const std::vector<bool>& drawn) {
+    std::uint64_t work = 0;
+    for (std::size_t item = 0; item < drawn.size(); ++item)
+        if (drawn[item]) work += ItemDrawWork(view, item);
+    return work;
+}
+
+TEST(ItemsDrawnWithinBudget, DrawsEveryItemOfARealCrystal) {
+    for (const DisplayModel model : {DisplayModel::BallAndStick, DisplayModel::SpaceFilling}) {
+        const ViewState view = ProjectedView(testing::SampleSalt(), DisplayState::CrystalSolid, model, 16);
+        ASSERT_EQ(view.atoms.size(), 35937u);
+        const std::vector<bool> drawn = ItemsDrawnWithinBudget(view);
+        EXPECT_TRUE(std::all_of(drawn.begin(), drawn.end(), [](bool item) { return item; }));
+    }
+}
+
+TEST(ItemsDrawnWithinBudget, LeavesOutTheFarthestOfAtomsStackedOnOnePoint) {
+    const ViewState view = ProjectedView(testing::StackedAtoms(), DisplayState::ChemicalUnit, DisplayModel::SpaceFilling);
+    const std::vector<bool> drawn = ItemsDrawnWithinBudget(view);
+    const auto count = std::count(drawn.begin(), drawn.end(), true);
+    EXPECT_GT(count, 100);
+    EXPECT_LT(count, 10000);
+    EXPECT_LE(DrawnWork(view, drawn), kMaxFrameDrawWork);
+    // Drawn are the last of the depth order, the nearest.
+    for (std::size_t position = 0; position < view.drawOrder.size(); ++position)
+        EXPECT_EQ(drawn[static_cast<std::size_t>(view.drawOrder[position])],
+                  position >= view.drawOrder.size() - static_cast<std::size_t>(count));
+}
+
+TEST(ItemsDrawnWithinBudget, DrawsEverythingBeforeTheFirstProjection) {
+    ViewState view;
+    BuildScene(view, testing::StackedAtoms(100), MakeDefaultElementTable());
+    const std::vector<bool> drawn = ItemsDrawnWithinBudget(view, 0);
+    EXPECT_EQ(std::count(drawn.begin(), drawn.end(), true), 100);
+}
+
+// The stacked atoms show as the one atom they look like, in either quality, after drawing a
+// few hundred of them instead of ten thousand.
+TEST(ItemsDrawnWithinBudget, KeepTheStackedAtomsPictureAndItsDrawingBounded) {
+    const ViewState stacked = ProjectedView(testing::StackedAtoms(), DisplayState::ChemicalUnit, DisplayModel::SpaceFilling);
+    const ViewState single = ProjectedView(testing::StackedAtoms(1), DisplayState::ChemicalUnit, DisplayModel::SpaceFilling);
+    PictureBuffers many, one;
+    RenderFrame(stacked, many, 0);
+    RenderFrame(single, one, 0);
+    EXPECT_EQ(many.colour, one.colour);
+
+    testing::RecordingCanvas canvas;
+    DrawSceneGdi(stacked, canvas);
+    const auto ellipses = std::count_if(canvas.calls.begin(), canvas.calls.end(),
+                                        [](const std::string& call) { return call.rfind("Ellipse", 0) == 0; });
+    EXPECT_GT(ellipses, 0);
+    EXPECT_LE(static_cast<std::uint64_t>(ellipses), kMaxFrameDrawWork / (300 * 300));  // each covers most of the picture
+}
+
+// 244,650 bonds, most of them across the whole picture: some hundred times what a frame may draw.
+TEST(ItemsDrawnWithinBudget, BoundsTheDrawingOfBondsAcrossThePicture) {
+    const ViewState view = ProjectedView(testing::LongBonds(700), DisplayState::ChemicalUnit, DisplayModel::BallAndStick);
+    ASSERT_EQ(view.bonds.size(), 244650u);
+    const std::vector<bool> drawn = ItemsDrawnWithinBudget(view);
+    EXPECT_LE(DrawnWork(view, drawn), kMaxFrameDrawWork);
+    testing::RecordingCanvas canvas;
+    DrawSceneGdi(view, canvas);
+    const auto lines = std::count_if(canvas.calls.begin(), canvas.calls.end(),
+                                     [](const std::string& call) { return call.rfind("Line", 0) == 0; });
+    EXPECT_LT(lines, std::count(drawn.begin() + static_cast<std::ptrdiff_t>(view.atoms.size()), drawn.end(), true) + 8);
+    EXPECT_LT(static_cast<std::size_t>(lines), view.bonds.size() / 2);
+}
+
+}  // namespace
+}  // namespace kiva

@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "view/measurements.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "chem/fixed_text.h"
+#include "render/overlays.h"
+
+namespace kiva {
+
+namespace {
+
+constexpr std::int64_t kVertexZone = 16;  // pixels around an angle's vertex
+
+std::int64_t SquaredDistance(PicturePoint q, PicturePoint r) {
+    const std::int64_t dx = static_cast<std::int64_t>(q.x) - r.x;
+    const std::int64_t dy = static_cast<std::int64_t>(q.y) - r.y;
+    return dx * dx + dy * dy;
+}
+
+template <typename... Values>
+std::string Format(const char* format, Values... values) {
+    char text[256];
+    std::snprintf(text, sizeof text, format, values...);
+    return text;
+}
+
+float Degrees(float radians) { return static_cast<float>(radians * kDegreesPerRadian); }
+
+bool PicksAreSceneAtoms(const ViewState& view) {
+    const int count = std::min(view.pickedCount, static_cast<int>(view.pickedAtoms.size()));
+    for (int k = 0; k < count; ++k) {
+        const int atom = view.pickedAtoms[static_cast<std::size_t>(k)];
+        if (atom < 0 || static_cast<std::size_t>(atom) >= view.atoms.size()) return false;
+    }
+    return true;
+}
+
+const SceneAtom& Picked(const ViewState& view, int k) {
+    return view.atoms[static_cast<std::size_t>(view.pickedAtoms[static_cast<std::size_t>(k)])];
+}
+
+PicturePoint PickedScreenPoint(const ViewState& view, int k) { return ScreenPoint(Picked(view, k).picture); }
+
+Vector3D PickedPosition(const ViewState& view, int k) { return Picked(view, k).position; }
+
+PicturePoint Midpoint(PicturePoint q, PicturePoint r) { return {(q.x + r.x) / 2, (q.y + r.y) / 2}; }
+
+}  // namespace
+
+int HitTestAtom(const ViewState& view, PicturePoint p) {
+    const std::size_t atomCount = view.atoms.size();
+    const std::size_t entries = std::min(view.drawOrder.size(), atomCount + view.bonds.size());
+    // The last entry drawn is on top.
+    for (std::size_t k = entries; k-- > 0;) {
+        const int entry = view.drawOrder[k];
+        if (entry < 0 || static_cast<std::size_t>(entry) >= atomCount) continue;  // a bond
+        const SceneAtom& atom = view.atoms[static_cast<std::size_t>(entry)];
+        const std::int64_t radius = std::max(AtomPixelRadius(atom, view), 0);
+        if (SquaredDistance(p, ScreenPoint(atom.picture)) < radius * radius) return entry;
+    }
+    return -1;
+}
+
+std::int64_t IntegerDistance(PicturePoint q, PicturePoint r) {
+    return static_cast<std::int64_t>(std::sqrt(static_cast<double>(SquaredDistance(q, r))));
+}
+
+bool NearSegment(PicturePoint p, PicturePoint q, PicturePoint r) {
+    return IntegerDistance(p, q) + IntegerDistance(p, r) < IntegerDistance(q, r) + 1;
+}
+
+std::string PositionReadout(const SceneAtom& atom) {
+    const std::string_view symbol = TextOf(atom.symbol);
+    return Format("%.*s %d (%.2f, %.2f, %.2f) R=%.2f Å", static_cast<int>(symbol.size()), symbol.data(),
+                  TruncatedCharge(atom.charge), static_cast<double>(atom.position.x),
+                  static_cast<double>(atom.position.y), static_cast<double>(atom.position.z),
+                  static_cast<double>(atom.radius));
+}
+
+std::optional<std::string> FeatureReadout(const ViewState& view, PicturePoint p) {
+    if (!SelectionComplete(view) || !PicksAreSceneAtoms(view)) return std::nullopt;
+    switch (view.measureMode) {
+    case MeasureMode::Distance: {
+        if (!NearSegment(p, PickedScreenPoint(view, 0), PickedScreenPoint(view, 1))) return std::nullopt;
+        const float distance = Length(Subtract(PickedPosition(view, 0), PickedPosition(view, 1)));
+        return Format("Distance=%.2f Å", static_cast<double>(distance));
+    }
+    case MeasureMode::Angle: {
+        if (SquaredDistance(p, PickedScreenPoint(view, 1)) > kVertexZone * kVertexZone) return std::nullopt;
+        const Vector3D vertex = PickedPosition(view, 1);
+        const float angle = AngleBetween(Subtract(PickedPosition(view, 0), vertex),
+                                         Subtract(PickedPosition(view, 2), vertex));
+        return Format("Angle=%.1f degree", static_cast<double>(Degrees(angle)));
+    }
+    case MeasureMode::TorsionAngle: {
+        if (!NearSegment(p, PickedScreenPoint(view, 1), PickedScreenPoint(view, 2))) return std::nullopt;
+        // The angle between the planes A-B-C and B-C-D, from 0 to 180 degrees, without a sign.
+        const Vector3D b = PickedPosition(view, 1);
+        const Vector3D bond = Subtract(PickedPosition(view, 2), b);
+        const Vector3D u = Cross(bond, Subtract(PickedPosition(view, 0), b));
+        const Vector3D w = Cross(bond, Subtract(PickedPosition(view, 3), b));
+        return Format("Torsion Angle=%.1f degree", static_cast<double>(Degrees(AngleBetween(u, w))));
+    }
+    case MeasureMode::None: break;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> AxisReadout(const ViewState& view, PicturePoint p) {
+    static constexpr const char* kNames[] = {"Axis X", "Axis Y", "Axis Z"};
+    const std::vector<OverlayLine> axes = AxisLines(view);
+    const auto toPicture = [](ImagePoint point) { return FromWindowPoint(point.x, point.row); };
+    for (std::size_t axis = 0; axis < axes.size() && axis < 3; ++axis)
+        if (NearSegment(p, toPicture(axes[axis].from), toPicture(axes[axis].to))) return kNames[axis];
+    return std::nullopt;
+}
+
+std::optional<std::string> HoverReadout(const ViewState& view, PicturePoint p) {
+    if (auto feature = FeatureReadout(view, p)) return feature;
+    if (view.showPosition) {
+        const int atom = HitTestAtom(view, p);
+        if (atom >= 0) return PositionReadout(view.atoms[static_cast<std::size_t>(atom)]);
+    }
+    return AxisReadout(view, p);
+}
+
+bool SelectionComplete(const ViewState& view) {
+    return view.measureMode != MeasureMode::None && view.pickedCount == static_cast<int>(view.measureMode);
+}
+
+bool PickAtom(ViewState& view, int atom) {
+    const int needed = static_cast<int>(view.measureMode);
+    if (needed < 2 || needed > static_cast<int>(view.pickedAtoms.size()) || atom < 0) return false;
+    const int count = std::clamp(view.pickedCount, 0, needed);
+    const auto picked = view.pickedAtoms.begin();
+    if (count < needed && std::find(picked, picked + count, atom) != picked + count) return false;
+    view.pickedCount = count % needed;
+    view.pickedAtoms[static_cast<std::size_t>(view.pickedCount)] = atom;
+    ++view.pickedCount;
+    return true;
+}
+
+PicturePoint AnchorPoint(const ViewState& view) {
+    if (!SelectionComplete(view) || !PicksAreSceneAtoms(view)) return {};
+    switch (view.measureMode) {
+    case MeasureMode::Distance: return Midpoint(PickedScreenPoint(view, 0), PickedScreenPoint(view, 1));
+    case MeasureMode::Angle: return PickedScreenPoint(view, 1);
+    case MeasureMode::TorsionAngle: return Midpoint(PickedScreenPoint(view, 1), PickedScreenPoint(view, 2));
+    case MeasureMode::None: break;
+    }
+    return {};
+}
+
+}  // namespace kiva

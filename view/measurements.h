@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// Measuring the structure a view shows: which atom is under the pointer, the picking of two,
+// three or four atoms, and the read-outs a tooltip shows for a measured feature, an atom or an axis.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "render/view_state.h"
+#include "view/picture_point.h"
+
+namespace kiva {
+
+// The scene atom drawn top-most whose pick zone holds p, or -1. The zone is the atom's drawn
+// disc: its radius in pixels, at least that of a 0.5 angstrom atom, a third of it for a ball.
+int HitTestAtom(const ViewState& view, PicturePoint p);
+
+// Whole-pixel distance, truncated.
+std::int64_t IntegerDistance(PicturePoint q, PicturePoint r);
+// Inside the thin ellipse with q and r as foci: the pointer is on the segment from q to r.
+bool NearSegment(PicturePoint p, PicturePoint q, PicturePoint r);
+
+// "Na+ 1 (1.41, 0.00, 0.00) R=1.16 Å": label, charge, structure position and radius.
+std::string PositionReadout(const SceneAtom& atom);
+
+// The value of a complete selection while p rests on its feature: the segment A-B of a
+// distance, 16 pixels around the vertex B of an angle, the central bond B-C of a torsion angle.
+std::optional<std::string> FeatureReadout(const ViewState& view, PicturePoint p);
+// "Axis X", "Axis Y" or "Axis Z" while p rests on a shown axis.
+std::optional<std::string> AxisReadout(const ViewState& view, PicturePoint p);
+// What the tooltip shows at p: a measured feature first, then the atom under the pointer (with
+// the position read-out on), then an axis; nothing otherwise.
+std::optional<std::string> HoverReadout(const ViewState& view, PicturePoint p);
+
+// True when the measurement has all the atoms it needs.
+bool SelectionComplete(const ViewState& view);
+// Adds an atom to the measurement: no atom twice in one selection, and a complete selection
+// starts over with this atom. False when the selection stays as it was.
+bool PickAtom(ViewState& view, int atom);
+// Where the pointer goes once a selection is complete: the middle of a distance or of a torsion
+// angle's central bond, or an angle's vertex.
+PicturePoint AnchorPoint(const ViewState& view);
+
+}  // namespace kiva
