@@ -14,6 +14,9 @@ namespace {
 
 // Atom images the contact search may place: a cell of 20,000 atoms with its 26 neighbours.
 constexpr std::size_t kMaxImages = 27 * kMaxCellAtoms;
+// Contacts it may list: fifty for each atom of the fullest cell. Real crystals have about twenty
+// within the reach; more means atoms piled on each other.
+constexpr std::size_t kMaxContacts = 50 * kMaxCellAtoms;
 
 using Point = std::array<double, 3>;
 
@@ -118,7 +121,10 @@ std::vector<CellContact> FindContacts(const CrystalCell& cell, double reach) {
                         const int first = static_cast<int>(atom);
                         if (image.atom < first || (image.atom == first && !Positive(image.shift))) continue;
                         const double distance = Distance(p, image.position);
-                        if (distance <= reach) contacts.push_back({first, image.atom, image.shift, distance});
+                        if (distance > reach) continue;
+                        if (contacts.size() == kMaxContacts)
+                            throw SourceError({}, 0, "the atoms lie closer together than in any crystal");
+                        contacts.push_back({first, image.atom, image.shift, distance});
                     }
                 }
     }

@@ -13,6 +13,10 @@ namespace kiva {
 
 namespace {
 
+// A formula unit larger than this is no unit a picture can explain: a cell whose composition has
+// no common divisor (partly occupied sites) shows this many of its atoms, gathered as above.
+constexpr std::size_t kMaxUnitAtoms = 2000;
+
 CellShift Plus(const CellShift& a, const CellShift& b) { return {a[0] + b[0], a[1] + b[1], a[2] + b[2]}; }
 CellShift Minus(const CellShift& a, const CellShift& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
 
@@ -118,7 +122,7 @@ std::vector<UnitImage> GatherFormulaUnit(const CrystalCell& cell, const BondedGr
     }
     take(start, CellShift{});
 
-    while (std::any_of(need.begin(), need.end(), [](const auto& entry) { return entry.second > 0; })) {
+    while (unit.size() < kMaxUnitAtoms && std::any_of(need.begin(), need.end(), [](const auto& entry) { return entry.second > 0; })) {
         double bestDistance = std::numeric_limits<double>::infinity();
         std::pair<int, CellShift> best{-1, CellShift{}};
         for (const auto& [image, distance] : nearby) {

@@ -17,6 +17,7 @@ struct UnitImage {
 // pieces; the unit takes the fewest of each kind that keep the cell's proportions, starting from
 // the rarest and largest piece and adding each time the needed piece that lies nearest. `kindOf`
 // names the kind of each cell atom (an element with its charge); contacts say which lie near.
+// A unit stops growing at 2000 atoms.
 std::vector<UnitImage> GatherFormulaUnit(const CrystalCell& cell, const BondedGroups& groups,
                                          const std::vector<CellContact>& contacts, const std::vector<std::string>& kindOf);
 

@@ -49,6 +49,9 @@ StructureFile ReadStandard(std::string_view bytes, const std::string& fileName, 
 }  // namespace
 
 StructureFile ReadStructure(std::string_view bytes, const std::string& fileName) {
+    if (bytes.size() > kMaxSourceBytes)
+        throw SourceError(fileName, 0, "the file is larger than " + std::to_string(kMaxSourceBytes >> 20) +
+                                           " MB, more than any structure Kiva can show");
     const auto format = DetectStructureFormat(fileName, bytes);
     if (!format)
         throw SourceError(fileName, 0, "Kiva cannot tell what kind of file this is: it reads Kiva documents (.mol), "

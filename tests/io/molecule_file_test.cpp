@@ -3,28 +3,18 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
 
 #include "io/source_error.h"
+#include "tests/support/source_errors.h"
 
 namespace kiva {
 namespace {
 
+using testing::Replaced;
+using testing::SourceErrorOf;
+
 const std::string kStructures = std::string(KIVA_SOURCE_DIR) + "/tests/data/structures/";
-
-std::string ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const SourceError& error) {
-        return error.what();
-    }
-    return "no error";
-}
-
-std::string Replace(std::string text, const std::string& what, const std::string& with) {
-    return text.replace(text.find(what), what.size(), with);
-}
 
 Molecule Read(const std::string& file, StructureFormat format) { return ParseMolecule(ReadSourceFile(file), format, file); }
 
@@ -60,7 +50,7 @@ TEST(ParseMolecule, ReadsAMolfilesAtomsBondsAndChargeCodes) {
 
 TEST(ParseMolecule, LetsChargeLinesReplaceTheAtomBlock) {
     const Molecule mol =
-        ParseMolecule(Replace(kCarbonMonoxide, "M  END", "M  CHG  1   2  -2\nM  END"), StructureFormat::Molfile, "co.mol");
+        ParseMolecule(Replaced(kCarbonMonoxide, "M  END", "M  CHG  1   2  -2\nM  END"), StructureFormat::Molfile, "co.mol");
     EXPECT_EQ(mol.atoms[0].charge, 0);
     EXPECT_EQ(mol.atoms[1].charge, -2);
 }
@@ -87,36 +77,36 @@ TEST(ParseMolecule, ReadsMolfilesXyzAndPdbFilesWithTheirBondOrders) {
 }
 
 TEST(ParseMolecule, RefusesMalformedMolfilesNamingTheLine) {
-    EXPECT_NE(ErrorOf([] { ParseMolecule(Replace(kCarbonMonoxide, "  1  2  3", "  1  9  1"), StructureFormat::Molfile, "co.mol"); })
+    EXPECT_NE(SourceErrorOf([] { ParseMolecule(Replaced(kCarbonMonoxide, "  1  2  3", "  1  9  1"), StructureFormat::Molfile, "co.mol"); })
                   .find("co.mol:7:"),
               std::string::npos);
-    EXPECT_NE(ErrorOf([] { ParseMolecule(Replace(kCarbonMonoxide, "  2  1", " 99  1"), StructureFormat::Molfile, "co.mol"); })
+    EXPECT_NE(SourceErrorOf([] { ParseMolecule(Replaced(kCarbonMonoxide, "  2  1", " 99  1"), StructureFormat::Molfile, "co.mol"); })
                   .find("co.mol:4:"),
               std::string::npos);
-    EXPECT_NE(ErrorOf([] { ParseMolecule("x\n", StructureFormat::Molfile, "short.mol"); }).find("short.mol"), std::string::npos);
-    EXPECT_NE(ErrorOf([] { ParseMolecule(Replace(kCarbonMonoxide, " O  ", " Q  "), StructureFormat::Molfile, "co.mol"); })
+    EXPECT_NE(SourceErrorOf([] { ParseMolecule("x\n", StructureFormat::Molfile, "short.mol"); }).find("short.mol"), std::string::npos);
+    EXPECT_NE(SourceErrorOf([] { ParseMolecule(Replaced(kCarbonMonoxide, " O  ", " Q  "), StructureFormat::Molfile, "co.mol"); })
                   .find("co.mol:6: atom 2 is no element: \"Q\""),
               std::string::npos);
 }
 
 TEST(ParseMolecule, RefusesCoordinatesThatAreNoNumbersNamingTheLine) {
     for (const char* bad : {"       nan", "       inf", "    1e300", "  1.0e+06"})
-        EXPECT_NE(ErrorOf([&] { ParseMolecule(Replace(kCarbonMonoxide, "    1.1283", bad), StructureFormat::Molfile, "co.mol"); })
+        EXPECT_NE(SourceErrorOf([&] { ParseMolecule(Replaced(kCarbonMonoxide, "    1.1283", bad), StructureFormat::Molfile, "co.mol"); })
                       .find("co.mol:6: x"),
                   std::string::npos)
             << bad;
-    EXPECT_NE(ErrorOf([] { ParseMolecule("2\n\nC 0 0 0\nO nan 0 0\n", StructureFormat::Xyz, "co.xyz"); }).find("co.xyz:4: x"),
+    EXPECT_NE(SourceErrorOf([] { ParseMolecule("2\n\nC 0 0 0\nO nan 0 0\n", StructureFormat::Xyz, "co.xyz"); }).find("co.xyz:4: x"),
               std::string::npos);
     const std::string pdb = "ATOM      1  C   UNK     1         nan   0.000   0.000  1.00  0.00           C\n";
-    EXPECT_NE(ErrorOf([&] { ParseMolecule(pdb, StructureFormat::Pdb, "c.pdb"); }).find("c.pdb:1: x"), std::string::npos);
+    EXPECT_NE(SourceErrorOf([&] { ParseMolecule(pdb, StructureFormat::Pdb, "c.pdb"); }).find("c.pdb:1: x"), std::string::npos);
 }
 
 // A count promising ten million atoms is refused before anything is allocated for them.
 TEST(ParseMolecule, RefusesMoreAtomsThanKivaShows) {
-    EXPECT_NE(ErrorOf([] { ParseMolecule("10000000\nhostile\nC 0 0 0\n", StructureFormat::Xyz, "big.xyz"); })
+    EXPECT_NE(SourceErrorOf([] { ParseMolecule("10000000\nhostile\nC 0 0 0\n", StructureFormat::Xyz, "big.xyz"); })
                   .find("big.xyz:1: 10000000 atoms, more than Kiva shows"),
               std::string::npos);
-    EXPECT_NE(ErrorOf([] { ParseMolecule("\n\n\n99999  0  0  0  0  0  0  0  0  0999 V2000\n", StructureFormat::Molfile, "big.mol"); })
+    EXPECT_NE(SourceErrorOf([] { ParseMolecule("\n\n\n99999  0  0  0  0  0  0  0  0  0999 V2000\n", StructureFormat::Molfile, "big.mol"); })
                   .find("big.mol:4:"),
               std::string::npos);
 }

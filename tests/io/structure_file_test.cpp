@@ -11,35 +11,30 @@
 #include <chrono>
 #include <cmath>
 #include <filesystem>
-#include <functional>
 #include <map>
 
 #include "chem/document_file.h"
 #include "chem/fixed_text.h"
 #include "io/source_error.h"
 #include "platform/binary_archive.h"
-#include "render/scene_build.h"
+#include "tests/support/built_scene.h"
+#include "tests/support/source_errors.h"
 #include "tests/support/temp_dir.h"
 
 namespace kiva {
 namespace {
 
+using testing::BuiltScene;
+using testing::SourceErrorOf;
+
 const std::string kCrystals = "/usr/share/avogadro2/crystals/";
 
 using Counts = std::map<std::string, int>;
 
-ViewState Scene(const CompoundRecord& record, DisplayState state) {
-    ViewState view;
-    view.displayState = state;
-    BuildCellVectors(view, record.cell);
-    BuildScene(view, record, MakeDefaultElementTable());
-    return view;
-}
-
 // Atoms of the complete 1 x 1 x 1 cell by element, corners and faces included, as the viewer shows it.
 Counts CellCounts(const CompoundRecord& record) {
     Counts counts;
-    for (const SceneAtom& atom : Scene(record, DisplayState::CrystalSolid).atoms.items) ++counts[std::string(ElementKey(TextOf(atom.symbol)))];
+    for (const SceneAtom& atom : BuiltScene(record, DisplayState::CrystalSolid).atoms.items) ++counts[std::string(ElementKey(TextOf(atom.symbol)))];
     return counts;
 }
 
@@ -61,15 +56,6 @@ int Total(const Counts& counts) {
     int total = 0;
     for (const auto& [element, count] : counts) total += count;
     return total;
-}
-
-std::string ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const SourceError& error) {
-        return error.what() + std::string(" [") + error.Format() + "]";
-    }
-    return "no error";
 }
 
 TEST(ReadStructureFile, BuildsCompleteCellsOfDatabaseCrystalsAsGemmiExpandsThem) {
@@ -95,7 +81,7 @@ TEST(ReadStructureFile, GivesDatabaseCrystalsTheirChemicalUnitAndClass) {
 
     const CompoundRecord quartz = ReadStructureFile(kCrystals + "oxides/SiO2-Quartz-alpha.cif").compound;
     EXPECT_EQ(quartz.bondingClass, static_cast<int>(BondingClass::CovalentNetwork));
-    const ViewState quartzUnit = Scene(quartz, DisplayState::ChemicalUnit);
+    const ViewState quartzUnit = BuiltScene(quartz, DisplayState::ChemicalUnit);
     EXPECT_EQ(quartzUnit.atoms.size(), 3u);  // one Si bonded to two O
     EXPECT_EQ(quartzUnit.bonds.size(), 2u);
 
@@ -139,15 +125,15 @@ TEST(ReadStructure, TellsFormatsByNameAndADocumentByItsFirstBytes) {
 
 TEST(ReadStructure, RefusesDamagedFilesNamingFileFormatAndLine) {
     const std::string calcite = ReadSourceFile(kCrystals + "carbonates/CaCO3-Calcite.cif");
-    EXPECT_NE(ErrorOf([&] { ReadStructure(calcite.substr(0, calcite.size() / 2), "half.cif"); }).find("half.cif"), std::string::npos);
+    EXPECT_NE(SourceErrorOf([&] { ReadStructure(calcite.substr(0, calcite.size() / 2), "half.cif"); }).find("half.cif"), std::string::npos);
     const std::string binary("\x7f" "ELF\x02\x01\x01\x00\x00\x00\xff\xfe", 12);
     for (const char* name : {"x.cif", "x.mol", "x.sdf", "x.xyz", "x.pdb", "x.bin"}) {
-        const std::string error = ErrorOf([&] { ReadStructure(binary, name); });
+        const std::string error = SourceErrorOf([&] { ReadStructure(binary, name); });
         EXPECT_EQ(error.rfind(name, 0), 0u) << error;
     }
-    EXPECT_NE(ErrorOf([] { ReadStructure(std::string(5000, '\0'), "zeros.mol"); }).find("zeros.mol:1: a molfile needs"), std::string::npos);
-    EXPECT_NE(ErrorOf([] { ReadStructure("x", "x.mol"); }).find("[MDL molfile]"), std::string::npos);
-    EXPECT_NE(ErrorOf([] { ReadStructure("data_x\n", "x.cif"); }).find("[CIF]"), std::string::npos);
+    EXPECT_NE(SourceErrorOf([] { ReadStructure(std::string(5000, '\0'), "zeros.mol"); }).find("zeros.mol:1: a molfile needs"), std::string::npos);
+    EXPECT_NE(SourceErrorOf([] { ReadStructure("x", "x.mol"); }).find("[MDL molfile]"), std::string::npos);
+    EXPECT_NE(SourceErrorOf([] { ReadStructure("data_x\n", "x.cif"); }).find("[CIF]"), std::string::npos);
 }
 
 // A gigabyte file is judged by its first 32 MB, and a crystal file that size is refused unread.
@@ -157,8 +143,23 @@ TEST(ReadStructureFile, RefusesAHugeFileWithoutReadingItAll) {
         const std::string path = dir.File(name);
         testing::WriteFile(path, "data_x\n");
         std::filesystem::resize_file(path, std::uintmax_t{1} << 30);  // sparse: no gigabyte written
-        EXPECT_NE(ErrorOf([&] { ReadStructureFile(path); }).find(name), std::string::npos);
+        EXPECT_NE(SourceErrorOf([&] { ReadStructureFile(path); }).find(name), std::string::npos);
     }
+}
+
+// A crystal whose thousands of atoms sit on one point is refused before its contacts fill the
+// memory, and one whose cell would hold more atoms than a picture can show, before it is built.
+TEST(ReadStructure, RefusesCrystalsNoPictureCouldHold) {
+    std::string stacked = "data_x\n_cell_length_a 10\n_cell_length_b 10\n_cell_length_c 10\n"
+                          "loop_\n_atom_site_label\n_atom_site_fract_x\n_atom_site_fract_y\n_atom_site_fract_z\n";
+    for (int i = 0; i < 3000; ++i) stacked += "C" + std::to_string(i) + " 0.5 0.5 0.5\n";
+    EXPECT_NE(SourceErrorOf([&] { ReadStructure(stacked, "stacked.cif"); }).find("closer together than in any crystal"),
+              std::string::npos);
+    std::string crowded = "data_x\n_cell_length_a 900\n_cell_length_b 900\n_cell_length_c 900\n"
+                          "_symmetry_space_group_name_H-M 'F m -3 m'\n"
+                          "loop_\n_atom_site_label\n_atom_site_fract_x\n_atom_site_fract_y\n_atom_site_fract_z\n";
+    for (int i = 0; i < 200; ++i) crowded += "O" + std::to_string(i) + " 0.0" + std::to_string(i + 100) + " 0.11 0.13\n";
+    EXPECT_NE(SourceErrorOf([&] { ReadStructure(crowded, "crowded.cif"); }).find("more than 20000 atoms"), std::string::npos);
 }
 
 // Ten thousand atoms on one point, or on a tight grid, are read in bounded time: Open Babel's

@@ -7,49 +7,30 @@
 
 #include "chem/fixed_text.h"
 #include "io/structure_file.h"
-#include "render/scene_build.h"
+#include "tests/support/built_scene.h"
+#include "tests/support/catalogue_record.h"
 #include "tools/mkdb/manifest.h"
 
 namespace kiva::mkdb {
 namespace {
 
+using testing::BuiltScene;
+using testing::CatalogueRecord;
+
 const std::string kSources = std::string(KIVA_SOURCE_DIR) + "/data/";
 
 class CatalogueSources : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        index = new MoleculeIndex;
-        index->path = std::string(KIVA_CATALOGUE_DIR) + "/Index.dat";
-        LoadMoleculeIndex(*index);
-        substances = new std::vector<SubstanceSource>(ReadManifest(kSources + "substances.txt"));
-    }
-    static void TearDownTestSuite() {
-        delete index;
-        delete substances;
-    }
-    static CompoundRecord Catalogued(const std::string& name) {
-        CompoundRecord record;
-        EXPECT_TRUE(LoadCompoundByName(*index, std::string(KIVA_CATALOGUE_DIR) + "/Molecule.dat", name, record)) << name;
-        return record;
-    }
+    static void SetUpTestSuite() { substances = new std::vector<SubstanceSource>(ReadManifest(kSources + "substances.txt")); }
+    static void TearDownTestSuite() { delete substances; }
     static const SubstanceSource& Source(const std::string& name) {
         for (const SubstanceSource& substance : *substances)
             if (substance.name == name) return substance;
         throw std::runtime_error("no substance " + name);
     }
-    static MoleculeIndex* index;
     static std::vector<SubstanceSource>* substances;
 };
-MoleculeIndex* CatalogueSources::index = nullptr;
 std::vector<SubstanceSource>* CatalogueSources::substances = nullptr;
-
-ViewState Scene(const CompoundRecord& record, DisplayState state) {
-    ViewState view;
-    view.displayState = state;
-    BuildCellVectors(view, record.cell);
-    BuildScene(view, record, MakeDefaultElementTable());
-    return view;
-}
 
 // Atoms by element, charge and place: labels may differ (Na against Na+) where the look does not.
 std::vector<std::tuple<std::string, int, float, float, float>> AtomsOf(const ViewState& view, bool charges) {
@@ -72,8 +53,8 @@ TEST_F(CatalogueSources, EveryCrystalOpenedDirectlyShowsTheCataloguesAtoms) {
     for (const SubstanceSource& substance : *substances) {
         if (substance.crystalPath.empty()) continue;
         const CompoundRecord opened = ReadStructureFile(kSources + substance.crystalPath).compound;
-        const ViewState openedCrystal = Scene(opened, DisplayState::CrystalSolid);
-        const ViewState cataloguedCrystal = Scene(Catalogued(substance.name), DisplayState::CrystalSolid);
+        const ViewState openedCrystal = BuiltScene(opened, DisplayState::CrystalSolid);
+        const ViewState cataloguedCrystal = BuiltScene(CatalogueRecord(substance.name.c_str()), DisplayState::CrystalSolid);
         EXPECT_EQ(AtomsOf(openedCrystal, false), AtomsOf(cataloguedCrystal, false)) << substance.name;
         ++crystals;
     }
@@ -84,8 +65,8 @@ TEST_F(CatalogueSources, EveryCrystalOpenedDirectlyShowsTheCataloguesAtoms) {
 // finds the same ions and the same neighbours by itself.
 TEST_F(CatalogueSources, SimpleCrystalsOpenedDirectlyShowTheCataloguesBondsAndIons) {
     for (const char* name : {"NaCl", "KCl", "MgO", "CaF2", "Cu", "Fe-alpha", "C-diamond", "Si", "SiO2-quartz", "CaCO3"}) {
-        const ViewState opened = Scene(ReadStructureFile(kSources + Source(name).crystalPath).compound, DisplayState::CrystalSolid);
-        const ViewState catalogued = Scene(Catalogued(name), DisplayState::CrystalSolid);
+        const ViewState opened = BuiltScene(ReadStructureFile(kSources + Source(name).crystalPath).compound, DisplayState::CrystalSolid);
+        const ViewState catalogued = BuiltScene(CatalogueRecord(name), DisplayState::CrystalSolid);
         EXPECT_EQ(AtomsOf(opened, true), AtomsOf(catalogued, true)) << name;
         EXPECT_EQ(BondsOf(opened, true), BondsOf(catalogued, true)) << name;
     }
@@ -96,8 +77,8 @@ TEST_F(CatalogueSources, EveryUnitMolfileOpenedDirectlyShowsTheCataloguesUnit) {
     for (const SubstanceSource& substance : *substances) {
         const StructureFile opened = ReadStructureFile(kSources + substance.unitPath);
         EXPECT_EQ(opened.format, StructureFormat::Molfile);
-        const ViewState openedUnit = Scene(opened.compound, DisplayState::ChemicalUnit);
-        const ViewState cataloguedUnit = Scene(Catalogued(substance.name), DisplayState::ChemicalUnit);
+        const ViewState openedUnit = BuiltScene(opened.compound, DisplayState::ChemicalUnit);
+        const ViewState cataloguedUnit = BuiltScene(CatalogueRecord(substance.name.c_str()), DisplayState::ChemicalUnit);
         EXPECT_EQ(AtomsOf(openedUnit, true), AtomsOf(cataloguedUnit, true)) << substance.name;
         // The manifest adds coordination contacts that a molfile cannot hold.
         EXPECT_EQ(BondsOf(openedUnit, false), BondsOf(cataloguedUnit, false)) << substance.name;

@@ -11,6 +11,7 @@
 #include "io/source_error.h"
 #include "platform/binary_archive.h"
 #include "tests/support/sample_index_entries.h"
+#include "tests/support/source_errors.h"
 #include "tests/support/temp_dir.h"
 #include "tools/mkdb/compound_builder.h"
 
@@ -87,16 +88,13 @@ TEST(CompileCatalogue, RefusesDamagedSourcesNamingFileAndLine) {
     };
     const std::string cif = testing::ReadFile(kFixtures + "/salt.cif");
     const std::string molfile = testing::ReadFile(kFixtures + "/salt.mol");
-    const auto replaced = [](std::string text, const std::string& what, const std::string& with) {
-        return text.replace(text.find(what), what.size(), with);
-    };
     std::string slashes = "x+1";
     while (slashes.size() < 200000) slashes += "/1";
-    EXPECT_EQ(compile(replaced(cif, "-x,-y,-z", slashes + ",y,z"), molfile).rfind("salt.cif:12: a symmetry operation of 2000", 0), 0u);
-    EXPECT_EQ(compile(replaced(cif, "Cl1 Cl 0.5", "Cl1 Cl nan"), molfile).rfind("salt.cif:20: _atom_site_fract_x is not a number", 0), 0u);
-    EXPECT_EQ(compile(replaced(cif, "_cell_length_b 5.64", "_cell_length_b 1e300"), molfile).rfind("salt.cif:3: _cell_length_b", 0), 0u);
-    EXPECT_EQ(compile(cif, replaced(molfile, "    2.8200", "       nan")).rfind("salt.mol:6: x is not a number", 0), 0u);
-    EXPECT_EQ(compile(cif, replaced(molfile, "    2.8200", "       inf")).rfind("salt.mol:6: x is not a number", 0), 0u);
+    EXPECT_EQ(compile(testing::Replaced(cif, "-x,-y,-z", slashes + ",y,z"), molfile).rfind("salt.cif:12: a symmetry operation of 2000", 0), 0u);
+    EXPECT_EQ(compile(testing::Replaced(cif, "Cl1 Cl 0.5", "Cl1 Cl nan"), molfile).rfind("salt.cif:20: _atom_site_fract_x is not a number", 0), 0u);
+    EXPECT_EQ(compile(testing::Replaced(cif, "_cell_length_b 5.64", "_cell_length_b 1e300"), molfile).rfind("salt.cif:3: _cell_length_b", 0), 0u);
+    EXPECT_EQ(compile(cif, testing::Replaced(molfile, "    2.8200", "       nan")).rfind("salt.mol:6: x is not a number", 0), 0u);
+    EXPECT_EQ(compile(cif, testing::Replaced(molfile, "    2.8200", "       inf")).rfind("salt.mol:6: x is not a number", 0), 0u);
 }
 
 TEST(FormatIndex, WritesCrLfLinesWithoutEmptyKeys) {
