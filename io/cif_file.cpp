@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <numbers>
 
 #include "chem/fixed_text.h"
 #include "io/element_facts.h"
@@ -136,7 +135,7 @@ UnitCell ReadCell(cif::Block& block, const Reader& reader) {
         values[i] = i < 3 ? reader.Number(*raw, 1e-3, kMaxCellLength, line, tags[i])
                           : reader.Number(*raw, 1, 179, line, tags[i]);
     }
-    const double perDegree = std::numbers::pi / 180;
+    const double perDegree = kRadiansPerDegree;
     const double ca = std::cos(values[3] * perDegree), cb = std::cos(values[4] * perDegree), cg = std::cos(values[5] * perDegree);
     if (1 - ca * ca - cb * cb - cg * cg + 2 * ca * cb * cg < 1e-4)
         reader.Fail(reader.lines.TagLine("_cell_angle_alpha"), "the cell angles describe no cell: they leave it flat");

@@ -3,13 +3,8 @@
 // ships them with Avogadro, checked against gemmi's own expansion, and the catalogue's own sources.
 #include "io/structure_file.h"
 
-#define USE_STD_SNPRINTF  // gemmi's writer, unused here, would want its bundled sprintf
-#include <gemmi/cif.hpp>
-#include <gemmi/smcif.hpp>
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cmath>
 #include <filesystem>
 #include <map>
 
@@ -17,6 +12,7 @@
 #include "chem/fixed_text.h"
 #include "io/source_error.h"
 #include "platform/binary_archive.h"
+#include "tests/io/gemmi_cell_counts.h"
 #include "tests/support/built_scene.h"
 #include "tests/support/source_errors.h"
 #include "tests/support/temp_dir.h"
@@ -29,26 +25,13 @@ using testing::SourceErrorOf;
 
 const std::string kCrystals = "/usr/share/avogadro2/crystals/";
 
-using Counts = std::map<std::string, int>;
+using testing::Counts;
+using testing::GemmiCellCounts;
 
 // Atoms of the complete 1 x 1 x 1 cell by element, corners and faces included, as the viewer shows it.
 Counts CellCounts(const CompoundRecord& record) {
     Counts counts;
     for (const SceneAtom& atom : BuiltScene(record, DisplayState::CrystalSolid).atoms.items) ++counts[std::string(ElementKey(TextOf(atom.symbol)))];
-    return counts;
-}
-
-// The same from gemmi's expansion of the file: a site on a face also stands on the opposite face.
-Counts GemmiCellCounts(const std::string& path) {
-    gemmi::cif::Document document = gemmi::cif::read_file(path);
-    const gemmi::SmallStructure structure = gemmi::make_small_structure_from_block(document.sole_block());
-    Counts counts;
-    for (const auto& site : structure.get_all_unit_cell_sites()) {
-        int copies = 1;
-        for (const double f : {site.fract.x, site.fract.y, site.fract.z})
-            if (std::fabs(f - std::round(f)) < 1e-4) copies *= 2;
-        counts[site.element.name()] += copies;
-    }
     return counts;
 }
 
