@@ -18,21 +18,21 @@ void CKivaDoc::SetTitle(const QString& title) {
 
 void CKivaDoc::SetPathName(const QString& path) {
     path_ = QFileInfo(path).absoluteFilePath();
+    imported_ = false;  // a substance chosen from the catalogue replaces what was imported
     SetTitle(QFileInfo(path).fileName());
 }
 
 void CKivaDoc::OnOpenDocument(const QString& path) {
     kiva::StructureFile read = kiva::ReadStructureFile(QFile::encodeName(path).toStdString());
     compound = std::move(read.compound);
-    imported_ = read.format != kiva::StructureFormat::Document;
     SetPathName(path);
+    imported_ = read.format != kiva::StructureFormat::Document;
     if (imported_)
         SetTitle(QFileInfo(path).fileName() + QString::fromStdString(std::string(kiva::BondingClassSuffix(compound.bondingClass))));
 }
 
 void CKivaDoc::OnSaveDocument(const QString& path) {
     kiva::SaveDocumentFile(QFile::encodeName(path).toStdString(), compound);
-    imported_ = false;
     SetPathName(path);
 }
 

@@ -121,7 +121,13 @@ MoleculeText PrepareMolfileV2000(const Scanner& scan, std::size_t recordEnd) {
             scan.Fail(number, "a bond names an atom the file does not have");
         if (type < 1 || type > 8) scan.Fail(number, "bond type " + std::to_string(type) + " is no MDL bond type");
     }
-    prepared.text = scan.Joined(0, recordEnd);
+    // Of the properties only the charges count; aliases, groups and the rest stay unread, and so
+    // do their mistakes (Open Babel loses memory on a damaged alias).
+    const std::size_t blocksEnd = 4 + static_cast<std::size_t>(atoms) + bonds;
+    prepared.text = scan.Joined(0, blocksEnd);
+    for (std::size_t i = blocksEnd; i < recordEnd && scan.Lines()[i].substr(0, 6) != "M  END"; ++i)
+        if (scan.Lines()[i].substr(0, 6) == "M  CHG") (prepared.text += scan.Lines()[i]) += '\n';
+    prepared.text += "M  END\n";
     return prepared;
 }
 

@@ -91,6 +91,10 @@ private slots:
         QVERIFY(viewer.Frame().OpenDocumentFile(kSalt));
         viewer.Run(command::FileSaveAs);
         QCOMPARE(viewer.dialogs.back().proposedPath, QStringLiteral("/usr/share/avogadro2/crystals/halides/NaCl-Halite.mol"));
+        // A substance chosen from the catalogue into the same window is no import any more.
+        viewer.Active()->Document().SetPathName(QDir::current().absoluteFilePath(QStringLiteral("CaSO4.2H2O")));
+        viewer.Run(command::FileSave);
+        QVERIFY(viewer.dialogs.back().proposedPath.endsWith(QStringLiteral("/CaSO4.2H2O.mol")));
     }
 
     // A substance whose name holds a dot used to be proposed without the extension, and File
