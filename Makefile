@@ -5,6 +5,7 @@
 #   make run        build and start the viewer
 #   make bench      build and run the benchmarks
 #   make release    build the Release configuration into build-release/ (CI does it once)
+#   make disks      build the installer's distribution disks into build/disks/
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -14,7 +15,7 @@ CMAKE_GEN  := -G Ninja
 # Where we build, a warning is an error; a plain configure by a user or packager leaves it off.
 CMAKE_OPTS := $(CMAKE_GEN) -DKIVA_WERROR=ON
 
-.PHONY: all deps build test test-fast test-sanitize release run bench clean
+.PHONY: all deps build test test-fast test-sanitize release run bench disks clean
 
 all: build
 
@@ -56,6 +57,11 @@ run: build
 
 bench: build
 	$(BUILD)/bin/kiva_bench
+
+# Disks of DISK_SIZE bytes (K and M allowed); run $(BUILD)/disks/disk1/setup to install.
+DISK_SIZE ?= 8M
+disks: build
+	$(BUILD)/bin/kiva-mkdisks $(BUILD)/bin $(BUILD)/disks --disk-size $(DISK_SIZE)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD)

@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "platform/desktop_entry.h"
+
 // The files live in the static library's resources, which a program must load explicitly.
 static void LoadDesktopResources() { Q_INIT_RESOURCE(desktop); }
 
@@ -65,14 +67,7 @@ DesktopPlaces UserDesktopPlaces() {
 }
 
 QString QuoteExecArgument(const QString& path) {
-    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
-    if (std::none_of(path.begin(), path.end(), [](QChar c) { return reserved.contains(c); })) return path;
-    QString quoted = path;
-    for (const char* special : {"\\", "\"", "`", "$"})
-        quoted.replace(QLatin1String(special), QLatin1String("\\") + QLatin1String(special));
-    // The entry's value is itself unescaped once more, so each backslash doubles again.
-    quoted.replace(QLatin1String("\\"), QLatin1String("\\\\"));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    return QString::fromStdString(QuoteDesktopExecArgument(path.toStdString()));
 }
 
 QStringList RegisterWithDesktop(const DesktopPlaces& places, const QString& programPath, bool runUpdateTools) {

@@ -5,12 +5,21 @@
 #include <QFileInfo>
 #include <QScreen>
 
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "app/child_frame.h"
 #include "app/desktop_integration.h"
 #include "app/instance_channel.h"
 #include "app/main_frame.h"
+#include "app/printer_choice.h"
+#include "app/shell_command.h"
+#include "platform/file_dialogs.h"
 #include "platform/message_box.h"
+#include "platform/print_dialogs.h"
 #include "view/commands.h"
 #include "view/kiva_view.h"
+#include "view/printing.h"
 #include "view/tool_icons.h"
 
 CKivaApp::CKivaApp() = default;
@@ -22,9 +31,7 @@ bool CKivaApp::InitInstance(const QStringList& files, const Options& options) {
     for (const QString& file : files) paths << QFileInfo(file).absoluteFilePath();
     if (options.singleInstance && !paths.isEmpty() && kiva::HandFilesToRunningViewer(paths)) return false;
 
-    QApplication::setApplicationName(QStringLiteral("Molecule"));
-    QApplication::setWindowIcon(kiva::ToolIcon(kiva::command::ChemicalUnit));
-    mainFrame_ = std::make_unique<CMainFrame>(options.profilePath);
+    StartUp(options);
     if (options.registerWithDesktop) kiva::RegisterWithDesktop(kiva::UserDesktopPlaces(), QApplication::applicationFilePath());
     if (options.singleInstance) {
         instanceServer_ = std::make_unique<kiva::InstanceServer>();
@@ -52,6 +59,49 @@ bool CKivaApp::InitInstance(const QStringList& files, const Options& options) {
     connect(&idleTimer_, &QTimer::timeout, this, &CKivaApp::OnIdle);
     idleTimer_.start();
     return true;
+}
+
+void CKivaApp::StartUp(const Options& options) {
+    QApplication::setApplicationName(QStringLiteral("Molecule"));
+    QApplication::setWindowIcon(kiva::ToolIcon(kiva::command::ChemicalUnit));
+    kiva::SetUpSharedPrinter([profile = options.profilePath](QPrinter& printer) {
+        kiva::RestorePrinterChoice(printer, profile);
+    });
+    mainFrame_ = std::make_unique<CMainFrame>(options.profilePath);
+}
+
+int CKivaApp::PrintFiles(const kiva::ShellCommand& command, const Options& options) {
+    StartUp(options);
+    const auto fail = [](const QString& message) {
+        kiva::ShowMessageBox({nullptr, QApplication::applicationName(), message, kiva::MessageButtons::Ok,
+                              kiva::MessageIcon::Warning});
+        return 1;
+    };
+    QPrinter& printer = kiva::SharedPrinter();
+    if (command.kind == kiva::ShellCommand::Kind::PrintTo) {
+        if (QPrinterInfo::printerInfo(command.printer).isNull())
+            return fail(QStringLiteral("The printer \"%1\" is not installed.").arg(command.printer));
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        printer.setPrinterName(command.printer);
+    }
+    if (!kiva::HasPrintTarget(printer)) return fail(kiva::NoPrinterMessage());
+    // The desktop's Print action started from a menu names no file: the user chooses one.
+    QStringList files = command.files;
+    if (files.isEmpty()) {
+        const kiva::DocumentTemplate& type = mainFrame_->Documents().Template();
+        const QString chosen = kiva::ChooseFile({nullptr, false, QString(), type.filterName, type.extension});
+        if (chosen.isEmpty()) return 0;
+        files << chosen;
+    }
+
+    std::vector<kiva::MoleculeView*> pictures;
+    for (const QString& file : files)
+        if (CChildFrame* frame = mainFrame_->Documents().OpenDocument(QFileInfo(file).absoluteFilePath()))
+            pictures.push_back(&frame->View()->Molecule());
+    if (pictures.empty()) return 1;  // each file had its message
+    printer.setDocName(QFileInfo(files.constFirst()).fileName());
+    if (!kiva::PrintPictures(printer, pictures, kiva::ScreenWidthOf(*mainFrame_))) return fail(kiva::PrintFailureMessage(printer));
+    return pictures.size() == static_cast<std::size_t>(files.size()) ? 0 : 1;
 }
 
 bool CKivaApp::OnIdle() {

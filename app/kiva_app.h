@@ -12,6 +12,7 @@ class QWidget;
 
 namespace kiva {
 class InstanceServer;
+struct ShellCommand;
 }
 
 class CKivaApp final : public QObject {
@@ -31,6 +32,12 @@ public:
     bool InitInstance(const QStringList& files, const Options& options);
     CMainFrame* MainFrame() const { return mainFrame_.get(); }
 
+    // The print verbs: the files in one job, a page each, on the printer set up in the profile or
+    // on the one named, without showing a window; without a file the user chooses one. 0 when
+    // every file was printed (or the choice cancelled); otherwise the user had a message for each
+    // failure.
+    int PrintFiles(const kiva::ShellCommand& command, const Options& options);
+
     // One animation step of the active view of the active window, then the update pass. True
     // when a frame was drawn.
     bool OnIdle();
@@ -42,6 +49,9 @@ public:
     static constexpr int kFrameMilliseconds = 100;  // the animation's shortest frame
 
 private:
+    // The application's name and icon, the printer from the profile and the main window, unshown.
+    void StartUp(const Options& options);
+
     std::unique_ptr<CMainFrame> mainFrame_;
     std::unique_ptr<kiva::InstanceServer> instanceServer_;
     QTimer idleTimer_;

@@ -1,17 +1,27 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The viewer's entry point: the shared data first, then the application; at exit the
-// application goes first and the element table is written back last.
+// application goes first and the element table is written back last. The print verbs print and
+// end, and the help alone needs no data at all.
 #include <QApplication>
 
+#include "app/help_commands.h"
 #include "app/kiva_app.h"
 #include "app/recent_files.h"
+#include "app/shell_command.h"
 #include "chem/shared_data.h"
 
 int main(int argc, char* argv[]) {
-    kiva::SharedDataLifetime sharedData(kiva::ProcessStartUpPlaces());
     QApplication application(argc, argv);
+    const kiva::ShellCommand command = kiva::ParseShellCommand(QApplication::arguments().mid(1));
+    if (command.kind == kiva::ShellCommand::Kind::HelpTopics) return kiva::ShowHelpAlone();
+
+    const bool printing = command.kind != kiva::ShellCommand::Kind::Open;
+    const kiva::SharedDataLifetime sharedData(kiva::ProcessStartUpPlaces(),
+                                              printing ? kiva::SharedDataLifetime::AtExit::KeepElementFile
+                                                       : kiva::SharedDataLifetime::AtExit::SaveElements);
     CKivaApp app;
-    const CKivaApp::Options options{kiva::RecentFileList::DefaultProfilePath(), true, true};
-    if (!app.InitInstance(QApplication::arguments().mid(1), options)) return 0;
+    const CKivaApp::Options options{kiva::RecentFileList::DefaultProfilePath(), !printing, !printing};
+    if (printing) return app.PrintFiles(command, options);
+    if (!app.InitInstance(command.files, options)) return 0;
     return QApplication::exec();
 }

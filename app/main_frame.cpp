@@ -13,9 +13,12 @@
 
 #include "app/child_frame.h"
 #include "app/kiva_app.h"
+#include "app/help_commands.h"
 #include "app/kiva_doc.h"
+#include "app/printer_choice.h"
 #include "platform/file_dialogs.h"
 #include "view/commands.h"
+#include "view/help_topics.h"
 #include "view/kiva_view.h"
 
 namespace {
@@ -28,7 +31,7 @@ QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(),
 
 }  // namespace
 
-CMainFrame::CMainFrame(const QString& profilePath) : recentFiles_(profilePath) {
+CMainFrame::CMainFrame(const QString& profilePath) : profilePath_(profilePath), recentFiles_(profilePath) {
     setWindowTitle(kTitle);
     mdiArea_ = new QMdiArea(this);
     setCentralWidget(mdiArea_);
@@ -88,6 +91,7 @@ QMenu* CMainFrame::CreateMenu(const kiva::MenuItem& item) {
             // A bound key shows as the action's shortcut; an unbound one stays in the text.
             const QString text = ToQString(entry.text);
             action->setText(action->shortcuts().isEmpty() ? text : text.section(QLatin1Char('\t'), 0, 0));
+            action->setWhatsThis(kiva::WhatsThisText(entry.id, text));
             menu->addAction(action);
         }
     }
@@ -114,6 +118,9 @@ void CMainFrame::CreateStatusBar() {
         pane->setEnabled(false);
         statusBar()->addPermanentWidget(pane);
     }
+    new kiva::ContextHelpFilter(*this, *message);
+    setWhatsThis(QStringLiteral("<p><b>Zelkora</b></p><p>Choose a substance from the Molecule menu; it shows "
+                                "in a window of its own.</p><p><a href=\"index.html\">Contents of the help</a></p>"));
 }
 
 void CMainFrame::ConnectDocuments() {
@@ -153,6 +160,7 @@ kiva::CommandStatus CMainFrame::QueryCommand(int id) const {
     }
     if (id == ViewStatusBar) return {true, true, true, !statusBar()->isHidden()};
     if (id == FileNew || id == FileOpen || id == AppAbout || id == AppExit) return enabled;
+    if (id == FilePrintSetup || id == Help || id == ContextHelp) return enabled;
     if (IsRecentFile(id) && id - FileRecent1 < recentFiles_.Files().size()) return enabled;
     return {};
 }
@@ -176,6 +184,9 @@ void CMainFrame::ExecuteCommand(int id) {
     case WindowArrange: ArrangeIcons(); break;
     case ViewStatusBar: statusBar()->setHidden(!statusBar()->isHidden()); break;
     case AppAbout: CKivaApp::OnAppAbout(this); break;
+    case FilePrintSetup: kiva::RunPrintSetup(this, profilePath_); break;
+    case Help: kiva::ShowHelp(*this, kiva::HelpPageForContext(frame != nullptr)); break;
+    case ContextHelp: kiva::EnterContextHelp(); break;
     case AppExit: close(); break;
     default:
         if (IsRecentFile(id)) OpenRecentFile(id - FileRecent1);

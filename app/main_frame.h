@@ -47,6 +47,8 @@ public:
     // Every local file of a drop, each in a window of its own.
     void OpenDroppedFiles(const QMimeData& dropped);
 
+    const QString& ProfilePath() const { return profilePath_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -65,6 +67,7 @@ private:
     void OpenRecentFile(int index);
     void ArrangeIcons();
 
+    QString profilePath_;
     QMdiArea* mdiArea_ = nullptr;
     std::unique_ptr<kiva::DocumentManager> documents_;
     kiva::RecentFileList recentFiles_;

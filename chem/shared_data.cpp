@@ -49,14 +49,25 @@ void StartUpSharedData(SharedData& data, const StartUpPlaces& places) {
 
 void ShutDownSharedData(SharedData& data) {
     data.moleculeIndex = MoleculeIndex{};
-    // The configuration directory may not exist yet; an unwritable place is skipped quietly.
-    std::error_code error;
-    fs::create_directories(fs::path(data.elementTable.path).parent_path(), error);
-    SaveElementTable(data.elementTable);
+    WriteElementFile(data.elementTable);
 }
 
-SharedDataLifetime::SharedDataLifetime(const StartUpPlaces& places) { StartUpSharedData(TheSharedData(), places); }
+bool WriteElementFile(const ElementTable& table) {
+    if (table.path.empty()) return false;
+    std::error_code error;  // the configuration directory may not exist yet
+    fs::create_directories(fs::path(table.path).parent_path(), error);
+    return SaveElementTable(table);
+}
 
-SharedDataLifetime::~SharedDataLifetime() { ShutDownSharedData(TheSharedData()); }
+SharedDataLifetime::SharedDataLifetime(const StartUpPlaces& places, AtExit atExit) : atExit_(atExit) {
+    StartUpSharedData(TheSharedData(), places);
+}
+
+SharedDataLifetime::~SharedDataLifetime() {
+    if (atExit_ == AtExit::SaveElements)
+        ShutDownSharedData(TheSharedData());
+    else
+        TheSharedData().moleculeIndex = MoleculeIndex{};
+}
 
 }  // namespace kiva

@@ -42,14 +42,24 @@ ElementFileChoice ChooseElementFile(const std::string& moleculeDataPath, const s
 void StartUpSharedData(SharedData& data, const StartUpPlaces& places);
 void ShutDownSharedData(SharedData& data);
 
+// Writes the element table to its file, making the configuration directory first; an unwritable
+// place is skipped quietly. Done at exit, and as soon as the user changes the colours, so that a
+// session ended by force does not lose them.
+bool WriteElementFile(const ElementTable& table);
+
 // Starts the shared data on construction and shuts it down on destruction; main() holds one
-// for the life of the program, outside the application object.
+// for the life of the program, outside the application object. A run that changes no colours
+// (printing) leaves Elements.dat alone, so it cannot undo what a viewer running beside it saves.
 class SharedDataLifetime {
 public:
-    explicit SharedDataLifetime(const StartUpPlaces& places);
+    enum class AtExit { SaveElements, KeepElementFile };
+    explicit SharedDataLifetime(const StartUpPlaces& places, AtExit atExit = AtExit::SaveElements);
     ~SharedDataLifetime();
     SharedDataLifetime(const SharedDataLifetime&) = delete;
     SharedDataLifetime& operator=(const SharedDataLifetime&) = delete;
+
+private:
+    AtExit atExit_;
 };
 
 }  // namespace kiva

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "dialogs/dialog_controls.h"
 #include "dialogs/selection_dialogs.h"
 
 namespace kiva {
@@ -28,12 +29,6 @@ void ConnectChosenRow(QListWidget* list, QObject* receiver, Chosen chosen) {
     });
 }
 
-void Place(QWidget* widget, QRect rect, int id) {
-    if (qobject_cast<QLabel*>(widget)) rect.setWidth(std::max(rect.width(), widget->sizeHint().width()));
-    widget->setGeometry(rect);
-    if (id != 0) widget->setObjectName(QString::number(id));
-}
-
 }  // namespace
 
 void SetNotFoundReporter(NotFoundReporter reporter) { Reporter() = std::move(reporter); }
@@ -47,9 +42,9 @@ SelectionDialog::SelectionDialog(QWidget* parent, const QString& title, int widt
 
 void SelectionDialog::AddSelectedEdit(const QString& label, int editId, QRect labelRect, QRect editRect) {
     edit_ = new QLineEdit(this);
-    Place(edit_, editRect, editId);
+    PlaceControl(edit_, editRect, editId);
     auto* caption = new QLabel(label, this);
-    Place(caption, labelRect, 0);
+    PlaceControl(caption, labelRect, 0);
     caption->setBuddy(edit_);
     connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) {
         model_.EditChanged(text.toStdString());
@@ -59,10 +54,10 @@ void SelectionDialog::AddSelectedEdit(const QString& label, int editId, QRect la
 
 void SelectionDialog::AddMatchList(const QString& label, int listId, QRect labelRect, QRect listRect) {
     matches_ = new QListWidget(this);
-    Place(matches_, listRect, listId);
+    PlaceControl(matches_, listRect, listId);
     matches_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     auto* caption = new QLabel(label, this);
-    Place(caption, labelRect, 0);
+    PlaceControl(caption, labelRect, 0);
     caption->setBuddy(matches_);
     ConnectChosenRow(matches_, this, [this](int row) {
         model_.ChooseRow(row);
@@ -72,30 +67,18 @@ void SelectionDialog::AddMatchList(const QString& label, int listId, QRect label
 }
 
 void SelectionDialog::AddButtons(QRect ok, QRect cancel) {
-    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
-    Place(okButton, ok, 1);
-    okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    Place(cancelButton, cancel, 2);
-    connect(okButton, &QPushButton::clicked, this, [this] { OnOk(); });
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    AddOkCancel(*this, ok, cancel, [this] { OnOk(); });
 }
 
 QListWidget* SelectionDialog::AddKeyList(const QString& label, int listId, QRect labelRect, QRect listRect,
                                          int columnPixels, const std::vector<std::string>& keys,
                                          std::function<void(int)> chosen) {
     auto* list = new QListWidget(this);
-    Place(list, listRect, listId);
-    // Several columns, filled top to bottom, scrolled sideways.
-    list->setFlow(QListView::TopToBottom);
-    list->setWrapping(true);
-    list->setResizeMode(QListView::Adjust);
-    list->setGridSize(QSize(units_.Pixels(columnPixels), list->fontMetrics().height() + 2));
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    PlaceControl(list, listRect, listId);
+    MakeMultiColumn(list, units_, columnPixels);
     for (const std::string& key : keys) list->addItem(QString::fromStdString(key));
     auto* caption = new QLabel(label, this);
-    Place(caption, labelRect, 0);
+    PlaceControl(caption, labelRect, 0);
     caption->setBuddy(list);
     ConnectChosenRow(list, this, [this, chosen = std::move(chosen)](int row) {
         chosen(row);

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/text_fields.h"
+
 namespace kiva {
 
 namespace fs = std::filesystem;
@@ -20,17 +22,6 @@ EnvironmentReader ProcessEnvironment() {
 
 namespace {
 
-std::vector<std::string> SplitPathList(const std::string& list) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    while (start <= list.size()) {
-        const std::size_t end = std::min(list.find(':', start), list.size());
-        if (end > start) parts.push_back(list.substr(start, end - start));
-        start = end + 1;
-    }
-    return parts;
-}
-
 std::string HomeOr(const EnvironmentReader& environment, const char* variable, const char* underHome) {
     const std::string value = environment(variable);
     if (!value.empty()) return value;
@@ -43,11 +34,11 @@ std::vector<std::string> DataSearchDirectories(const std::string& programDirecto
                                                const std::string& currentDirectory,
                                                const EnvironmentReader& environment) {
     std::vector<std::string> directories = {programDirectory, currentDirectory,
-                                            HomeOr(environment, "XDG_DATA_HOME", ".local/share") + "/kiva"};
+                                            UserDataHome(environment) + "/kiva"};
     std::string dataDirs = environment("XDG_DATA_DIRS");
     if (dataDirs.empty()) dataDirs = "/usr/local/share:/usr/share";
-    for (const std::string& directory : SplitPathList(dataDirs)) directories.push_back(directory + "/kiva");
-    for (const std::string& directory : SplitPathList(environment("PATH"))) directories.push_back(directory);
+    for (const std::string& directory : SplitFields(dataDirs, ':')) directories.push_back(directory + "/kiva");
+    for (const std::string& directory : SplitFields(environment("PATH"), ':')) directories.push_back(directory);
     return directories;
 }
 
@@ -61,9 +52,13 @@ std::optional<std::string> FindDataFile(const std::string& name, const std::vect
     return std::nullopt;
 }
 
-std::string UserConfigDirectory(const EnvironmentReader& environment) {
-    return HomeOr(environment, "XDG_CONFIG_HOME", ".config") + "/kiva";
+std::string UserConfigDirectory(const EnvironmentReader& environment) { return UserConfigHome(environment) + "/kiva"; }
+
+std::string UserDataHome(const EnvironmentReader& environment) {
+    return HomeOr(environment, "XDG_DATA_HOME", ".local/share");
 }
+
+std::string UserConfigHome(const EnvironmentReader& environment) { return HomeOr(environment, "XDG_CONFIG_HOME", ".config"); }
 
 std::string ProgramDirectory() {
     std::error_code error;

@@ -25,6 +25,11 @@ std::optional<std::string> FindDataFile(const std::string& name, const std::vect
 // $XDG_CONFIG_HOME/kiva, or ~/.config/kiva.
 std::string UserConfigDirectory(const EnvironmentReader& environment);
 
+// The user's own data and configuration directories: $XDG_DATA_HOME (~/.local/share) and
+// $XDG_CONFIG_HOME (~/.config).
+std::string UserDataHome(const EnvironmentReader& environment);
+std::string UserConfigHome(const EnvironmentReader& environment);
+
 // The directory of the running executable; the current directory when it cannot be told.
 std::string ProgramDirectory();
 std::string CurrentDirectory();

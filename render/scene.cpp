@@ -20,10 +20,14 @@ SceneAtom MakeSceneAtom(const AtomSite& site, Vector3D position, const ElementTa
     std::memcpy(atom.symbol, site.symbol, sizeof atom.symbol);
     atom.charge = site.charge;
     atom.position = position;
-    const ElementLook look = LookupElement(elements, TextOf(site.symbol), TruncatedCharge(site.charge));
+    ApplyElementLook(atom, elements);
+    return atom;
+}
+
+void ApplyElementLook(SceneAtom& atom, const ElementTable& elements) {
+    const ElementLook look = LookupElement(elements, TextOf(atom.symbol), TruncatedCharge(atom.charge));
     atom.color = look.color;
     atom.radius = look.radius;
-    return atom;
 }
 
 }  // namespace kiva

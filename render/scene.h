@@ -42,4 +42,7 @@ bool HasPlaceInScene(Vector3D position);
 // A scene atom for an atom site, coloured and sized by the element table.
 SceneAtom MakeSceneAtom(const AtomSite& site, Vector3D position, const ElementTable& elements);
 
+// Looks the atom's label and charge up in the element table again for its colour and radius.
+void ApplyElementLook(SceneAtom& atom, const ElementTable& elements);
+
 }  // namespace kiva

@@ -10,7 +10,6 @@ namespace kiva {
 
 namespace {
 
-constexpr int kMaxCellMultiple = 16;
 constexpr double kMaxExtent = 1e12;  // angstrom; beyond any scene whose atoms have a place
 
 constexpr float kPositionTolerance = 0.0001f;  // a fractional coordinate this close to 0 or 1 lies on the face

@@ -13,6 +13,7 @@
 namespace kiva {
 
 inline constexpr int kPictureSize = 340;  // the picture is a fixed 340-pixel square
+inline constexpr int kMaxCellMultiple = 16;  // unit cells along one axis of the crystal
 
 enum class DisplayModel : std::int32_t { BallAndStick = 0, SpaceFilling = 1 };
 enum class DisplayQuality : std::int32_t { Low = 0, High = 1 };

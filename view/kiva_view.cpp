@@ -17,6 +17,9 @@
 #include "platform/message_box.h"
 #include "view/commands.h"
 #include "view/compound_selection.h"
+#include "view/help_topics.h"
+#include "view/printing.h"
+#include "view/settings_commands.h"
 #include "platform/painter_canvas.h"
 #include "view/tool_icons.h"
 
@@ -48,6 +51,9 @@ CKivaView::CKivaView(const kiva::CompoundRecord& compound, QWidget* parent)
                                        SpaceFilling, kSeparator, LowQuality, HighQuality, kSeparator, Axes,
                                        CellFrame, Coordination},
                                       Qt::Vertical, QRect(kPicture, 0, kBarThickness, kViewSize));
+    setWhatsThis(QStringLiteral("<p><b>The picture</b></p><p>The substance as shaded atoms and bonds. Drag it to "
+                                "turn or move it; with a measure command on, click atoms to measure.</p>"
+                                "<p><a href=\"molecule_window.html#picture\">More in the help</a></p>"));
     UpdateToolBars();
 }
 
@@ -70,6 +76,7 @@ QWidget* CKivaView::CreateToolBar(std::initializer_list<int> buttons, Qt::Orient
         auto* button = new QAction(kiva::ToolIcon(id), QString(), bar);
         button->setData(id);
         button->setToolTip(QString::fromUtf8(kiva::command::StringsOf(id).tooltip));
+        button->setWhatsThis(kiva::WhatsThisText(id, button->toolTip()));
         connect(button, &QAction::triggered, this, [this, id] {
             if (RunCommand(id)) emit commandRan();
             UpdateToolBars();  // a refused toggle must not stay pressed
@@ -112,12 +119,35 @@ bool CKivaView::RunCommand(int id) {
         return true;
     }
     if (!molecule_.QueryCommand(id).enabled) return false;
+    if (RunDialogCommand(id)) {
+        UpdateToolBars();
+        return true;
+    }
     molecule_.RunCommand(id);
     // The liquid and the gas are left unprojected for the animation; its first frame is due now,
     // before the picture repaints, not at the next tick of the idle timer.
     if (id == kiva::command::Liquid || id == kiva::command::Gas) molecule_.AnimateStep();
     UpdateToolBars();
     return true;
+}
+
+// The commands that run a dialog or print; each lives in a file of its own.
+bool CKivaView::RunDialogCommand(int id) {
+    using namespace kiva::command;
+    switch (id) {
+    case ElementColor: kiva::RunElementColorCommand(molecule_, kiva::TheSharedData().elementTable, window()); return true;
+    case UnitCellMultiples: kiva::RunUnitCellMultiplesCommand(molecule_, window()); return true;
+    case PrintSize: kiva::RunPrintSizeCommand(molecule_, window()); return true;
+    case FilePrint:
+    case FilePrintDirect:
+    case FilePrintPreview: kiva::RunPrintCommand(id, molecule_, *this, DocumentName(), window()); return true;
+    default: return false;
+    }
+}
+
+// The document's title as its frame shows it, for the print job.
+QString CKivaView::DocumentName() const {
+    return parentWidget() ? parentWidget()->windowTitle() : QString();
 }
 
 void CKivaView::UpdateToolBars() {

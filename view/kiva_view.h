@@ -18,6 +18,7 @@ public:
     CKivaView(const kiva::CompoundRecord& compound, QWidget* parent = nullptr);
 
     const kiva::MoleculeView& Molecule() const { return molecule_; }
+    kiva::MoleculeView& Molecule() { return molecule_; }
 
     // The document changed, or the view was just created.
     void OnUpdate();
@@ -58,6 +59,8 @@ protected:
 private:
     void InvalidatePicture() override;
     void ShowNoCrystalMessage() override;
+    bool RunDialogCommand(int id);
+    QString DocumentName() const;
     void SetTipText(const std::string& text) override;
     void ShowTip(kiva::PicturePoint at) override;
     void HideTip() override;

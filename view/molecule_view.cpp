@@ -36,14 +36,32 @@ const PictureBuffers& MoleculeView::RenderPicture() {
     return picture_;
 }
 
+const PictureBuffers& MoleculeView::RenderPrintPicture() {
+    RenderFrame(state_, picture_, 255);
+    return picture_;
+}
+
+void MoleculeView::SetCellMultiples(const std::array<int, 3>& multiples) {
+    state_.cellMultiples = multiples;
+    if (!HasCrystalData()) return;
+    RebuildScene();
+    Project();
+}
+
+void MoleculeView::ApplyElementTable() {
+    for (SceneAtom& atom : state_.atoms.items) ApplyElementLook(atom, elements_);
+    host_.InvalidatePicture();
+}
+
 void MoleculeView::DrawLowQuality(Canvas& canvas) const { DrawSceneGdi(state_, canvas); }
 
 bool MoleculeView::InNavigationState() const {
     return state_.displayState == DisplayState::CrystalSolid || state_.displayState == DisplayState::ChemicalUnit;
 }
 
-// The state, model, quality, overlay, reset, mouse and measurement commands; the others belong
-// to the dialog and selection code.
+// The state, model, quality, overlay, reset, mouse, measurement, settings and print commands;
+// the selection commands belong to their own code. The settings dialogs and the printing run in
+// the window that hosts the view.
 CommandStatus MoleculeView::QueryCommand(int id) const {
     const auto checkItem = [](bool checked) { return CommandStatus{true, true, true, checked}; };
     // Moving and measuring work only on the crystal and the chemical unit.
@@ -66,6 +84,12 @@ CommandStatus MoleculeView::QueryCommand(int id) const {
         return {true, crystal, true, crystal && state_.showCellFrame};
     }
     case command::Reset: return {true, navigation, false, false};
+    case command::UnitCellMultiples: return {true, shown == DisplayState::CrystalSolid, false, false};
+    case command::ElementColor:
+    case command::PrintSize:
+    case command::FilePrint:
+    case command::FilePrintDirect:
+    case command::FilePrintPreview: return {true, true, false, false};
     case command::Rotate: return navigationItem(state_.mouseMode == MouseMode::Rotate);
     case command::Translate: return navigationItem(state_.mouseMode == MouseMode::Translate);
     case command::Rock: return navigationItem(state_.mouseMode == MouseMode::Rock);

@@ -72,7 +72,19 @@ public:
 
     // The high-quality picture on a black background.
     const PictureBuffers& RenderPicture();
+    // The printout: the high-quality picture on a white background, whatever the display quality.
+    const PictureBuffers& RenderPrintPicture();
     void DrawLowQuality(Canvas& canvas) const;
+
+    // The multiples dialog's answer: a structure with crystal data rebuilds over that many cells,
+    // fitted to the picture. Without crystal data they wait for the next document update.
+    void SetCellMultiples(const std::array<int, 3>& multiples);
+    // The element table changed: every scene atom takes its colour and radius from it again, and
+    // the picture repaints without a rebuild.
+    void ApplyElementTable();
+    // The printed picture's size as a factor of the size that keeps its share of the screen width.
+    float PrintScale() const { return printScale_; }
+    void SetPrintScale(float scale) { printScale_ = scale; }
 
     bool HoldsStructure() const { return !compound_.unitAtoms.empty(); }
     bool HasCrystalData() const { return !compound_.basisAtoms.empty(); }
@@ -96,6 +108,7 @@ private:
     ViewHost& host_;
     MotionTables& motion_;
     ViewState state_;
+    float printScale_ = 1.0f;
     PictureBuffers picture_;
     std::optional<PicturePoint> dragFrom_;  // the pointer position last handled while dragging
     std::string tipText_;

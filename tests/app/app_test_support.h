@@ -2,10 +2,14 @@
 #pragma once
 // A running viewer for Qt tests: the application started as main() starts it, with message
 // boxes and file dialogs answered by the test instead of a user.
+#include <QApplication>
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "app/child_frame.h"
@@ -14,6 +18,8 @@
 #include "chem/shared_data.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
+#include "view/commands.h"
+#include "view/compound_selection.h"
 
 namespace kiva::testing {
 
@@ -55,5 +61,38 @@ public:
     QString chosenFile;
     std::vector<FileDialogRequest> dialogs;
 };
+
+// The program's shared data on the built catalogue in `directory`, with the built-in element rows;
+// false when its index cannot be read.
+inline bool UseBuiltCatalogue(const std::string& directory) {
+    SharedData& data = TheSharedData();
+    data.moleculeDataPath = directory + "/Molecule.dat";
+    data.moleculeIndex.path = directory + "/Index.dat";
+    data.elementTable = MakeDefaultElementTable();
+    return LoadMoleculeIndex(data.moleculeIndex);
+}
+
+// Chooses a catalogue substance for the active window, as the Index dialog would.
+inline void ChooseSubstance(RunningViewer& viewer, const QString& name) {
+    const SelectionDialogRunner previous =
+        ReplaceSelectionDialogRunner([name](int, QWidget*) { return std::optional<QString>(name); });
+    viewer.Run(command::Index);
+    ReplaceSelectionDialogRunner(previous);
+}
+
+// Acts on the modal dialog that the next command opens, from inside its modal loop. Another
+// dialog, or none, is a failure; it is closed, so that the test does not wait on it.
+template <typename Dialog>
+void WhenDialogOpens(std::function<void(Dialog&)> act, bool* reached = nullptr) {
+    QTimer::singleShot(0, [act, reached] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = dynamic_cast<Dialog*>(modal)) {
+            if (reached) *reached = true;
+            act(*dialog);
+        } else if (auto* other = qobject_cast<QDialog*>(modal)) {
+            other->reject();
+        }
+    });
+}
 
 }  // namespace kiva::testing

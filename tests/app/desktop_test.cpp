@@ -48,6 +48,8 @@ private slots:
         QVERIFY(entry.open(QIODevice::ReadOnly));
         const QByteArray text = entry.readAll();
         QVERIFY(text.contains("Exec=\"/opt/my kiva/kiva\" %F\n"));
+        QVERIFY(text.contains("Actions=Print;"));
+        QVERIFY(text.contains("[Desktop Action Print]\nName=Print\nExec=\"/opt/my kiva/kiva\" -p %f\n"));
         QVERIFY(text.contains("MimeType=application/x-kiva-molecule;chemical/x-cif;chemical/x-mdl-molfile;"));
 
         QFile type(places.dataHome + QStringLiteral("/mime/packages/kiva-molecule.xml"));

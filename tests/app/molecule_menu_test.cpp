@@ -36,11 +36,7 @@ class MoleculeMenu : public QObject {
 
 private slots:
     void initTestCase() {
-        kiva::SharedData& data = kiva::TheSharedData();
-        data.moleculeDataPath = KIVA_CATALOGUE_DIR "/Molecule.dat";
-        data.moleculeIndex.path = KIVA_CATALOGUE_DIR "/Index.dat";
-        QVERIFY(kiva::LoadMoleculeIndex(data.moleculeIndex));
-        data.elementTable = kiva::MakeDefaultElementTable();
+        QVERIFY(kiva::testing::UseBuiltCatalogue(KIVA_CATALOGUE_DIR));
         kiva::ReplaceSelectionDialogRunner([this](int id, QWidget*) {
             dialogsRun.push_back(id);
             return answer;

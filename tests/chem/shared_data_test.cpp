@@ -88,5 +88,17 @@ TEST(ShutDownSharedData, CreatesTheConfigurationDirectoryForTheTable) {
     EXPECT_TRUE(std::filesystem::exists(dir.File("config/kiva/Elements.dat")));
 }
 
+TEST(SharedDataLifetime, APrintingRunLeavesTheElementFileAsItFoundIt) {
+    TempDir dir;
+    WriteFile(dir.File("Molecule.dat"), "");
+    {
+        const SharedDataLifetime run({{dir.Path()}, dir.File("config")}, SharedDataLifetime::AtExit::KeepElementFile);
+        TheSharedData().elementTable.rows[0].color = MakeColor(9, 9, 9);
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Elements.dat")));
+    { const SharedDataLifetime run({{dir.Path()}, dir.File("config")}); }
+    EXPECT_TRUE(std::filesystem::exists(dir.File("Elements.dat")));
+}
+
 }  // namespace
 }  // namespace kiva

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "view/molecule_view.h"
 
+#include <set>
+
 #include <gtest/gtest.h>
 
+#include "render/scene_build.h"
 #include "tests/support/sample_records.h"
 #include "tests/view/view_test_support.h"
 #include "view/commands.h"
@@ -147,8 +150,10 @@ TEST_F(MoleculeViewTest, CommandRulesInEveryDisplayState) {
         EXPECT_FALSE(view.QueryCommand(command::Reset).checkable);
         EXPECT_EQ(view.QueryCommand(command::CellFrame).enabled, shown == command::CrystalSolid) << shown;
         EXPECT_EQ(view.QueryCommand(command::CellFrame).checked, shown == command::CrystalSolid) << shown;
+        EXPECT_EQ(view.QueryCommand(command::UnitCellMultiples).enabled, shown == command::CrystalSolid) << shown;
         for (const int always : {command::BallAndStick, command::SpaceFilling, command::LowQuality,
-                                 command::HighQuality, command::Axes, command::Coordination})
+                                 command::HighQuality, command::Axes, command::Coordination, command::ElementColor,
+                                 command::PrintSize, command::FilePrint, command::FilePrintPreview})
             EXPECT_TRUE(view.QueryCommand(always).enabled) << always << " in " << shown;
     }
 }
@@ -186,10 +191,87 @@ TEST_F(MoleculeViewTest, CellFrameKeepsItsValueOutsideTheCrystal) {
 
 TEST_F(MoleculeViewTest, CommandsOfOtherPartsAreLeftToThem) {
     MoleculeView& view = ViewOf(testing::SampleSalt());
-    for (const int id : {command::UnitCellMultiples, command::ElementColor, command::FileSave, command::Homoatomic}) {
+    for (const int id : {command::FileSave, command::Homoatomic}) {
         EXPECT_FALSE(view.QueryCommand(id).served) << id;
         EXPECT_FALSE(view.RunCommand(id)) << id;
     }
+}
+
+TEST_F(MoleculeViewTest, MultiplesRebuildTheCrystalFittedToThePictureAndClearThePicks) {
+    MoleculeView& view = ViewOf(testing::SampleSalt());
+    view.RunCommand(command::CrystalSolid);
+    ASSERT_EQ(view.State().atoms.size(), 27u);  // 14 sodium and 13 chloride ions in one cell
+    const Matrix4 oneCell = view.State().viewTransform;
+    Turn(view.State());
+    view.State().pickedCount = 2;
+
+    view.SetCellMultiples({2, 2, 2});
+    EXPECT_EQ(view.State().atoms.size(), 125u);  // 5 x 5 x 5 lattice points
+    EXPECT_EQ(view.State().pickedCount, 0);
+    EXPECT_GT(view.State().viewTransform.m[3][3], 1.5f * oneCell.m[3][3]);  // a pixel spans more angstrom
+    ViewState fresh = view.State();
+    ResetView(fresh);
+    EXPECT_EQ(view.State().viewTransform, fresh.viewTransform);
+    EXPECT_EQ(view.State().drawOrder.size(), 125u + view.State().bonds.size());
+}
+
+TEST_F(MoleculeViewTest, MultiplesWithoutCrystalDataWaitForTheNextDocumentUpdate) {
+    MoleculeView& view = ViewOf(MoleculeWithoutCrystal());
+    const std::size_t atoms = view.State().atoms.size();
+    const int invalidations = host_.invalidations;
+    view.SetCellMultiples({3, 3, 3});
+    EXPECT_EQ(view.State().cellMultiples, (std::array<int, 3>{3, 3, 3}));
+    EXPECT_EQ(view.State().atoms.size(), atoms);
+    EXPECT_EQ(host_.invalidations, invalidations);
+    view.OnUpdate();
+    EXPECT_EQ(view.State().cellMultiples, (std::array<int, 3>{1, 1, 1}));
+}
+
+TEST_F(MoleculeViewTest, ANewElementTableRecoloursAndResizesEveryAtomWithoutARebuild) {
+    MoleculeView& view = ViewOf(testing::SampleSalt());
+    view.RunCommand(command::CrystalSolid);
+    Turn(view.State());
+    const ViewState before = view.State();
+    const int invalidations = host_.invalidations;
+    ElementInfo& sodium = elements_.rows[10];
+    ASSERT_STREQ(sodium.symbol, "Na");
+    sodium.color = MakeColor(255, 128, 0);
+    sodium.cationRadius = 1.5f;
+
+    view.ApplyElementTable();
+    int sodiumIons = 0;
+    for (std::size_t i = 0; i < before.atoms.size(); ++i) {
+        const SceneAtom& atom = view.State().atoms[i];
+        const bool isSodium = atom.symbol[0] == 'N';
+        sodiumIons += isSodium;
+        EXPECT_EQ(atom.color, isSodium ? MakeColor(255, 128, 0) : before.atoms[i].color);
+        EXPECT_FLOAT_EQ(atom.radius, isSodium ? 1.5f : before.atoms[i].radius);
+        EXPECT_EQ(atom.picture, before.atoms[i].picture);
+    }
+    EXPECT_EQ(sodiumIons, 14);
+    EXPECT_EQ(view.State().viewTransform, before.viewTransform);
+    EXPECT_EQ(host_.invalidations, invalidations + 1);
+}
+
+TEST_F(MoleculeViewTest, ThePrintoutIsTheShadedPictureOnWhiteWhateverTheScreenShows) {
+    MoleculeView& view = ViewOf(testing::SampleSalt());
+    view.RunCommand(command::LowQuality);
+    EXPECT_FLOAT_EQ(view.PrintScale(), 1.0f);
+    const std::vector<std::uint8_t> printed = view.RenderPrintPicture().colour;
+    const auto pixel = [&](int x, int row) { return &printed[(static_cast<std::size_t>(row) * kPictureSize + x) * 3]; };
+    EXPECT_EQ(pixel(5, 5)[0], 255);  // blue, green and red of the background
+    EXPECT_EQ(pixel(5, 5)[1], 255);
+    EXPECT_EQ(pixel(5, 5)[2], 255);
+    EXPECT_EQ(pixel(0, 0)[1], 255);  // the green frame
+    EXPECT_EQ(pixel(0, 0)[2], 0);
+    // The chloride ion is shaded, not filled flat: across it the green runs through many shades.
+    const SceneAtom& chloride = view.State().atoms[1];
+    ASSERT_EQ(chloride.symbol[0], 'C');
+    const int x = static_cast<int>(chloride.picture.x);
+    const int row = kPictureSize - 1 - static_cast<int>(chloride.picture.y);
+    std::set<int> shades;
+    for (int across = x; pixel(across, row)[2] != 255; ++across) shades.insert(pixel(across, row)[1]);
+    EXPECT_GT(shades.size(), 5u);
 }
 
 TEST(Commands, TooltipsAreTheStringsSecondLine) {

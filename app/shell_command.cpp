@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "app/shell_command.h"
+
+namespace kiva {
+
+namespace {
+
+bool IsFlag(const QString& argument, const QString& name) {
+    if (argument.size() < 2 || (argument[0] != QLatin1Char('/') && argument[0] != QLatin1Char('-'))) return false;
+    return argument.mid(1).compare(name, Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+ShellCommand ParseShellCommand(const QStringList& arguments) {
+    ShellCommand command;
+    QStringList plain;
+    for (const QString& argument : arguments) {
+        if (IsFlag(argument, QStringLiteral("p")))
+            command.kind = ShellCommand::Kind::Print;
+        else if (IsFlag(argument, QStringLiteral("pt")))
+            command.kind = ShellCommand::Kind::PrintTo;
+        else if (argument == QStringLiteral("--help-topics"))
+            command.kind = ShellCommand::Kind::HelpTopics;
+        else
+            plain << argument;
+    }
+    if (command.kind == ShellCommand::Kind::PrintTo) {
+        command.files = plain.mid(0, 1);
+        command.printer = plain.value(1);
+    } else if (command.kind != ShellCommand::Kind::HelpTopics) {
+        command.files = plain;
+    }
+    return command;
+}
+
+}  // namespace kiva

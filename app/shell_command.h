@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// What the viewer was started to do, as its command line says: open files (the default), print
+// them (/p or -p FILE), print one to a named printer (/pt FILE PRINTER [DRIVER PORT]), or show
+// only its help (--help-topics, the installer's help item).
+#include <QString>
+#include <QStringList>
+
+namespace kiva {
+
+struct ShellCommand {
+    enum class Kind { Open, Print, PrintTo, HelpTopics };
+    Kind kind = Kind::Open;
+    QStringList files;
+    QString printer;  // for PrintTo; the driver and port of the old print-to verb mean nothing here
+};
+
+// The flags are told in any letter case and with either prefix; every other argument is a file,
+// except the printer, driver and port that follow the file of /pt.
+ShellCommand ParseShellCommand(const QStringList& arguments);
+
+}  // namespace kiva

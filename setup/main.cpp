@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// setup: installs Kiva from its distribution disks. It is started from the first disk, beside
+// Setup.ini.
+#include <QApplication>
+
+#include "setup/pages/setup_window.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("setup"));
+    kiva::setup::CMainFrame frame(kiva::setup::InstallerFlow());
+    frame.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "setup/pages/setup_page.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include "dialogs/dialog_units.h"
+
+static void LoadSetupResources() { Q_INIT_RESOURCE(setup); }
+
+namespace kiva::setup {
+
+namespace {
+
+Qt::WindowFlags PageFlags(bool closeBox) {
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (closeBox) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    return flags;
+}
+
+}  // namespace
+
+CSetupPage::CSetupPage(const PageRequest& request, MessageShower showMessage, QWidget* parent)
+    : QDialog(parent, PageFlags(LayoutOf(request.page).closeBox)),
+      layout_(LayoutOf(request.page)),
+      request_(request),
+      showMessage_(std::move(showMessage)) {
+    LoadSetupResources();
+    setWindowTitle(PageCaption());
+    setObjectName(QString::number(static_cast<int>(request.page)));
+    Build();
+}
+
+void CSetupPage::Build() {
+    const DialogUnits units(*this);
+    setFixedSize(units.X(layout_.units.width()), units.Y(layout_.units.height()));
+    for (const ControlLayout& control : layout_.controls) {
+        const QRect rect = units.Rect(control.units.x(), control.units.y(), control.units.width(),
+                                      control.units.height());
+        QWidget* widget = nullptr;
+        switch (control.kind) {
+        case ControlKind::Text: {
+            auto* label = new QLabel(control.text, this);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            widget = label;
+            break;
+        }
+        case ControlKind::Edit:
+            edit_ = new QLineEdit(QString::fromStdString(request_.text), this);
+            widget = edit_;
+            break;
+        case ControlKind::Agreement: {
+            auto* agreement = new QPlainTextEdit(AgreementText(), this);
+            agreement->setReadOnly(true);
+            agreement->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            widget = agreement;
+            break;
+        }
+        case ControlKind::Group:
+            widget = new QGroupBox(control.text, this);
+            break;
+        case ControlKind::Button:
+        case ControlKind::DefaultButton: {
+            auto* button = new QPushButton(control.text, this);
+            button->setDefault(control.kind == ControlKind::DefaultButton);
+            button->setAutoDefault(control.kind == ControlKind::DefaultButton);
+            const int id = control.id;
+            connect(button, &QPushButton::clicked, this, [this, id] { Press(id); });
+            widget = button;
+            break;
+        }
+        case ControlKind::Progress: {
+            auto* bar = new QProgressBar(this);
+            bar->setRange(0, 100);
+            bar->setValue(0);
+            widget = bar;
+            break;
+        }
+        case ControlKind::SetupBitmap:
+        case ControlKind::WelcomeBitmap: {
+            auto* picture = new QLabel(this);
+            const bool corner = control.kind == ControlKind::SetupBitmap;
+            const QPixmap pixmap(corner ? QStringLiteral(":/setup/setup.png") : QStringLiteral(":/setup/welcome.png"));
+            picture->setPixmap(pixmap);
+            picture->setGeometry(QRect(rect.topLeft(), pixmap.deviceIndependentSize().toSize()));
+            picture->setObjectName(corner ? QStringLiteral("setup bitmap") : QStringLiteral("welcome bitmap"));
+            continue;
+        }
+        }
+        widget->setGeometry(rect);
+        if (control.id != 0) widget->setObjectName(QString::number(control.id));
+    }
+    // Controls framed by a group box are drawn above it.
+    if (edit_) edit_->raise();
+    if (request_.page == PageId::Error) SetStaticText(control::kMessage, QString::fromStdString(request_.text));
+}
+
+PageOutcome CSetupPage::Run() {
+    setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    show();
+    loop.exec(QEventLoop::DialogExec);
+    return outcome_;
+}
+
+void CSetupPage::SetButtonAction(int id, std::function<void()> action) { actions_[id] = std::move(action); }
+
+void CSetupPage::SetStaticText(int id, const QString& text) {
+    if (auto* label = findChild<QLabel*>(QString::number(id))) label->setText(text);
+}
+
+void CSetupPage::SetProgress(std::int64_t position) {
+    // A bar ignores values beyond its range, so a copy larger than announced shows it full.
+    if (auto* bar = findChild<QProgressBar*>(QString::number(control::kProgressBar)))
+        bar->setValue(static_cast<int>(std::clamp<std::int64_t>(position, 0, 100)));
+}
+
+void CSetupPage::Press(int id) {
+    if (const auto action = actions_.find(id); action != actions_.end()) {
+        action->second();
+        return;
+    }
+    if (id == result::kContinue && request_.checkContinue && edit_) {
+        const ContinueCheck check = request_.checkContinue(edit_->text().toStdString());
+        if (check.outcome == ContinueCheck::Outcome::Stay) return;
+        if (check.outcome == ContinueCheck::Outcome::Refuse) {
+            hide();
+            if (showMessage_) showMessage_(check.text);
+            show();
+            return;
+        }
+        outcome_.text = check.text;
+        accepted_ = true;
+    }
+    done(id);
+}
+
+void CSetupPage::done(int result) {
+    outcome_.result = result;
+    if (!accepted_) outcome_.text = edit_ ? edit_->text().toStdString() : request_.text;
+    QDialog::done(result);
+}
+
+void CSetupPage::reject() {
+    if (layout_.closeResult != kCloseIgnored) done(layout_.closeResult);
+}
+
+void CSetupPage::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Every page centres itself on the screen when it opens.
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->geometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void CSetupPage::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    reject();
+}
+
+}  // namespace kiva::setup

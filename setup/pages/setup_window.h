@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// The installer's window: a frameless window over the whole screen, painted in dark cyan bands
+// with the shadowed title, from which the pages run. Half a second after it appears the flow
+// starts; when the flow ends the window closes and the program with it.
+#include <QWidget>
+#include <functional>
+
+namespace kiva::setup {
+
+class CSetupView : public QWidget {
+public:
+    // Runs the installer's flow; the real one reads Setup.ini and shows the pages.
+    using FlowRunner = std::function<void(QWidget* owner)>;
+
+    explicit CSetupView(FlowRunner runFlow, QWidget* parent = nullptr);
+
+    // The band colour at a row of the window: dark cyan fading to black downwards.
+    static QColor BandColor(int row);
+    // The title's pixel height for a screen of this width.
+    static int TitleHeight(int screenWidth);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void StartFlow();
+
+    FlowRunner runFlow_;
+    bool started_ = false;
+};
+
+class CMainFrame : public QWidget {
+public:
+    explicit CMainFrame(CSetupView::FlowRunner runFlow);
+
+    bool flowFinished() const { return flowFinished_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool flowFinished_ = false;
+};
+
+// The installer as the program runs it: Setup.ini beside the program, the user's home directory
+// and application menu.
+CSetupView::FlowRunner InstallerFlow();
+
+}  // namespace kiva::setup
