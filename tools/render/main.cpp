@@ -7,8 +7,9 @@
 #include <filesystem>
 #include <iostream>
 
-#include "chem/document_file.h"
 #include "chem/shared_data.h"
+#include "io/source_error.h"
+#include "io/structure_file.h"
 #include "platform/binary_archive.h"
 #include "platform/painter_canvas.h"
 #include "render/render_frame.h"
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
         CompoundRecord compound;
         std::error_code error;
         if (std::filesystem::is_regular_file(options.name, error)) {
-            LoadDocumentFile(options.name, compound);
+            compound = ReadStructureFile(options.name).compound;
         } else if (data.moleculeDataPath.empty() ||
                    !LoadCompoundByName(data.moleculeIndex, data.moleculeDataPath, options.name, compound)) {
             std::cerr << "Cannot find the compound \"" << options.name << "\".\n";
@@ -64,6 +65,9 @@ int main(int argc, char** argv) {
         }
     } catch (const FileException& error) {
         std::cerr << "kiva-render: " << error.what() << "\n";
+        return 1;
+    } catch (const SourceError& error) {
+        std::cerr << "kiva-render: " << error.what() << (error.Format().empty() ? "" : " (" + error.Format() + ")") << "\n";
         return 1;
     }
     return 0;
