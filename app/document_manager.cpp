@@ -2,12 +2,15 @@
 #include "app/document_manager.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QRegularExpression>
 
 #include "app/child_frame.h"
 #include "app/kiva_doc.h"
+#include "io/source_error.h"
+#include "io/structure_format.h"
 #include "platform/binary_archive.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
@@ -28,6 +31,32 @@ QString CauseText(const FileException& error) {
     case FileException::Cause::WriteFailed: return QStringLiteral("The file could not be written.");
     }
     return {};
+}
+
+// What a reader found wrong with a file of a standard format: "The file is not a readable CIF:
+// line 12: _cell_length_a is not a number."
+QString SourceErrorText(const SourceError& error) {
+    const QString reason = QString::fromStdString(error.Reason());
+    if (error.Format().empty()) return reason + QLatin1Char('.');
+    const QString format = QString::fromStdString(error.Format());
+    const QString where = error.Line() > 0 ? QStringLiteral("line %1: ").arg(error.Line()) : QString();
+    const QString kind = error.Format() == FormatName(StructureFormat::Molfile)
+                             ? QStringLiteral("The file is neither a Kiva document nor a readable %1").arg(format)
+                             : QStringLiteral("The file is not a readable %1").arg(format);
+    return kind + QStringLiteral(": ") + where + reason + QLatin1Char('.');
+}
+
+bool EndsWithDocumentExtension(const QString& path, const QString& extension) {
+    return path.endsWith(QLatin1Char('.') + extension, Qt::CaseInsensitive);
+}
+
+// A file a save must not replace: one that holds something other than a Kiva document.
+bool IsForeignFile(const QString& path) {
+    QFile file(path);
+    if (!file.exists() || file.size() == 0) return false;
+    if (!file.open(QIODevice::ReadOnly)) return true;
+    const QByteArray head = file.read(16);
+    return !LooksLikeDocument(std::string_view(head.constData(), static_cast<std::size_t>(head.size())));
 }
 
 // One message per failed file, captioned with the application's name as the framework's are.
@@ -59,6 +88,9 @@ CChildFrame* DocumentManager::OpenDocument(const QString& path) {
     } catch (const FileException& error) {
         ReportFileError(area_.window(), QStringLiteral("Cannot open"), path, CauseText(error));
         return nullptr;
+    } catch (const SourceError& error) {
+        ReportFileError(area_.window(), QStringLiteral("Cannot open"), path, SourceErrorText(error));
+        return nullptr;
     } catch (const std::exception&) {
         ReportFileError(area_.window(), QStringLiteral("Cannot open"), path,
                         QStringLiteral("The file is not a molecule document."));
@@ -80,24 +112,38 @@ void DocumentManager::CloseDocument(CKivaDoc& document) {
 
 bool DocumentManager::SaveDocument(CKivaDoc& document) {
     const QFileInfo file(document.PathName());
-    if (document.PathName().isEmpty() || !file.isFile() || !file.isWritable()) return SaveDocumentAs(document);
+    if (document.PathName().isEmpty() || document.IsImported() || !file.isFile() || !file.isWritable())
+        return SaveDocumentAs(document);
     return SaveTo(document, document.PathName());
 }
 
 bool DocumentManager::SaveDocumentAs(CKivaDoc& document) {
     QString proposed = document.PathName();
-    if (proposed.isEmpty()) {
+    if (document.IsImported()) {
+        // NaCl.cif proposes NaCl.mol beside it; a molfile benzene.mol proposes benzene-kiva.mol.
+        const QFileInfo source(proposed);
+        proposed = source.dir().filePath(source.completeBaseName() + QLatin1Char('.') + template_.extension);
+        if (IsForeignFile(proposed))
+            proposed = source.dir().filePath(source.completeBaseName() + QStringLiteral("-kiva.") + template_.extension);
+    } else if (proposed.isEmpty()) {
         // A title such as "NaCl - (Ionic)" proposes "NaCl.mol": the name up to its first blank.
         static const QRegularExpression dubious(QStringLiteral("[ #%;/\\\\]"));
         proposed = document.Title().section(dubious, 0, 0);
     }
-    if (QFileInfo(proposed).suffix().isEmpty()) proposed += QLatin1Char('.') + template_.extension;
+    // CaSO4.2H2O proposes CaSO4.2H2O.mol: a dot in a substance's name is no extension.
+    if (!EndsWithDocumentExtension(proposed, template_.extension)) proposed += QLatin1Char('.') + template_.extension;
     const QString path = ChooseFile({area_.window(), true, proposed, template_.filterName, template_.extension});
     if (path.isEmpty()) return false;
     return SaveTo(document, path);
 }
 
 bool DocumentManager::SaveTo(CKivaDoc& document, const QString& path) {
+    if (IsForeignFile(path)) {
+        ReportFileError(area_.window(), QStringLiteral("Cannot save"), path,
+                        QStringLiteral("The file is not a Kiva document, and Kiva does not write over files of other "
+                                       "kinds. Choose another name."));
+        return false;
+    }
     try {
         document.OnSaveDocument(path);
     } catch (const FileException& error) {

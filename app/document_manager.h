@@ -17,6 +17,15 @@ namespace kiva {
 struct DocumentTemplate {
     QString untitledName = QStringLiteral("Untitled-");  // followed by a running number from 1
     QString filterName = QStringLiteral("Molecule Files (*.mol)");
+    // File Open shows every kind of file the viewer reads, each kind alone, and every file.
+    QString openFilters = QStringLiteral(
+        "All Structure Files (*.mol *.cif *.sdf *.sd *.xyz *.pdb *.ent);;"
+        "Molecule Files (*.mol);;"
+        "Crystallographic Information Files (*.cif);;"
+        "MDL Molfiles and SD Files (*.mol *.sdf *.sd);;"
+        "XYZ Files (*.xyz);;"
+        "Protein Data Bank Files (*.pdb *.ent);;"
+        "All Files (*)");
     QString extension = QStringLiteral("mol");
     QString fileTypeId = QStringLiteral("Molecule.Document");
     QString fileTypeName = QStringLiteral("Molecule Document");
@@ -32,15 +41,19 @@ public:
 
     // File New: an empty document titled Untitled-N in a new window.
     CChildFrame* NewDocument();
-    // Opens a document file in a new window. A file that cannot be read gets one message box and
-    // no window; null then.
+    // Opens a document, or a structure file of another format, in a new window. A file that
+    // cannot be read gets one message box naming the file, its format and what is wrong, and no
+    // window; null then.
     CChildFrame* OpenDocument(const QString& path);
     // Window New Window: another view of the same document.
     CChildFrame* NewWindow(CKivaDoc& document);
     // File Close: every window of the document.
     void CloseDocument(CKivaDoc& document);
-    // File Save: to the document's file when it is an existing writable one, otherwise Save As.
+    // File Save: to the document's file when it is an existing writable Kiva document the
+    // document was read from or saved to, otherwise Save As.
     bool SaveDocument(CKivaDoc& document);
+    // The name proposed is the document's, ending in .mol; a save never writes over a file that
+    // is not a Kiva document.
     bool SaveDocumentAs(CKivaDoc& document);
 
     std::size_t DocumentCount() const { return documents_.size(); }

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "chem/compound_title.h"
 #include "chem/document_file.h"
+#include "io/structure_file.h"
 #include "view/kiva_view.h"
 
 CKivaDoc::CKivaDoc(QString title) : title_(std::move(title)) {}
@@ -16,14 +18,17 @@ void CKivaDoc::SetTitle(const QString& title) {
 
 void CKivaDoc::SetPathName(const QString& path) {
     path_ = QFileInfo(path).absoluteFilePath();
+    imported_ = false;  // a substance chosen from the catalogue replaces what was imported
     SetTitle(QFileInfo(path).fileName());
 }
 
 void CKivaDoc::OnOpenDocument(const QString& path) {
-    kiva::CompoundRecord read;
-    kiva::LoadDocumentFile(QFile::encodeName(path).toStdString(), read);
-    compound = std::move(read);
+    kiva::StructureFile read = kiva::ReadStructureFile(QFile::encodeName(path).toStdString());
+    compound = std::move(read.compound);
     SetPathName(path);
+    imported_ = read.format != kiva::StructureFormat::Document;
+    if (imported_)
+        SetTitle(QFileInfo(path).fileName() + QString::fromStdString(std::string(kiva::BondingClassSuffix(compound.bondingClass))));
 }
 
 void CKivaDoc::OnSaveDocument(const QString& path) {

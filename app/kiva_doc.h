@@ -24,9 +24,12 @@ public:
     // The path of the file the document was opened from or saved to; the title becomes the file's name.
     void SetPathName(const QString& path) override;
 
-    // Reads the document file into a fresh record; throws kiva::FileException. A file whose record
-    // lacks its tag leaves the document empty.
+    // Reads a Kiva document, or a CIF, molfile, SD, XYZ or PDB file, into a fresh record; throws
+    // kiva::FileException for a damaged document and kiva::SourceError for any other file it
+    // cannot read. A file of another format is imported: its title is its name with the bonding
+    // class, and a save writes a new Kiva document rather than over it.
     void OnOpenDocument(const QString& path);
+    bool IsImported() const { return imported_; }
     // Writes the document file, replacing the old one only when complete; throws kiva::FileException.
     void OnSaveDocument(const QString& path);
 
@@ -46,5 +49,6 @@ private:
 
     QString title_;
     QString path_;
+    bool imported_ = false;
     std::vector<CKivaView*> views_;
 };

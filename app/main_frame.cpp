@@ -239,7 +239,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
 
 void CMainFrame::ChooseAndOpen() {
     const kiva::DocumentTemplate& type = documents_->Template();
-    const QString path = kiva::ChooseFile({this, false, QString(), type.filterName, type.extension});
+    const QString path = kiva::ChooseFile({this, false, QString(), type.openFilters, type.extension});
     if (!path.isEmpty()) OpenDocumentFile(path);
 }
 

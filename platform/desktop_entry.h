@@ -6,7 +6,7 @@
 namespace kiva {
 
 // A path as one argument of a desktop entry's Exec line: unchanged when it holds no reserved
-// character, otherwise quoted with the escapes the Desktop Entry Specification asks for.
+// character, otherwise quoted with the escapes freedesktop.org's desktop-entry format asks for.
 std::string QuoteDesktopExecArgument(const std::string& argument);
 
 // A text as a desktop entry's string value: backslashes, line breaks and tabs escaped.

@@ -42,17 +42,18 @@ int CopiesFor(DisplayState state) {
 
 }  // namespace
 
-void BuildCellVectors(ViewState& view, const UnitCell& cell) {
+std::array<Vector3D, 3> CellAxes(const UnitCell& cell) {
     const double cosAlpha = std::cos(cell.alpha * kRadiansPerDegree);
     const double cosBeta = std::cos(cell.beta * kRadiansPerDegree);
     const double cosGamma = std::cos(cell.gamma * kRadiansPerDegree);
     const double sinGamma = std::sqrt(1 - cosGamma * cosGamma);
     const double y = (cosAlpha - cosGamma * cosBeta) / sinGamma;
     const double z = std::sqrt(1 - cosBeta * cosBeta - y * y);
-    view.cellAxes[0] = {cell.a, 0, 0};
-    view.cellAxes[1] = {static_cast<float>(cell.b * cosGamma), static_cast<float>(cell.b * sinGamma), 0};
-    view.cellAxes[2] = {static_cast<float>(cell.c * cosBeta), static_cast<float>(cell.c * y), static_cast<float>(cell.c * z)};
+    return {Vector3D{cell.a, 0, 0}, Vector3D{static_cast<float>(cell.b * cosGamma), static_cast<float>(cell.b * sinGamma), 0},
+            Vector3D{static_cast<float>(cell.c * cosBeta), static_cast<float>(cell.c * y), static_cast<float>(cell.c * z)}};
 }
+
+void BuildCellVectors(ViewState& view, const UnitCell& cell) { view.cellAxes = CellAxes(cell); }
 
 void BuildChemicalUnit(ViewState& view, const CompoundRecord& compound, const ElementTable& elements) {
     view.atoms.Reset();

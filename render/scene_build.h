@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Building a view's scene from a compound for its display state, and the initial view.
+#include <array>
 #include <cstdint>
 
 #include "chem/compound_record.h"
@@ -19,6 +20,7 @@ inline constexpr std::size_t kMaxSceneBonds = std::size_t{1} << 20;
 inline constexpr std::uint64_t kMaxExpansionWork = std::uint64_t{1} << 24;
 
 // The cell's edge vectors from its lengths and angles: a along x, b in the xy plane.
+std::array<Vector3D, 3> CellAxes(const UnitCell& cell);
 void BuildCellVectors(ViewState& view, const UnitCell& cell);
 
 // Rebuilds atoms and bonds for the view's display state: the crystal over cellMultiples cells,

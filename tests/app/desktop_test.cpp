@@ -50,14 +50,17 @@ private slots:
         QVERIFY(text.contains("Exec=\"/opt/my kiva/kiva\" %F\n"));
         QVERIFY(text.contains("Actions=Print;"));
         QVERIFY(text.contains("[Desktop Action Print]\nName=Print\nExec=\"/opt/my kiva/kiva\" -p %f\n"));
-        QVERIFY(text.contains("MimeType=application/x-kiva-molecule;"));
+        QVERIFY(text.contains("MimeType=application/x-kiva-molecule;chemical/x-cif;chemical/x-mdl-molfile;"));
 
         QFile type(places.dataHome + QStringLiteral("/mime/packages/kiva-molecule.xml"));
         QVERIFY(type.open(QIODevice::ReadOnly));
         const QByteArray xml = type.readAll();
         QVERIFY(xml.contains("value=\"0x00010000\""));
         QVERIFY(xml.contains("value=\"Formula\""));
-        QVERIFY(!xml.contains("<glob"));
+        // Kiva's own type is told by content alone; the molfile's name never claims a document.
+        const QByteArray own = xml.mid(xml.indexOf("application/x-kiva-molecule"));
+        QVERIFY(!own.left(own.indexOf("</mime-type>")).contains("<glob"));
+        QVERIFY(xml.contains("<glob pattern=\"*.cif\"/>"));
 
         QVERIFY(kiva::RegisterWithDesktop(places, QStringLiteral("/opt/kiva"), false).isEmpty());
     }

@@ -278,17 +278,27 @@ private slots:
         }
     }
 
-    void DocumentWithoutTheTagOpensEmpty() {
+    // A .mol file that is no Kiva document used to open as an empty window, enter the recent
+    // list, and be overwritten with an empty record by the next Save.
+    void AForeignFileIsRefusedLeftUntouchedAndNotRemembered() {
         RunningViewer viewer;
         viewer.chosenFile = viewer.File("other.mol");
         const char otherTag[] = "\x00\x01\x00\x00NotOurs\0 and then some more bytes";
-        WriteBytes(viewer.chosenFile, std::string(otherTag, sizeof otherTag - 1));
+        const std::string bytes(otherTag, sizeof otherTag - 1);
+        WriteBytes(viewer.chosenFile, bytes);
         viewer.Run(command::FileOpen);
-        QVERIFY(viewer.messages.empty());
-        QCOMPARE(viewer.Windows().size(), 2);
-        QCOMPARE(viewer.Active()->windowTitle(), QStringLiteral("other.mol"));
-        QVERIFY(viewer.Active()->Document().compound.unitAtoms.empty());
-        QCOMPARE(viewer.Active()->View()->Molecule().State().atoms.size(), std::size_t{0});
+        QCOMPARE(viewer.messages.size(), std::size_t{1});
+        QVERIFY(viewer.messages.front().text.contains(QStringLiteral("other.mol")));
+        QVERIFY(viewer.messages.front().text.contains(QStringLiteral("neither a Kiva document nor a readable MDL molfile")));
+        QCOMPARE(viewer.Windows().size(), 1);
+        QVERIFY(viewer.Frame().RecentFiles().Files().isEmpty());
+
+        viewer.Run(command::FileSave);  // the untitled window, saved onto the foreign file's name
+        QCOMPARE(viewer.messages.size(), std::size_t{2});
+        QVERIFY(viewer.messages.back().text.startsWith(QStringLiteral("Cannot save")));
+        QFile file(viewer.chosenFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().toStdString(), bytes);
     }
 
     void CrystalOfAMoleculeWithoutCrystalDataShowsTheFallbackMessage() {

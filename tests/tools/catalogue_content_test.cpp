@@ -10,10 +10,11 @@
 #include "chem/element_table.h"
 #include "chem/fixed_text.h"
 #include "chem/selection_keys.h"
+#include "io/molecule_file.h"
+#include "io/source_error.h"
 #include "render/bond_search.h"
 #include "render/scene_build.h"
 #include "tools/mkdb/manifest.h"
-#include "tools/mkdb/molfile_reader.h"
 
 namespace kiva::mkdb {
 namespace {
@@ -113,7 +114,8 @@ TEST_F(BuiltCatalogueContent, EveryMoleculesRulesFindExactlyItsOwnBonds) {
         for (const SceneBond& bond : FindBonds(atoms, record.bondRules))
             if (bond.kind >= 1 && bond.kind <= 3)
                 found.emplace(std::min(bond.first, bond.second), std::max(bond.first, bond.second), bond.kind);
-        for (const MolBond& bond : ReadMolfile(kSources + "/" + substance.unitPath).bonds)
+        const std::string unitPath = kSources + "/" + substance.unitPath;
+        for (const MoleculeBond& bond : ParseMolecule(ReadSourceFile(unitPath), StructureFormat::Molfile, unitPath).bonds)
             expected.emplace(std::min(bond.first, bond.second), std::max(bond.first, bond.second), bond.order);
         EXPECT_EQ(found, expected) << substance.name;
     }

@@ -6,13 +6,14 @@
 #include <filesystem>
 
 #include "chem/fixed_text.h"
+#include "io/bond_derivation.h"
+#include "io/molecule_file.h"
+#include "io/source_error.h"
 #include "platform/binary_archive.h"
 #include "tests/support/sample_index_entries.h"
+#include "tests/support/source_errors.h"
 #include "tests/support/temp_dir.h"
-#include "tools/mkdb/bond_derivation.h"
 #include "tools/mkdb/compound_builder.h"
-#include "tools/mkdb/molfile_reader.h"
-#include "tools/mkdb/source_error.h"
 
 namespace kiva::mkdb {
 namespace {
@@ -68,6 +69,34 @@ TEST(CompileCatalogue, RefusesALabelOfNoElement) {
     }
 }
 
+// Fuzzing from outside found kiva-mkdb overflowing its stack on an operation of 200 KB of
+// slashes, and writing nan, inf and 1e300 from its sources into the catalogue.
+TEST(CompileCatalogue, RefusesDamagedSourcesNamingFileAndLine) {
+    const auto compile = [](const std::string& cif, const std::string& molfile) {
+        testing::TempDir dir;
+        testing::WriteFile(dir.File("substances.txt"), testing::ReadFile(kFixtures + "/substances.txt"));
+        testing::WriteFile(dir.File("water.mol"), testing::ReadFile(kFixtures + "/water.mol"));
+        testing::WriteFile(dir.File("salt.cif"), cif);
+        testing::WriteFile(dir.File("salt.mol"), molfile);
+        try {
+            CompileCatalogue(ReadManifest(dir.File("substances.txt")), dir.Path(), MakeDefaultElementTable());
+        } catch (const SourceError& error) {
+            const std::string message = error.what();
+            return message.substr(message.find(dir.Path()) == 0 ? dir.Path().size() + 1 : 0);
+        }
+        return std::string("compiled");
+    };
+    const std::string cif = testing::ReadFile(kFixtures + "/salt.cif");
+    const std::string molfile = testing::ReadFile(kFixtures + "/salt.mol");
+    std::string slashes = "x+1";
+    while (slashes.size() < 200000) slashes += "/1";
+    EXPECT_EQ(compile(testing::Replaced(cif, "-x,-y,-z", slashes + ",y,z"), molfile).rfind("salt.cif:12: a symmetry operation of 2000", 0), 0u);
+    EXPECT_EQ(compile(testing::Replaced(cif, "Cl1 Cl 0.5", "Cl1 Cl nan"), molfile).rfind("salt.cif:20: _atom_site_fract_x is not a number", 0), 0u);
+    EXPECT_EQ(compile(testing::Replaced(cif, "_cell_length_b 5.64", "_cell_length_b 1e300"), molfile).rfind("salt.cif:3: _cell_length_b", 0), 0u);
+    EXPECT_EQ(compile(cif, testing::Replaced(molfile, "    2.8200", "       nan")).rfind("salt.mol:6: x is not a number", 0), 0u);
+    EXPECT_EQ(compile(cif, testing::Replaced(molfile, "    2.8200", "       inf")).rfind("salt.mol:6: x is not a number", 0), 0u);
+}
+
 TEST(FormatIndex, WritesCrLfLinesWithoutEmptyKeys) {
     IndexEntry entry{};
     SetText(entry.name, "Ethanol");
@@ -120,9 +149,10 @@ TEST(BuiltCatalogue, DerivedBondRulesReproduceEachMolfilesBonds) {
     for (const SubstanceSource& substance : substances) {
         if (!substance.bonds.empty()) continue;
         const CompoundRecord record = BuildCompound(substance, kCatalogueSources, MakeDefaultElementTable());
-        const Molfile unit = ReadMolfile(kCatalogueSources + "/" + substance.unitPath);
+        const std::string unitPath = kCatalogueSources + "/" + substance.unitPath;
+        const Molecule unit = ParseMolecule(ReadSourceFile(unitPath), StructureFormat::Molfile, unitPath);
         std::vector<ReferenceBond> bonds;
-        for (const MolBond& bond : unit.bonds) bonds.push_back({bond.first, bond.second, bond.order});
+        for (const MoleculeBond& bond : unit.bonds) bonds.push_back({bond.first, bond.second, bond.order});
         EXPECT_TRUE(RulesReproduce(record.unitAtoms, record.bondRules, bonds)) << substance.name;
         ++derived;
     }

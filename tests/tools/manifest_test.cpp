@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/mkdb/source_error.h"
+#include "io/source_error.h"
 
 namespace kiva::mkdb {
 namespace {

@@ -9,7 +9,7 @@
 #include "chem/selection_keys.h"
 #include "platform/binary_archive.h"
 #include "tools/mkdb/compound_builder.h"
-#include "tools/mkdb/source_error.h"
+#include "io/source_error.h"
 
 namespace kiva::mkdb {
 

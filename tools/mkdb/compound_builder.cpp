@@ -5,11 +5,10 @@
 #include <filesystem>
 
 #include "chem/fixed_text.h"
-#include "tools/mkdb/bond_derivation.h"
-#include "tools/mkdb/cif_reader.h"
-#include "tools/mkdb/molfile_reader.h"
-#include "tools/mkdb/source_error.h"
-#include "tools/mkdb/symmetry_text.h"
+#include "io/bond_derivation.h"
+#include "io/cif_file.h"
+#include "io/molecule_file.h"
+#include "io/source_error.h"
 
 namespace kiva::mkdb {
 
@@ -40,23 +39,13 @@ void CheckElements(const std::vector<AtomSite>& atoms, const ElementTable& eleme
 }
 
 void ReadCrystal(const SubstanceSource& substance, const std::string& path, CompoundRecord& record) {
-    const CifCrystal crystal = ReadCif(path);
+    const CifCrystal crystal = ParseCif(ReadSourceFile(path), path);
     SetText(record.symmetry.groupText, crystal.groupSymbol);
-    for (const CifOperation& text : crystal.operations) {
-        const auto operation = ParseSymmetryOperation(text.text);
-        if (!operation) throw SourceError(path, text.line, "\"" + text.text + "\" is no symmetry operation");
-        record.symmetry.operations.push_back(*operation);
-    }
+    record.symmetry.operations = crystal.operations;
     record.symmetry.translationCount = 1 + static_cast<int>(substance.translations.size());
     for (std::size_t i = 0; i < substance.translations.size(); ++i) record.symmetry.translations[i + 1] = substance.translations[i];
-    record.cell = {static_cast<float>(crystal.a),     static_cast<float>(crystal.b),    static_cast<float>(crystal.c),
-                   static_cast<float>(crystal.alpha), static_cast<float>(crystal.beta), static_cast<float>(crystal.gamma)};
-    if (!(record.cell.a > 0 && record.cell.b > 0 && record.cell.c > 0))
-        throw SourceError(path, 0, "the cell lengths must be positive");
-    for (const CifSite& site : crystal.sites) {
-        const Vector3D position{static_cast<float>(site.x), static_cast<float>(site.y), static_cast<float>(site.z)};
-        record.basisAtoms.push_back(Labelled(substance, site.label, SiteElement(site), 0, position));
-    }
+    record.cell = crystal.cell;
+    for (const CifSite& site : crystal.sites) record.basisAtoms.push_back(Labelled(substance, site.label, site.element, 0, site.position));
 }
 
 std::vector<BondRule> GivenRules(const SubstanceSource& substance) {
@@ -83,12 +72,8 @@ CompoundRecord BuildCompound(const SubstanceSource& substance, const std::string
     record.bondingClass = static_cast<std::int32_t>(substance.bondingClass);
 
     const std::string unitPath = (fs::path(dataDirectory) / substance.unitPath).string();
-    const Molfile unit = ReadMolfile(unitPath);
-    if (unit.atoms.empty()) throw SourceError(unitPath, 4, "the chemical unit has no atoms");
-    for (const MolAtom& atom : unit.atoms) {
-        const Vector3D position{static_cast<float>(atom.x), static_cast<float>(atom.y), static_cast<float>(atom.z)};
-        record.unitAtoms.push_back(Labelled(substance, "", atom.element, atom.charge, position));
-    }
+    const Molecule unit = ParseMolecule(ReadSourceFile(unitPath), StructureFormat::Molfile, unitPath);
+    for (const MoleculeAtom& atom : unit.atoms) record.unitAtoms.push_back(Labelled(substance, "", atom.element, atom.charge, atom.position));
     CheckElements(record.unitAtoms, elements, unitPath);
 
     if (!substance.crystalPath.empty()) {
@@ -101,7 +86,7 @@ CompoundRecord BuildCompound(const SubstanceSource& substance, const std::string
         record.bondRules = GivenRules(substance);
     } else {
         std::vector<ReferenceBond> bonds;
-        for (const MolBond& bond : unit.bonds) bonds.push_back({bond.first, bond.second, bond.order});
+        for (const MoleculeBond& bond : unit.bonds) bonds.push_back({bond.first, bond.second, bond.order});
         record.bondRules = DeriveBondRules(record.unitAtoms, bonds);
         if (!RulesReproduce(record.unitAtoms, record.bondRules, bonds))
             throw SourceError(unitPath, 0, "no bond rules reproduce this bond list; give bond lines in the manifest");

@@ -15,7 +15,8 @@
 #include "platform/file_search.h"
 #include "tools/mkdb/catalogue.h"
 #include "tools/mkdb/record_dump.h"
-#include "tools/mkdb/source_error.h"
+#include "io/source_error.h"
+#include "io/structure_file.h"
 
 namespace fs = std::filesystem;
 using namespace kiva;
@@ -25,7 +26,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: kiva-mkdb build DATA_DIR OUT_DIR [--report]   compile DATA_DIR/substances.txt\n"
     "       kiva-mkdb report DATA_DIR                     counts by kind and key, keys without entries\n"
-    "       kiva-mkdb dump FILE [NAME...]                 a document, or records of a Molecule.dat\n"
+    "       kiva-mkdb dump FILE [NAME...]                 a document, a structure file, or records of a Molecule.dat\n"
     "       kiva-mkdb export NAME OUT.mol [--catalogue DIR]  a substance as a document file\n";
 
 mkdb::Catalogue Compile(const std::string& dataDirectory) {
@@ -71,6 +72,10 @@ int Dump(const std::vector<std::string>& args) {
         return 2;
     }
     const std::string& path = args[0];
+    if (args.size() == 1 && !IsDocument(path) && DetectStructureFormat(path, {})) {  // a CIF, molfile, XYZ or PDB file
+        std::cout << mkdb::DumpCompound(ReadStructureFile(path).compound);
+        return 0;
+    }
     if (IsDocument(path)) {
         CompoundRecord record;
         LoadDocumentFile(path, record);
@@ -79,6 +84,8 @@ int Dump(const std::vector<std::string>& args) {
     }
     if (args.size() == 1) {  // every record of the database, one after another
         ArchiveReader reader(path);
+        if (reader.Remaining() == 0)
+            throw FileException(FileException::Cause::Malformed, path, "\"" + path + "\" is empty: it holds no compound record");
         while (reader.Remaining() > 0) {
             CompoundRecord record;
             if (!ReadCompound(record, reader)) throw FileException(FileException::Cause::Malformed, path, "a record without its tag");

@@ -8,8 +8,8 @@
 #include <sstream>
 
 #include "chem/text_lines.h"
-#include "tools/mkdb/source_error.h"
-#include "tools/mkdb/symmetry_text.h"
+#include "io/source_error.h"
+#include "io/symmetry_text.h"
 
 namespace kiva::mkdb {
 
@@ -58,12 +58,12 @@ public:
     }
 
     void CheckLength(const std::string& text, std::size_t limit, const char* what) const {
-        if (text.size() > limit) Fail(std::string(what) + " \"" + text + "\" is longer than " + std::to_string(limit) + " characters");
+        if (text.size() > limit) Fail(std::string(what) + " " + Quoted(text) + " is longer than " + std::to_string(limit) + " characters");
     }
 
     float Distance(std::string_view word) const {
         const auto value = ParseFloat(word);
-        if (!value || *value < 0) Fail("\"" + std::string(word) + "\" is no distance in angstrom");
+        if (!value || *value < 0) Fail(Quoted(word) + " is no distance in angstrom");
         return *value;
     }
 
@@ -77,7 +77,7 @@ void ReadField(SubstanceSource& substance, const std::string& key, const std::st
     if (key == "kind") {
         parser.NeedWords(words, 1, "kind homoatomic|metallic|nonmetallic|organic");
         const auto found = kKinds.find(value);
-        if (found == kKinds.end()) parser.Fail("unknown kind \"" + value + "\"");
+        if (found == kKinds.end()) parser.Fail("unknown kind " + Quoted(value));
         substance.kind = found->second;
     } else if (key == "keys") {
         if (words.empty() || words.size() > 2) parser.Fail("expected \"keys PRIMARY [SECONDARY]\"");
@@ -88,7 +88,7 @@ void ReadField(SubstanceSource& substance, const std::string& key, const std::st
     } else if (key == "class") {
         parser.NeedWords(words, 1, "class metal|atom|ionic|molecule|covalent-network");
         const auto found = kClasses.find(value);
-        if (found == kClasses.end()) parser.Fail("unknown bonding class \"" + value + "\"");
+        if (found == kClasses.end()) parser.Fail("unknown bonding class " + Quoted(value));
         substance.bondingClass = found->second;
     } else if (key == "description") {
         parser.CheckLength(value, kMaxDescription, "the description");
@@ -103,28 +103,30 @@ void ReadField(SubstanceSource& substance, const std::string& key, const std::st
     } else if (key == "translations") {
         if (words.empty() || words.size() > kMaxTranslations - 1) parser.Fail("expected one to three translations");
         for (const auto word : words) {
+            if (word.size() > kMaxTripletText)
+                parser.Fail("a translation of " + std::to_string(word.size()) + " characters: " + Quoted(word));
             const auto translation = ParseFractionTriplet(word);
-            if (!translation) parser.Fail("\"" + std::string(word) + "\" is no translation like 0,1/2,1/2");
+            if (!translation) parser.Fail(Quoted(word) + " is no translation like 0,1/2,1/2");
             substance.translations.push_back(*translation);
         }
     } else if (key == "label") {
         parser.NeedWords(words, 3, "label MATCH LABEL CHARGE");
         const auto charge = ParseInt(words[2]);
-        if (!charge) parser.Fail("\"" + std::string(words[2]) + "\" is no integer charge");
+        if (!charge) parser.Fail(Quoted(words[2]) + " is no integer charge");
         substance.labels.push_back({std::string(words[0]), std::string(words[1]), *charge});
         parser.CheckLength(substance.labels.back().label, kMaxAtomLabel, "the atom label");
     } else if (key == "bond") {
         parser.NeedWords(words, 5, "bond LABEL_A LABEL_B MIN MAX KIND");
         BondSource bond{std::string(words[0]), std::string(words[1]), parser.Distance(words[2]), parser.Distance(words[3])};
         const auto kind = kBondKinds.find(std::string(words[4]));
-        if (kind == kBondKinds.end()) parser.Fail("unknown bond kind \"" + std::string(words[4]) + "\"");
+        if (kind == kBondKinds.end()) parser.Fail("unknown bond kind " + Quoted(words[4]));
         bond.kind = kind->second;
         if (bond.minDistance > bond.maxDistance) parser.Fail("the shortest distance exceeds the longest");
         parser.CheckLength(bond.labelA, kMaxRuleLabel, "a bond rule's label");
         parser.CheckLength(bond.labelB, kMaxRuleLabel, "a bond rule's label");
         substance.bonds.push_back(bond);
     } else {
-        parser.Fail("unknown field \"" + key + "\"");
+        parser.Fail("unknown field " + Quoted(key));
     }
 }
 
@@ -173,7 +175,7 @@ std::vector<SubstanceSource> ParseManifest(const std::string& text, const std::s
             substances.push_back(std::move(*open));
             open.reset();
         } else {
-            if (!open) parser.Fail("\"" + key + "\" outside a substance block");
+            if (!open) parser.Fail(Quoted(key) + " outside a substance block");
             ReadField(*open, key, value, words, parser);
         }
     }

@@ -13,7 +13,8 @@ const char* const kRenderUsage =
     "usage: kiva-render NAME [--state unit|crystal|liquid|gas] [--model ball|space] [--quality high|low]\n"
     "                   [--multiples X,Y,Z] [--axes] [--no-cell-frame] [--coordination] [--frames N]\n"
     "                   [--size 340|680|1020] -o picture.png\n"
-    "NAME is a substance of the catalogue beside the program, or the path of a document file.\n";
+    "NAME is a substance of the catalogue beside the program, or the path of a file: a Kiva document,\n"
+    "a CIF, an MDL molfile or SD file, an XYZ or a PDB file.\n";
 
 namespace {
 

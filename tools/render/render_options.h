@@ -12,7 +12,7 @@
 namespace kiva::render_tool {
 
 struct RenderOptions {
-    std::string name;  // a catalogue name, or the path of a document file
+    std::string name;  // a catalogue name, or the path of a document, CIF, molfile, SD, XYZ or PDB file
     std::string output;
     DisplayState state = DisplayState::ChemicalUnit;
     DisplayModel model = DisplayModel::BallAndStick;

@@ -4,8 +4,9 @@
 #include <filesystem>
 #include <iostream>
 
-#include "chem/document_file.h"
 #include "chem/shared_data.h"
+#include "io/source_error.h"
+#include "io/structure_file.h"
 #include "platform/binary_archive.h"
 #include "render/render_frame.h"
 
@@ -24,7 +25,7 @@ int RenderPictureFile(const RenderOptions& options, const PictureDrawer& draw) {
         CompoundRecord compound;
         std::error_code error;
         if (std::filesystem::is_regular_file(options.name, error)) {
-            LoadDocumentFile(options.name, compound);
+            compound = ReadStructureFile(options.name).compound;
         } else if (data.moleculeDataPath.empty() ||
                    !LoadCompoundByName(data.moleculeIndex, data.moleculeDataPath, options.name, compound)) {
             std::cerr << "Cannot find the compound \"" << options.name << "\".\n";
@@ -42,6 +43,9 @@ int RenderPictureFile(const RenderOptions& options, const PictureDrawer& draw) {
         }
     } catch (const FileException& error) {
         std::cerr << "kiva-render: " << error.what() << "\n";
+        return 1;
+    } catch (const SourceError& error) {
+        std::cerr << "kiva-render: " << error.what() << (error.Format().empty() ? "" : " (" + error.Format() + ")") << "\n";
         return 1;
     }
     return 0;

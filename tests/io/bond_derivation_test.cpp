@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "tools/mkdb/bond_derivation.h"
+#include "io/bond_derivation.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 
 #include "tests/support/sample_records.h"
 
-namespace kiva::mkdb {
+namespace kiva {
 namespace {
 
 using testing::Site;
@@ -62,4 +62,4 @@ TEST(DeriveBondRules, ReproducesRandomMoleculesExactly) {
 }
 
 }  // namespace
-}  // namespace kiva::mkdb
+}  // namespace kiva

@@ -5,7 +5,7 @@
 
 #include "chem/compound_record.h"
 
-namespace kiva::mkdb {
+namespace kiva {
 
 struct ReferenceBond {
     int first = 0;   // atom indices
@@ -22,4 +22,4 @@ std::vector<BondRule> DeriveBondRules(std::vector<AtomSite>& atoms, const std::v
 bool RulesReproduce(const std::vector<AtomSite>& atoms, const std::vector<BondRule>& rules,
                     const std::vector<ReferenceBond>& bonds);
 
-}  // namespace kiva::mkdb
+}  // namespace kiva

@@ -1,18 +1,24 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "tools/mkdb/symmetry_text.h"
+#include "io/symmetry_text.h"
 
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <cmath>
+#include <string>
 
-namespace kiva::mkdb {
+namespace kiva {
 
 namespace {
+
+// A symmetry matrix holds small integers and fractions; anything large is damage.
+constexpr double kMaxEntry = 1000;
 
 // One coordinate expression: coefficients of x, y and z and a constant.
 using Linear = std::array<double, 4>;
 
-std::optional<double> ParseNumber(std::string_view& text) {
+// An unsigned decimal ("2", "0.25") or a fraction of two ("1/3"): one slash at most.
+std::optional<double> ParseDecimal(std::string_view& text) {
     std::size_t length = 0;
     while (length < text.size() && (std::isdigit(static_cast<unsigned char>(text[length])) || text[length] == '.')) ++length;
     if (length == 0) return std::nullopt;
@@ -20,13 +26,16 @@ std::optional<double> ParseNumber(std::string_view& text) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + length, value);
     if (error != std::errc() || end != text.data() + length) return std::nullopt;
     text.remove_prefix(length);
-    if (!text.empty() && text[0] == '/') {
-        text.remove_prefix(1);
-        const auto denominator = ParseNumber(text);
-        if (!denominator || *denominator == 0) return std::nullopt;
-        value /= *denominator;
-    }
     return value;
+}
+
+std::optional<double> ParseNumber(std::string_view& text) {
+    const auto numerator = ParseDecimal(text);
+    if (!numerator || text.empty() || text[0] != '/') return numerator;
+    text.remove_prefix(1);
+    const auto denominator = ParseDecimal(text);
+    if (!denominator || *denominator == 0) return std::nullopt;
+    return *numerator / *denominator;
 }
 
 std::optional<Linear> ParseLinear(std::string_view text) {
@@ -63,12 +72,15 @@ std::optional<Linear> ParseLinear(std::string_view text) {
 }
 
 std::optional<std::array<Linear, 3>> ParseTriplet(std::string_view text) {
+    if (text.size() > kMaxTripletText) return std::nullopt;
     std::array<Linear, 3> rows;
     for (int axis = 0; axis < 3; ++axis) {
         const std::size_t comma = text.find(',');
         if ((axis < 2) != (comma != std::string_view::npos)) return std::nullopt;
         const auto row = ParseLinear(text.substr(0, comma));
         if (!row) return std::nullopt;
+        for (const double value : *row)
+            if (!(std::fabs(value) <= kMaxEntry)) return std::nullopt;
         rows[static_cast<std::size_t>(axis)] = *row;
         text = axis < 2 ? text.substr(comma + 1) : std::string_view();
     }
@@ -94,4 +106,4 @@ std::optional<Vector3D> ParseFractionTriplet(std::string_view text) {
     return Vector3D{static_cast<float>((*rows)[0][3]), static_cast<float>((*rows)[1][3]), static_cast<float>((*rows)[2][3])};
 }
 
-}  // namespace kiva::mkdb
+}  // namespace kiva

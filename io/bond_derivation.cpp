@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "tools/mkdb/bond_derivation.h"
+#include "io/bond_derivation.h"
 
 #include <algorithm>
 #include <map>
@@ -11,7 +11,7 @@
 #include "chem/fixed_text.h"
 #include "render/bond_search.h"
 
-namespace kiva::mkdb {
+namespace kiva {
 
 namespace {
 
@@ -39,7 +39,7 @@ std::vector<BondKey> Found(const std::vector<AtomSite>& atoms, const std::vector
         scene.push_back(sceneAtom);
     }
     std::vector<BondKey> keys;
-    for (const SceneBond& bond : FindBondsAllPairs(scene, rules))
+    for (const SceneBond& bond : FindBonds(scene, rules))
         keys.emplace_back(std::min(bond.first, bond.second), std::max(bond.first, bond.second), bond.kind);
     return keys;
 }
@@ -120,4 +120,4 @@ std::vector<BondRule> DeriveBondRules(std::vector<AtomSite>& atoms, const std::v
     }
 }
 
-}  // namespace kiva::mkdb
+}  // namespace kiva
