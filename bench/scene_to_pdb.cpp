@@ -14,12 +14,9 @@
 using namespace kiva;
 
 int main(int argc, char** argv) {
-    const auto parsed = render_tool::ParseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));
-    if (!parsed.options) {
-        std::cerr << parsed.error;
-        return 2;
-    }
-    const render_tool::RenderOptions& options = *parsed.options;
+    const auto read = render_tool::ReadCommandLine(argc, argv);
+    if (!read) return 2;
+    const render_tool::RenderOptions& options = *read;
     MoleculeIndex index;
     index.path = std::string(KIVA_CATALOGUE_DIR) + "/Index.dat";
     CompoundRecord compound;

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QPainter>
 
-#include <iostream>
 
 #include "platform/painter_canvas.h"
 #include "render/canvas.h"
@@ -31,10 +30,6 @@ render_tool::BgrPicture PaintFlatPicture(const ViewState& view) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const auto parsed = render_tool::ParseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));
-    if (!parsed.options) {
-        std::cerr << parsed.error;
-        return 2;
-    }
-    return render_tool::RenderPictureFile(*parsed.options, PaintFlatPicture);
+    const auto options = render_tool::ReadCommandLine(argc, argv);
+    return options ? render_tool::RenderPictureFile(*options, PaintFlatPicture) : 2;
 }

@@ -13,17 +13,14 @@
 using namespace kiva;
 
 int main(int argc, char** argv) {
-    const auto parsed = render_tool::ParseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));
-    if (!parsed.options) {
-        std::cerr << parsed.error;
-        return 2;
-    }
-    if (parsed.options->quality == DisplayQuality::Low) {
+    const auto options = render_tool::ReadCommandLine(argc, argv);
+    if (!options) return 2;
+    if (options->quality == DisplayQuality::Low) {
         const std::string painter = ProgramDirectory() + "/kiva-render-flat";
         argv[0] = const_cast<char*>(painter.c_str());
         execv(painter.c_str(), argv);
         std::cerr << "kiva-render: the flat picture needs " << painter << ": " << std::strerror(errno) << "\n";
         return 1;
     }
-    return render_tool::RenderPictureFile(*parsed.options, render_tool::RenderShadedPicture);
+    return render_tool::RenderPictureFile(*options, render_tool::RenderShadedPicture);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/render/render_options.h"
 
+#include <iostream>
 #include <map>
 
 #include "chem/text_lines.h"
@@ -100,6 +101,12 @@ ParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
     if (options.name.empty() || options.output.empty())
         return {std::nullopt, "kiva-render: name a substance and an output file\n" + std::string(kRenderUsage)};
     return {options, ""};
+}
+
+std::optional<RenderOptions> ReadCommandLine(int argc, char** argv) {
+    ParsedOptions parsed = ParseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.options) std::cerr << parsed.error;
+    return parsed.options;
 }
 
 ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compound, const ElementTable& elements) {

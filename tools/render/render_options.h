@@ -32,6 +32,9 @@ struct ParsedOptions {
 };
 ParsedOptions ParseRenderOptions(const std::vector<std::string>& args);
 
+// A program's command line read as above; without options, the message is on standard error.
+std::optional<RenderOptions> ReadCommandLine(int argc, char** argv);
+
 extern const char* const kRenderUsage;
 
 // Builds, resets and projects the compound as a new view would (frames projections), with the
