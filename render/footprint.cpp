@@ -56,6 +56,54 @@ SphereFootprint TraceSphere(int radius) {
     return footprint;
 }
 
+std::array<std::uint8_t, 3> ShadedBytes(std::uint32_t colour, int intensity) {
+    const auto channel = [&](int shift) {
+        return static_cast<std::uint8_t>(std::min<long long>(255, ((colour >> shift) & 0xFFu) * static_cast<long long>(intensity) / 256));
+    };
+    return {channel(16), channel(8), channel(0)};
+}
+
+PaintedFootprint PaintFootprint(const SphereFootprint& footprint, std::uint32_t colour, int rowLength) {
+    PaintedFootprint painted{&footprint, colour, {}, {}};
+    for (const int shade : footprint.shade) {
+        const auto bytes = ShadedBytes(colour, shade);
+        painted.bytes.insert(painted.bytes.end(), bytes.begin(), bytes.end());
+    }
+    const int r = footprint.radius;
+    for (int dy = -r; dy <= r; ++dy) {
+        const auto index = static_cast<std::size_t>(dy + r);
+        const int halfWidth = footprint.halfWidth[index];
+        for (int dx = -halfWidth; dx <= halfWidth; ++dx) {
+            const std::size_t at = footprint.rowStart[index] + static_cast<std::size_t>(dx + halfWidth);
+            painted.pixels.push_back({dy * rowLength + dx, footprint.depth[at],
+                                      {painted.bytes[3 * at], painted.bytes[3 * at + 1], painted.bytes[3 * at + 2]}});
+        }
+    }
+    return painted;
+}
+
+const PaintedFootprint& FootprintCache::Painted(int radius, std::uint32_t colour, int rowLength) {
+    if (last_ && last_->footprint->radius == radius && last_->colour == colour) return *last_;
+    for (const PaintedFootprint& painted : painted_)
+        if (painted.footprint->radius == radius && painted.colour == colour) return *(last_ = &painted);
+    constexpr std::size_t kMaxPixels = std::size_t{1} << 22;
+    if (pixels_ > kMaxPixels) Clear();
+    const SphereFootprint* footprint = nullptr;
+    for (const SphereFootprint& traced : traced_)
+        if (traced.radius == radius) footprint = &traced;
+    if (!footprint) footprint = &traced_.emplace_back(TraceSphere(radius));
+    last_ = &painted_.emplace_back(PaintFootprint(*footprint, colour, rowLength));
+    pixels_ += footprint->depth.size();
+    return *last_;
+}
+
+void FootprintCache::Clear() {
+    last_ = nullptr;
+    painted_.clear();
+    traced_.clear();
+    pixels_ = 0;
+}
+
 std::vector<int> TraceDisc(int radius) {
     std::vector<int> nearest(static_cast<std::size_t>(2 * radius + 1), -1);
     TraceSpan(radius, nearest, radius);

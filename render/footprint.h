@@ -5,7 +5,9 @@
 // Drawn from a footprint, each pixel is tested once instead of once for every step that reaches
 // it. The picture is the same: where steps reach a pixel more than once the nearest one wins the
 // depth test, and steps of equal depth at one pixel shade it alike.
+#include <array>
 #include <cstdint>
+#include <deque>
 #include <vector>
 
 namespace kiva {
@@ -54,5 +56,46 @@ SphereFootprint TraceSphere(int radius);
 // A tube's disc, across its row or column: the depth above the centre at each offset from
 // -radius to radius, stored from index 0.
 std::vector<int> TraceDisc(int radius);
+
+// A pixel's bytes, blue, green and red, for a colour at a brightness of `intensity` / 256. A
+// brightness above full, as on the smallest spheres, holds each channel at 255 rather than
+// wrapping round to dark.
+std::array<std::uint8_t, 3> ShadedBytes(std::uint32_t colour, int intensity);
+
+// A footprint with its pixels' bytes in one colour: by row as the footprint lays them out, and as
+// one list with each pixel's offset from the centre in a picture of rows `rowLength` long.
+struct PaintedPixel {
+    int offset;
+    int depth;
+    std::uint8_t bytes[3];
+};
+struct PaintedFootprint {
+    const SphereFootprint* footprint;
+    std::uint32_t colour;
+    std::vector<std::uint8_t> bytes;
+    std::vector<PaintedPixel> pixels;
+};
+PaintedFootprint PaintFootprint(const SphereFootprint& footprint, std::uint32_t colour, int rowLength);
+
+// The footprints a view has traced and painted, kept from frame to frame: the same few radii and
+// colours come back in every frame. Past a few million pixels it starts afresh. A copy starts
+// empty, as its footprints point into their own traces.
+class FootprintCache {
+public:
+    FootprintCache() = default;
+    FootprintCache(const FootprintCache&) {}
+    FootprintCache& operator=(const FootprintCache&) {
+        Clear();
+        return *this;
+    }
+    const PaintedFootprint& Painted(int radius, std::uint32_t colour, int rowLength);
+
+private:
+    void Clear();
+    std::deque<SphereFootprint> traced_;
+    std::deque<PaintedFootprint> painted_;
+    const PaintedFootprint* last_ = nullptr;
+    std::size_t pixels_ = 0;
+};
 
 }  // namespace kiva

@@ -83,17 +83,8 @@ bool Rasterizer::DepthPasses(int x, int row, int z) {
     return true;
 }
 
-Rasterizer::PixelBytes Rasterizer::Shaded(std::uint32_t colour, int intensity) {
-    // Bytes in blue, green, red order; a shade can exceed full brightness on the smallest
-    // spheres, and is held at the colour itself rather than wrapping round to dark.
-    const auto channel = [&](int shift) {
-        return static_cast<std::uint8_t>(std::min<long long>(255, ((colour >> shift) & 0xFFu) * static_cast<long long>(intensity) / 256));
-    };
-    return {channel(16), channel(8), channel(0)};
-}
-
 void Rasterizer::WritePixel(int x, int row, std::uint32_t colour, int intensity) {
-    const PixelBytes bytes = Shaded(colour, intensity);
+    const auto bytes = ShadedBytes(colour, intensity);
     std::copy(bytes.begin(), bytes.end(), &picture_.colour[(static_cast<std::size_t>(row) * kSize + x) * 3]);
 }
 
@@ -121,7 +112,7 @@ void Rasterizer::DrawSphere(int x, int row, int z, int r, std::uint32_t colour) 
     // Dithering takes a value for every step that passes the depth test, so it walks them all;
     // so do spheres whose depths the clamp would change, and the largest ones.
     if (!dither_ && !everyStep_ && r <= kLargestFootprint && z >= -kNearestSceneDepth && z <= kNearestSceneDepth - r) {
-        DrawSphereFootprint(x, row, z, PaintedFootprintOf(r, colour));
+        DrawSphereFootprint(x, row, z, picture_.footprints.Painted(r, colour, kSize));
         return;
     }
     clip_ = !SquareInside(x, row, r);
@@ -135,33 +126,6 @@ void Rasterizer::DrawSphere(int x, int row, int z, int r, std::uint32_t colour) 
         SphereSpan(x, row - i, z, j, colour);
         if (!closing) SphereSpan(x, row - j, z, i, colour);
     });
-}
-
-const Rasterizer::PaintedFootprint& Rasterizer::PaintedFootprintOf(int r, std::uint32_t colour) {
-    if (lastPainted_ && lastPainted_->footprint->radius == r && lastPainted_->colour == colour) return *lastPainted_;
-    for (const PaintedFootprint& painted : paintedFootprints_)
-        if (painted.footprint->radius == r && painted.colour == colour) return *(lastPainted_ = &painted);
-    const SphereFootprint* footprint = nullptr;
-    for (const SphereFootprint& traced : sphereFootprints_)
-        if (traced.radius == r) footprint = &traced;
-    if (!footprint) footprint = &sphereFootprints_.emplace_back(TraceSphere(r));
-    PaintedFootprint& painted = paintedFootprints_.emplace_back();
-    painted.footprint = footprint;
-    painted.colour = colour;
-    for (const int shade : footprint->shade) {
-        const PixelBytes bytes = Shaded(colour, shade);
-        painted.bytes.insert(painted.bytes.end(), bytes.begin(), bytes.end());
-    }
-    for (int dy = -r; dy <= r; ++dy) {
-        const auto index = static_cast<std::size_t>(dy + r);
-        const int halfWidth = footprint->halfWidth[index];
-        for (int dx = -halfWidth; dx <= halfWidth; ++dx) {
-            const std::size_t at = footprint->rowStart[index] + static_cast<std::size_t>(dx + halfWidth);
-            painted.pixels.push_back({dy * kSize + dx, footprint->depth[at],
-                                      {painted.bytes[3 * at], painted.bytes[3 * at + 1], painted.bytes[3 * at + 2]}});
-        }
-    }
-    return *(lastPainted_ = &painted);
 }
 
 void Rasterizer::DrawSphereFootprint(int x, int row, int z, const PaintedFootprint& painted) {

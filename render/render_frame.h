@@ -3,9 +3,7 @@
 // The high-quality picture: shaded spheres and cylinders in a 24-bit colour buffer with a 16-bit
 // depth buffer, and the overlays drawn with depth-tested lines. Integer-exact: a scene renders to
 // the same bytes everywhere.
-#include <array>
 #include <cstdint>
-#include <deque>
 #include <vector>
 
 #include "render/footprint.h"
@@ -18,6 +16,7 @@ namespace kiva {
 struct PictureBuffers {
     std::vector<std::uint8_t> colour = std::vector<std::uint8_t>(kPictureSize * kPictureSize * 3);
     std::vector<std::int16_t> depth = std::vector<std::int16_t>(kPictureSize * kPictureSize);
+    FootprintCache footprints;  // the spheres' footprints, traced and painted in earlier frames
 };
 
 // The next value of the process-wide dither generator: seed = (29 seed + 217) mod 1024.
@@ -43,26 +42,10 @@ public:
 private:
     void SphereSpan(int x0, int row, int z0, int halfWidth, std::uint32_t colour);
     void SpherePixel(int x, int row, int z, std::uint32_t colour);
-    // A footprint with the bytes of every pixel in one colour, for the spheres of that colour;
-    // for a sphere wholly inside the picture, also as one list of pixels.
-    struct PaintedPixel {
-        int offset;  // from the centre, in pixels of the picture's rows
-        int depth;
-        std::uint8_t bytes[3];
-    };
-    struct PaintedFootprint {
-        const SphereFootprint* footprint;
-        std::uint32_t colour;
-        std::vector<std::uint8_t> bytes;
-        std::vector<PaintedPixel> pixels;
-    };
-    const PaintedFootprint& PaintedFootprintOf(int r, std::uint32_t colour);
     void DrawSphereFootprint(int x, int row, int z, const PaintedFootprint& painted);
     void CylinderDisc(int x0, int row0, int z0, bool horizontal, std::uint32_t colour);
     void CylinderPixel(int x, int row, int z, int vx, int vrow, int vz, std::uint32_t colour);
     bool DepthPasses(int x, int row, int z);
-    using PixelBytes = std::array<std::uint8_t, 3>;
-    static PixelBytes Shaded(std::uint32_t colour, int intensity);
     void WritePixel(int x, int row, std::uint32_t colour, int intensity);
 
     PictureBuffers& picture_;
@@ -76,9 +59,6 @@ private:
     int cylinderRadius_ = 1;  // at least 1, for the shading
     long long axisLengthSquared_ = 1;
     std::vector<int> discDepths_;  // the tube's disc traced ahead, or empty
-    std::deque<SphereFootprint> sphereFootprints_;  // by radius, as the frame meets them
-    std::deque<PaintedFootprint> paintedFootprints_;
-    const PaintedFootprint* lastPainted_ = nullptr;
 };
 
 }  // namespace kiva

@@ -86,5 +86,27 @@ TEST(TraceSphere, DrawsOverlappingScenesAsTheStepByStepWalkDoes) {
     }
 }
 
+// A view keeps its footprints from frame to frame, starting afresh when they grow large: a picture
+// drawn with many kept, or after they were dropped, or in a copy of the buffers, is the same.
+TEST(FootprintCache, KeepsPicturesTheSameFrameAfterFrame) {
+    const auto draw = [](PictureBuffers& picture) {
+        std::fill(picture.depth.begin(), picture.depth.end(), std::int16_t{-32640});
+        std::fill(picture.colour.begin(), picture.colour.end(), std::uint8_t{0});
+        Rasterizer raster(picture, 24);
+        for (int i = 0; i < 30; ++i) raster.DrawSphere(40 + 9 * i, 170 + (i % 5) * 7, i % 3, 3 + i % 4 * 10, 0x30A0F0u + i);
+    };
+    PictureBuffers fresh, kept;
+    draw(fresh);
+    for (int round = 0; round < 2; ++round) {
+        Rasterizer raster(kept, 24);
+        for (int r = 300; r <= kLargestFootprint; r += 10) raster.DrawSphere(170, 170, 0, r, 0xFFFFFFu - static_cast<std::uint32_t>(r));
+        draw(kept);
+        ASSERT_EQ(kept.colour, fresh.colour) << round;
+    }
+    PictureBuffers copy = kept;
+    draw(copy);
+    EXPECT_EQ(copy.colour, fresh.colour);
+}
+
 }  // namespace
 }  // namespace kiva
