@@ -82,25 +82,36 @@ PaintedFootprint PaintFootprint(const SphereFootprint& footprint, std::uint32_t 
     return painted;
 }
 
-const PaintedFootprint& FootprintCache::Painted(int radius, std::uint32_t colour, int rowLength) {
-    if (last_ && last_->footprint->radius == radius && last_->colour == colour) return *last_;
-    for (const PaintedFootprint& painted : painted_)
-        if (painted.footprint->radius == radius && painted.colour == colour) return *(last_ = &painted);
+const SphereFootprint& FootprintCache::Traced(int radius) {
+    for (const SphereFootprint& traced : traced_)
+        if (traced.radius == radius) return traced;
     constexpr std::size_t kMaxPixels = std::size_t{1} << 22;
     if (pixels_ > kMaxPixels) Clear();
-    const SphereFootprint* footprint = nullptr;
-    for (const SphereFootprint& traced : traced_)
-        if (traced.radius == radius) footprint = &traced;
-    if (!footprint) footprint = &traced_.emplace_back(TraceSphere(radius));
-    last_ = &painted_.emplace_back(PaintFootprint(*footprint, colour, rowLength));
-    pixels_ += footprint->depth.size();
-    return *last_;
+    const SphereFootprint& traced = traced_.emplace_back(TraceSphere(radius));
+    pixels_ += traced.depth.size();
+    return traced;
+}
+
+const PaintedFootprint* FootprintCache::Painted(int radius, std::uint32_t colour, int rowLength) {
+    if (last_ && last_->footprint->radius == radius && last_->colour == colour) return last_;
+    for (const PaintedFootprint& painted : painted_)
+        if (painted.footprint->radius == radius && painted.colour == colour) return last_ = &painted;
+    const std::pair<int, std::uint32_t> key{radius, colour};
+    if (std::find(askedOnce_.begin(), askedOnce_.end(), key) == askedOnce_.end()) {
+        askedOnce_.push_back(key);
+        return nullptr;
+    }
+    const SphereFootprint& footprint = Traced(radius);
+    last_ = &painted_.emplace_back(PaintFootprint(footprint, colour, rowLength));
+    pixels_ += footprint.depth.size();
+    return last_;
 }
 
 void FootprintCache::Clear() {
     last_ = nullptr;
     painted_.clear();
     traced_.clear();
+    askedOnce_.clear();
     pixels_ = 0;
 }
 

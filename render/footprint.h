@@ -78,8 +78,10 @@ struct PaintedFootprint {
 PaintedFootprint PaintFootprint(const SphereFootprint& footprint, std::uint32_t colour, int rowLength);
 
 // The footprints a view has traced and painted, kept from frame to frame: the same few radii and
-// colours come back in every frame. Past a few million pixels it starts afresh. A copy starts
-// empty, as its footprints point into their own traces.
+// colours come back in every frame. A footprint is painted the second time its radius and colour
+// are asked for: a sphere drawn only once, as in a single picture of a molecule, is shaded as it
+// is drawn. Past a few million pixels the cache starts afresh. A copy starts empty, as its
+// footprints point into their own traces.
 class FootprintCache {
 public:
     FootprintCache() = default;
@@ -88,12 +90,15 @@ public:
         Clear();
         return *this;
     }
-    const PaintedFootprint& Painted(int radius, std::uint32_t colour, int rowLength);
+    const SphereFootprint& Traced(int radius);
+    // The painted footprint, or null the first time.
+    const PaintedFootprint* Painted(int radius, std::uint32_t colour, int rowLength);
 
 private:
     void Clear();
     std::deque<SphereFootprint> traced_;
     std::deque<PaintedFootprint> painted_;
+    std::vector<std::pair<int, std::uint32_t>> askedOnce_;
     const PaintedFootprint* last_ = nullptr;
     std::size_t pixels_ = 0;
 };

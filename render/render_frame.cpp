@@ -112,7 +112,8 @@ void Rasterizer::DrawSphere(int x, int row, int z, int r, std::uint32_t colour) 
     // Dithering takes a value for every step that passes the depth test, so it walks them all;
     // so do spheres whose depths the clamp would change, and the largest ones.
     if (!dither_ && !everyStep_ && r <= kLargestFootprint && z >= -kNearestSceneDepth && z <= kNearestSceneDepth - r) {
-        DrawSphereFootprint(x, row, z, picture_.footprints.Painted(r, colour, kSize));
+        const PaintedFootprint* painted = picture_.footprints.Painted(r, colour, kSize);
+        DrawSphereFootprint(x, row, z, painted ? *painted->footprint : picture_.footprints.Traced(r), painted, colour);
         return;
     }
     clip_ = !SquareInside(x, row, r);
@@ -128,18 +129,18 @@ void Rasterizer::DrawSphere(int x, int row, int z, int r, std::uint32_t colour) 
     });
 }
 
-void Rasterizer::DrawSphereFootprint(int x, int row, int z, const PaintedFootprint& painted) {
-    const SphereFootprint& footprint = *painted.footprint;
+void Rasterizer::DrawSphereFootprint(int x, int row, int z, const SphereFootprint& footprint,
+                                     const PaintedFootprint* painted, std::uint32_t colour) {
     const int r = footprint.radius;
-    if (SquareInside(x, row, r)) {
+    if (painted && SquareInside(x, row, r)) {
         const auto centre = static_cast<std::ptrdiff_t>(row) * kSize + x;
         std::int16_t* depth = picture_.depth.data() + centre;
-        std::uint8_t* colour = picture_.colour.data() + 3 * centre;
-        for (const PaintedPixel& pixel : painted.pixels) {
+        std::uint8_t* pixels = picture_.colour.data() + 3 * centre;
+        for (const PaintedPixel& pixel : painted->pixels) {
             const int nearer = z + pixel.depth;
             if (nearer <= depth[pixel.offset]) continue;
             depth[pixel.offset] = static_cast<std::int16_t>(nearer);
-            std::uint8_t* bytes = colour + 3 * pixel.offset;
+            std::uint8_t* bytes = pixels + 3 * pixel.offset;
             bytes[0] = pixel.bytes[0];
             bytes[1] = pixel.bytes[1];
             bytes[2] = pixel.bytes[2];
@@ -151,16 +152,17 @@ void Rasterizer::DrawSphereFootprint(int x, int row, int z, const PaintedFootpri
         const int halfWidth = footprint.halfWidth[index];
         const std::size_t centre = footprint.rowStart[index] + static_cast<std::size_t>(halfWidth);
         const int* depth = &footprint.depth[centre];
-        const std::uint8_t* bytes = &painted.bytes[3 * centre];
+        const int* shade = &footprint.shade[centre];
+        const std::uint8_t* bytes = painted ? &painted->bytes[3 * centre] : nullptr;
         std::int16_t* storedRow = &picture_.depth[static_cast<std::size_t>(row + dy) * kSize + static_cast<std::size_t>(x)];
         std::uint8_t* colourRow = &picture_.colour[(static_cast<std::size_t>(row + dy) * kSize + static_cast<std::size_t>(x)) * 3];
         for (int dx = std::max(-halfWidth, -x); dx <= std::min(halfWidth, kSize - 1 - x); ++dx) {
             const int nearer = z + depth[dx];
             if (nearer <= storedRow[dx]) continue;
             storedRow[dx] = static_cast<std::int16_t>(nearer);
-            colourRow[3 * dx] = bytes[3 * dx];
-            colourRow[3 * dx + 1] = bytes[3 * dx + 1];
-            colourRow[3 * dx + 2] = bytes[3 * dx + 2];
+            const auto shaded = bytes ? std::array{bytes[3 * dx], bytes[3 * dx + 1], bytes[3 * dx + 2]}
+                                      : ShadedBytes(colour, shade[dx]);
+            std::copy(shaded.begin(), shaded.end(), colourRow + 3 * dx);
         }
     }
 }

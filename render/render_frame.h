@@ -42,7 +42,9 @@ public:
 private:
     void SphereSpan(int x0, int row, int z0, int halfWidth, std::uint32_t colour);
     void SpherePixel(int x, int row, int z, std::uint32_t colour);
-    void DrawSphereFootprint(int x, int row, int z, const PaintedFootprint& painted);
+    // From the painted footprint where there is one, else shading each pixel drawn.
+    void DrawSphereFootprint(int x, int row, int z, const SphereFootprint& footprint, const PaintedFootprint* painted,
+                             std::uint32_t colour);
     void CylinderDisc(int x0, int row0, int z0, bool horizontal, std::uint32_t colour);
     void CylinderPixel(int x, int row, int z, int vx, int vrow, int vz, std::uint32_t colour);
     bool DepthPasses(int x, int row, int z);
