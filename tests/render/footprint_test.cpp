@@ -72,10 +72,12 @@ TEST(TraceSphere, DrawsOverlappingScenesAsTheStepByStepWalkDoes) {
         BothWays both;
         const int nearLimit = scene % 4 == 0 ? 32700 : 0;
         for (int item = 0; item < 60; ++item) {
-            const auto colour = static_cast<std::uint32_t>(random() & 0xFFFFFF);
+            // Few colours, so footprints are painted once and drawn again.
+            const std::uint32_t colours[] = {0xFFFFFF, 0x30A0F0, 0x00C000, static_cast<std::uint32_t>(random() & 0xFFFFFF)};
+            const std::uint32_t colour = colours[random() % 4];
             const int z = nearLimit + between(-3, 3) * 10;
             if (random() % 3) {
-                both.Sphere(between(-60, 400), between(-60, 400), z, between(0, 70), colour);
+                both.Sphere(between(-60, 400), between(-60, 400), z, between(0, 12) * 6, colour);
             } else {
                 both.Cylinder(between(-200, 540), between(-200, 540), z, between(-200, 540), between(-200, 540),
                               z + between(-80, 80), between(0, 12), colour);
