@@ -11,6 +11,7 @@
 #include "fuzz/fuzz_support.h"
 #include "platform/binary_archive.h"
 #include "platform/painter_canvas.h"
+#include "tests/support/quiet_host.h"
 #include "view/commands.h"
 #include "view/molecule_view.h"
 
@@ -18,16 +19,6 @@ using namespace kiva;
 using namespace kiva::fuzz;
 
 namespace {
-
-class QuietHost final : public ViewHost {
-public:
-    void InvalidatePicture() override {}
-    void ShowNoCrystalMessage() override {}
-    void SetTipText(const std::string&) override {}
-    void ShowTip(PicturePoint) override {}
-    void HideTip() override {}
-    void MovePointer(PicturePoint) override {}
-};
 
 struct Settings {
     std::array<int, 3> cellMultiples;  // 1 to 4 along each axis: more cells only repeat the same work
@@ -88,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const Settings settings = SettingsOf(bytes);
     MotionTables motion = InitialMotionTables();
-    QuietHost host;
+    testing::QuietHost host;
     MoleculeView view(compound, elements, host, motion);
     view.State().screenBitsPerPixel = settings.screenBitsPerPixel;
     QImage image(kPictureSize, kPictureSize, QImage::Format_RGB32);

@@ -9,36 +9,27 @@
 #include <openbabel/oberror.h>
 #include <openbabel/obiter.h>
 
+#include <algorithm>
 #include <cmath>
-#include <numeric>
 #include <sstream>
+#include <utility>
 
 #include "io/molecule_text.h"
+#include "io/ring_systems.h"
 #include "io/source_error.h"
 
 namespace kiva {
 
 namespace {
 
-// Bond-order perception costs grow steeply with the rings of one ring system; beyond this many
-// independent rings in one molecule the bonds stay single, which never takes long.
-constexpr std::size_t kMaxRingsForBondOrders = 100;
-
-// Whether the largest molecule has few enough rings for Open Babel to find the bond orders.
+// Whether the largest molecule has few enough rings for Open Babel to find the bond orders;
+// beyond them the bonds stay single, which never takes long.
 bool FewRings(OpenBabel::OBMol& mol) {
-    std::vector<unsigned> parent(mol.NumAtoms() + 1);
-    std::iota(parent.begin(), parent.end(), 0u);
-    const auto root = [&](unsigned i) {
-        while (parent[i] != i) i = parent[i] = parent[parent[i]];
-        return i;
-    };
-    std::vector<std::size_t> bonds(parent.size(), 0), atoms(parent.size(), 0);
-    FOR_BONDS_OF_MOL(bond, mol) parent[root(bond->GetBeginAtomIdx())] = root(bond->GetEndAtomIdx());
-    FOR_BONDS_OF_MOL(bond, mol) ++bonds[root(bond->GetBeginAtomIdx())];
-    for (unsigned i = 1; i < parent.size(); ++i) ++atoms[root(i)];
-    for (unsigned i = 1; i < parent.size(); ++i)
-        if (atoms[i] > 0 && bonds[i] + 1 > atoms[i] + kMaxRingsForBondOrders) return false;
-    return true;
+    std::vector<std::pair<int, int>> bonds;
+    FOR_BONDS_OF_MOL(bond, mol)
+        bonds.emplace_back(static_cast<int>(bond->GetBeginAtomIdx()) - 1, static_cast<int>(bond->GetEndAtomIdx()) - 1);
+    const std::vector<std::size_t> rings = RingsPerPart(mol.NumAtoms(), bonds);
+    return std::all_of(rings.begin(), rings.end(), [](std::size_t count) { return count <= kMaxPerceivedRings; });
 }
 
 const char* OpenBabelFormat(StructureFormat format) {
