@@ -4,11 +4,10 @@
 #include <charconv>
 #include <cmath>
 #include <map>
-#include <numeric>
 #include <utility>
 
 #include "io/molecule_file.h"
-#include "io/ring_systems.h"
+#include "io/ring_count.h"
 #include "io/source_error.h"
 
 namespace kiva {
@@ -99,8 +98,7 @@ void CheckCoordinates(const Scanner& scan, std::string_view x, std::string_view 
 // Open Babel perceives the rings of every molfile it reads, for its stereochemistry, in time
 // that grows steeply with them.
 void CheckRings(const Scanner& scan, std::size_t atoms, const std::vector<std::pair<int, int>>& bonds, int line) {
-    const std::vector<std::size_t> parts = RingsPerPart(atoms, bonds);
-    const std::size_t rings = std::accumulate(parts.begin(), parts.end(), std::size_t{0});
+    const std::size_t rings = IndependentRings(atoms, bonds);
     if (rings > kMaxPerceivedRings)
         scan.Fail(line, "the bonds close " + std::to_string(rings) + " rings, more than Kiva reads (" +
                             std::to_string(kMaxPerceivedRings) + ")");

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <utility>
@@ -141,6 +142,36 @@ TEST(ParseMolecule, RefusesAMolfileWhoseBondsCloseMoreRingsThanKivaReads) {
               std::string::npos);
     EXPECT_NE(SourceErrorOf([] { ParseMolecule(RingBand(true), StructureFormat::Molfile, "band.mol"); })
                   .find("band.mol:6: the bonds close 146 rings, more than Kiva reads (100)"),
+              std::string::npos);
+}
+
+// `count` benzene rings without their hydrogens, 1.39 angstrom a side, 6 angstrom apart.
+std::string CarbonRings(int count) {
+    std::string text = std::to_string(6 * count) + "\nrings\n";
+    for (int c = 0; c < count; ++c)
+        for (int k = 0; k < 6; ++k)
+            text += "C " + std::to_string(c % 20 * 6 + 1.39 * std::cos(k * 1.0471975512)) + " " +
+                    std::to_string(c / 20 * 6 + 1.39 * std::sin(k * 1.0471975512)) + " 0\n";
+    return text;
+}
+
+// Open Babel's bond-order search looks for rings over the whole molecule: a thousand small ring
+// systems cost it seconds, as one large one does, so beyond 100 rings in all the bonds stay single.
+TEST(ParseMolecule, LeavesTheBondsSingleWhenAllRingsTogetherAreTooMany) {
+    EXPECT_EQ(OrderCounts(ParseMolecule(CarbonRings(100), StructureFormat::Xyz, "few.xyz"))[2], 300);
+    EXPECT_EQ(OrderCounts(ParseMolecule(CarbonRings(101), StructureFormat::Xyz, "many.xyz")), (std::map<int, int>{{1, 606}}));
+}
+
+// Clusters of 27 atoms half an angstrom apart: 28,080 pairs close enough to bond, whose surplus
+// bonds Open Babel would remove one by one for seconds.
+TEST(ParseMolecule, RefusesAtomsCrowdedBeyondAnyMolecule) {
+    std::string text = "2160\ntangle\n";
+    for (int c = 0; c < 80; ++c)
+        for (int i = 0; i < 27; ++i)
+            text += "C " + std::to_string(c % 10 * 6 + i % 3 * 0.5) + " " + std::to_string(c / 10 * 6 + i / 3 % 3 * 0.5) + " " +
+                    std::to_string(i / 9 * 0.5) + "\n";
+    EXPECT_NE(SourceErrorOf([&] { ParseMolecule(text, StructureFormat::Xyz, "tangle.xyz"); })
+                  .find("tangle.xyz: the atoms crowd so close that more than 20000 pairs of them lie within bonding distance"),
               std::string::npos);
 }
 
