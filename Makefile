@@ -6,16 +6,18 @@
 #   make bench      build and run the benchmarks
 #   make release    build the Release configuration into build-release/ (CI does it once)
 #   make disks      build the installer's distribution disks into build/disks/
+#   make fuzz       build the fuzz targets with clang (build-fuzz/) and run each for FUZZ_SECONDS
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 RELEASE_BUILD ?= build-release
+FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 # Where we build, a warning is an error; a plain configure by a user or packager leaves it off.
 CMAKE_OPTS := $(CMAKE_GEN) -DKIVA_WERROR=ON
 
-.PHONY: all deps build test test-fast test-sanitize release run bench disks clean
+.PHONY: all deps deps-fuzz build test test-fast test-sanitize release run bench disks fuzz clean
 
 all: build
 
@@ -63,5 +65,19 @@ DISK_SIZE ?= 8M
 disks: build
 	$(BUILD)/bin/kiva-mkdisks $(BUILD)/bin $(BUILD)/disks --disk-size $(DISK_SIZE)
 
+# Each target for FUZZ_SECONDS (FUZZ_TARGETS="scene index" for some); any finding fails the run.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
+deps-fuzz:
+	@scripts/install-deps --fuzz
+
+$(FUZZ_BUILD)/build.ninja: | deps-fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_OPTS) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIVA_FUZZ=ON \
+	    -DKIVA_BUILD_TESTS=OFF -DKIVA_BUILD_BENCH=OFF
+
+fuzz: deps-fuzz $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) --target kiva_fuzz -j $(JOBS)
+	fuzz/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(FUZZ_BUILD)

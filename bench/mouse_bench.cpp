@@ -4,20 +4,14 @@
 #include <benchmark/benchmark.h>
 
 #include "tests/support/catalogue_record.h"
+#include "tests/support/quiet_host.h"
 #include "view/commands.h"
 #include "view/molecule_view.h"
 
 namespace kiva {
 namespace {
 
-struct QuietHost final : ViewHost {
-    void InvalidatePicture() override {}
-    void ShowNoCrystalMessage() override {}
-    void SetTipText(const std::string&) override {}
-    void ShowTip(PicturePoint) override {}
-    void HideTip() override {}
-    void MovePointer(PicturePoint) override {}
-};
+using testing::QuietHost;
 
 // range(0): cells a side; range(1): the model.
 void BM_DragFrame(benchmark::State& state) {

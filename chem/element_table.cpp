@@ -14,10 +14,11 @@ namespace {
 constexpr std::size_t kMaxLineLength = 255;
 
 // Parses the fields of one row line in order and stops at the first one missing or malformed,
-// so the fields after it keep the row's previous values.
+// so the fields after it keep the row's previous values. A symbol that begins with a NUL byte is
+// empty, and a row saved without a symbol would not read back.
 void ParseElementRow(std::string_view line, ElementInfo& row) {
     const auto words = SplitWords(line);
-    if (words.empty()) return;
+    if (words.empty() || words[0][0] == '\0') return;
     SetText(row.symbol, words[0]);
     unsigned channel[3] = {row.color & 0xFFu, (row.color >> 8) & 0xFFu, (row.color >> 16) & 0xFFu};
     float* radius[3] = {&row.atomicRadius, &row.cationRadius, &row.anionRadius};

@@ -3,8 +3,11 @@
 
 #include <charconv>
 #include <cmath>
+#include <map>
+#include <utility>
 
 #include "io/molecule_file.h"
+#include "io/ring_count.h"
 #include "io/source_error.h"
 
 namespace kiva {
@@ -92,6 +95,15 @@ void CheckCoordinates(const Scanner& scan, std::string_view x, std::string_view 
     scan.Coordinate(z, line, "z");
 }
 
+// Open Babel perceives the rings of every molfile it reads, for its stereochemistry, in time
+// that grows steeply with them.
+void CheckRings(const Scanner& scan, std::size_t atoms, const std::vector<std::pair<int, int>>& bonds, int line) {
+    const std::size_t rings = IndependentRings(atoms, bonds);
+    if (rings > kMaxPerceivedRings)
+        scan.Fail(line, "the bonds close " + std::to_string(rings) + " rings, more than Kiva reads (" +
+                            std::to_string(kMaxPerceivedRings) + ")");
+}
+
 // The record up to its M  END (the first of an SD file), checked line by line.
 MoleculeText PrepareMolfileV2000(const Scanner& scan, std::size_t recordEnd) {
     const auto& lines = scan.Lines();
@@ -102,6 +114,7 @@ MoleculeText PrepareMolfileV2000(const Scanner& scan, std::size_t recordEnd) {
     if (bonds < 0 || static_cast<std::size_t>(bonds) > 8 * kMaxMoleculeAtoms || 4 + static_cast<std::size_t>(atoms) + bonds > recordEnd)
         scan.Fail(4, "the counts line declares more atoms and bonds than the file holds");
     MoleculeText prepared;
+    std::vector<std::pair<int, int>> bondAtoms;
     for (int i = 0; i < atoms; ++i) {
         const int number = 5 + i;
         const std::string_view line = lines[static_cast<std::size_t>(4 + i)];
@@ -120,7 +133,9 @@ MoleculeText PrepareMolfileV2000(const Scanner& scan, std::size_t recordEnd) {
         if (first < 1 || first > atoms || second < 1 || second > atoms || first == second)
             scan.Fail(number, "a bond names an atom the file does not have");
         if (type < 1 || type > 8) scan.Fail(number, "bond type " + std::to_string(type) + " is no MDL bond type");
+        bondAtoms.emplace_back(first - 1, second - 1);
     }
+    CheckRings(scan, static_cast<std::size_t>(atoms), bondAtoms, 4);
     // Of the properties only the charges count; aliases, groups and the rest stay unread, and so
     // do their mistakes (Open Babel loses memory on a damaged alias).
     const std::size_t blocksEnd = 4 + static_cast<std::size_t>(atoms) + bonds;
@@ -134,25 +149,34 @@ MoleculeText PrepareMolfileV2000(const Scanner& scan, std::size_t recordEnd) {
 MoleculeText PrepareMolfileV3000(const Scanner& scan, std::size_t recordEnd) {
     const auto& lines = scan.Lines();
     MoleculeText prepared;
-    bool inAtoms = false;
+    enum class Block { Other, Atoms, Bonds } block = Block::Other;
+    std::map<std::string_view, int> atomOf;  // an atom's number in the file to its index
+    std::vector<std::pair<int, int>> bondAtoms;
+    int countsLine = 0;
     for (std::size_t i = 4; i < recordEnd; ++i) {
         const auto words = Words(lines[i]);
         const int number = static_cast<int>(i) + 1;
         if (words.size() < 3 || words[0] != "M" || words[1] != "V30") continue;
         if (words[2] == "COUNTS" && words.size() >= 5) {
             scan.CheckAtomCount(scan.Integer(words[3], number, "the atom count"), number);
+            countsLine = number;
         } else if (words[2] == "BEGIN" && words.size() >= 4) {
-            inAtoms = words[3] == "ATOM";
+            block = words[3] == "ATOM" ? Block::Atoms : words[3] == "BOND" ? Block::Bonds : Block::Other;
         } else if (words[2] == "END") {
-            inAtoms = false;
-        } else if (inAtoms) {
+            block = Block::Other;
+        } else if (block == Block::Atoms) {
             if (words.size() < 7) scan.Fail(number, "an atom line without its coordinates");
             CheckCoordinates(scan, words[4], words[5], words[6], number);
+            atomOf.emplace(words[2], static_cast<int>(prepared.atomLines.size()));
             prepared.atomLines.push_back(number);
             prepared.atomTypes.emplace_back(words[3]);
             scan.CheckAtomCount(static_cast<long>(prepared.atomLines.size()), number);
+        } else if (block == Block::Bonds && words.size() >= 6) {
+            const auto first = atomOf.find(words[4]), second = atomOf.find(words[5]);
+            if (first != atomOf.end() && second != atomOf.end()) bondAtoms.emplace_back(first->second, second->second);
         }
     }
+    CheckRings(scan, prepared.atomLines.size(), bondAtoms, countsLine);
     prepared.text = scan.Joined(0, recordEnd);
     return prepared;
 }

@@ -112,6 +112,21 @@ TEST(LoadElementTable, StopsARowAtTheFirstMalformedField) {
     EXPECT_EQ(table.rows[0].atomicRadius, 0.46f);
 }
 
+// A word that begins with a NUL byte holds no symbol: kept, it would be saved as a row without
+// one, whose colours the next start reads as its symbol.
+TEST(LoadElementTable, LeavesARowWhoseSymbolIsEmptyAsItWas) {
+    TempDir dir;
+    const char text[] = "2\r\nH 1 2 3 0.1 0.2 0.3\r\n\0x 4 5 6 0.4 0.5 0.6\r\n";
+    WriteFile(dir.File("e.dat"), std::string(text, sizeof text - 1));
+    ElementTable table = LoadFrom(dir.File("e.dat"));
+    EXPECT_EQ(TextOf(table.rows[1].symbol), "He");
+    EXPECT_EQ(table.rows[1].color, DefaultElements()[1].color);
+
+    table.path = dir.File("Saved.dat");
+    ASSERT_TRUE(SaveElementTable(table));
+    EXPECT_EQ(FormatElementTable(LoadFrom(table.path)), FormatElementTable(table));
+}
+
 TEST(LoadElementTable, ReadsNoMoreThanFortyThreeRows) {
     TempDir dir;
     std::string text = "1000000\n";

@@ -87,6 +87,8 @@ TEST(ParseManifest, RefusesBadBlocksNamingTheLine) {
         {std::string(kManifest) + "substance Open\n", "substances.txt:22: substance Open has no end"},
         {Replace(kManifest, "description H2O#1, the solvent of life", "description " + std::string(128, 'd')),
          "substances.txt:19: the description"},
+        // A NUL byte ends a text in the index early: these keys would read back as the primary key Na.
+        {Replace(kManifest, "keys        Na Cl", std::string("keys \0\0 Na", 11)), "substances.txt:4: a NUL byte"},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(ErrorOf(text).substr(0, expected.size()), expected);
 }

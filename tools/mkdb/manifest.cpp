@@ -152,10 +152,12 @@ std::vector<SubstanceSource> ParseManifest(const std::string& text, const std::s
     int number = 0;
     for (std::string raw; std::getline(input, raw);) {
         ++number;
+        BlockParser parser(path, number);
+        // Names, keys and texts end at their first NUL in the index and the records.
+        if (raw.find('\0') != std::string::npos) parser.Fail("a NUL byte, which no text of the catalogue can hold");
         const std::string line = TrimRight(StripComment(raw));
         const auto all = SplitWords(line);
         if (all.empty()) continue;
-        BlockParser parser(path, number);
         const std::string key(all[0]);
         const std::vector<std::string_view> words(all.begin() + 1, all.end());
         const std::size_t valueStart = words.empty() ? line.size() : static_cast<std::size_t>(words[0].data() - line.data());
