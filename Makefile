@@ -5,7 +5,7 @@
 #   make run        build and start the viewer
 #   make bench      build and run the benchmarks
 #   make release    build the Release configuration into build-release/ (CI does it once)
-#   make disks      build the installer's distribution disks into build/disks/
+#   make disks      build the installer's distribution disks from the Release build into build/disks/
 #   make fuzz       build the fuzz targets with clang (build-fuzz/) and run each for FUZZ_SECONDS
 
 BUILD      ?= build
@@ -60,10 +60,11 @@ run: build
 bench: build
 	$(BUILD)/bin/kiva_bench
 
-# Disks of DISK_SIZE bytes (K and M allowed); run $(BUILD)/disks/disk1/setup to install.
+# Disks of DISK_SIZE bytes (K and M allowed); run $(BUILD)/disks/disk1/setup to install. They carry
+# the Release programs: the everyday build's debugging information would more than double them.
 DISK_SIZE ?= 8M
-disks: build
-	$(BUILD)/bin/kiva-mkdisks $(BUILD)/bin $(BUILD)/disks --disk-size $(DISK_SIZE)
+disks: release
+	$(RELEASE_BUILD)/bin/kiva-mkdisks $(RELEASE_BUILD)/bin $(BUILD)/disks --disk-size $(DISK_SIZE)
 
 # Each target for FUZZ_SECONDS (FUZZ_TARGETS="scene index" for some); any finding fails the run.
 FUZZ_SECONDS ?= 60

@@ -38,6 +38,16 @@ QByteArray ResourceBytes(const QString& resource) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The program an entry written earlier starts, from its first Exec line.
+QString RegisteredProgram(const QString& entryPath) {
+    QFile file(entryPath);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (line.startsWith("Exec="))
+            return QString::fromStdString(DesktopExecProgram(line.mid(5).toStdString()));
+    return {};
+}
+
 bool WriteFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
@@ -73,13 +83,19 @@ QString QuoteExecArgument(const QString& path) {
 QStringList RegisterWithDesktop(const DesktopPlaces& places, const QString& programPath, bool runUpdateTools) {
     LoadDesktopResources();
     QStringList written;
-    const auto install = [&](const DesktopFile& file, QByteArray bytes) {
+    const auto install = [&](const DesktopFile& file, QByteArray bytes, bool replace = false) {
         const QString target = places.dataHome + QLatin1Char('/') + file.place;
-        if (!HeldAnywhere(places, file.place) && !bytes.isEmpty() && WriteFile(target, bytes)) written << target;
+        if ((replace || !HeldAnywhere(places, file.place)) && !bytes.isEmpty() && WriteFile(target, bytes))
+            written << target;
     };
     QByteArray entry = ResourceBytes(kEntry.resource);
     entry.replace("Exec=kiva ", "Exec=" + QuoteExecArgument(programPath).toUtf8() + ' ');
-    install(kEntry, entry);
+    // The user's entry is taken over when the copy it starts is gone, so files never open in a
+    // program that no longer exists; an entry for a copy that still runs is left to its owner.
+    const QString userEntry = places.dataHome + QLatin1Char('/') + kEntry.place;
+    const QString registered = QFileInfo::exists(userEntry) ? RegisteredProgram(userEntry) : QString();
+    install(kEntry, entry,
+            QFileInfo(registered).isAbsolute() && registered != programPath && !QFileInfo(registered).isExecutable());
     install(kIcon, ResourceBytes(kIcon.resource));
     install(kFileType, ResourceBytes(kFileType.resource));
     if (runUpdateTools && !written.isEmpty()) {

@@ -36,8 +36,11 @@ QString CauseText(const FileException& error) {
 // What a reader found wrong with a file of a standard format: "The file is not a readable CIF:
 // line 12: _cell_length_a is not a number."
 QString SourceErrorText(const SourceError& error) {
-    const QString reason = QString::fromStdString(error.Reason());
-    if (error.Format().empty()) return reason + QLatin1Char('.');
+    QString reason = QString::fromStdString(error.Reason());
+    if (error.Format().empty()) {
+        if (!reason.isEmpty()) reason[0] = reason[0].toUpper();  // the reason stands as a sentence of its own
+        return reason + QLatin1Char('.');
+    }
     const QString format = QString::fromStdString(error.Format());
     const QString where = error.Line() > 0 ? QStringLiteral("line %1: ").arg(error.Line()) : QString();
     const QString kind = error.Format() == FormatName(StructureFormat::Molfile)

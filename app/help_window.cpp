@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/help_window.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -32,6 +33,9 @@ CHelpWindow::CHelpWindow(QString directory, QWidget* parent)
     bar->addAction(QStringLiteral("&Contents"), this, [this] { ShowPage(kContents); });
     QAction* back = bar->addAction(QStringLiteral("&Back"), browser_, &QTextBrowser::backward);
     QAction* forward = bar->addAction(QStringLiteral("&Forward"), browser_, &QTextBrowser::forward);
+    // Without a window manager the window has no close box of its own.
+    QAction* close = bar->addAction(QStringLiteral("C&lose"), this, &QWidget::close);
+    close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)});
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);

@@ -9,9 +9,11 @@
 #include "app/recent_files.h"
 #include "app/shell_command.h"
 #include "chem/shared_data.h"
+#include "platform/dialog_focus.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    kiva::ReturnFocusAfterDialogs(application);
     const kiva::ShellCommand command = kiva::ParseShellCommand(QApplication::arguments().mid(1));
     if (command.kind == kiva::ShellCommand::Kind::HelpTopics) return kiva::ShowHelpAlone();
 

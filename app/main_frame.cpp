@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QTimer>
+#include <memory>
 
 #include "app/child_frame.h"
 #include "app/kiva_app.h"
@@ -274,8 +276,12 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-    OpenDroppedFiles(*event->mimeData());
     event->acceptProposedAction();
+    // The files open once the drop has ended, so a message about one never keeps the program the
+    // files came from waiting.
+    auto dropped = std::make_shared<QMimeData>();
+    dropped->setUrls(event->mimeData()->urls());
+    QTimer::singleShot(0, this, [this, dropped] { OpenDroppedFiles(*dropped); });
 }
 
 void CMainFrame::OpenDroppedFiles(const QMimeData& dropped) {

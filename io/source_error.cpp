@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "io/source_error.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace kiva {
@@ -14,7 +16,7 @@ struct FileCloser {
 
 std::string ReadAtMost(const std::string& path, std::size_t maxBytes, bool& more) {
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) throw SourceError(path, 0, "cannot open the file");
+    if (!file) throw SourceError(path, 0, std::strerror(errno));
     std::string bytes;
     char block[65536];
     more = false;

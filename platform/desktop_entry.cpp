@@ -25,6 +25,23 @@ std::string QuoteDesktopExecArgument(const std::string& argument) {
     return '"' + escaped + '"';
 }
 
+std::string DesktopExecProgram(const std::string& execValue) {
+    // The entry's value is unescaped first: each doubled backslash stands for one.
+    std::string value;
+    for (std::size_t i = 0; i < execValue.size(); ++i) {
+        if (execValue[i] == '\\' && i + 1 < execValue.size() && execValue[i + 1] == '\\') ++i;
+        value += execValue[i];
+    }
+    if (value.empty() || value.front() != '"') return value.substr(0, value.find_first_of(" \t"));
+    std::string program;
+    for (std::size_t i = 1; i < value.size(); ++i) {
+        if (value[i] == '"') return program;
+        if (value[i] == '\\' && i + 1 < value.size()) ++i;
+        program += value[i];
+    }
+    return {};  // the closing quote is missing
+}
+
 std::string DesktopEntryString(const std::string& text) {
     std::string value;
     for (char c : text) {

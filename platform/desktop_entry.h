@@ -9,6 +9,10 @@ namespace kiva {
 // character, otherwise quoted with the escapes freedesktop.org's desktop-entry format asks for.
 std::string QuoteDesktopExecArgument(const std::string& argument);
 
+// The program of a desktop entry's Exec value, its first argument with the quoting above undone;
+// empty when the value holds none.
+std::string DesktopExecProgram(const std::string& execValue);
+
 // A text as a desktop entry's string value: backslashes, line breaks and tabs escaped.
 std::string DesktopEntryString(const std::string& text);
 

@@ -10,5 +10,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("setup"));
     kiva::setup::CMainFrame frame(kiva::setup::InstallerFlow());
     frame.show();
-    return QApplication::exec();
+    QApplication::exec();
+    return frame.installed() ? 0 : 1;
 }

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include "chem/shared_data.h"
 #include "platform/message_box.h"
@@ -218,6 +219,11 @@ void CKivaView::SetTipText(const std::string& text) { tipText_ = QString::fromSt
 void CKivaView::ShowTip(kiva::PicturePoint at) {
     const kiva::PicturePoint window = kiva::ToWindowPoint(at);
     QToolTip::showText(mapToGlobal(QPoint(window.x, window.y)), tipText_, this, QRect(0, 0, kPicture, kPicture));
+    // The tip stands just below the pointer, often over the next atom to pick: clicks and moves
+    // pass through it to the picture.
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->inherits("QTipLabel") && top->windowHandle())
+            top->windowHandle()->setFlag(Qt::WindowTransparentForInput, true);
 }
 
 void CKivaView::HideTip() { QToolTip::hideText(); }

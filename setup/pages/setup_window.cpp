@@ -68,9 +68,10 @@ CMainFrame::CMainFrame(CSetupView::FlowRunner runFlow) : QWidget(nullptr, Qt::Wi
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(new CSetupView(
         [this, runFlow = std::move(runFlow)](QWidget* owner) {
-            runFlow(owner);
+            installed_ = runFlow(owner);
             flowFinished_ = true;
             close();
+            return installed_;
         },
         this));
 }
@@ -89,7 +90,7 @@ CSetupView::FlowRunner InstallerFlow() {
         QtPageRunner pages(owner);
         DesktopMenuManager menu(UserMenuPlaces());
         InstallFlow flow(session, pages, menu, ProcessSetupPlaces(), FileSystemFreeSpace());
-        flow.Run();
+        return flow.Run();
     };
 }
 

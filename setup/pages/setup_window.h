@@ -10,8 +10,9 @@ namespace kiva::setup {
 
 class CSetupView : public QWidget {
 public:
-    // Runs the installer's flow; the real one reads Setup.ini and shows the pages.
-    using FlowRunner = std::function<void(QWidget* owner)>;
+    // Runs the installer's flow; the real one reads Setup.ini and shows the pages. True when the
+    // program was installed.
+    using FlowRunner = std::function<bool(QWidget* owner)>;
 
     explicit CSetupView(FlowRunner runFlow, QWidget* parent = nullptr);
 
@@ -35,12 +36,16 @@ public:
     explicit CMainFrame(CSetupView::FlowRunner runFlow);
 
     bool flowFinished() const { return flowFinished_; }
+    // Whether the flow installed the program; the process exits non-zero otherwise, so a script
+    // never takes an incomplete or cancelled installation for a success.
+    bool installed() const { return installed_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     bool flowFinished_ = false;
+    bool installed_ = false;
 };
 
 // The installer as the program runs it: Setup.ini beside the program, the user's home directory

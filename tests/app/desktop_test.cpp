@@ -62,7 +62,30 @@ private slots:
         QVERIFY(!own.left(own.indexOf("</mime-type>")).contains("<glob"));
         QVERIFY(xml.contains("<glob pattern=\"*.cif\"/>"));
 
-        QVERIFY(kiva::RegisterWithDesktop(places, QStringLiteral("/opt/kiva"), false).isEmpty());
+        QVERIFY(kiva::RegisterWithDesktop(places, QStringLiteral("/opt/my kiva/kiva"), false).isEmpty());
+    }
+
+    void AnEntryWhoseProgramIsGoneIsTakenOverAndAnotherRunningCopyKeepsIts() {
+        QTemporaryDir home;
+        const kiva::DesktopPlaces places{home.filePath(QStringLiteral("share")), {}};
+        const QString entryPath = places.dataHome + QStringLiteral("/applications/kiva.desktop");
+        const auto entryText = [&] {
+            QFile entry(entryPath);
+            return entry.open(QIODevice::ReadOnly) ? entry.readAll() : QByteArray();
+        };
+        kiva::RegisterWithDesktop(places, QStringLiteral("/no/such/place/kiva"), false);
+
+        const QString installed = home.filePath(QStringLiteral("Kiva/kiva"));
+        QVERIFY(QDir().mkpath(home.filePath(QStringLiteral("Kiva"))));
+        QFile program(installed);
+        QVERIFY(program.open(QIODevice::WriteOnly));
+        program.close();
+        QVERIFY(program.setPermissions(program.permissions() | QFileDevice::ExeOwner));
+        QCOMPARE(kiva::RegisterWithDesktop(places, installed, false), QStringList{entryPath});
+        QVERIFY(entryText().contains("Exec=" + installed.toUtf8() + " %F\n"));
+
+        QVERIFY(kiva::RegisterWithDesktop(places, QStringLiteral("/opt/other/kiva"), false).isEmpty());
+        QVERIFY(entryText().contains("Exec=" + installed.toUtf8() + " %F\n"));
     }
 
     void AnInstalledCopyIsLeftAlone() {

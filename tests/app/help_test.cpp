@@ -117,6 +117,13 @@ private slots:
         QCOMPARE(ShownPage(frame), QStringLiteral("index.html"));
         QCOMPARE(frame.findChildren<kiva::CHelpWindow*>().size(), 1);  // one help window, reused
         QVERIFY(viewer.messages.empty());
+
+        // Escape closes it, even where no window manager gives it a close box.
+        kiva::CHelpWindow* help = HelpWindowOf(frame);
+        help->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QTest::keyClick(help, Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
     }
 
     void AMissingHelpIsReportedOnce() {

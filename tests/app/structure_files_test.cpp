@@ -59,6 +59,16 @@ private slots:
         QCOMPARE(viewer.Active()->windowTitle(), QStringLiteral("NaCl-Halite.cif - (Ionic)"));
     }
 
+    void AMissingFileIsReportedInPlainWords() {
+        RunningViewer viewer;
+        viewer.chosenFile = QStringLiteral("/nonexistent/benzene.xyz");
+        viewer.Run(command::FileOpen);
+        QCOMPARE(viewer.messages.size(), std::size_t{1});
+        QCOMPARE(viewer.messages[0].text,
+                 QStringLiteral("Cannot open \"/nonexistent/benzene.xyz\".\nNo such file or directory."));
+        QCOMPARE(viewer.Windows().size(), 1);
+    }
+
     // A molfile named .mol opens as a molecule; a save writes a new Kiva document beside it and
     // never writes over the molfile, even when the user names it.
     void AMolfileOpensAndIsNeverWrittenOver() {

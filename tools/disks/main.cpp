@@ -15,7 +15,7 @@ constexpr const char* kUsage =
     "  BUILD_DIR     where kiva, setup, Molecule.dat, Index.dat and help/ lie (build/bin)\n"
     "  OUT_DIR       receives disk1, disk2, ...; run OUT_DIR/disk1/setup to install\n"
     "  --disk-size   bytes per disk, or with K or M: 1440K (the default), 4M\n"
-    "  --install-path  the proposed destination, under the home directory unless it starts with \\\n";
+    "  --install-path  the proposed destination, under the home directory unless it starts with a backslash\n";
 
 // "1440K", "4M" or a plain number of bytes.
 std::optional<std::uint64_t> ParseSize(const std::string& text) {

@@ -18,7 +18,7 @@ TEST(CSetupView, PaintsCyanBandsFadingToBlackUnderAShadowedTitle) {
     EXPECT_EQ(CSetupView::BandColor(640), QColor(0, 0, 0));
     EXPECT_EQ(CSetupView::BandColor(5000), QColor(0, 0, 0));
 
-    CSetupView view([](QWidget*) {});
+    CSetupView view([](QWidget*) { return true; });
     view.resize(400, 700);
     const QImage image = view.grab().toImage();
     EXPECT_EQ(QColor(image.pixel(399, 100)), QColor(0, 108, 108));
@@ -44,6 +44,7 @@ TEST(CMainFrame, StartsTheFlowHalfASecondAfterCreationAndClosesAfterIt) {
     CMainFrame frame([&](QWidget* owner) {
         startedAfter = clock.elapsed();
         closeIgnoredDuringFlow = !owner->close();
+        return false;
     });
     framePointer = &frame;
     frame.show();
@@ -54,6 +55,7 @@ TEST(CMainFrame, StartsTheFlowHalfASecondAfterCreationAndClosesAfterIt) {
     EXPECT_GE(startedAfter, 450);
     EXPECT_TRUE(closeIgnoredDuringFlow);
     EXPECT_FALSE(frame.isVisible());
+    EXPECT_FALSE(frame.installed()) << "an installation that did not finish exits non-zero";
 }
 
 }  // namespace
