@@ -93,7 +93,7 @@ QStringList RegisterWithDesktop(const DesktopPlaces& places, const QString& prog
     // The user's entry is taken over when the copy it starts is gone, so files never open in a
     // program that no longer exists; an entry for a copy that still runs is left to its owner.
     const QString userEntry = places.dataHome + QLatin1Char('/') + kEntry.place;
-    const QString registered = QFileInfo::exists(userEntry) ? RegisteredProgram(userEntry) : QString();
+    const QString registered = RegisteredProgram(userEntry);
     install(kEntry, entry,
             QFileInfo(registered).isAbsolute() && registered != programPath && !QFileInfo(registered).isExecutable());
     install(kIcon, ResourceBytes(kIcon.resource));

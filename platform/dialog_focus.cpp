@@ -2,7 +2,6 @@
 #include "platform/dialog_focus.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -19,10 +18,11 @@ protected:
         if (event->type() != QEvent::Hide || !watched->isWidgetType()) return false;
         const auto* dialog = static_cast<QWidget*>(watched);
         if (dialog->windowType() != Qt::Dialog || !dialog->parentWidget()) return false;
-        // Asked once the hide is through: a window manager has given the focus back by then.
-        QPointer<QWidget> owner = dialog->parentWidget()->window();
+        // Asked once the hide is through: a window manager has given the focus back by then. The
+        // owner is the timer's context, so a closed owner cancels the call.
+        QWidget* owner = dialog->parentWidget()->window();
         QTimer::singleShot(0, owner, [owner] {
-            if (owner && owner->isVisible() && !QApplication::activeWindow()) owner->activateWindow();
+            if (owner->isVisible() && !QApplication::activeWindow()) owner->activateWindow();
         });
         return false;
     }
