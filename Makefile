@@ -7,17 +7,19 @@
 #   make release    build the Release configuration into build-release/ (CI does it once)
 #   make disks      build the installer's distribution disks from the Release build into build/disks/
 #   make fuzz       build the fuzz targets with clang (build-fuzz/) and run each for FUZZ_SECONDS
+#   make deb        build the Debian package into build-deb/ and check it with lintian
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 RELEASE_BUILD ?= build-release
 FUZZ_BUILD ?= build-fuzz
+DEB_BUILD  ?= build-deb
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 # Where we build, a warning is an error; a plain configure by a user or packager leaves it off.
 CMAKE_OPTS := $(CMAKE_GEN) -DKIVA_WERROR=ON
 
-.PHONY: all deps deps-fuzz build test test-fast test-sanitize release run bench disks fuzz clean
+.PHONY: all deps deps-fuzz build test test-fast test-sanitize release run bench disks fuzz deb clean
 
 all: build
 
@@ -80,5 +82,9 @@ fuzz: deps-fuzz $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD) --target kiva_fuzz -j $(JOBS)
 	fuzz/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
+deb:
+	@scripts/install-deps --package
+	scripts/build-deb $(DEB_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(FUZZ_BUILD) $(DEB_BUILD)

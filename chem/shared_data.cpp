@@ -35,8 +35,10 @@ ElementFileChoice ChooseElementFile(const std::string& moleculeDataPath, const s
 void StartUpSharedData(SharedData& data, const StartUpPlaces& places) {
     data.moleculeDataPath = FindDataFile("Molecule.dat", places.searchDirectories).value_or("");
 
+    // An installed catalogue under /usr is the package's: the colours go to the user's own file.
+    const std::string dataDirectory = fs::path(data.moleculeDataPath).parent_path().string();
     const bool writable =
-        !data.moleculeDataPath.empty() && IsWritableDirectory(fs::path(data.moleculeDataPath).parent_path().string());
+        !data.moleculeDataPath.empty() && IsWritableDirectory(dataDirectory) && !IsInsideUsr(dataDirectory);
     const ElementFileChoice elements = ChooseElementFile(data.moleculeDataPath, places.configDirectory, writable);
     data.elementTable = MakeDefaultElementTable();
     data.elementTable.path = elements.path;

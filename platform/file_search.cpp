@@ -77,4 +77,11 @@ bool IsWritableDirectory(const std::string& directory) {
     return !directory.empty() && ::access(directory.c_str(), W_OK) == 0;
 }
 
+bool IsInsideUsr(const std::string& directory) {
+    const fs::path path = fs::path(directory).lexically_normal();
+    if (!path.is_absolute()) return false;
+    auto part = path.begin();  // the root, "/"
+    return ++part != path.end() && *part == "usr";
+}
+
 }  // namespace kiva

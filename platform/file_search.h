@@ -36,4 +36,8 @@ std::string CurrentDirectory();
 
 bool IsWritableDirectory(const std::string& directory);
 
+// Whether an absolute directory lies in /usr, which the package manager owns and which may be
+// mounted read-only: a program run even by root writes nothing there.
+bool IsInsideUsr(const std::string& directory);
+
 }  // namespace kiva

@@ -49,5 +49,12 @@ TEST(FindDataFile, ReturnsTheFirstRegularFileFound) {
     EXPECT_EQ(FindDataFile("Elements.dat", directories), std::nullopt);
 }
 
+TEST(IsInsideUsr, TellsThePackagesHierarchyFromTheUsersPlaces) {
+    for (const char* directory : {"/usr", "/usr/share/kiva", "/usr/local/share/kiva/", "/home/../usr/share"})
+        EXPECT_TRUE(IsInsideUsr(directory)) << directory;
+    for (const char* directory : {"", "usr/share/kiva", "/usr2/kiva", "/home/ann/usr", "/opt/kiva", "/"})
+        EXPECT_FALSE(IsInsideUsr(directory)) << directory;
+}
+
 }  // namespace
 }  // namespace kiva

@@ -11,7 +11,9 @@
 #include "chem/compound_record.h"
 #include "chem/document_file.h"
 #include "chem/fixed_text.h"
+#include "chem/shared_data.h"
 #include "platform/binary_archive.h"
+#include "platform/command_line.h"
 #include "platform/file_search.h"
 #include "tools/mkdb/catalogue.h"
 #include "tools/mkdb/record_dump.h"
@@ -109,19 +111,22 @@ int Dump(const std::vector<std::string>& args) {
     return status;
 }
 
+// The catalogue of --catalogue DIR, or else the one the viewer finds: an installed kiva-mkdb
+// lies in a directory of programs, its catalogue under share/kiva.
 int Export(const std::vector<std::string>& args) {
-    std::string catalogueDirectory = ProgramDirectory();
+    std::vector<std::string> places = ProcessStartUpPlaces().searchDirectories;
     if (args.size() == 4 && args[2] == "--catalogue") {
-        catalogueDirectory = args[3];
+        places = {args[3]};
     } else if (args.size() != 2) {
         std::cerr << kUsage;
         return 2;
     }
     MoleculeIndex index;
-    index.path = (fs::path(catalogueDirectory) / "Index.dat").string();
+    index.path = FindDataFile("Index.dat", places).value_or("");
     LoadMoleculeIndex(index);
+    const std::string moleculeData = FindDataFile("Molecule.dat", places).value_or("");
     CompoundRecord record;
-    if (!LoadCompoundByName(index, (fs::path(catalogueDirectory) / "Molecule.dat").string(), args[0], record)) {
+    if (moleculeData.empty() || !LoadCompoundByName(index, moleculeData, args[0], record)) {
         std::cerr << "Cannot find the compound \"" << args[0] << "\".\n";
         return 1;
     }
@@ -132,6 +137,10 @@ int Export(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (AsksForUsage(argc, argv)) {
+        std::cout << kUsage;
+        return 0;
+    }
     if (argc < 2) {
         std::cerr << kUsage;
         return 2;

@@ -7,12 +7,17 @@
 #include <cstring>
 #include <iostream>
 
+#include "platform/command_line.h"
 #include "platform/file_search.h"
 #include "tools/render/render_run.h"
 
 using namespace kiva;
 
 int main(int argc, char** argv) {
+    if (AsksForUsage(argc, argv)) {
+        std::cout << render_tool::kRenderUsage;
+        return 0;
+    }
     const auto options = render_tool::ReadCommandLine(argc, argv);
     if (!options) return 2;
     if (options->quality == DisplayQuality::Low) {
