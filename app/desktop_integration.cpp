@@ -76,8 +76,8 @@ DesktopPlaces UserDesktopPlaces() {
     return {dataHome, dataDirs.split(QLatin1Char(':'), Qt::SkipEmptyParts)};
 }
 
-QString QuoteExecArgument(const QString& path) {
-    return QString::fromStdString(QuoteDesktopExecArgument(path.toStdString()));
+QString ExecLineFor(const QString& programPath) {
+    return QString::fromStdString(DesktopExecLine({programPath.toStdString()}));
 }
 
 QStringList RegisterWithDesktop(const DesktopPlaces& places, const QString& programPath, bool runUpdateTools) {
@@ -89,7 +89,7 @@ QStringList RegisterWithDesktop(const DesktopPlaces& places, const QString& prog
             written << target;
     };
     QByteArray entry = ResourceBytes(kEntry.resource);
-    entry.replace("Exec=kiva ", "Exec=" + QuoteExecArgument(programPath).toUtf8() + ' ');
+    entry.replace("Exec=kiva ", "Exec=" + ExecLineFor(programPath).toUtf8() + ' ');
     // The user's entry is taken over when the copy it starts is gone, so files never open in a
     // program that no longer exists; an entry for a copy that still runs is left to its owner.
     const QString userEntry = places.dataHome + QLatin1Char('/') + kEntry.place;

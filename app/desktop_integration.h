@@ -20,7 +20,7 @@ DesktopPlaces UserDesktopPlaces();
 // and update-desktop-database where they are installed. Returns the files written.
 QStringList RegisterWithDesktop(const DesktopPlaces& places, const QString& programPath, bool runUpdateTools = true);
 
-// A path as one argument of a desktop entry's Exec line.
-QString QuoteExecArgument(const QString& path);
+// The start of a desktop entry's Exec line that runs the program at this path.
+QString ExecLineFor(const QString& programPath);
 
 }  // namespace kiva

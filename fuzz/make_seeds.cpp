@@ -2,7 +2,7 @@
 // kiva-fuzz-seeds: writes the fuzz targets' seed corpora from the built catalogue and the
 // catalogue's sources: the element table, indexes, every record of Molecule.dat as a stream
 // and as a document, each substance's chemical unit as XYZ and PDB files, SD files of several
-// units, and the manifest in pieces.
+// units, the manifest in pieces, and the installer's descriptions and compressed files.
 //   kiva-fuzz-seeds CATALOGUE_DIR SOURCE_DIR OUT_DIR
 #include <algorithm>
 #include <cstdio>
@@ -17,6 +17,7 @@
 #include "chem/element_table.h"
 #include "chem/fixed_text.h"
 #include "chem/molecule_index.h"
+#include "fuzz/installer_seeds.h"
 #include "platform/binary_archive.h"
 #include "tools/mkdb/catalogue.h"
 
@@ -152,6 +153,8 @@ int main(int argc, char** argv) {
         WriteIndexSeeds(seeds, catalogue, index.entries);
         WriteRecordSeeds(seeds, catalogue, index.entries);
         WriteSourceSeeds(seeds, sources);
+        for (const fuzz::Seed& seed : fuzz::InstallerSeeds(catalogue, fs::path(argv[2]) / "help"))
+            seeds.Write(seed.corpus, seed.name, seed.bytes);
     } catch (const std::exception& error) {
         std::cerr << "kiva-fuzz-seeds: " << error.what() << "\n";
         return 1;

@@ -5,9 +5,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "platform/desktop_entry.h"
 #include "platform/text_fields.h"
+#include "setup/menu_entry_check.h"
 
 namespace kiva::setup {
 
@@ -48,8 +50,8 @@ bool IsRegularFile(const std::string& path) {
 }
 
 // Written beside its place and renamed over it, so a reader never sees half a file and an
-// existing link at the name is replaced rather than followed.
-void WriteWhole(const std::string& path, const std::string& content) {
+// existing link at the name is replaced rather than followed. False when it could not be written.
+bool WriteWhole(const std::string& path, const std::string& content) {
     std::error_code error;
     fs::create_directories(fs::path(path).parent_path(), error);
     const std::string temporary = path + ".new";
@@ -58,11 +60,17 @@ void WriteWhole(const std::string& path, const std::string& content) {
         file << content;
         if (!file.flush()) {
             fs::remove(temporary, error);
-            return;
+            return false;
         }
     }
     fs::rename(temporary, path, error);
     if (error) fs::remove(temporary, error);
+    return !error;
+}
+
+std::string ReadWhole(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace
@@ -156,21 +164,34 @@ void DesktopMenuManager::ReplaceItem(const std::string& title) {
 
 void DesktopMenuManager::AddItem(const std::string& commandLine, const std::string& title) {
     if (group_.empty() || title.empty()) return;
-    const SplitCommand command = SplitCommandLine(commandLine);
-    if (command.program.empty()) return;
-    std::string exec = QuoteDesktopExecArgument(command.program);
-    for (const std::string& argument : command.arguments) exec += " " + QuoteDesktopExecArgument(argument);
-    const fs::path program(command.program);
-    WriteWhole(ItemEntryPath(group_, title),
+    const SplitCommand split = SplitCommandLine(commandLine);
+    if (split.program.empty()) return;
+    std::vector<std::string> command{split.program};
+    command.insert(command.end(), split.arguments.begin(), split.arguments.end());
+    const fs::path program(split.program);
+    const std::string path = ItemEntryPath(group_, title);
+    const bool written = WriteWhole(path,
                "[Desktop Entry]\n"
                "Type=Application\n"
                "Name=" + DesktopEntryString(title) + "\n"
-               "Exec=" + exec + "\n"
-               "TryExec=" + DesktopEntryString(command.program) + "\n"
+               "Exec=" + DesktopExecLine(command) + "\n"
+               "TryExec=" + DesktopEntryString(split.program) + "\n"
                "Path=" + DesktopEntryString(program.parent_path().string()) + "\n"
                "Icon=" + DesktopEntryString(program.filename().string()) + "\n"
                "Terminal=false\n"
                "Categories=" + Category(group_) + ";\n");
+    // An entry that would not start the program, read back as a desktop reads it, is no entry.
+    if (written && EntryStartsCommand(ReadWhole(path), command)) {
+        notCreated_.erase(title);
+        return;
+    }
+    std::error_code error;
+    fs::remove(path, error);
+    notCreated_.insert(title);
+}
+
+std::vector<std::string> DesktopMenuManager::ItemsNotCreated() const {
+    return {notCreated_.begin(), notCreated_.end()};
 }
 
 }  // namespace kiva::setup

@@ -4,6 +4,7 @@
 // application menu (a merged menu file and a directory entry), each item a desktop entry in
 // that submenu. Everything goes under the user's own data and configuration directories.
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,7 @@ public:
     // Commands the menu cannot carry out, and files that cannot be written, are passed over.
     void Execute(const std::string& command) override;
     void Disconnect() override {}
+    std::vector<std::string> ItemsNotCreated() const override;
 
     // Where a group's items and an item's entry are written, for a check after the fact.
     std::string MenuFilePath(const std::string& group) const;
@@ -53,6 +55,7 @@ private:
 
     MenuPlaces places_;
     std::string group_;  // the group that items go to: the one created or shown last
+    std::set<std::string> notCreated_;  // titles whose last entry could not start its program
 };
 
 }  // namespace kiva::setup

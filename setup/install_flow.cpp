@@ -86,7 +86,15 @@ bool InstallFlow::Succeed() {
     ReleaseDescription(session_);
     pages_.ShowProgressPage(false);
     CreateProgramGroup(programManager_, session_.installPath, [this](int milliseconds) { pages_.Wait(milliseconds); });
-    pages_.RunPage({PageId::Success, {}, {}});
+    // The installation is not reported as complete while a menu entry would start nothing.
+    const std::vector<std::string> missing = programManager_.ItemsNotCreated();
+    if (missing.empty()) {
+        pages_.RunPage({PageId::Success, {}, {}});
+        return true;
+    }
+    std::string message = kMenuEntriesNotCreated;
+    for (std::size_t i = 0; i < missing.size(); ++i) message += (i == 0 ? " " : ", ") + missing[i];
+    pages_.RunPage({PageId::Error, message + ".", {}});
     return true;
 }
 

@@ -10,7 +10,6 @@
 #include <array>
 #include <cerrno>
 #include <condition_variable>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
@@ -38,11 +37,12 @@ private:
     int fd_;
 };
 
-// Reads until `size` bytes have come or the file ends; -1 on an error.
-std::int64_t ReadFully(int fd, char* buffer, std::size_t size) {
+// Reads from `offset` until `size` bytes have come or the file ends; -1 on an error. Reading at
+// an offset leaves the descriptor's own position alone, so readers of one descriptor never meet.
+std::int64_t ReadFullyAt(int fd, char* buffer, std::size_t size, std::int64_t offset) {
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t count = ::read(fd, buffer + done, size - done);
+        const ssize_t count = ::pread(fd, buffer + done, size - done, static_cast<off_t>(offset) + static_cast<off_t>(done));
         if (count < 0 && errno == EINTR) continue;
         if (count < 0) return -1;
         if (count == 0) break;
@@ -51,13 +51,23 @@ std::int64_t ReadFully(int fd, char* buffer, std::size_t size) {
     return static_cast<std::int64_t>(done);
 }
 
+// A file stored plain gives the bytes it held when it was opened: one that grows meanwhile is
+// cut there, and one that shrinks is a read error rather than a shorter copy.
 class PlainFile : public LzFile {
 public:
-    PlainFile(int fd, bool executable) : fd_(fd) { executable_ = executable; }
-    std::int64_t Read(char* buffer, std::size_t size) override { return ReadFully(fd_.get(), buffer, size); }
+    PlainFile(int fd, std::int64_t size, bool executable) : fd_(fd), size_(size) { executable_ = executable; }
+    std::int64_t Read(char* buffer, std::size_t size) override {
+        const auto wanted = static_cast<std::size_t>(std::min<std::int64_t>(size_ - position_, static_cast<std::int64_t>(size)));
+        const std::int64_t count = ReadFullyAt(fd_.get(), buffer, wanted, position_);
+        if (count != static_cast<std::int64_t>(wanted)) return -1;
+        position_ += count;
+        return count;
+    }
 
 private:
     FileDescriptor fd_;
+    std::int64_t size_;
+    std::int64_t position_ = 0;
 };
 
 // libmspack expands a whole file in one call and writes its output through callbacks. A worker
@@ -65,7 +75,9 @@ private:
 // installer still reads a chunk at a time and can stop between chunks.
 class SzddFile : public LzFile {
 public:
-    SzddFile(std::string path, bool executable);
+    // Expands the regular file open as `fd`, `size` bytes long; the file is read through its
+    // descriptor, so what was checked at the open is what gets expanded.
+    SzddFile(int fd, std::int64_t size, bool executable);
     ~SzddFile() override;
     SzddFile(const SzddFile&) = delete;
     SzddFile& operator=(const SzddFile&) = delete;
@@ -75,8 +87,12 @@ public:
 
 private:
     // A file that libmspack opens: the compressed input, or the expanded output that ends here.
+    // The input is read with pread at a position of its own, so each handle keeps its place
+    // and nothing is read beyond the size the file had when it was opened.
     struct Handle {
-        std::FILE* input = nullptr;
+        int input = -1;  // the owner's descriptor, not this handle's to close
+        std::int64_t position = 0;
+        std::int64_t size = 0;
         SzddFile* output = nullptr;
     };
     struct System {
@@ -100,8 +116,11 @@ private:
     int Accept(const char* bytes, std::size_t count);
 
     static constexpr std::size_t kBufferSize = 1 << 20;
+    // libmspack names the files it opens; this name stands for the descriptor.
+    static constexpr const char* kInputName = "compressed input";
 
-    std::string path_;  // libmspack keeps using the name while the file is open
+    FileDescriptor fd_;
+    std::int64_t size_;
     System system_;
     msszdd_decompressor* decompressor_ = nullptr;
     msszddd_header* header_ = nullptr;
@@ -120,8 +139,9 @@ private:
     bool cancelled_ = false;
 };
 
-SzddFile::SzddFile(std::string path, bool executable)
-    : path_(std::move(path)),
+SzddFile::SzddFile(int fd, std::int64_t size, bool executable)
+    : fd_(fd),
+      size_(size),
       system_{{Open, Close, ReadInput, WriteOutput, Seek, Tell, Message, Alloc, Free, Copy, nullptr}, this} {
     executable_ = executable;
 }
@@ -140,7 +160,7 @@ SzddFile::~SzddFile() {
 bool SzddFile::Start() {
     decompressor_ = mspack_create_szdd_decompressor(&system_.base);
     if (!decompressor_) return false;
-    header_ = decompressor_->open(decompressor_, path_.c_str());
+    header_ = decompressor_->open(decompressor_, kInputName);
     if (!header_ || header_->length < 0) return false;
     worker_ = std::thread([this] { Expand(); });
     return true;
@@ -202,23 +222,23 @@ std::int64_t SzddFile::Read(char* buffer, std::size_t size) {
 
 mspack_file* SzddFile::Open(mspack_system* self, const char* filename, int mode) {
     SzddFile* owner = reinterpret_cast<System*>(self)->owner;
-    if (mode == MSPACK_SYS_OPEN_WRITE) return reinterpret_cast<mspack_file*>(new Handle{nullptr, owner});
-    if (mode != MSPACK_SYS_OPEN_READ) return nullptr;
-    std::FILE* input = std::fopen(filename, "rb");
-    return input ? reinterpret_cast<mspack_file*>(new Handle{input, nullptr}) : nullptr;
+    if (mode == MSPACK_SYS_OPEN_WRITE) return reinterpret_cast<mspack_file*>(new Handle{-1, 0, 0, owner});
+    if (mode != MSPACK_SYS_OPEN_READ || std::strcmp(filename, kInputName) != 0) return nullptr;
+    return reinterpret_cast<mspack_file*>(new Handle{owner->fd_.get(), 0, owner->size_, nullptr});
 }
 
-void SzddFile::Close(mspack_file* file) {
-    Handle* handle = HandleOf(file);
-    if (handle->input) std::fclose(handle->input);
-    delete handle;
-}
+void SzddFile::Close(mspack_file* file) { delete HandleOf(file); }
 
 int SzddFile::ReadInput(mspack_file* file, void* buffer, int bytes) {
     Handle* handle = HandleOf(file);
-    if (!handle->input || bytes < 0) return -1;
-    const std::size_t count = std::fread(buffer, 1, static_cast<std::size_t>(bytes), handle->input);
-    return std::ferror(handle->input) ? -1 : static_cast<int>(count);
+    if (handle->input < 0 || bytes < 0) return -1;
+    const std::int64_t left = std::max<std::int64_t>(0, handle->size - handle->position);
+    const std::int64_t count =
+        ReadFullyAt(handle->input, static_cast<char*>(buffer), static_cast<std::size_t>(std::min<std::int64_t>(left, bytes)),
+                    handle->position);
+    if (count < 0) return -1;
+    handle->position += count;
+    return static_cast<int>(count);
 }
 
 int SzddFile::WriteOutput(mspack_file* file, void* buffer, int bytes) {
@@ -229,14 +249,17 @@ int SzddFile::WriteOutput(mspack_file* file, void* buffer, int bytes) {
 
 int SzddFile::Seek(mspack_file* file, off_t offset, int mode) {
     Handle* handle = HandleOf(file);
-    if (!handle->input) return -1;
-    const int whence = mode == MSPACK_SYS_SEEK_START ? SEEK_SET : mode == MSPACK_SYS_SEEK_CUR ? SEEK_CUR : SEEK_END;
-    return ::fseeko(handle->input, offset, whence) == 0 ? 0 : -1;
+    if (handle->input < 0) return -1;
+    const std::int64_t base = mode == MSPACK_SYS_SEEK_START ? 0 : mode == MSPACK_SYS_SEEK_CUR ? handle->position : handle->size;
+    const std::int64_t target = base + offset;
+    if (target < 0) return -1;
+    handle->position = target;
+    return 0;
 }
 
 off_t SzddFile::Tell(mspack_file* file) {
     Handle* handle = HandleOf(file);
-    return handle->input ? ::ftello(handle->input) : -1;
+    return handle->input >= 0 ? static_cast<off_t>(handle->position) : -1;
 }
 
 bool StartsWith(const std::array<unsigned char, 8>& head, const std::array<unsigned char, 8>& signature) {
@@ -246,27 +269,28 @@ bool StartsWith(const std::array<unsigned char, 8>& head, const std::array<unsig
 }  // namespace
 
 std::unique_ptr<LzFile> LzOpen(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a FIFO would wait for a writer that may never come.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return nullptr;
+    // Only a regular file has an end: a device such as /dev/zero, a FIFO or a directory is
+    // refused before a byte is read.
     struct stat status {};
-    if (::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode)) {
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0) {
         ::close(fd);
         return nullptr;
     }
     const bool executable = (status.st_mode & S_IXUSR) != 0;
+    const std::int64_t size = status.st_size;
     std::array<unsigned char, 8> head{};
-    const std::int64_t headSize = ReadFully(fd, reinterpret_cast<char*>(head.data()), head.size());
+    const std::int64_t headSize = ReadFullyAt(fd, reinterpret_cast<char*>(head.data()), head.size(), 0);
+    if (headSize < 0) {
+        ::close(fd);
+        return nullptr;
+    }
     const bool compressed = headSize == static_cast<std::int64_t>(head.size()) &&
                             (StartsWith(head, kSzddSignature) || StartsWith(head, kQBasicSignature));
-    if (!compressed) {
-        if (headSize < 0 || ::lseek(fd, 0, SEEK_SET) != 0) {
-            ::close(fd);
-            return nullptr;
-        }
-        return std::make_unique<PlainFile>(fd, executable);
-    }
-    ::close(fd);
-    auto file = std::make_unique<SzddFile>(path, executable);
+    if (!compressed) return std::make_unique<PlainFile>(fd, size, executable);
+    auto file = std::make_unique<SzddFile>(fd, size, executable);
     if (!file->Start()) return nullptr;
     return file;
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program group: the installer sends the program manager's command strings, one
-// conversation per step, and never learns whether they worked.
+// conversation per step; afterwards it asks which items could not be created.
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace kiva::setup {
 
@@ -19,6 +20,9 @@ public:
     virtual bool Connect() = 0;
     virtual void Execute(const std::string& command) = 0;
     virtual void Disconnect() = 0;
+    // The titles of items that were asked for but could not be created so that they start their
+    // program; a manager that cannot tell names none.
+    virtual std::vector<std::string> ItemsNotCreated() const { return {}; }
 };
 
 // The installed viewer, and the viewer opening its help, as command lines. They are not quoted.

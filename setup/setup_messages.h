@@ -9,5 +9,8 @@ inline constexpr const char* kCannotReadSource = "Cannot read file from the sour
 inline constexpr const char* kSetupIncomplete = "Setup is incomplete.";
 inline constexpr const char* kEnterCorrectSource = "Please enter correct source directory.";
 inline constexpr const char* kCannotWriteDestination = "Cannot write file to the destination directory.";
+// Shown instead of the success page, followed by the titles of the entries.
+inline constexpr const char* kMenuEntriesNotCreated =
+    "The program is installed, but these menu entries could not be created so that they start it:";
 
 }  // namespace kiva::setup

@@ -102,8 +102,9 @@ private slots:
     }
 
     void ExecArgumentsAreQuotedForTheEntry() {
-        QCOMPARE(kiva::QuoteExecArgument(QStringLiteral("/usr/bin/kiva")), QStringLiteral("/usr/bin/kiva"));
-        QCOMPARE(kiva::QuoteExecArgument(QStringLiteral("/a b/$k")), QStringLiteral("\"/a b/\\\\$k\""));
+        QCOMPARE(kiva::ExecLineFor(QStringLiteral("/usr/bin/kiva")), QStringLiteral("/usr/bin/kiva"));
+        QCOMPARE(kiva::ExecLineFor(QStringLiteral("/a b/$k")), QStringLiteral("\"/a b/\\\\$k\""));
+        QVERIFY(kiva::ExecLineFor(QStringLiteral("/a 100% b/kiva")).endsWith(QStringLiteral(" \"/a 100%% b/kiva\"")));
     }
 
     void ASecondStartHandsItsFilesToTheRunningViewer() {

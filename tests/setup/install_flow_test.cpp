@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <functional>
 
 #include "setup/install_flow.h"
 #include "setup/setup_messages.h"
 #include "tests/setup/scripted_pages.h"
+#include "tests/support/byte_samples.h"
 #include "tests/support/temp_dir.h"
 #include "tools/disks/szdd_compress.h"
 
@@ -78,6 +82,18 @@ TEST_F(InstallFlowTest, InstallsEveryDiskAndCreatesTheProgramGroup) {
                                                       "progress shown", "progress hidden", "wait 500", "wait 500",
                                                       "wait 500", "wait 500"}));
     EXPECT_TRUE(session_.iniText.empty()) << "the description is released";
+}
+
+TEST_F(InstallFlowTest, DoesNotCallItCompleteWhenAMenuEntryCouldNotBeCreated) {
+    manager_.notCreated = {kViewerItemTitle, kHelpItemTitle};
+    ScriptedPages pages({{PageId::Licence, kAccept},
+                         {PageId::Welcome, kContinue},
+                         {PageId::Destination, kContinue},
+                         {PageId::InsertDisk, kContinue, Disk2()}});
+    EXPECT_TRUE(Run(pages)) << "the program itself is installed";
+    EXPECT_TRUE(pages.ScriptDone());
+    EXPECT_EQ(pages.messages, std::vector<std::string>{std::string(kMenuEntriesNotCreated) + " KIVA 1.0, KIVA Help."});
+    EXPECT_EQ(Pages(pages).back(), PageId::Error) << "no success page";
 }
 
 TEST_F(InstallFlowTest, ResumeReturnsToTheVeryPageThatWasLeft) {
@@ -191,6 +207,33 @@ TEST_F(InstallFlowTest, AbortSetupStopsTheCopyOnlyWhenTheUserExits) {
     EXPECT_TRUE(fs::exists(Home("second/kiva")));
     EXPECT_FALSE(fs::exists(Home("second/help")));
     EXPECT_EQ(manager_.commands.size(), 8u) << "only the first run made the group";
+}
+
+TEST_F(InstallFlowTest, ASourceThatIsNotAWholeFileIsAReadErrorOfTheSourceDisk) {
+    const std::string source = dir_.File("disk1/Molecule.da_");
+    const std::string compressed = disks::CompressSzdd(kiva::testing::RandomBytes(20000, 8), 't');
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        bool partWritten;  // the file was damaged part-way, after some of it was written
+    } cases[] = {
+        {"a link to /dev/zero", [&] { fs::create_symlink("/dev/zero", source); }, false},
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(source.c_str(), 0600), 0); }, false},
+        {"a directory", [&] { fs::create_directory(source); }, false},
+        {"compressed data damaged part-way", [&] { WriteFile(source, compressed.substr(0, compressed.size() * 3 / 4)); }, true},
+    };
+    for (const auto& hostile : cases) {
+        fs::remove(source);
+        hostile.make();
+        fs::remove_all(Home("Kiva"));
+        ScriptedPages pages({{PageId::Licence, kAccept}, {PageId::Welcome, kContinue}, {PageId::Destination, kContinue}});
+        session_ = {};
+        EXPECT_FALSE(Run(pages)) << hostile.what;
+        EXPECT_EQ(pages.messages, (std::vector<std::string>{kCannotReadSource, kSetupIncomplete})) << hostile.what;
+        EXPECT_EQ(fs::exists(Home("Kiva/Molecule.dat")), hostile.partWritten) << hostile.what;
+        fs::remove(source);
+    }
+    EXPECT_TRUE(manager_.commands.empty());
 }
 
 TEST_F(InstallFlowTest, EndsAtOnceWhenTheDescriptionCannotBeRead) {

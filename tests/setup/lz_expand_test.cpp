@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "setup/lz_expand.h"
 #include "tests/support/byte_samples.h"
@@ -16,18 +17,22 @@ using kiva::testing::ReadFile;
 using kiva::testing::TempDir;
 using kiva::testing::WriteFile;
 
-// Everything a file expands to, read in pieces of `chunk` bytes; nothing after a read error.
-std::optional<std::string> ExpandAll(const std::string& path, std::size_t chunk) {
-    const auto file = LzOpen(path);
-    if (!file) return std::nullopt;
+// Everything an open file expands to, read in pieces of `chunk` bytes; nothing after a read error.
+std::optional<std::string> ReadRest(LzFile& file, std::size_t chunk) {
     std::string all;
     std::string buffer(chunk, '\0');
     for (;;) {
-        const std::int64_t count = file->Read(buffer.data(), buffer.size());
+        const std::int64_t count = file.Read(buffer.data(), buffer.size());
         if (count < 0) return std::nullopt;
         all.append(buffer.data(), static_cast<std::size_t>(count));
         if (static_cast<std::size_t>(count) < chunk) return all;
     }
+}
+
+std::optional<std::string> ExpandAll(const std::string& path, std::size_t chunk) {
+    const auto file = LzOpen(path);
+    if (!file) return std::nullopt;
+    return ReadRest(*file, chunk);
 }
 
 // The same compressed data under a header announcing another length.
@@ -80,6 +85,29 @@ TEST(LzOpen, RefusesWhatCannotBeOpened) {
     EXPECT_FALSE(LzOpen(dir.Path()));
     WriteFile(dir.File("short_header"), std::string("SZDD\x88\xF0\x27\x33" "A", 9));
     EXPECT_FALSE(LzOpen(dir.File("short_header")));
+}
+
+TEST(LzOpen, ReadsOnlyRegularFilesAndOnlyTheBytesTheyHeldWhenOpened) {
+    TempDir dir;
+    ASSERT_EQ(::symlink("/dev/zero", dir.File("zero").c_str()), 0);
+    ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink(dir.Path().c_str(), dir.File("folder").c_str()), 0);
+    EXPECT_FALSE(LzOpen(dir.File("zero"))) << "a device has no end";
+    EXPECT_FALSE(LzOpen(dir.File("fifo"))) << "a FIFO without a writer is refused at once";
+    EXPECT_FALSE(LzOpen(dir.File("folder")));
+
+    const std::string bytes = kiva::testing::RandomBytes(10000, 3);
+    WriteFile(dir.File("growing"), bytes);
+    const auto growing = LzOpen(dir.File("growing"));
+    ASSERT_TRUE(growing);
+    WriteFile(dir.File("growing"), bytes + bytes);
+    EXPECT_EQ(ReadRest(*growing, 4096), bytes) << "a file growing meanwhile is cut where it ended";
+
+    WriteFile(dir.File("shrinking"), bytes);
+    const auto shrinking = LzOpen(dir.File("shrinking"));
+    ASSERT_TRUE(shrinking);
+    ASSERT_EQ(::truncate(dir.File("shrinking").c_str(), 5000), 0);
+    EXPECT_EQ(ReadRest(*shrinking, 4096), std::nullopt) << "a file cut short meanwhile is a read error";
 }
 
 TEST(LzOpen, ReportsDamagedCompressedDataAsAReadError) {

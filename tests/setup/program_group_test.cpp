@@ -3,9 +3,11 @@
 
 #include <filesystem>
 
+#include "platform/desktop_entry.h"
 #include "setup/desktop_menu.h"
 #include "setup/program_group.h"
 #include "tests/setup/scripted_pages.h"
+#include "tests/support/byte_samples.h"
 #include "tests/support/temp_dir.h"
 
 namespace kiva::setup {
@@ -14,6 +16,16 @@ namespace {
 namespace fs = std::filesystem;
 using kiva::testing::ReadFile;
 using kiva::testing::WriteFile;
+
+// The value of `key` as the entry writes it, without the key.
+std::string EntryValue(const std::string& entry, const std::string& key) {
+    const std::size_t start = entry.find("\n" + key + "=");
+    if (start == std::string::npos) return {};
+    const std::size_t value = start + key.size() + 2;
+    return entry.substr(value, entry.find('\n', value) - value);
+}
+
+bool ValidatorInstalled() { return kiva::testing::RunCommand("command -v desktop-file-validate >/dev/null"); }
 
 TEST(CreateProgramGroup, SendsTheEightCommandsInOrderInFourConversations) {
     testing::RecordingManager manager;
@@ -70,6 +82,7 @@ protected:
     DesktopMenuTest() {
         fs::create_directories(dir_.File("My Kiva, 2"));
         WriteFile(Program(), "#!/bin/sh\n");
+        fs::permissions(Program(), fs::perms(0755));
     }
     std::string Program() const { return dir_.File("My Kiva, 2/kiva"); }
     std::string Install() const { return dir_.File("My Kiva, 2"); }
@@ -122,6 +135,54 @@ TEST_F(DesktopMenuTest, IgnoresWhatItCannotCarryOut) {
     CreateProgramGroup(manager_, Install(), [](int) {});
     EXPECT_FALSE(fs::exists(manager_.MenuFilePath(kGroupName)));
     EXPECT_TRUE(fs::exists(manager_.ItemEntryPath(kGroupName, kViewerItemTitle)));
+}
+
+TEST_F(DesktopMenuTest, EntriesStartTheProgramWhateverItsDirectoryIsCalled) {
+    const bool validate = ValidatorInstalled();
+    for (const std::string name : {"Kiva 100% sure", "a \"quoted\" $HOME `x` back\\slash", "tab\there",
+                                   " blanks at either end ", "it's ~ (a) <b> | & ; * ? # %F %%"}) {
+        SCOPED_TRACE(name);
+        const std::string install = dir_.File(name);
+        fs::create_directories(install);
+        WriteFile(install + "/kiva", "#!/bin/sh\n");
+        fs::permissions(install + "/kiva", fs::perms(0755));
+        DesktopMenuManager manager({dir_.File("data-" + std::to_string(name.size())), dir_.File("config")});
+        CreateProgramGroup(manager, install, [](int) {});
+        EXPECT_TRUE(manager.ItemsNotCreated().empty());
+        const struct {
+            const char* title;
+            std::vector<std::string> command;
+        } items[] = {{kViewerItemTitle, {install + "/kiva"}}, {kHelpItemTitle, {install + "/kiva", "--help-topics"}}};
+        for (const auto& item : items) {
+            const std::string path = manager.ItemEntryPath(kGroupName, item.title);
+            const std::string entry = ReadFile(path);
+            EXPECT_EQ(DesktopExecCommand(EntryValue(entry, "Exec")), item.command) << entry;
+            EXPECT_EQ(ReadDesktopEntryString(EntryValue(entry, "Path")), install) << entry;
+            EXPECT_EQ(ReadDesktopEntryString(EntryValue(entry, "TryExec")), install + "/kiva") << entry;
+            if (validate) {
+                EXPECT_TRUE(kiva::testing::RunCommand("desktop-file-validate --no-hints '" + path + "'")) << entry;
+            }
+        }
+    }
+}
+
+TEST_F(DesktopMenuTest, AnEntryThatCannotStartItsProgramIsNotCreated) {
+    // Desktop entries are UTF-8: a directory name that is not cannot be written into one.
+    const std::string notUtf8 = dir_.File("Kiva \xff\xfe");
+    fs::create_directories(notUtf8);
+    WriteFile(notUtf8 + "/kiva", "#!/bin/sh\n");
+    fs::permissions(notUtf8 + "/kiva", fs::perms(0755));
+    CreateProgramGroup(manager_, notUtf8, [](int) {});
+    EXPECT_EQ(manager_.ItemsNotCreated(), (std::vector<std::string>{kViewerItemTitle, kHelpItemTitle}));
+    EXPECT_FALSE(fs::exists(manager_.ItemEntryPath(kGroupName, kViewerItemTitle)));
+    EXPECT_FALSE(fs::exists(manager_.ItemEntryPath(kGroupName, kHelpItemTitle)));
+
+    fs::permissions(Program(), fs::perms(0644));
+    CreateProgramGroup(manager_, Install(), [](int) {});
+    EXPECT_EQ(manager_.ItemsNotCreated().size(), 2u) << "a program that may not be run starts nothing";
+    fs::permissions(Program(), fs::perms(0755));
+    CreateProgramGroup(manager_, Install(), [](int) {});
+    EXPECT_TRUE(manager_.ItemsNotCreated().empty()) << "entries written later count";
 }
 
 }  // namespace

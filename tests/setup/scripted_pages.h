@@ -87,6 +87,8 @@ public:
     }
     void Execute(const std::string& command) override { commands.push_back(command); }
     void Disconnect() override {}
+    std::vector<std::string> ItemsNotCreated() const override { return notCreated; }
+    std::vector<std::string> notCreated;  // the titles the manager says it could not create
 };
 
 }  // namespace kiva::setup::testing
