@@ -55,7 +55,9 @@ void WriteDescriptions(const std::vector<Sample>& samples, std::vector<Seed>& se
         files.push_back(file);
     }
     // One disk for everything, and small disks that spread the files over several.
-    for (const std::uint64_t capacity : {std::uint64_t{8} << 20, std::uint64_t{40} << 10, std::uint64_t{12} << 10}) {
+    std::uint64_t largest = 0;
+    for (const disks::DiskFile& file : files) largest = std::max(largest, file.diskSize);
+    for (const std::uint64_t capacity : {std::uint64_t{8} << 20, 2 * largest, largest}) {
         const int count = disks::AssignDisks(files, capacity, 0);
         const std::string text = disks::SetupIniText(files, count, capacity > (1 << 20) ? "Kiva" : "\\opt\\kiva");
         const std::string name = "disks-" + std::to_string(count);

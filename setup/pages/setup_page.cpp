@@ -19,8 +19,10 @@ namespace kiva::setup {
 
 namespace {
 
+// A utility window: freedesktop window managers such as openbox give that type no minimise
+// button, which they give a dialog whatever its hints ask; a fixed size takes maximise away.
 Qt::WindowFlags PageFlags(bool closeBox) {
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    Qt::WindowFlags flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (closeBox) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     return flags;
 }

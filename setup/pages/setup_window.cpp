@@ -84,6 +84,21 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
+void CMainFrame::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange && event->type() != QEvent::WindowStateChange) return;
+    if (isMinimized()) {
+        if (isActiveWindow()) setWindowState(windowState() & ~Qt::WindowMinimized);
+        return;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible() && window->isMinimized()) {
+            window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+            window->raise();
+            window->activateWindow();
+        }
+}
+
 CSetupView::FlowRunner InstallerFlow() {
     return [](QWidget* owner) {
         InstallSession session;

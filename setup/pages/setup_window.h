@@ -42,6 +42,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A minimise that happens anyway is undone when the installer is activated again: the frame
+    // and every page it hid come back.
+    void changeEvent(QEvent* event) override;
 
 private:
     bool flowFinished_ = false;

@@ -70,6 +70,20 @@ TEST(ParseCif, TakesChargesFromOxidationNumbersAndElementsFromAnyLabel) {
     EXPECT_FALSE(crystal.sites[1].charge);
 }
 
+TEST(ParseCif, ReadsTheChargeMarksOfTypeSymbolsWithOrWithoutADigit) {
+    const struct {
+        const char* type;
+        float charge;
+    } marks[] = {{"Na+", 1}, {"Cl-", -1}, {"Fe3+", 3}, {"O2-", -2}, {"Fe+3", 3}, {"S-2", -2}};
+    for (const auto& mark : marks) {
+        const std::string text = Replaced(Replaced(kRockSalt, "Na1 Na1+", std::string("Na1 ") + mark.type),
+                                          "data_second\n_cell_length_a 1\n", "");
+        const CifCrystal crystal = ParseCif(text, "salt.cif");
+        ASSERT_TRUE(crystal.sites[0].charge) << mark.type;
+        EXPECT_EQ(*crystal.sites[0].charge, mark.charge) << mark.type;
+    }
+}
+
 TEST(ParseCif, TakesTheOperationsOfTheNamedGroupWhereNoneAreListed) {
     std::string text = Replaced(kRockSalt, "1 x,y,z\n2 '-x, -y, z'\n", "");
     text = Replaced(text, "loop_\n_symmetry_equiv_pos_id\n_symmetry_equiv_pos_as_xyz\n", "");

@@ -69,6 +69,17 @@ TEST(CrystalCompound, BalancesAMetalOfVaryingChargeAgainstItsAnions) {
     EXPECT_EQ(TextOf(fluoride.basisAtoms[1].symbol), "F-");
 }
 
+TEST(CrystalCompound, GivesALoneCarbonOrSiliconAmongMetalsItsCarbideOrSilicideCharge) {
+    // Beryllium carbide and magnesium silicide, both in the antifluorite arrangement.
+    const CompoundRecord carbide = Crystal(CubicCif(4.33f, "C1 C 0 0 0\nBe1 Be 0.25 0.25 0.25\n", kFaceCentred));
+    EXPECT_EQ(TextOf(carbide.basisAtoms[0].symbol), "C4-");
+    EXPECT_EQ(TextOf(carbide.basisAtoms[1].symbol), "Be2+");
+    const CompoundRecord silicide = Crystal(CubicCif(6.39f, "Si1 Si 0 0 0\nMg1 Mg 0.25 0.25 0.25\n", kFaceCentred));
+    EXPECT_EQ(TextOf(silicide.basisAtoms[0].symbol), "Si4-");
+    EXPECT_EQ(silicide.basisAtoms[0].charge, -4.0f);
+    EXPECT_EQ(TextOf(silicide.basisAtoms[1].symbol), "Mg2+");
+}
+
 TEST(CrystalCompound, MakesAMetalOfMetalAtomsWithTheirNearestNeighbours) {
     const CompoundRecord copper = Crystal(CubicCif(3.61f, "Cu1 Cu 0 0 0\n", kFaceCentred));
     EXPECT_EQ(copper.bondingClass, static_cast<int>(BondingClass::Metal));

@@ -59,6 +59,16 @@ TEST(ParseMolecule, LetsChargeLinesReplaceTheAtomBlock) {
     EXPECT_EQ(mol.atoms[1].charge, -2);
 }
 
+TEST(ParseMolecule, ReadsAMolfileWhoseBondBlockEndsTheFile) {
+    for (const std::string ending : {"", "\n"}) {
+        const std::string text = Replaced(kCarbonMonoxide, "  1  2  3  0\nM  END\n", "  1  2  3  0" + ending);
+        const Molecule mol = ParseMolecule(text, StructureFormat::Molfile, "co.mol");
+        ASSERT_EQ(mol.atoms.size(), 2u) << "ending " << ending.size();
+        ASSERT_EQ(mol.bonds.size(), 1u);
+        EXPECT_EQ(mol.bonds[0].order, 3);
+    }
+}
+
 // Files nobody here wrote: Open Babel's own SD file, and molecules of Avogadro's library.
 TEST(ParseMolecule, ReadsTheFirstRecordOfAnSdFile) {
     const Molecule first = Read("/usr/share/openbabel/3.1.1/templates.sdf", StructureFormat::Molfile);

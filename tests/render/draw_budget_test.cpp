@@ -112,7 +112,12 @@ TEST(ItemsDrawnWithinBudget, DrawsEverythingExactlyWhenEverythingFits) {
     zoomed.viewTransform = Multiply(UniformScale(20), zoomed.viewTransform);  // twenty times larger, mostly beyond the picture
     ProjectScene(zoomed);
     views.push_back(zoomed);
-    // Where the shortcut's estimate is exact: two atoms well inside the picture, and their bonds.
+    // A ball-and-stick scene of triple bonds only: each draws three tubes.
+    ViewState triples = ProjectedView(testing::LongBonds(60), DisplayState::ChemicalUnit, DisplayModel::BallAndStick);
+    for (SceneBond& bond : triples.bonds.items) bond.kind = 3;
+    views.push_back(triples);
+    // Where the shortcut's estimate is exact: two atoms well inside the picture, and their single,
+    // double and triple bonds.
     ViewState pair;
     pair.viewTransform.m[3][3] = 0.02f;
     for (const float x : {100.0f, 240.0f}) {
@@ -123,6 +128,7 @@ TEST(ItemsDrawnWithinBudget, DrawsEverythingExactlyWhenEverythingFits) {
     }
     pair.bonds.Append({0, 1, 1});
     pair.bonds.Append({0, 1, 2});
+    pair.bonds.Append({0, 1, 3});
     SortDrawOrder(pair);
     views.push_back(pair);
     for (std::size_t v = 0; v < views.size(); ++v) {

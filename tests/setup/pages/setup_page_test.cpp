@@ -51,6 +51,8 @@ TEST(CSetupPage, EveryPageHasItsCaptionBitmapAndButtons) {
         EXPECT_TRUE(page.findChild<QLabel*>(QStringLiteral("setup bitmap"))) << static_cast<int>(id);
         const bool closeBox = id == PageId::Error || id == PageId::ExistingCopy;
         EXPECT_EQ(page.windowFlags().testFlag(Qt::WindowCloseButtonHint), closeBox) << static_cast<int>(id);
+        EXPECT_EQ(page.windowType(), Qt::Tool) << "a window type given no minimise button";
+        EXPECT_FALSE(page.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     }
     const CSetupPage welcome({PageId::Welcome, {}, {}}, nullptr);
     EXPECT_TRUE(welcome.findChild<QLabel*>(QStringLiteral("welcome bitmap")));

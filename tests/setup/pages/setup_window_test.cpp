@@ -58,5 +58,18 @@ TEST(CMainFrame, StartsTheFlowHalfASecondAfterCreationAndClosesAfterIt) {
     EXPECT_FALSE(frame.installed()) << "an installation that did not finish exits non-zero";
 }
 
+TEST(CMainFrame, BringsBackAMinimisedPageWhenItIsActivatedAgain) {
+    CMainFrame frame([](QWidget*) { return false; });
+    frame.show();
+    QWidget page(&frame, Qt::Tool);
+    page.show();
+    page.setWindowState(Qt::WindowMinimized);
+    frame.setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(page.isMinimized());
+    frame.setWindowState(Qt::WindowNoState);  // as when the user switches back to the installer
+    EXPECT_FALSE(page.isMinimized());
+    EXPECT_TRUE(page.isVisible());
+}
+
 }  // namespace
 }  // namespace kiva::setup
