@@ -59,6 +59,7 @@ const std::vector<MenuItem>& DocumentMenu() {
             {"&Gas State", Gas}}},
           {"Display &Model", 0, {{"&Ball-and-Stick", BallAndStick}, {"&Space-Filling", SpaceFilling}}},
           {"Display &Quality", 0, {{"&Low Quality", LowQuality}, {"&High Quality", HighQuality}}},
+          {"Picture Si&ze", 0, {{"&Fixed (340 \u00d7 340)", PictureFixed}, {"Fit &Window", PictureFitWindow}}},
           kSeparator,
           {"Multiples of &Unit Cell...", UnitCellMultiples},
           {"&XYZ Axes", Axes},
