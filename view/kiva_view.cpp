@@ -3,7 +3,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
+#include <QKeyEvent>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QImage>
 #include <QLayout>
 #include <QPainter>
@@ -105,10 +109,20 @@ bool CKivaView::AnimateStep() {
 kiva::CommandStatus CKivaView::QueryCommand(int id) const {
     // The selection commands have no update rule: always enabled while there is a document.
     if (kiva::IsSelectionCommand(id)) return {document_ != nullptr, document_ != nullptr, false, false};
+    if (id == kiva::command::EditCopy) return {true, true, false, false};
+    if (id == kiva::command::FullScreen) return {true, true, true, fullScreen_};
     return molecule_.QueryCommand(id);
 }
 
 bool CKivaView::RunCommand(int id) {
+    if (id == kiva::command::EditCopy) {
+        CopyPicture();
+        return true;
+    }
+    if (id == kiva::command::FullScreen) {
+        SetFullScreen(!fullScreen_);
+        return true;
+    }
     if (kiva::IsSelectionCommand(id)) {
         if (!document_) return false;
         // The dialog has no parent of its own, so the main window owns it.
@@ -156,7 +170,15 @@ void CKivaView::UpdateToolBars() {
     }
 }
 
+// The shaded picture at the size it has on screen, so it pastes into a slide or a worksheet.
+void CKivaView::CopyPicture() {
+    const kiva::PictureBuffers picture = molecule_.RenderPictureAt(molecule_.Area(), 0);
+    const QImage image(picture.colour.data(), picture.width, picture.height, picture.width * 3, QImage::Format_BGR888);
+    QGuiApplication::clipboard()->setImage(image.copy());
+}
+
 QRect CKivaView::PictureRect() const {
+    if (fullScreen_) return rect();
     if (!fitWindow_) return QRect(0, 0, kPicture, kPicture);
     return QRect(0, 0, std::max(width() - kBarThickness, kiva::kMinPictureSide),
                  std::max(height() - kBarThickness, kiva::kMinPictureSide));
@@ -180,7 +202,45 @@ void CKivaView::LayOutPicture() {
 
 void CKivaView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (fitWindow_) LayOutPicture();
+    if (fitWindow_ || fullScreen_) LayOutPicture();
+}
+
+// The view leaves its frame for a window of its own on the whole screen, and comes back to it.
+void CKivaView::SetFullScreen(bool on) {
+    if (on == fullScreen_) return;
+    fullScreen_ = on;
+    HideTip();
+    navigationToolBar_->setVisible(!on);
+    structureToolBar_->setVisible(!on);
+    if (on) {
+        const QSize screen = this->screen() ? this->screen()->geometry().size() : size();
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        setGeometry(this->screen() ? this->screen()->geometry() : geometry());
+        resize(screen);
+        showFullScreen();
+        activateWindow();
+        setFocus();
+    } else {
+        setWindowFlags(Qt::Widget);
+        if (parentWidget()) {
+            resize(parentWidget()->contentsRect().size());
+            QResizeEvent resized(parentWidget()->size(), parentWidget()->size());
+            QApplication::sendEvent(parentWidget(), &resized);  // the frame places its widget again
+        }
+        show();
+        window()->activateWindow();
+    }
+    LayOutPicture();
+    update();
+    emit commandRan();
+}
+
+void CKivaView::keyPressEvent(QKeyEvent* event) {
+    if (fullScreen_ && (event->key() == Qt::Key_Escape || event->key() == Qt::Key_F11)) {
+        SetFullScreen(false);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CKivaView::paintEvent(QPaintEvent*) {

@@ -39,6 +39,9 @@ public:
     // The picture fills the view beside its toolbars, or keeps the fixed 340 square.
     void SetFitWindow(bool fit);
     bool FitsWindow() const { return fitWindow_; }
+    // The picture alone on the whole screen, whatever the picture size; Escape or F11 leaves.
+    void SetFullScreen(bool on);
+    bool IsFullScreen() const { return fullScreen_; }
     // Where the picture lies in the view, in points.
     QRect PictureRect() const;
 
@@ -54,6 +57,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // The left button drags and picks; Qt's implicit grab keeps the moves coming to the view
     // from a press to its release, even outside the window.
     void mousePressEvent(QMouseEvent* event) override;
@@ -75,6 +79,7 @@ private:
     void HideTip() override;
     void MovePointer(kiva::PicturePoint to) override;
     QWidget* CreateToolBar(std::initializer_list<int> buttons, Qt::Orientation orientation, QRect place);
+    void CopyPicture();
     // Places the toolbars beside the picture and gives the picture its size in device pixels.
     void LayOutPicture();
     kiva::PicturePoint PicturePointOf(const QMouseEvent* event) const;
@@ -88,5 +93,6 @@ private:
     QString tipText_;
     int wheelTurn_ = 0;  // eighths of a degree not yet zoomed by
     bool fitWindow_ = false;
+    bool fullScreen_ = false;
     QImage offscreen_{kiva::kPictureSize, kiva::kPictureSize, QImage::Format_RGB32};  // the low-quality picture
 };
