@@ -39,4 +39,21 @@ QString CChildFrame::FrameTitle() const {
     return QStringLiteral("%1:%2").arg(document_.Title()).arg(position + 1);
 }
 
+void CChildFrame::SetFitWindow(bool fit) {
+    if (view_->FitsWindow() == fit) return;
+    view_->SetFitWindow(fit);
+    if (fit) {
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    } else {
+        setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+        if (isMaximized()) showNormal();
+        setMaximumSize(kFrameSize);
+        resize(kFrameSize);
+    }
+    for (QAction* action : systemMenu()->actions())
+        if (QString(action->text()).remove(QLatin1Char('&')) == QLatin1String("Maximize")) action->setVisible(fit);
+    show();
+}
+
 void CChildFrame::UpdateTitle() { setWindowTitle(FrameTitle()); }

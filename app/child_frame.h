@@ -20,6 +20,10 @@ public:
 
     CKivaDoc& Document() const { return document_; }
     CKivaView* View() const { return view_; }
+    // Fitted to the window, the picture lets the frame grow and maximize; fixed, the frame
+    // returns to its own size.
+    void SetFitWindow(bool fit);
+
     // The document's title, numbered ":1", ":2", ... while the document has several windows.
     QString FrameTitle() const;
 

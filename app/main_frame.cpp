@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
+#include <QSettings>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -29,11 +30,17 @@ using namespace kiva::command;
 
 bool IsRecentFile(int id) { return id >= FileRecent1 && id < FileRecent1 + kRecentFileCount; }
 
+// The picture size in the profile: "Fixed" (the default) or "FitWindow".
+const QString kPictureSizeKey = QStringLiteral("View/PictureSize");
+const QString kFitWindow = QStringLiteral("FitWindow");
+const QString kFixed = QStringLiteral("Fixed");
+
 QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 
 CMainFrame::CMainFrame(const QString& profilePath) : profilePath_(profilePath), recentFiles_(profilePath) {
+    fitWindow_ = QSettings(profilePath_, QSettings::IniFormat).value(kPictureSizeKey).toString() == kFitWindow;
     setWindowTitle(kTitle);
     mdiArea_ = new QMdiArea(this);
     setCentralWidget(mdiArea_);
@@ -161,6 +168,7 @@ kiva::CommandStatus CMainFrame::QueryCommand(int id) const {
         if (id == WindowNew || id == WindowCascade || id == WindowTile || id == WindowArrange) return enabled;
     }
     if (id == ViewStatusBar) return {true, true, true, !statusBar()->isHidden()};
+    if (id == PictureFixed || id == PictureFitWindow) return {true, frame != nullptr, true, (id == PictureFitWindow) == fitWindow_};
     if (id == FileNew || id == FileOpen || id == AppAbout || id == AppExit) return enabled;
     if (id == FilePrintSetup || id == Help || id == ContextHelp) return enabled;
     if (IsRecentFile(id) && id - FileRecent1 < recentFiles_.Files().size()) return enabled;
@@ -185,6 +193,11 @@ void CMainFrame::ExecuteCommand(int id) {
     case WindowTile: mdiArea_->tileSubWindows(); break;
     case WindowArrange: ArrangeIcons(); break;
     case ViewStatusBar: statusBar()->setHidden(!statusBar()->isHidden()); break;
+    case PictureFixed:
+    case PictureFitWindow:
+        fitWindow_ = id == PictureFitWindow;
+        QSettings(profilePath_, QSettings::IniFormat).setValue(kPictureSizeKey, fitWindow_ ? kFitWindow : kFixed);
+        break;
     case AppAbout: CKivaApp::OnAppAbout(this); break;
     case FilePrintSetup: kiva::RunPrintSetup(this, profilePath_); break;
     case Help: kiva::ShowHelp(*this, kiva::HelpPageForContext(frame != nullptr)); break;
@@ -206,7 +219,10 @@ void CMainFrame::UpdateCommands() {
         action->setChecked(status.checked);
     }
     for (QMdiSubWindow* window : mdiArea_->subWindowList())
-        if (auto* frame = qobject_cast<CChildFrame*>(window)) frame->View()->UpdateToolBars();
+        if (auto* frame = qobject_cast<CChildFrame*>(window)) {
+            frame->SetFitWindow(fitWindow_);
+            frame->View()->UpdateToolBars();
+        }
     UpdateTitle();
 }
 

@@ -76,4 +76,5 @@ private:
     std::vector<QMenu*> documentMenus_;
     std::vector<QAction*> recentPlaceholders_;
     bool showingDocumentMenu_ = false;
+    bool fitWindow_ = false;  // the picture fills its document window; kept in the profile
 };

@@ -12,7 +12,9 @@ column so that RasMol's "spacefill temperature" draws the spheres Kiva draws. Th
   build    Kiva's crystal expansion and bond search (kiva_bench);
   process  the whole program from start to a picture file: kiva-render to PNG against RasMol
            loading the PDB file and writing its picture (it has no PNG writer; PPM is its
-           quickest format).
+           quickest format);
+  sizes    one frame of the 16 x 16 x 16 block at projector and 4K sizes (BM_FrameAtSize)
+           against RasMol's at the same width and height.
 
 Run it by hand, with nothing else running, under the build lock:
     kbuild python3 bench/compare_rasmol.py [--bin build/bin]
@@ -37,6 +39,7 @@ BLOCKS = [
     ("NaCl 16x16x16", ["NaCl", "--state", "crystal", "--multiples", "16,16,16"], 4, 60),
 ]
 MODELS = [("space", "space", 1), ("ball", "ball", 0)]  # name, --model, kiva_bench model
+PICTURE_SIZES = [(1920, 1080), (3840, 2160)]
 
 
 def median_seconds(command, stdin_path=None, runs=15, warmups=3):
@@ -56,7 +59,8 @@ def median_seconds(command, stdin_path=None, runs=15, warmups=3):
 
 def kiva_bench_times(bench):
     """Milliseconds of every case of BM_ProjectAndRender and BM_BuildScene, by name."""
-    result = subprocess.run([bench, "--benchmark_filter=BM_(ProjectAndRender|BuildScene)/[034]/[01]$",
+    result = subprocess.run([bench, "--benchmark_filter=BM_(ProjectAndRender|BuildScene)/[034]/[01]$|"
+                             "BM_FrameAtSize/(1920/1080|3840/2160)/[01]/",
                              "--benchmark_format=json", "--benchmark_repetitions=3",
                              "--benchmark_report_aggregates_only=true"],
                             capture_output=True, text=True, check=True)
@@ -64,7 +68,7 @@ def kiva_bench_times(bench):
     for entry in json.loads(result.stdout)["benchmarks"]:
         if entry.get("aggregate_name") == "median":
             scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[entry["time_unit"]]
-            times[entry["run_name"]] = entry["real_time"] * scale
+            times[entry["run_name"].removesuffix("/real_time")] = entry["real_time"] * scale
     return times
 
 
@@ -77,6 +81,14 @@ def rasmol_script(directory, name, pdb, turns, picture=None):
             script.write(f"write ppm {picture}\n")
         script.write("quit\n")
     return path
+
+
+def rasmol_frame(work, pdb, turns, size):
+    """RasMol's milliseconds for one turning frame at a picture size."""
+    still = rasmol_script(work, "still", pdb, 0)
+    turning = rasmol_script(work, "turning", pdb, turns)
+    command = [RASMOL, "-nodisplay", "-width", str(size[0]), "-height", str(size[1])]
+    return 1e3 * (median_seconds(command, turning, 11) - median_seconds(command, still, 11)) / turns
 
 
 def ratio(kiva, peer):
@@ -98,6 +110,7 @@ def main():
 
     bench = kiva_bench_times(os.path.join(bin_dir, "kiva_bench"))
     rows = []
+    sized_rows = []
     with tempfile.TemporaryDirectory(prefix="kiva-rasmol-") as work:
         for block, render_args, case, turns in BLOCKS:
             for model, model_option, bench_model in MODELS:
@@ -119,6 +132,11 @@ def main():
                     peer_frame = 1e3 * (median_seconds(command, turning, 11) - median_seconds(command, still, 11)) / turns
                     peer_process = 1e3 * median_seconds(command, picture)
                 rows.append((label, kiva_frame, peer_frame, kiva_build, kiva_process, peer_process))
+                if case == 4:
+                    for size in PICTURE_SIZES:
+                        kiva_sized = bench.get(f"BM_FrameAtSize/{size[0]}/{size[1]}/{bench_model}")
+                        peer_sized = rasmol_frame(work, pdb, 20, size) if have_rasmol else None
+                        sized_rows.append((f"{label}, {size[0]}x{size[1]}", kiva_sized, peer_sized))
 
     print()
     print("Milliseconds, medians; ratio = Kiva / RasMol (below 0.5: Kiva takes at most half RasMol's time).")
@@ -128,6 +146,11 @@ def main():
         peer_process_text = f"{peer_process:7.1f}" if peer_process is not None else "      -"
         print(f"{label:22} {kiva_frame:7.2f} {peer_frame_text} {ratio(kiva_frame, peer_frame):>6}   "
               f"{kiva_build:6.2f}   {kiva_process:7.1f} {peer_process_text} {ratio(kiva_process, peer_process):>6}")
+    print()
+    print(f"{'One frame at a size':34} {'Kiva':>7} {'RasMol':>7} {'ratio':>6}")
+    for label, kiva_frame, peer_frame in sized_rows:
+        peer_text = f"{peer_frame:7.2f}" if peer_frame is not None else "      -"
+        print(f"{label:34} {kiva_frame:7.2f} {peer_text} {ratio(kiva_frame, peer_frame or 0):>6}")
 
 
 if __name__ == "__main__":

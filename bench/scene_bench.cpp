@@ -119,6 +119,28 @@ void BM_RenderFrame(benchmark::State& state) {
     Label(state, view);
 }
 
+// One frame of a drag of the 16 x 16 x 16 rock-salt crystal at a picture size: range(0) and
+// range(1) are the width and height, range(2) the model (0 ball-and-stick, 1 space-filling).
+void BM_FrameAtSize(benchmark::State& state) {
+    const CompoundRecord compound = Load("NaCl");
+    ViewState view;
+    view.displayState = DisplayState::CrystalSolid;
+    view.displayModel = state.range(2) == 1 ? DisplayModel::SpaceFilling : DisplayModel::BallAndStick;
+    view.cellMultiples = {16, 16, 16};
+    view.pictureArea = {static_cast<int>(state.range(0)), static_cast<int>(state.range(1))};
+    BuildCellVectors(view, compound.cell);
+    BuildScene(view, compound, MakeDefaultElementTable());
+    ResetView(view);
+    PictureBuffers picture(view.pictureArea);
+    for (auto _ : state) {
+        TurnADegree(view);
+        ProjectScene(view);
+        RenderFrame(view, picture, 0);
+        benchmark::DoNotOptimize(picture.colour.data());
+    }
+    state.SetLabel(std::to_string(RenderThreadCount()) + " threads, " + std::to_string(view.atoms.size()) + " atoms");
+}
+
 void AllCases(benchmark::internal::Benchmark* benchmark) {
     for (int c = 0; c < 5; ++c)
         for (int model = 0; model < 3; ++model) benchmark->Args({c, model});
@@ -129,6 +151,12 @@ BENCHMARK(BM_BuildScene)->Apply(AllCases);
 BENCHMARK(BM_ProjectAndRender)->Apply(AllCases);
 BENCHMARK(BM_SortDrawOrder)->Apply(AllCases);
 BENCHMARK(BM_RenderFrame)->Apply(AllCases);
+BENCHMARK(BM_FrameAtSize)
+    ->Args({340, 340, 0})->Args({340, 340, 1})
+    ->Args({1920, 1080, 0})->Args({1920, 1080, 1})
+    ->Args({3840, 2160, 0})->Args({3840, 2160, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace kiva

@@ -63,6 +63,10 @@ constexpr std::array kStrings = {
     Entry{Reset, {"Reset to initial view state", "Reset"}},
     Entry{CellFrame, {"Show or hide the unit cell frame", "Unit cell frame"}},
     Entry{Coordination, {"Show or hide coordination", "Coordination"}},
+    Entry{EditCopy, {"Copy the picture to the clipboard", "Copy Picture"}},
+    Entry{FullScreen, {"Show the picture alone on the whole screen; Escape or F11 leaves", "Full Screen"}},
+    Entry{PictureFixed, {"Show the picture as a fixed square of 340 by 340 pixels", "Fixed Picture Size"}},
+    Entry{PictureFitWindow, {"Let the picture fill its window, which can then grow and be maximized", "Fit Window"}},
 };
 
 }  // namespace

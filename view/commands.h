@@ -65,6 +65,10 @@ inline constexpr int UnitCellMultiples = 32822;
 inline constexpr int Reset = 32831;
 inline constexpr int CellFrame = 32834;
 inline constexpr int Coordination = 32835;
+// The picture's size, a choice of the whole program.
+inline constexpr int PictureFixed = 32840;
+inline constexpr int PictureFitWindow = 32841;
+inline constexpr int FullScreen = 32842;
 
 struct Strings {
     std::string_view prompt;   // first line: shown in the status bar while the item is highlighted

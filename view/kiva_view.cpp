@@ -3,7 +3,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
+#include <QKeyEvent>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QImage>
 #include <QLayout>
 #include <QPainter>
@@ -31,11 +35,6 @@ constexpr int kPicture = kiva::kPictureSize;
 constexpr int kBarThickness = CKivaView::kViewSize - kPicture;
 constexpr int kWheelNotch = 120;  // eighths of a degree
 
-kiva::PicturePoint PicturePointOf(const QMouseEvent* event) {
-    const QPointF position = event->position();
-    return kiva::FromWindowPoint(static_cast<int>(position.x()), static_cast<int>(position.y()));
-}
-
 }  // namespace
 
 CKivaView::CKivaView(const kiva::CompoundRecord& compound, QWidget* parent)
@@ -52,6 +51,7 @@ CKivaView::CKivaView(const kiva::CompoundRecord& compound, QWidget* parent)
                                        SpaceFilling, kSeparator, LowQuality, HighQuality, kSeparator, Axes,
                                        CellFrame, Coordination},
                                       Qt::Vertical, QRect(kPicture, 0, kBarThickness, kViewSize));
+    LayOutPicture();
     setWhatsThis(QStringLiteral("<p><b>The picture</b></p><p>The substance as shaded atoms and bonds. Drag it to "
                                 "turn or move it; with a measure command on, click atoms to measure.</p>"
                                 "<p><a href=\"molecule_window.html#picture\">More in the help</a></p>"));
@@ -102,17 +102,27 @@ void CKivaView::OnUpdate() {
 
 bool CKivaView::AnimateStep() {
     if (!molecule_.AnimateStep()) return false;
-    repaint(0, 0, kPicture, kPicture);
+    repaint(PictureRect());
     return true;
 }
 
 kiva::CommandStatus CKivaView::QueryCommand(int id) const {
     // The selection commands have no update rule: always enabled while there is a document.
     if (kiva::IsSelectionCommand(id)) return {document_ != nullptr, document_ != nullptr, false, false};
+    if (id == kiva::command::EditCopy) return {true, true, false, false};
+    if (id == kiva::command::FullScreen) return {true, true, true, fullScreen_};
     return molecule_.QueryCommand(id);
 }
 
 bool CKivaView::RunCommand(int id) {
+    if (id == kiva::command::EditCopy) {
+        CopyPicture();
+        return true;
+    }
+    if (id == kiva::command::FullScreen) {
+        SetFullScreen(!fullScreen_);
+        return true;
+    }
     if (kiva::IsSelectionCommand(id)) {
         if (!document_) return false;
         // The dialog has no parent of its own, so the main window owns it.
@@ -160,21 +170,117 @@ void CKivaView::UpdateToolBars() {
     }
 }
 
+// The shaded picture at the size it has on screen, so it pastes into a slide or a worksheet.
+void CKivaView::CopyPicture() {
+    const kiva::PictureBuffers picture = molecule_.RenderPictureAt(molecule_.Area(), 0);
+    const QImage image(picture.colour.data(), picture.width, picture.height, picture.width * 3, QImage::Format_BGR888);
+    QGuiApplication::clipboard()->setImage(image.copy());
+}
+
+QRect CKivaView::PictureRect() const {
+    if (fullScreen_) return rect();
+    if (!fitWindow_) return QRect(0, 0, kPicture, kPicture);
+    return QRect(0, 0, std::max(width() - kBarThickness, kiva::kMinPictureSide),
+                 std::max(height() - kBarThickness, kiva::kMinPictureSide));
+}
+
+void CKivaView::SetFitWindow(bool fit) {
+    if (fit == fitWindow_) return;
+    fitWindow_ = fit;
+    LayOutPicture();
+    update();
+}
+
+void CKivaView::LayOutPicture() {
+    const QRect picture = PictureRect();
+    navigationToolBar_->setGeometry(0, picture.height(), picture.width(), kBarThickness);
+    structureToolBar_->setGeometry(picture.width(), 0, kBarThickness, picture.height() + kBarThickness);
+    const qreal ratio = devicePixelRatioF();
+    molecule_.SetPictureArea({static_cast<int>(std::lround(picture.width() * ratio)),
+                              static_cast<int>(std::lround(picture.height() * ratio))});
+}
+
+void CKivaView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (fitWindow_ || fullScreen_) LayOutPicture();
+}
+
+// The view leaves its frame for a window of its own on the whole screen, and comes back to it.
+void CKivaView::SetFullScreen(bool on) {
+    if (on == fullScreen_) return;
+    fullScreen_ = on;
+    HideTip();
+    navigationToolBar_->setVisible(!on);
+    structureToolBar_->setVisible(!on);
+    if (on) {
+        const QSize screen = this->screen() ? this->screen()->geometry().size() : size();
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        setGeometry(this->screen() ? this->screen()->geometry() : geometry());
+        resize(screen);
+        showFullScreen();
+        activateWindow();
+        setFocus();
+    } else {
+        setWindowFlags(Qt::Widget);
+        if (parentWidget()) {
+            resize(parentWidget()->contentsRect().size());
+            QResizeEvent resized(parentWidget()->size(), parentWidget()->size());
+            QApplication::sendEvent(parentWidget(), &resized);  // the frame places its widget again
+        }
+        show();
+        window()->activateWindow();
+    }
+    LayOutPicture();
+    update();
+    emit commandRan();
+}
+
+void CKivaView::keyPressEvent(QKeyEvent* event) {
+    if (fullScreen_ && (event->key() == Qt::Key_Escape || event->key() == Qt::Key_F11)) {
+        SetFullScreen(false);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void CKivaView::paintEvent(QPaintEvent*) {
+    const QRect picture = PictureRect();
+    // On a screen of another pixel ratio the picture is drawn at its new device pixels.
+    if (std::lround(picture.width() * devicePixelRatioF()) != molecule_.Area().width) LayOutPicture();
     QPainter painter(this);
-    const QRect picture(0, 0, kPicture, kPicture);
+    const kiva::PictureMap map = molecule_.Map();
+    const qreal ratio = static_cast<qreal>(map.width) / picture.width();
     if (molecule_.State().displayQuality == kiva::DisplayQuality::High) {
         const kiva::PictureBuffers& buffers = molecule_.RenderPicture();
-        const QImage image(buffers.colour.data(), kPicture, kPicture, kPicture * 3, QImage::Format_BGR888);
-        painter.drawImage(picture, image);
+        QImage image(buffers.colour.data(), buffers.width, buffers.height, buffers.width * 3, QImage::Format_BGR888);
+        image.setDevicePixelRatio(ratio);
+        painter.drawImage(picture.topLeft(), image);
     } else {
+        if (offscreen_.size() != QSize(map.width, map.height)) offscreen_ = QImage(map.width, map.height, QImage::Format_RGB32);
+        offscreen_.setDevicePixelRatio(1);
         offscreen_.fill(Qt::black);
         QPainter offscreenPainter(&offscreen_);
         kiva::PainterCanvas canvas(offscreenPainter);
-        molecule_.DrawLowQuality(canvas);
+        molecule_.DrawLowQuality(canvas, map);
         offscreenPainter.end();
-        painter.drawImage(picture, offscreen_);
+        offscreen_.setDevicePixelRatio(ratio);
+        painter.drawImage(picture.topLeft(), offscreen_);
     }
+}
+
+// The pointer in device pixels of the picture, then in picture units.
+kiva::PicturePoint CKivaView::PicturePointOf(const QMouseEvent* event) const {
+    const QPointF position = event->position();
+    const kiva::PictureMap map = molecule_.Map();
+    const double ratio = static_cast<double>(map.width) / PictureRect().width();
+    return kiva::FromDevicePoint(map, {std::floor(position.x() * ratio), std::floor(position.y() * ratio)});
+}
+
+QPoint CKivaView::WindowPointOf(kiva::PicturePoint p) const {
+    const kiva::PictureMap map = molecule_.Map();
+    const double ratio = static_cast<double>(map.width) / PictureRect().width();
+    const kiva::DevicePoint device = kiva::ToDevicePoint(map, p);
+    return QPoint(static_cast<int>(device.x / ratio), static_cast<int>(device.y / ratio));
 }
 
 void CKivaView::mousePressEvent(QMouseEvent* event) {
@@ -210,15 +316,14 @@ bool CKivaView::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void CKivaView::InvalidatePicture() { update(0, 0, kPicture, kPicture); }
+void CKivaView::InvalidatePicture() { update(PictureRect()); }
 
 void CKivaView::SetTipText(const std::string& text) { tipText_ = QString::fromStdString(text); }
 
 // The tip stays while the pointer is over the picture; Qt leaves a tip with an unchanged text
 // where it stands.
 void CKivaView::ShowTip(kiva::PicturePoint at) {
-    const kiva::PicturePoint window = kiva::ToWindowPoint(at);
-    QToolTip::showText(mapToGlobal(QPoint(window.x, window.y)), tipText_, this, QRect(0, 0, kPicture, kPicture));
+    QToolTip::showText(mapToGlobal(WindowPointOf(at)), tipText_, this, PictureRect());
     // The tip stands just below the pointer, often over the next atom to pick: clicks and moves
     // pass through it to the picture.
     for (QWidget* top : QApplication::topLevelWidgets())
@@ -229,8 +334,7 @@ void CKivaView::ShowTip(kiva::PicturePoint at) {
 void CKivaView::HideTip() { QToolTip::hideText(); }
 
 void CKivaView::MovePointer(kiva::PicturePoint to) {
-    const kiva::PicturePoint window = kiva::ToWindowPoint(to);
-    QCursor::setPos(mapToGlobal(QPoint(window.x, window.y)));
+    QCursor::setPos(mapToGlobal(WindowPointOf(to)));
 }
 
 void CKivaView::ShowNoCrystalMessage() {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// CKivaView: the molecule view's window. A fixed 340 x 340 picture at the top left, the
-// navigation toolbar below it and the structure toolbar to its right: 372 x 372 in all.
+// CKivaView: the molecule view's window. The picture at the top left, the navigation toolbar
+// below it and the structure toolbar to its right: by default a fixed 340 x 340 picture, 372 x 372
+// in all; fitted to the window, the picture takes all the view but the toolbars. On a screen of
+// more than one device pixel to a point the picture is drawn in device pixels, not enlarged.
 #include <QImage>
 #include <QWidget>
 
@@ -34,6 +36,15 @@ public:
     // Sets the buttons' enabled and checked states from the view's rules.
     void UpdateToolBars();
 
+    // The picture fills the view beside its toolbars, or keeps the fixed 340 square.
+    void SetFitWindow(bool fit);
+    bool FitsWindow() const { return fitWindow_; }
+    // The picture alone on the whole screen, whatever the picture size; Escape or F11 leaves.
+    void SetFullScreen(bool on);
+    bool IsFullScreen() const { return fullScreen_; }
+    // Where the picture lies in the view, in points.
+    QRect PictureRect() const;
+
     QWidget* NavigationToolBar() const { return navigationToolBar_; }
     QWidget* StructureToolBar() const { return structureToolBar_; }
     // The buttons of both toolbars in order, each carrying its command id as data.
@@ -45,6 +56,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // The left button drags and picks; Qt's implicit grab keeps the moves coming to the view
     // from a press to its release, even outside the window.
     void mousePressEvent(QMouseEvent* event) override;
@@ -66,6 +79,11 @@ private:
     void HideTip() override;
     void MovePointer(kiva::PicturePoint to) override;
     QWidget* CreateToolBar(std::initializer_list<int> buttons, Qt::Orientation orientation, QRect place);
+    void CopyPicture();
+    // Places the toolbars beside the picture and gives the picture its size in device pixels.
+    void LayOutPicture();
+    kiva::PicturePoint PicturePointOf(const QMouseEvent* event) const;
+    QPoint WindowPointOf(kiva::PicturePoint p) const;
 
     kiva::MoleculeView molecule_;
     kiva::ViewDocument* document_ = nullptr;
@@ -74,5 +92,7 @@ private:
     std::vector<QAction*> buttons_;
     QString tipText_;
     int wheelTurn_ = 0;  // eighths of a degree not yet zoomed by
+    bool fitWindow_ = false;
+    bool fullScreen_ = false;
     QImage offscreen_{kiva::kPictureSize, kiva::kPictureSize, QImage::Format_RGB32};  // the low-quality picture
 };

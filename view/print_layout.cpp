@@ -8,12 +8,22 @@
 namespace kiva {
 
 PrintPlacement PlacePrintedPicture(int screenWidth, int pageWidth, int pageHeight, float printScale) {
-    const auto deviceSize = [&](int pictureSize) {
+    return PlacePrintedPicture(screenWidth, PictureArea{}, pageWidth, pageHeight, printScale);
+}
+
+PrintPlacement PlacePrintedPicture(int screenWidth, PictureArea picture, int pageWidth, int pageHeight, float printScale) {
+    const auto deviceSize = [&](double pictureSize) {
         if (screenWidth <= 0) return 0;
-        const double size = static_cast<double>(pictureSize) * pageWidth / screenWidth * static_cast<double>(printScale);
+        const double size = pictureSize * pageWidth / screenWidth * static_cast<double>(printScale);
         return static_cast<int>(std::clamp(size, 0.0, 1e9));  // truncated toward zero
     };
-    return {pageWidth / 10, pageHeight / 10, deviceSize(kPictureSize), deviceSize(kPictureSize / 4)};
+    return {pageWidth / 10, pageHeight / 10, deviceSize(picture.width), deviceSize(picture.height / 4.0)};
+}
+
+PictureArea PrintedPictureArea(const PrintPlacement& place) {
+    const double width = std::max(place.width, 1), height = std::max(place.height(), 1);
+    const double shrink = std::min(1.0, kMaxPictureSide / std::max(width, height));
+    return BoundedPictureArea(static_cast<int>(width * shrink), static_cast<int>(height * shrink));
 }
 
 }  // namespace kiva

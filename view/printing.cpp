@@ -23,9 +23,10 @@ int ScreenWidthOf(const QWidget& widget) {
 }
 
 void PaintPrintout(QPainter& painter, QSize page, MoleculeView& view, int screenWidth) {
-    const PictureBuffers& picture = view.RenderPrintPicture();
-    const QImage image(picture.colour.data(), kPictureSize, kPictureSize, kPictureSize * 3, QImage::Format_BGR888);
-    const PrintPlacement place = PlacePrintedPicture(screenWidth, page.width(), page.height(), view.PrintScale());
+    const PrintPlacement place = PlacePrintedPicture(screenWidth, view.Area(), page.width(), page.height(), view.PrintScale());
+    // Rendered at the pixels the page gives it, so a fine printer shows no pixels of the screen.
+    const PictureBuffers picture = view.RenderPictureAt(PrintedPictureArea(place), 255);
+    const QImage image(picture.colour.data(), picture.width, picture.height, picture.width * 3, QImage::Format_BGR888);
     // The picture goes out in one piece, pixel for pixel, without smoothing or lossy compression.
     painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);

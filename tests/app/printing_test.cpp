@@ -15,6 +15,7 @@
 #include "render/render_frame.h"
 #include "tests/app/app_test_support.h"
 #include "view/kiva_view.h"
+#include "view/print_layout.h"
 #include "view/printing.h"
 
 using kiva::testing::ChooseSubstance;
@@ -130,7 +131,7 @@ private slots:
                  qPrintable(QStringLiteral("printed at %1,%2 %3x%4").arg(inked.left()).arg(inked.top()).arg(inked.width()).arg(inked.height())));
     }
 
-    void ThePrintoutIsTheHighQualityPictureOnWhiteEvenFromALowQualityView() {
+    void ThePrintoutIsTheHighQualityPictureOnWhiteAtThePrintersResolutionEvenFromALowQualityView() {
         RunningViewer viewer;
         ChooseSubstance(viewer, QStringLiteral("NaCl"));
         viewer.Run(command::LowQuality);
@@ -142,12 +143,16 @@ private slots:
 
         const QList<QImage> images = EmbeddedImages(pdf);
         QCOMPARE(images.size(), 1);  // sent in one piece
-        kiva::PictureBuffers expected;
-        kiva::RenderFrame(molecule.State(), expected, 255);
-        const QImage shaded(expected.colour.data(), kiva::kPictureSize, kiva::kPictureSize, kiva::kPictureSize * 3,
+        // Rendered at the device pixels the layout gives it on the 600-dpi page, not enlarged.
+        const kiva::PrintPlacement place =
+            kiva::PlacePrintedPicture(1024, molecule.Area(), printer.width(), printer.height(), molecule.PrintScale());
+        QCOMPARE(images[0].size(), QSize(place.width, place.height()));
+        QVERIFY(place.width > 3 * kiva::kPictureSize);
+        const kiva::PictureBuffers expected = molecule.RenderPictureAt(kiva::PrintedPictureArea(place), 255);
+        const QImage shaded(expected.colour.data(), expected.width, expected.height, expected.width * 3,
                             QImage::Format_BGR888);
         QCOMPARE(images[0], shaded.convertToFormat(QImage::Format_RGB888));
-        QCOMPARE(images[0].pixelColor(170, 5), QColor(Qt::white));
+        QCOMPARE(images[0].pixelColor(images[0].width() / 2, 20), QColor(Qt::white));
     }
 
     void PrintRunsTheDialogAndPrintsOnTheChosenFile() {

@@ -242,3 +242,45 @@ TEST_F(MouseModes, ALostGrabEndsTheDragWithoutTurning) {
 
 }  // namespace
 }  // namespace kiva
+
+namespace kiva {
+namespace {
+
+// The pointer in device pixels of a picture scale times the 340 square, through the widget's
+// mapping: the same gesture, scaled, gives the same picture points.
+void DeviceGesture(MoleculeView& view, int scale, const std::vector<testing::WindowPoint>& path) {
+    const PictureMap map = view.Map();
+    const auto at = [&](testing::WindowPoint p) { return FromDevicePoint(map, {double(p.x * scale), double(p.y * scale)}); };
+    view.MousePress(at(path.front()));
+    for (const testing::WindowPoint& p : path) view.MouseMove(at(p));
+    view.MouseRelease(at(path.back()));
+}
+
+class PictureScale : public testing::ViewTest {};
+
+TEST_F(PictureScale, ADragAZoomAndADistancePickAt1020GiveWhatTheyGiveAt340) {
+    compound = testing::CatalogueRecord("NaCl");
+    MoleculeView& small = NewWindow(command::CrystalSolid);
+    MoleculeView& large = NewWindow(command::CrystalSolid);
+    large.SetPictureArea({1020, 1020});
+    for (MoleculeView* view : {&small, &large}) {
+        const int scale = view == &small ? 1 : 3;
+        DeviceGesture(*view, scale, {{170, 170}, {190, 160}, {230, 150}});
+        view->RunCommand(command::ZoomIn);
+        view->RunCommand(command::Distance);
+        for (std::size_t atom : {std::size_t{0}, std::size_t{1}}) {
+            const testing::WindowPoint p = testing::WindowPointOf(view->State().atoms[atom]);
+            DeviceGesture(*view, scale, {p});
+        }
+    }
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j) EXPECT_EQ(large.State().viewTransform.m[i][j], small.State().viewTransform.m[i][j]);
+    EXPECT_EQ(large.State().pickedCount, 2);
+    EXPECT_EQ(large.State().pickedAtoms, small.State().pickedAtoms);
+    ASSERT_FALSE(host.tipTexts.empty());
+    EXPECT_NE(host.tipTexts.back().find("Distance"), std::string::npos) << host.tipTexts.back();
+    EXPECT_EQ(host.tipTexts[host.tipTexts.size() - 1], host.tipTexts[host.tipTexts.size() - 2]);
+}
+
+}  // namespace
+}  // namespace kiva

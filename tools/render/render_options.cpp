@@ -13,9 +13,10 @@ namespace kiva::render_tool {
 const char* const kRenderUsage =
     "usage: kiva-render NAME [--state unit|crystal|liquid|gas] [--model ball|space] [--quality high|low]\n"
     "                   [--multiples X,Y,Z] [--axes] [--no-cell-frame] [--coordination] [--frames N]\n"
-    "                   [--size 340|680|1020] -o picture.png\n"
+    "                   [--size N|WxH] -o picture.png\n"
     "NAME is a substance of the catalogue beside the program, or the path of a file: a Kiva document,\n"
-    "a CIF, an MDL molfile or SD file, an XYZ or a PDB file.\n";
+    "a CIF, an MDL molfile or SD file, an XYZ or a PDB file. --size gives the picture in pixels, a square\n"
+    "of N or W by H, each side 64 to 8192; the default is 340.\n";
 
 namespace {
 
@@ -82,8 +83,9 @@ ParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
             ok = frames && *frames >= 1 && *frames <= 100000;
             if (ok) options.frames = *frames;
         } else if (arg == "--size") {
-            ok = value == "340" || value == "680" || value == "1020";
-            if (ok) options.size = std::stoi(value);
+            const auto size = ParsePictureSize(value);
+            ok = size.has_value();
+            if (ok) options.size = *size;
         } else if (arg == "-o") {
             ok = !value.empty();
             options.output = value;
@@ -103,6 +105,16 @@ ParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
     return {options, ""};
 }
 
+std::optional<PictureArea> ParsePictureSize(const std::string& text) {
+    const std::size_t cross = text.find('x');
+    const auto width = ParseInt(text.substr(0, cross));
+    const auto height = cross == std::string::npos ? width : ParseInt(text.substr(cross + 1));
+    if (!width || !height) return std::nullopt;
+    const PictureArea area{*width, *height};
+    if (!(BoundedPictureArea(area.width, area.height) == area)) return std::nullopt;
+    return area;
+}
+
 std::optional<RenderOptions> ReadCommandLine(int argc, char** argv) {
     ParsedOptions parsed = ParseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.options) std::cerr << parsed.error;
@@ -120,6 +132,7 @@ ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compou
     view.showAxes = options.axes;
     view.showCellFrame = options.cellFrame;
     view.showCoordination = options.coordination;
+    view.pictureArea = options.size;
     BuildCellVectors(view, compound.cell);
     BuildScene(view, compound, elements);
     ResetView(view);
