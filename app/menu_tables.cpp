@@ -62,6 +62,8 @@ const std::vector<MenuItem>& DocumentMenu() {
           kSeparator,
           {"Multiples of &Unit Cell...", UnitCellMultiples},
           {"&XYZ Axes", Axes},
+          {"&Whole Molecules", WholeMolecules},
+          {"Substance &Information...", SubstanceInformation},
           {"Status &Bar", ViewStatusBar},
           kSeparator,
           {"&Reset", Reset}}},

@@ -63,6 +63,8 @@ constexpr std::array kStrings = {
     Entry{Reset, {"Reset to initial view state", "Reset"}},
     Entry{CellFrame, {"Show or hide the unit cell frame", "Unit cell frame"}},
     Entry{Coordination, {"Show or hide coordination", "Coordination"}},
+    Entry{SubstanceInformation, {"Show the name, formula and crystal cell of the substance", "Substance information"}},
+    Entry{WholeMolecules, {"Show the crystal's molecules and ions whole across the cell faces", "Whole molecules"}},
 };
 
 }  // namespace

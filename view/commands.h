@@ -65,6 +65,8 @@ inline constexpr int UnitCellMultiples = 32822;
 inline constexpr int Reset = 32831;
 inline constexpr int CellFrame = 32834;
 inline constexpr int Coordination = 32835;
+inline constexpr int WholeMolecules = 32840;
+inline constexpr int SubstanceInformation = 32841;
 
 struct Strings {
     std::string_view prompt;   // first line: shown in the status bar while the item is highlighted

@@ -145,7 +145,8 @@ private slots:
             "&View/Display &Structure/&Liquid State=32791", "&View/Display &Structure/&Gas State=32792",
             "&View/Display &Model/&Ball-and-Stick=32793", "&View/Display &Model/&Space-Filling=32794",
             "&View/Display &Quality/&Low Quality=32812", "&View/Display &Quality/&High Quality=32814",
-            "&View/Multiples of &Unit Cell...=32822", "&View/&XYZ Axes=32817", "&View/Status &Bar=59393",
+            "&View/Multiples of &Unit Cell...=32822", "&View/&XYZ Axes=32817", "&View/&Whole Molecules=32840",
+            "&View/Substance &Information...=32841", "&View/Status &Bar=59393",
             "&View/&Reset=32831", "&Molecule/&Homoatomic...=32797", "&Molecule/&Metallic...=32815",
             "&Molecule/&Non-Metallic...=32801", "&Molecule/&Organic...=32800", "&Molecule/&Index...=32804",
             "M&easure/&Position=32805", "M&easure/&Distance=32806", "M&easure/&Angle=32816",
@@ -226,7 +227,7 @@ private slots:
         CKivaView* view = viewer.Active()->View();
         QStringList tooltips;
         for (QAction* button : view->Buttons()) tooltips << button->toolTip();
-        QCOMPARE(tooltips.size(), 22);
+        QCOMPARE(tooltips.size(), 23);
         QCOMPARE(tooltips.first(), QStringLiteral("Reset"));
         QVERIFY(tooltips.contains(QStringLiteral("Zoom In")));
         QVERIFY(tooltips.contains(QStringLiteral("Translate (Move)")));

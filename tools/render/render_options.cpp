@@ -12,8 +12,8 @@ namespace kiva::render_tool {
 
 const char* const kRenderUsage =
     "usage: kiva-render NAME [--state unit|crystal|liquid|gas] [--model ball|space] [--quality high|low]\n"
-    "                   [--multiples X,Y,Z] [--axes] [--no-cell-frame] [--coordination] [--frames N]\n"
-    "                   [--size 340|680|1020] -o picture.png\n"
+    "                   [--multiples X,Y,Z] [--axes] [--no-cell-frame] [--coordination] [--whole-molecules]\n"
+    "                   [--frames N] [--size 340|680|1020] -o picture.png\n"
     "NAME is a substance of the catalogue beside the program, or the path of a file: a Kiva document,\n"
     "a CIF, an MDL molfile or SD file, an XYZ or a PDB file.\n";
 
@@ -69,6 +69,9 @@ ParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
         } else if (arg == "--coordination") {
             options.coordination = true;
             continue;
+        } else if (arg == "--whole-molecules") {
+            options.wholeMolecules = true;
+            continue;
         } else if (arg == "--state") {
             ok = Choose(states, value, options.state);
         } else if (arg == "--model") {
@@ -120,6 +123,7 @@ ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compou
     view.showAxes = options.axes;
     view.showCellFrame = options.cellFrame;
     view.showCoordination = options.coordination;
+    view.wholeMolecules = options.wholeMolecules;
     BuildCellVectors(view, compound.cell);
     BuildScene(view, compound, elements);
     ResetView(view);
