@@ -65,6 +65,8 @@ const std::vector<MenuItem>& DocumentMenu() {
           kSeparator,
           {"Multiples of &Unit Cell...", UnitCellMultiples},
           {"&XYZ Axes", Axes},
+          {"&Whole Molecules", WholeMolecules},
+          {"Substance &Information...", SubstanceInformation},
           {"Status &Bar", ViewStatusBar},
           kSeparator,
           {"&Reset", Reset}}},

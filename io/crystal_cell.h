@@ -6,24 +6,14 @@
 #include <vector>
 
 #include "chem/compound_record.h"
+#include "render/bonded_groups.h"
 
 namespace kiva {
-
-using CellShift = std::array<int, 3>;  // a lattice translation in whole cells
 
 struct CellAtom {
     int site = 0;       // index into the basis atoms
     Vector3D fraction;  // wrapped into the cell
     std::array<double, 3> position{};  // angstrom
-};
-
-// The atom `first` and the atom `second` moved by `shift` cells lie `distance` apart. Each
-// contact is listed once; atoms of a damaged file may lie at distance 0.
-struct CellContact {
-    int first = 0;
-    int second = 0;
-    CellShift shift{};
-    double distance = 0;
 };
 
 struct CrystalCell {

@@ -20,19 +20,9 @@ inline constexpr double kCovalentAllowance = 0.45;
 // A metal bonds to carbon only within a tighter allowance: calcium lies farther from acetate.
 inline constexpr double kOrganometallicAllowance = 0.2;
 
-// The atoms joined by covalent bonds, followed across cell faces. An atom's offset is the cell
-// it must be moved to so that it joins the first atom of its group unbroken.
-struct BondedGroups {
-    std::vector<int> groupOf;          // per cell atom
-    std::vector<CellShift> offset;     // per cell atom
-    std::vector<std::vector<int>> members;  // per group, ascending
-    std::vector<bool> endless;         // per group: a network, layer or chain through the crystal
-};
-
 // The covalent contacts among the cell's contacts.
 std::vector<CellContact> CovalentContacts(const std::vector<CellContact>& contacts, const std::vector<int>& siteOfAtom,
                                           const std::vector<ElementFacts>& siteFacts);
-BondedGroups GroupBondedAtoms(std::size_t atomCount, const std::vector<CellContact>& covalent);
 
 // The bonds of metal atoms to the carbon of organic groups (ferrocene's iron to its rings): a
 // metal close to a carbon that shares its group with hydrogen. Carbides such as CaC2 have none.

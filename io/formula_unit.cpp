@@ -17,8 +17,6 @@ namespace {
 // no common divisor (partly occupied sites) shows this many of its atoms, gathered as above.
 constexpr std::size_t kMaxUnitAtoms = 2000;
 
-CellShift Plus(const CellShift& a, const CellShift& b) { return {a[0] + b[0], a[1] + b[1], a[2] + b[2]}; }
-CellShift Minus(const CellShift& a, const CellShift& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
 
 struct Piece {
     std::vector<int> atoms;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "render/bond_search.h"
+#include "render/crystal_molecules.h"
 #include "render/projection.h"
 
 namespace kiva {
@@ -21,6 +22,30 @@ Vector3D OntoNearFaces(Vector3D q) {
     for (float* coordinate : {&q.x, &q.y, &q.z})
         if (*coordinate >= 1.0f - kPositionTolerance) *coordinate -= 1.0f;
     return q;
+}
+
+// The cells of the block where a point at fractional q is shown: every cell, and the block's far
+// faces too along each axis where it lies on the near face.
+std::size_t PlacementCount(Vector3D q, const int multiples[3]) {
+    return static_cast<std::size_t>(multiples[0] + (q.x > kPositionTolerance ? 0 : 1)) *
+           static_cast<std::size_t>(multiples[1] + (q.y > kPositionTolerance ? 0 : 1)) *
+           static_cast<std::size_t>(multiples[2] + (q.z > kPositionTolerance ? 0 : 1));
+}
+
+// Calls place(i, j, k) for those cells, i outermost, until it returns false; false then.
+template <typename Place>
+bool ForEachPlacement(Vector3D q, const int multiples[3], Place place) {
+    for (int i = 0; i <= multiples[0]; ++i) {
+        if (i == multiples[0] && q.x > kPositionTolerance) continue;
+        for (int j = 0; j <= multiples[1]; ++j) {
+            if (j == multiples[1] && q.y > kPositionTolerance) continue;
+            for (int k = 0; k <= multiples[2]; ++k) {
+                if (k == multiples[2] && q.z > kPositionTolerance) continue;
+                if (!place(i, j, k)) return false;
+            }
+        }
+    }
+    return true;
 }
 
 // The fill factor: the share of the picture's side that the structure's sphere spans.
@@ -72,37 +97,46 @@ void BuildCrystal(ViewState& view, const CompoundRecord& compound, const Element
     std::vector<std::vector<Vector3D>> sitePositions;
     const std::uint64_t operations = compound.symmetry.operations.size();
     std::uint64_t expansionWork = 0;
-    std::size_t atomCount = 0;
     for (const AtomSite& site : compound.basisAtoms) {
         expansionWork += operations * operations;
         if (expansionWork > kMaxExpansionWork) break;
         std::vector<Vector3D>& positions = sitePositions.emplace_back();
         positions.resize(static_cast<std::size_t>(ExpandBasisSite(compound.symmetry, site.position, a, b, c, positions)));
-        for (Vector3D& q : positions) {
-            q = OntoNearFaces(q);
-            atomCount += static_cast<std::size_t>(multiples[0] + (q.x > kPositionTolerance ? 0 : 1)) *
-                         static_cast<std::size_t>(multiples[1] + (q.y > kPositionTolerance ? 0 : 1)) *
-                         static_cast<std::size_t>(multiples[2] + (q.z > kPositionTolerance ? 0 : 1));
-        }
+        for (Vector3D& q : positions) q = OntoNearFaces(q);
     }
+    const CrystalMolecules whole = view.wholeMolecules ? FindCrystalMolecules(sitePositions, compound, view.cellAxes, kPositionTolerance)
+                                                       : CrystalMolecules{};
+    std::size_t atomCount = 0;
+    std::size_t cellAtom = 0;
+    for (const std::vector<Vector3D>& positions : sitePositions)
+        for (const Vector3D q : positions)
+            if (whole.grouped.empty() || !whole.grouped[cellAtom++]) atomCount += PlacementCount(q, multiples);
+    for (const CrystalMolecule& molecule : whole.molecules) atomCount += PlacementCount(molecule.centroid, multiples) * molecule.sites.size();
     view.atoms.items.reserve(std::min(atomCount, kMaxSceneAtoms));
-    for (std::size_t s = 0; s < sitePositions.size(); ++s) {
-        SceneAtom atom = MakeSceneAtom(compound.basisAtoms[s], {}, elements);  // every copy of a site looks alike
+
+    const auto append = [&](SceneAtom& atom, int i, int j, int k, Vector3D q) {
+        if (view.atoms.size() >= kMaxSceneAtoms) return false;
+        atom.position = Add(Add(Scale(static_cast<float>(i) + q.x, a), Scale(static_cast<float>(j) + q.y, b)),
+                            Scale(static_cast<float>(k) + q.z, c));
+        if (HasPlaceInScene(atom.position)) view.atoms.Append(atom);
+        return true;
+    };
+    std::vector<SceneAtom> siteAtoms;  // every copy of a site looks alike
+    for (std::size_t s = 0; s < sitePositions.size(); ++s) siteAtoms.push_back(MakeSceneAtom(compound.basisAtoms[s], {}, elements));
+    cellAtom = 0;
+    for (std::size_t s = 0; s < sitePositions.size(); ++s)
         for (const Vector3D q : sitePositions[s]) {
-            for (int i = 0; i <= multiples[0]; ++i) {
-                if (i == multiples[0] && q.x > kPositionTolerance) continue;
-                for (int j = 0; j <= multiples[1]; ++j) {
-                    if (j == multiples[1] && q.y > kPositionTolerance) continue;
-                    for (int k = 0; k <= multiples[2]; ++k) {
-                        if (k == multiples[2] && q.z > kPositionTolerance) continue;
-                        if (view.atoms.size() >= kMaxSceneAtoms) return;
-                        atom.position = Add(Add(Scale(static_cast<float>(i) + q.x, a), Scale(static_cast<float>(j) + q.y, b)),
-                                            Scale(static_cast<float>(k) + q.z, c));
-                        if (HasPlaceInScene(atom.position)) view.atoms.Append(atom);
-                    }
-                }
-            }
+            if (!whole.grouped.empty() && whole.grouped[cellAtom++]) continue;
+            if (!ForEachPlacement(q, multiples, [&](int i, int j, int k) { return append(siteAtoms[s], i, j, k, q); })) return;
         }
+    // Each molecule wherever its centroid is shown, as an atom at the centroid would be.
+    for (const CrystalMolecule& molecule : whole.molecules) {
+        const bool placed = ForEachPlacement(molecule.centroid, multiples, [&](int i, int j, int k) {
+            for (std::size_t m = 0; m < molecule.sites.size(); ++m)
+                if (!append(siteAtoms[static_cast<std::size_t>(molecule.sites[m])], i, j, k, molecule.fractions[m])) return false;
+            return true;
+        });
+        if (!placed) return;
     }
 }
 

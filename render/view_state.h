@@ -63,6 +63,8 @@ struct ViewState {
     bool showCellFrame = true;
     bool showCoordination = false;
     bool showPosition = true;
+    bool wholeMolecules = false;  // the crystal's molecules and molecular ions grown whole across the cell's faces
+    bool showAtomLabels = false;
 
     std::array<int, 4> pickedAtoms{};
     int pickedCount = 0;

@@ -67,6 +67,8 @@ constexpr std::array kStrings = {
     Entry{FullScreen, {"Show the picture alone on the whole screen; Escape or F11 leaves", "Full Screen"}},
     Entry{PictureFixed, {"Show the picture as a fixed square of 340 by 340 pixels", "Fixed Picture Size"}},
     Entry{PictureFitWindow, {"Let the picture fill its window, which can then grow and be maximized", "Fit Window"}},
+    Entry{SubstanceInformation, {"Show the name, formula and crystal cell of the substance", "Substance information"}},
+    Entry{WholeMolecules, {"Show the crystal's molecules and ions whole across the cell faces", "Whole molecules"}},
 };
 
 }  // namespace

@@ -69,6 +69,8 @@ inline constexpr int Coordination = 32835;
 inline constexpr int PictureFixed = 32840;
 inline constexpr int PictureFitWindow = 32841;
 inline constexpr int FullScreen = 32842;
+inline constexpr int WholeMolecules = 32843;
+inline constexpr int SubstanceInformation = 32844;
 
 struct Strings {
     std::string_view prompt;   // first line: shown in the status bar while the item is highlighted

@@ -44,6 +44,8 @@ constexpr std::array kTopics = {
     Topic{Axes, "menu_view.html#axes"},
     Topic{CellFrame, "menu_view.html#cell_frame"},
     Topic{Coordination, "menu_view.html#coordination"},
+    Topic{WholeMolecules, "menu_view.html#whole_molecules"},
+    Topic{SubstanceInformation, "menu_view.html#substance_information"},
     Topic{ViewStatusBar, "menu_view.html#status_bar"},
     Topic{PictureFixed, "menu_view.html#picture_size"},
     Topic{PictureFitWindow, "menu_view.html#picture_size"},

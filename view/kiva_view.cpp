@@ -18,7 +18,9 @@
 #include <QWheelEvent>
 #include <QWindow>
 
+#include "chem/fixed_text.h"
 #include "chem/shared_data.h"
+#include "dialogs/substance_info_dialog.h"
 #include "platform/message_box.h"
 #include "view/commands.h"
 #include "view/compound_selection.h"
@@ -49,7 +51,7 @@ CKivaView::CKivaView(const kiva::CompoundRecord& compound, QWidget* parent)
                                        Qt::Horizontal, QRect(0, kPicture, kPicture, kBarThickness));
     structureToolBar_ = CreateToolBar({ChemicalUnit, CrystalSolid, Liquid, Gas, kSeparator, BallAndStick,
                                        SpaceFilling, kSeparator, LowQuality, HighQuality, kSeparator, Axes,
-                                       CellFrame, Coordination},
+                                       CellFrame, Coordination, kSeparator, WholeMolecules},
                                       Qt::Vertical, QRect(kPicture, 0, kBarThickness, kViewSize));
     LayOutPicture();
     setWhatsThis(QStringLiteral("<p><b>The picture</b></p><p>The substance as shaded atoms and bonds. Drag it to "
@@ -149,6 +151,12 @@ bool CKivaView::RunDialogCommand(int id) {
     case ElementColor: kiva::RunElementColorCommand(molecule_, kiva::TheSharedData().elementTable, window()); return true;
     case UnitCellMultiples: kiva::RunUnitCellMultiplesCommand(molecule_, window()); return true;
     case PrintSize: kiva::RunPrintSizeCommand(molecule_, window()); return true;
+    case SubstanceInformation: {
+        const kiva::CompoundRecord& compound = molecule_.Compound();
+        const kiva::IndexEntry* entry = kiva::FindIndexEntryByName(kiva::TheSharedData().moleculeIndex, kiva::TextOf(compound.name));
+        kiva::CSubstanceInfoDlg(kiva::GatherSubstanceFacts(compound, entry), window()).exec();
+        return true;
+    }
     case FilePrint:
     case FilePrintDirect:
     case FilePrintPreview: kiva::RunPrintCommand(id, molecule_, *this, DocumentName(), window()); return true;

@@ -98,8 +98,13 @@ CommandStatus MoleculeView::QueryCommand(int id) const {
         const bool crystal = shown == DisplayState::CrystalSolid;
         return {true, crystal, true, crystal && state_.showCellFrame};
     }
+    case command::WholeMolecules: {
+        const bool crystal = shown == DisplayState::CrystalSolid;
+        return {true, crystal, true, crystal && state_.wholeMolecules};
+    }
     case command::Reset: return {true, navigation, false, false};
     case command::UnitCellMultiples: return {true, shown == DisplayState::CrystalSolid, false, false};
+    case command::SubstanceInformation: return {true, HoldsStructure(), false, false};
     case command::ElementColor:
     case command::PrintSize:
     case command::FilePrint:
@@ -131,6 +136,7 @@ bool MoleculeView::RunCommand(int id) {
     case command::Axes: state_.showAxes = !state_.showAxes; break;
     case command::CellFrame: state_.showCellFrame = !state_.showCellFrame; break;
     case command::Coordination: state_.showCoordination = !state_.showCoordination; break;
+    case command::WholeMolecules: ToggleWholeMolecules(); break;
     case command::Reset: Reset(); break;
     case command::Rotate: state_.mouseMode = MouseMode::Rotate; break;
     case command::Translate: state_.mouseMode = MouseMode::Translate; break;
@@ -170,6 +176,14 @@ void MoleculeView::ShowCrystalSolid() {
 void MoleculeView::ShowFluid(DisplayState state) {
     state_.displayState = state;
     if (HoldsStructure()) RebuildScene();
+}
+
+// The crystal is built anew with its molecules whole or cut at the faces, and shown from the start.
+void MoleculeView::ToggleWholeMolecules() {
+    state_.wholeMolecules = !state_.wholeMolecules;
+    if (state_.displayState != DisplayState::CrystalSolid || !HasCrystalData()) return;
+    RebuildScene();
+    Project();
 }
 
 void MoleculeView::RebuildScene() {

@@ -45,6 +45,7 @@ public:
                  MotionTables& motion = SharedMotionTables());
 
     const ViewState& State() const { return state_; }
+    const CompoundRecord& Compound() const { return compound_; }
     // The mouse and the measurements turn, move and pick through this.
     ViewState& State() { return state_; }
 
@@ -107,6 +108,7 @@ private:
     void RebuildScene();
     void ClearPicks();
     void ToggleMeasureMode(MeasureMode mode);
+    void ToggleWholeMolecules();
     void ShowReadout(PicturePoint p);
     void Pick(PicturePoint p);
     void Reset();

@@ -227,6 +227,13 @@ void DrawImage(int id, Sketch& s) {
         s.Ball({10, 10}, 3.4, kBlueAtom);
         break;
     }
+    case command::WholeMolecules:  // a carbonate ion whole across a dashed cell face
+        s.painter().setPen(QPen(s.Tone(kInk), 1.2, Qt::DashLine));
+        s.painter().drawLine(QPointF(8, 1), QPointF(8, 19));
+        for (const QPointF end : {QPointF(10, 3.5), QPointF(4, 14), QPointF(16.5, 14)}) s.Line({10, 10.5}, end, kInk, 1.5);
+        s.Ball({10, 10.5}, 3.4, kInk);
+        for (const QPointF end : {QPointF(10, 3.5), QPointF(4, 14), QPointF(16.5, 14)}) s.Ball(end, 3.2, kRedAtom);
+        break;
     default: break;
     }
 }

@@ -13,7 +13,7 @@ const std::string kBuiltCatalogue = KIVA_CATALOGUE_DIR;
 TEST(ParseRenderOptions, ReadsEveryOption) {
     const auto parsed = ParseRenderOptions({"NaCl", "--state", "crystal", "--model", "space", "--quality", "low",
                                             "--multiples", "2,3,16", "--axes", "--no-cell-frame", "--coordination",
-                                            "--frames", "7", "--size", "1920x1080", "-o", "salt.png"});
+                                            "--whole-molecules", "--frames", "7", "--size", "1920x1080", "-o", "salt.png"});
     ASSERT_TRUE(parsed.options) << parsed.error;
     const RenderOptions& options = *parsed.options;
     EXPECT_EQ(options.name, "NaCl");
@@ -24,6 +24,7 @@ TEST(ParseRenderOptions, ReadsEveryOption) {
     EXPECT_TRUE(options.axes);
     EXPECT_FALSE(options.cellFrame);
     EXPECT_TRUE(options.coordination);
+    EXPECT_TRUE(options.wholeMolecules);
     EXPECT_EQ(options.frames, 7);
     EXPECT_EQ(options.size, (PictureArea{1920, 1080}));
     EXPECT_EQ(options.output, "salt.png");

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "render/scene_build.h"
+#include "tests/support/catalogue_record.h"
 #include "tests/support/sample_records.h"
 #include "tests/view/view_test_support.h"
 #include "view/commands.h"
@@ -187,6 +188,25 @@ TEST_F(MoleculeViewTest, CellFrameKeepsItsValueOutsideTheCrystal) {
     view.RunCommand(command::Gas);
     EXPECT_FALSE(view.QueryCommand(command::CellFrame).checked);
     EXPECT_TRUE(view.State().showCellFrame);
+}
+
+TEST_F(MoleculeViewTest, WholeMoleculesRebuildTheCrystalAndStayForTheNextCrystal) {
+    MoleculeView& view = ViewOf(testing::CatalogueRecord("CaCO3"));
+    EXPECT_FALSE(view.QueryCommand(command::WholeMolecules).enabled);  // the chemical unit
+    view.RunCommand(command::CrystalSolid);
+    const std::size_t cut = view.State().atoms.size();
+    EXPECT_FALSE(view.QueryCommand(command::WholeMolecules).checked);
+    view.State().pickedCount = 1;
+    view.RunCommand(command::WholeMolecules);
+    EXPECT_TRUE(view.QueryCommand(command::WholeMolecules).checked);
+    EXPECT_NE(view.State().atoms.size(), cut);
+    EXPECT_EQ(view.State().pickedCount, 0);
+    view.RunCommand(command::ChemicalUnit);
+    EXPECT_FALSE(view.QueryCommand(command::WholeMolecules).checked);
+    view.RunCommand(command::CrystalSolid);
+    EXPECT_TRUE(view.QueryCommand(command::WholeMolecules).checked);
+    view.RunCommand(command::WholeMolecules);
+    EXPECT_EQ(view.State().atoms.size(), cut);
 }
 
 TEST_F(MoleculeViewTest, CommandsOfOtherPartsAreLeftToThem) {

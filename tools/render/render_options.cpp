@@ -12,8 +12,8 @@ namespace kiva::render_tool {
 
 const char* const kRenderUsage =
     "usage: kiva-render NAME [--state unit|crystal|liquid|gas] [--model ball|space] [--quality high|low]\n"
-    "                   [--multiples X,Y,Z] [--axes] [--no-cell-frame] [--coordination] [--frames N]\n"
-    "                   [--size N|WxH] -o picture.png\n"
+    "                   [--multiples X,Y,Z] [--axes] [--no-cell-frame] [--coordination] [--whole-molecules]\n"
+    "                   [--frames N] [--size N|WxH] -o picture.png\n"
     "NAME is a substance of the catalogue beside the program, or the path of a file: a Kiva document,\n"
     "a CIF, an MDL molfile or SD file, an XYZ or a PDB file. --size gives the picture in pixels, a square\n"
     "of N or W by H, each side 64 to 8192; the default is 340.\n";
@@ -69,6 +69,9 @@ ParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
             continue;
         } else if (arg == "--coordination") {
             options.coordination = true;
+            continue;
+        } else if (arg == "--whole-molecules") {
+            options.wholeMolecules = true;
             continue;
         } else if (arg == "--state") {
             ok = Choose(states, value, options.state);
@@ -133,6 +136,7 @@ ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compou
     view.showCellFrame = options.cellFrame;
     view.showCoordination = options.coordination;
     view.pictureArea = options.size;
+    view.wholeMolecules = options.wholeMolecules;
     BuildCellVectors(view, compound.cell);
     BuildScene(view, compound, elements);
     ResetView(view);

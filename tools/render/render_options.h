@@ -21,6 +21,7 @@ struct RenderOptions {
     bool axes = false;
     bool cellFrame = true;
     bool coordination = false;
+    bool wholeMolecules = false;
     int frames = 1;
     PictureArea size;  // device pixels
 };

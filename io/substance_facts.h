@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// The facts a student reads beside the picture: what the substance is, and for a crystal the
+// size and content of its unit cell.
+#include <optional>
+#include <string>
+
+#include "chem/compound_record.h"
+#include "chem/molecule_index.h"
+
+namespace kiva {
+
+struct CellFacts {
+    UnitCell cell;           // lengths in angstrom, angles in degrees, as the record holds them
+    std::string spaceGroup;  // the symmetry text as the record gives it; may be empty
+    int atomCount = 0;       // atoms in one cell, as the symmetry expands its basis
+    int formulaUnits = 0;    // Z: chemical units per cell; 0 when the cell's content is no whole multiple
+};
+
+struct SubstanceFacts {
+    std::string name;
+    std::string formula;  // of the chemical unit, e.g. CaCO3
+    BondingClass bondingClass = BondingClass::Molecule;
+    std::string description;       // the catalogue's line; empty for a file opened from outside
+    std::optional<CellFacts> cell; // only for a substance with a crystal structure
+};
+
+// The facts of a record and, for a catalogue substance, its index entry (null for a file). A
+// cell whose expansion would take more work than the crystal display allows gets no atom count.
+SubstanceFacts GatherSubstanceFacts(const CompoundRecord& compound, const IndexEntry* entry);
+
+}  // namespace kiva
