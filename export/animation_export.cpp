@@ -14,7 +14,7 @@ namespace {
 bool EndsWithCaseless(std::string_view text, std::string_view ending) {
     return text.size() >= ending.size() &&
            std::equal(ending.begin(), ending.end(), text.end() - static_cast<std::ptrdiff_t>(ending.size()),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+                      [](char lower, char c) { return std::tolower(static_cast<unsigned char>(c)) == lower; });
 }
 
 }  // namespace
