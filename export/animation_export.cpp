@@ -33,8 +33,8 @@ ExportResult CheckAnimationRequest(const AnimationRequest& request) {
     if (request.framesPerSecond < 1 || request.framesPerSecond > kMaxFramesPerSecond)
         return {ExportProblem::BadFrameRate, std::to_string(request.framesPerSecond)};
     const std::string size = std::to_string(request.width) + "x" + std::to_string(request.height);
-    if (request.width < 1 || request.height < 1 || request.width > kMaxAnimationSide ||
-        request.height > kMaxAnimationSide)
+    const auto outside = [](int side) { return side < kMinPictureSide || side > kMaxPictureSide; };
+    if (outside(request.width) || outside(request.height))
         return {ExportProblem::BadSize, size};
     if (*format == AnimationFormat::Mp4 && (request.width % 2 != 0 || request.height % 2 != 0))
         return {ExportProblem::OddVideoSize, size};
@@ -53,7 +53,7 @@ ExportResult ExportAnimation(const AnimationRequest& request, const ViewState& v
                                                   ? OpenGifWriter(spec, result)
                                                   : OpenMp4Writer(spec, result);
     if (!writer) return result;
-    AnimationFrames frames(view, motion, request.kind, request.frameCount);
+    AnimationFrames frames(view, motion, request.kind, request.frameCount, {request.width, request.height});
     for (int i = 0; i < request.frameCount; ++i) {
         const AnimationPicture picture = draw(frames.Next(), request.width, request.height);
         const std::size_t bytes = 3 * static_cast<std::size_t>(request.width) * static_cast<std::size_t>(request.height);

@@ -11,6 +11,7 @@
 #include "export/animation_frames.h"
 #include "export/animation_picture.h"
 #include "export/export_result.h"
+#include "render/picture_area.h"
 
 namespace kiva {
 
@@ -18,7 +19,6 @@ enum class AnimationFormat { Gif, Mp4 };
 
 inline constexpr int kMaxAnimationFrames = 3600;  // five minutes at 12 frames a second
 inline constexpr int kMaxFramesPerSecond = 50;    // GIF delays are whole hundredths: 2 is the shortest
-inline constexpr int kMaxAnimationSide = 4096;    // pixels; a 4K projector's width
 
 // By the file name's ending, .gif or .mp4 in any letter case.
 std::optional<AnimationFormat> AnimationFormatOf(std::string_view path);
@@ -28,14 +28,14 @@ struct AnimationRequest {
     AnimationKind kind = AnimationKind::Turn;
     int frameCount = 36;
     int framesPerSecond = kDefaultFramesPerSecond;
-    int width = kPictureSize;  // pixels
-    int height = kPictureSize;
+    int width = kPictureUnits;  // device pixels, kMinPictureSide to kMaxPictureSide
+    int height = kPictureUnits;
 };
 
 // What is wrong with the request before anything is drawn or written; Ok when nothing is.
 ExportResult CheckAnimationRequest(const AnimationRequest& request);
 
-// The view's picture at width x height pixels.
+// The view's picture at its picture area, which is the request's width x height.
 using FrameDrawer = std::function<AnimationPicture(const ViewState& view, int width, int height)>;
 // Told after each frame that is written; returning false cancels the export.
 using ExportProgress = std::function<bool(int framesDone, int frameCount)>;

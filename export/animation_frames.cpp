@@ -21,9 +21,11 @@ int DefaultFrameCount(AnimationKind kind) {
     return 36;
 }
 
-AnimationFrames::AnimationFrames(const ViewState& view, const MotionTables& motion, AnimationKind kind, int frameCount)
+AnimationFrames::AnimationFrames(const ViewState& view, const MotionTables& motion, AnimationKind kind, int frameCount,
+                                 PictureArea area)
     : view_(view), motion_(motion), kind_(kind), frameCount_(frameCount > 0 ? frameCount : 1),
       start_(view.viewTransform) {
+    view_.pictureArea = area;  // the liquid and gas move within the whole picture they fill
     // The projection swings the crystal and the chemical unit only in the Rock mode.
     if (kind_ == AnimationKind::Turn) view_.mouseMode = MouseMode::Rotate;
     if (kind_ == AnimationKind::RockSwing) view_.mouseMode = MouseMode::Rock;

@@ -18,13 +18,14 @@ AnimationKind AnimationKindFor(DisplayState state, bool rock);
 int DefaultFrameCount(AnimationKind kind);
 inline constexpr int kDefaultFramesPerSecond = 12;
 
-// Steps a copy of a view, and of the motion tables it moves by, through an animation, so the
-// view it was copied from stays as it is. Each frame is what the view would show at that step:
+// Steps a copy of a view, and of the motion tables it moves by, through an animation at a picture
+// size of its own, so the view it was copied from stays as it is. Each frame is what the view would show at that step:
 // a swing or motion frame is one more projection, as the view's own animation makes it; the turn
 // starts from the view's picture and turns it by an equal share of a full turn each frame.
 class AnimationFrames {
 public:
-    AnimationFrames(const ViewState& view, const MotionTables& motion, AnimationKind kind, int frameCount);
+    AnimationFrames(const ViewState& view, const MotionTables& motion, AnimationKind kind, int frameCount,
+                    PictureArea area);
 
     // The view at the next frame, projected.
     const ViewState& Next();

@@ -11,7 +11,7 @@ enum class ExportProblem {
     Cancelled,
     NoFrames,          // zero frames asked for, or more than kMaxAnimationFrames
     BadFrameRate,      // outside 1 to kMaxFramesPerSecond
-    BadSize,           // a side below 1 or beyond kMaxAnimationSide
+    BadSize,           // a side below kMinPictureSide or beyond kMaxPictureSide
     OddVideoSize,      // H.264 in the colour format slide programs play needs even sides
     UnknownFormat,     // the file name ends in neither .gif nor .mp4
     CannotCreate,      // the file cannot be made in its folder

@@ -22,6 +22,8 @@ public:
 };
 
 // Farthest first by drawOrder: filled circles for atoms, lines for bonds, then the overlays.
+// Without a map, in the 340 picture.
 void DrawSceneGdi(const ViewState& view, Canvas& canvas);
+void DrawSceneGdi(const ViewState& view, Canvas& canvas, const PictureMap& map);
 
 }  // namespace kiva

@@ -17,10 +17,10 @@ namespace {
 constexpr std::uint64_t kItemWork = 16;  // what an item costs beyond its pixels, even a hidden one
 
 // A sphere walks every row it has in the picture across its whole width.
-std::uint64_t SphereWork(ImagePoint centre, int radius) {
+std::uint64_t SphereWork(ImagePoint centre, int radius, const PictureMap& map) {
     const int top = std::max(centre.row - radius, 0);
-    const int bottom = std::min(centre.row + radius, kPictureSize - 1);
-    if (bottom < top || centre.x + radius < 0 || centre.x - radius >= kPictureSize) return 0;
+    const int bottom = std::min(centre.row + radius, map.height - 1);
+    if (bottom < top || centre.x + radius < 0 || centre.x - radius >= map.width) return 0;
     return static_cast<std::uint64_t>(bottom - top + 1) * static_cast<std::uint64_t>(2 * radius + 1);
 }
 
@@ -38,8 +38,8 @@ std::uint64_t TubeWork(ImagePoint a, ImagePoint b, int radius) {
 // bonds' ends: each sphere is taken at the largest radius and as a whole square, each tube as
 // long as the scene is wide or deep. When even that fits the budget, every item is drawn. In
 // double, so no sum wraps round; infinite where the pixel size leaves the radii without sense.
-double SceneWorkBound(const ViewState& view) {
-    const float pixelSize = PixelSize(view);
+double SceneWorkBound(const ViewState& view, const PictureMap& map) {
+    const float pixelSize = DevicePixelSize(view, map);
     if (!(pixelSize > 0) || !std::isfinite(pixelSize)) return std::numeric_limits<double>::infinity();
     const std::size_t atomCount = view.atoms.size();
     // The picture's extent, from the floats: the image points follow them in order. Any
@@ -60,11 +60,11 @@ double SceneWorkBound(const ViewState& view) {
         least = {-kInfinity, -kInfinity, -kInfinity};
         most = {kInfinity, kInfinity, kInfinity};
     }
-    const ImagePoint low{ToPixel(least.x), kPictureSize - 1 - ToPixel(most.y), ToPixel(least.z)};
-    const ImagePoint high{ToPixel(most.x), kPictureSize - 1 - ToPixel(least.y), ToPixel(most.z)};
+    const ImagePoint low = ToImagePoint({least.x, most.y, least.z}, map);
+    const ImagePoint high = ToImagePoint({most.x, least.y, most.z}, map);
     SceneAtom largest{};
     largest.radius = largestRadius;
-    const double side = 2.0 * AtomPixelRadius(largest, view) + 1;
+    const double side = 2.0 * AtomPixelRadius(largest, view, map) + 1;
     double bound = static_cast<double>(atomCount) * (kItemWork + side * side);
     const double items = static_cast<double>(view.bonds.size()) * kItemWork;
     if (view.displayModel != DisplayModel::BallAndStick || atomCount == 0) return bound + items;
@@ -84,38 +84,49 @@ double SceneWorkBound(const ViewState& view) {
 
 }  // namespace
 
-std::uint64_t ItemDrawWork(const ViewState& view, std::size_t item) {
+std::uint64_t FrameDrawBudget(const PictureMap& map) {
+    const double scale = std::max(1.0, static_cast<double>(map.scale));
+    return static_cast<std::uint64_t>(static_cast<double>(kMaxFrameDrawWork) * scale * scale);
+}
+
+std::uint64_t ItemDrawWork(const ViewState& view, std::size_t item, const PictureMap& map) {
     const std::size_t atomCount = view.atoms.size();
     if (item < atomCount) {
         const SceneAtom& atom = view.atoms[item];
-        return kItemWork + SphereWork(ToImagePoint(atom.picture), AtomPixelRadius(atom, view));
+        return kItemWork + SphereWork(ToImagePoint(atom.picture, map), AtomPixelRadius(atom, view, map), map);
     }
     if (item - atomCount >= view.bonds.size() || view.displayModel != DisplayModel::BallAndStick) return kItemWork;
     const SceneBond& bond = view.bonds[item - atomCount];
     if (!BondIsValid(view, bond)) return kItemWork;
-    const ImagePoint a = ToImagePoint(view.atoms[static_cast<std::size_t>(bond.first)].picture);
-    const ImagePoint b = ToImagePoint(view.atoms[static_cast<std::size_t>(bond.second)].picture);
+    const ImagePoint a = ToImagePoint(view.atoms[static_cast<std::size_t>(bond.first)].picture, map);
+    const ImagePoint b = ToImagePoint(view.atoms[static_cast<std::size_t>(bond.second)].picture, map);
     if (bond.kind == static_cast<std::int32_t>(BondKind::Coordination))
         return kItemWork + (view.showCoordination ? TubeWork(a, b, 0) : 0);
     // A double or triple bond is two or three thinner tubes; the single bond's radius stands for all.
     const int tubes = bond.kind == 2 || bond.kind == 3 ? bond.kind : 1;
-    return kItemWork + static_cast<std::uint64_t>(tubes) * TubeWork(a, b, ToPixel(0.1f / PixelSize(view)));
+    return kItemWork + static_cast<std::uint64_t>(tubes) * TubeWork(a, b, ToPixel(0.1f / DevicePixelSize(view, map)));
 }
 
-bool EveryItemFitsBudget(const ViewState& view, std::uint64_t budget) {
-    return SceneWorkBound(view) <= static_cast<double>(budget);
+bool EveryItemFitsBudget(const ViewState& view, std::uint64_t budget) { return EveryItemFitsBudget(view, {}, budget); }
+
+bool EveryItemFitsBudget(const ViewState& view, const PictureMap& map, std::uint64_t budget) {
+    return SceneWorkBound(view, map) <= static_cast<double>(budget);
 }
 
 std::vector<bool> ItemsDrawnWithinBudget(const ViewState& view, std::uint64_t budget) {
+    return ItemsDrawnWithinBudget(view, {}, budget);
+}
+
+std::vector<bool> ItemsDrawnWithinBudget(const ViewState& view, const PictureMap& map, std::uint64_t budget) {
     const std::size_t count = view.atoms.size() + view.bonds.size();
-    if (EveryItemFitsBudget(view, budget)) return std::vector<bool>(count, true);
+    if (EveryItemFitsBudget(view, map, budget)) return std::vector<bool>(count, true);
     const std::vector<int>& order = DrawOrder(view);
     if (order.size() != count) return std::vector<bool>(count, true);
     std::vector<bool> drawn(count, false);
     std::uint64_t spent = 0;
     for (auto entry = order.rbegin(); entry != order.rend(); ++entry) {
         if (*entry < 0 || static_cast<std::size_t>(*entry) >= count) continue;
-        spent += ItemDrawWork(view, static_cast<std::size_t>(*entry));
+        spent += ItemDrawWork(view, static_cast<std::size_t>(*entry), map);
         if (spent > budget) break;
         drawn[static_cast<std::size_t>(*entry)] = true;
     }

@@ -16,15 +16,22 @@ namespace kiva {
 // 16 x 16 x 16 cells space-filling, takes a fourteenth of it.
 inline constexpr std::uint64_t kMaxFrameDrawWork = std::uint64_t{1} << 26;
 
-// The drawing steps of one scene item: atoms first, then bond e as atom count + e.
-std::uint64_t ItemDrawWork(const ViewState& view, std::size_t item);
+// The budget of a picture of any size: the one of the 340 picture, times the pixels a picture
+// unit covers, so the same items show at every size.
+std::uint64_t FrameDrawBudget(const PictureMap& map);
+
+// The drawing steps of one scene item: atoms first, then bond e as atom count + e. Without a map,
+// in the 340 picture.
+std::uint64_t ItemDrawWork(const ViewState& view, std::size_t item, const PictureMap& map = {});
 
 // True when a quick estimate shows every item fits `budget`, as it does for every substance of the
 // catalogue: the frame then draws them all without working out which.
 bool EveryItemFitsBudget(const ViewState& view, std::uint64_t budget = kMaxFrameDrawWork);
+bool EveryItemFitsBudget(const ViewState& view, const PictureMap& map, std::uint64_t budget);
 
 // Which items a frame draws, indexed like ItemDrawWork: the nearest first, by drawOrder, for as
 // long as their work stays within `budget`; every item when the scene is not projected yet.
 std::vector<bool> ItemsDrawnWithinBudget(const ViewState& view, std::uint64_t budget = kMaxFrameDrawWork);
+std::vector<bool> ItemsDrawnWithinBudget(const ViewState& view, const PictureMap& map, std::uint64_t budget);
 
 }  // namespace kiva

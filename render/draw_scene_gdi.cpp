@@ -16,26 +16,27 @@ constexpr std::uint32_t kBlack = 0x000000;
 constexpr std::uint32_t kBondGrey = 0xC0C0C0;
 constexpr std::uint32_t kBondOlive = 0x00C0C0;
 
-void DrawAtom(const ViewState& view, const SceneAtom& atom, Canvas& canvas) {
-    const ImagePoint p = ToImagePoint(atom.picture);
-    const int r = AtomPixelRadius(atom, view);
+void DrawAtom(const ViewState& view, const PictureMap& map, const SceneAtom& atom, Canvas& canvas) {
+    const ImagePoint p = ToImagePoint(atom.picture, map);
+    const int r = AtomPixelRadius(atom, view, map);
     canvas.SetPen(0, atom.color);
     canvas.SetBrush(atom.color);
     canvas.Ellipse(p.x - r, p.row - r, p.x + r, p.row + r);
 }
 
-void LineBetween(Canvas& canvas, Vector3D u, Vector3D v, int ox, int oy) {
-    canvas.Line(ToPixel(u.x) + ox, kPictureSize - 1 - ToPixel(u.y) - oy, ToPixel(v.x) + ox,
-                kPictureSize - 1 - ToPixel(v.y) - oy);
+// u and v in device pixels, y up from the bottom edge.
+void LineBetween(Canvas& canvas, const PictureMap& map, Vector3D u, Vector3D v, int ox, int oy) {
+    canvas.Line(ToPixel(u.x) + map.left + ox, map.height - 1 - (ToPixel(u.y) + map.bottom) - oy,
+                ToPixel(v.x) + map.left + ox, map.height - 1 - (ToPixel(v.y) + map.bottom) - oy);
 }
 
-void DrawBond(const ViewState& view, const SceneBond& bond, Canvas& canvas) {
+void DrawBond(const ViewState& view, const PictureMap& map, const SceneBond& bond, Canvas& canvas) {
     if (bond.kind < 0 || bond.kind > 4 || (bond.kind == 0 && !view.showCoordination)) return;
     const SceneAtom& first = view.atoms[static_cast<std::size_t>(bond.first)];
     const SceneAtom& second = view.atoms[static_cast<std::size_t>(bond.second)];
-    const Vector3D a = first.picture;
-    const Vector3D b = second.picture;
-    const float w = PixelSize(view);
+    const Vector3D a = ToDeviceVector(first.picture, map);
+    const Vector3D b = ToDeviceVector(second.picture, map);
+    const float w = DevicePixelSize(view, map);
     // Each end leaves its atom's centre by a sixth of that atom's radius.
     const Vector3D d = Subtract(b, a);
     const float t = Length(d) * w * 6;
@@ -47,32 +48,35 @@ void DrawBond(const ViewState& view, const SceneBond& bond, Canvas& canvas) {
     canvas.SetPen(width, bond.kind == 4 ? kBondOlive : kBondGrey);
     if (bond.kind == 2) {
         const SidewaysOffset o = DoubleBondOffset(u, v, w);
-        LineBetween(canvas, u, v, o.ox, o.oy);
-        LineBetween(canvas, u, v, -o.ox, -o.oy);
+        LineBetween(canvas, map, u, v, o.ox, o.oy);
+        LineBetween(canvas, map, u, v, -o.ox, -o.oy);
     } else if (bond.kind == 3) {
-        for (const Vector3D& o : TripleBondOffsets(Subtract(u, v), w)) LineBetween(canvas, u, v, ToPixel(o.x), ToPixel(o.y));
+        for (const Vector3D& o : TripleBondOffsets(Subtract(u, v), w))
+            LineBetween(canvas, map, u, v, ToPixel(o.x), ToPixel(o.y));
     } else {
-        LineBetween(canvas, u, v, 0, 0);
+        LineBetween(canvas, map, u, v, 0, 0);
     }
 }
 
 }  // namespace
 
-void DrawSceneGdi(const ViewState& view, Canvas& canvas) {
-    canvas.FillRect(0, 0, kPictureSize, kPictureSize, kBlack);
+void DrawSceneGdi(const ViewState& view, Canvas& canvas) { DrawSceneGdi(view, canvas, PictureMap{}); }
+
+void DrawSceneGdi(const ViewState& view, Canvas& canvas, const PictureMap& map) {
+    canvas.FillRect(0, 0, map.width, map.height, kBlack);
     const std::size_t atomCount = view.atoms.size();
-    const std::vector<bool> drawn = ItemsDrawnWithinBudget(view);
+    const std::vector<bool> drawn = ItemsDrawnWithinBudget(view, map, FrameDrawBudget(map));
     for (const int entry : DrawOrder(view)) {
         if (entry < 0 || static_cast<std::size_t>(entry) >= drawn.size() || !drawn[static_cast<std::size_t>(entry)]) continue;
         const auto index = static_cast<std::size_t>(entry);
         if (index < atomCount) {
-            DrawAtom(view, view.atoms[index], canvas);
+            DrawAtom(view, map, view.atoms[index], canvas);
         } else if (view.displayModel == DisplayModel::BallAndStick && index - atomCount < view.bonds.size()) {
             const SceneBond& bond = view.bonds[index - atomCount];
-            if (BondIsValid(view, bond)) DrawBond(view, bond, canvas);
+            if (BondIsValid(view, bond)) DrawBond(view, map, bond, canvas);
         }
     }
-    DrawOverlaysGdi(view, canvas);
+    DrawOverlaysGdi(view, canvas, map);
 }
 
 }  // namespace kiva

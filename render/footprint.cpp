@@ -93,6 +93,10 @@ const SphereFootprint& FootprintCache::Traced(int radius) {
 }
 
 const PaintedFootprint* FootprintCache::Painted(int radius, std::uint32_t colour, int rowLength) {
+    if (rowLength != rowLength_) {
+        Clear();
+        rowLength_ = rowLength;
+    }
     if (last_ && last_->footprint->radius == radius && last_->colour == colour) return last_;
     for (const PaintedFootprint& painted : painted_)
         if (painted.footprint->radius == radius && painted.colour == colour) return last_ = &painted;

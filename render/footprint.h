@@ -91,7 +91,8 @@ public:
         return *this;
     }
     const SphereFootprint& Traced(int radius);
-    // The painted footprint, or null the first time.
+    // The painted footprint, or null the first time. Its pixel offsets are for rows `rowLength`
+    // long: a picture of another width starts the cache afresh.
     const PaintedFootprint* Painted(int radius, std::uint32_t colour, int rowLength);
 
 private:
@@ -101,6 +102,7 @@ private:
     std::vector<std::pair<int, std::uint32_t>> askedOnce_;
     const PaintedFootprint* last_ = nullptr;
     std::size_t pixels_ = 0;
+    int rowLength_ = 0;
 };
 
 }  // namespace kiva

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "render/picture_area.h"
 #include "render/view_state.h"
 
 namespace kiva {
@@ -30,14 +31,29 @@ inline ImagePoint ToImagePoint(Vector3D picture) {
     return {ToPixel(picture.x), kPictureSize - 1 - ToPixel(picture.y), ToPixel(picture.z)};
 }
 
+// A picture position as a device pixel of a picture of any size; at scale 1 the one above.
+inline ImagePoint ToImagePoint(Vector3D picture, const PictureMap& map) {
+    return {ToPixel(picture.x * map.scale) + map.left, map.height - 1 - (ToPixel(picture.y * map.scale) + map.bottom),
+            ToPixel(picture.z * map.scale)};
+}
+
+// A picture-space vector, such as a difference of positions, in device pixels.
+inline Vector3D ToDeviceVector(Vector3D picture, const PictureMap& map) { return Scale(map.scale, picture); }
+
 // One pixel in angstrom: the view transform's uniform scale.
 inline float PixelSize(const ViewState& view) { return view.viewTransform.m[3][3]; }
 
-// An atom's drawn radius in pixels: at least 0.5 angstrom, a third of it in the ball-and-stick model.
-inline int AtomPixelRadius(const SceneAtom& atom, const ViewState& view) {
-    const int radius = ToPixel(std::max(atom.radius, 0.5f) / PixelSize(view));
+// One device pixel in angstrom.
+inline float DevicePixelSize(const ViewState& view, const PictureMap& map) { return PixelSize(view) / map.scale; }
+
+// An atom's drawn radius in device pixels: at least 0.5 angstrom, a third of it in the
+// ball-and-stick model.
+inline int AtomPixelRadius(const SceneAtom& atom, const ViewState& view, const PictureMap& map) {
+    const int radius = ToPixel(std::max(atom.radius, 0.5f) / DevicePixelSize(view, map));
     return view.displayModel == DisplayModel::BallAndStick ? radius / 3 : radius;
 }
+// The same in the 340 picture.
+inline int AtomPixelRadius(const SceneAtom& atom, const ViewState& view) { return AtomPixelRadius(atom, view, PictureMap{}); }
 
 // The two tubes of a double bond lie 0.12 angstrom to either side, across the bond in the
 // picture plane: the first is offset by (ox, -oy) in image coordinates, the second by (-ox, oy).

@@ -19,19 +19,23 @@ struct OverlayLine {
 
 bool BondIsValid(const ViewState& view, const SceneBond& bond);
 
-// A cross on each picked atom, then a line joining each consecutive pair, at the overlay depth.
-std::vector<OverlayLine> MeasurementMarkLines(const ViewState& view);
+// The lines in the device pixels of a picture of any size; without a map, in the 340 picture.
+// A cross on each picked atom, 4 picture units each way, then a line joining each consecutive
+// pair, at the overlay depth.
+std::vector<OverlayLine> MeasurementMarkLines(const ViewState& view, const PictureMap& map = {});
 // From the structure origin along x, y and z, axisLength long, at the points' true depths;
 // none while the axes are hidden.
-std::vector<OverlayLine> AxisLines(const ViewState& view);
+std::vector<OverlayLine> AxisLines(const ViewState& view, const PictureMap& map = {});
 // The twelve edges of the cell at the origin, in the crystalline solid with the frame shown.
-std::vector<OverlayLine> CellFrameLines(const ViewState& view);
+std::vector<OverlayLine> CellFrameLines(const ViewState& view, const PictureMap& map = {});
 
-// High quality: the green frame first, at the overlay depth, so nothing paints over it.
+// High quality: the green frame round the rasterizer's picture first, at the overlay depth, so
+// nothing paints over it.
 void DrawPictureFrame(Rasterizer& raster);
 // High quality: marks and axes in the contrast colour, the cell frame in yellow.
 void DrawOverlays(const ViewState& view, Rasterizer& raster, std::uint32_t contrast);
+void DrawOverlays(const ViewState& view, const PictureMap& map, Rasterizer& raster, std::uint32_t contrast);
 // Low quality: the same lines in white and yellow, then the green frame last.
-void DrawOverlaysGdi(const ViewState& view, Canvas& canvas);
+void DrawOverlaysGdi(const ViewState& view, Canvas& canvas, const PictureMap& map = {});
 
 }  // namespace kiva

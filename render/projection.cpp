@@ -13,12 +13,17 @@ namespace {
 constexpr double kLiquidSpinStep = 0.034906584444444444;   // 2 degrees a frame
 constexpr double kTumbleStep = 0.08726646111111111;        // 5 degrees a frame
 
-// Bounds for a travelling copy's centre, in picture pixels; a copy bounces off them.
-struct Bounds {
-    float left, bottom, right, top;
-};
-constexpr Bounds kLiquidBounds{32, 85, 308, 308};
-constexpr Bounds kGasBounds{32, 32, 308, 308};
+// Where a travelling copy's centre turns back: this far inside the picture's edges, in picture
+// units; the liquid's copies keep above the pool of the others at the bottom.
+constexpr PictureBounds kLiquidMargins{32, 85, 32, 32};
+constexpr PictureBounds kGasMargins{32, 32, 32, 32};
+
+// The bounds of a travelling copy's centre in the whole picture the view shows.
+PictureBounds TravelBounds(const ViewState& view, const PictureBounds& margins) {
+    const PictureBounds picture = BoundsOf(MapOfArea(view.pictureArea));
+    return {picture.left + margins.left, picture.bottom + margins.bottom, picture.right - margins.right,
+            picture.top - margins.top};
+}
 
 void ProjectAtoms(ViewState& view, const Matrix4& m, std::size_t first, std::size_t count) {
     for (std::size_t i = first; i < first + count && i < view.atoms.size(); ++i)
@@ -26,7 +31,7 @@ void ProjectAtoms(ViewState& view, const Matrix4& m, std::size_t first, std::siz
 }
 
 // One copy that travels and tumbles about its direction of travel.
-void ProjectTravellingCopy(ViewState& view, Vector3D& offset, Vector3D& velocity, float& tumble, const Bounds& bounds,
+void ProjectTravellingCopy(ViewState& view, Vector3D& offset, Vector3D& velocity, float& tumble, const PictureBounds& bounds,
                            std::size_t first, std::size_t count) {
     const Vector3D centre = TransformPoint(view.viewTransform, view.rotationCentre);
     Matrix4 m = Multiply(Translation(offset), Translation(centre));
@@ -38,17 +43,26 @@ void ProjectTravellingCopy(ViewState& view, Vector3D& offset, Vector3D& velocity
     // A copy with no place in the picture never bounces: moving it on would carry the shared
     // tables off for every later gas and liquid.
     if (!std::isfinite(now.x) || !std::isfinite(now.y)) return;
-    if (now.x < bounds.left || now.x >= bounds.right) velocity.x = -velocity.x;
-    if (now.y < bounds.bottom || now.y >= bounds.top) velocity.y = -velocity.y;
+    // A copy beyond a bound heads back in, however far out a smaller picture of the shared motion
+    // finds it; a reversal alone would leave it trembling outside.
+    if (now.x < bounds.left) velocity.x = std::fabs(velocity.x);
+    if (now.x >= bounds.right) velocity.x = -std::fabs(velocity.x);
+    if (now.y < bounds.bottom) velocity.y = std::fabs(velocity.y);
+    if (now.y >= bounds.top) velocity.y = -std::fabs(velocity.y);
     offset = Add(offset, velocity);
     tumble = static_cast<float>(tumble + kTumbleStep);
 }
 
 void ProjectLiquid(ViewState& view, MotionTables& motion) {
     const std::size_t perCopy = view.atoms.size() / 10;
+    // The pool of resting copies spreads over the picture's whole width and height.
+    const PictureBounds picture = BoundsOf(MapOfArea(view.pictureArea));
+    const float across = (picture.right - picture.left) / static_cast<float>(kPictureUnits);
+    const float up = (picture.top - picture.bottom) / static_cast<float>(kPictureUnits);
     for (std::size_t i = 0; i < 8; ++i) {
         const Vector3D centre = TransformPoint(view.viewTransform, view.rotationCentre);
-        Matrix4 m = Multiply(Translation(motion.liquidOffset[i]), Translation(centre));
+        const Vector3D& rest = motion.liquidOffset[i];
+        Matrix4 m = Multiply(Translation({rest.x * across, rest.y * up, rest.z}), Translation(centre));
         m = Multiply(m, RotationZ(motion.liquidWobble[i]));
         m = Multiply(m, RotationY(motion.liquidSpin[i]));
         m = Multiply(m, Translation(Scale(-1, centre)));
@@ -61,13 +75,14 @@ void ProjectLiquid(ViewState& view, MotionTables& motion) {
     }
     for (std::size_t i = 8; i < 10; ++i)
         ProjectTravellingCopy(view, motion.liquidOffset[i], motion.liquidVelocity[i - 8], motion.liquidSpin[i],
-                              kLiquidBounds, i * perCopy, perCopy);
+                              TravelBounds(view, kLiquidMargins), i * perCopy, perCopy);
 }
 
 void ProjectGas(ViewState& view, MotionTables& motion) {
     const std::size_t perCopy = view.atoms.size() / 4;
+    const PictureBounds bounds = TravelBounds(view, kGasMargins);
     for (std::size_t k = 0; k < 4; ++k)
-        ProjectTravellingCopy(view, motion.gasOffset[k], motion.gasVelocity[k], motion.gasTumble[k], kGasBounds,
+        ProjectTravellingCopy(view, motion.gasOffset[k], motion.gasVelocity[k], motion.gasTumble[k], bounds,
                               k * perCopy, perCopy);
 }
 

@@ -14,7 +14,6 @@ namespace kiva {
 
 namespace {
 
-constexpr int kSize = kPictureSize;
 constexpr std::int16_t kFarthest = -32640;  // every depth byte 0x80
 // Atoms and bonds stay below the overlay depth 32767, which nothing may beat.
 constexpr int kNearestSceneDepth = 32766;
@@ -25,9 +24,6 @@ int g_ditherSeed = 0;  // process-wide on purpose: the dither sequence runs on a
 
 int ClampDepth(int z) { return std::clamp(z, -kNearestSceneDepth, kNearestSceneDepth); }
 
-// True when the square of radius r around (x, row) lies wholly outside the picture.
-bool SquareOutside(int x, int row, int r) { return x + r < 0 || x - r >= kSize || row + r < 0 || row - r >= kSize; }
-bool SquareInside(int x, int row, int r) { return x - r >= 0 && x + r < kSize && row - r >= 0 && row + r < kSize; }
 
 // Steps from one point to another along the longest axis with error sums, calling visit at every
 // step where a coordinate moved: the first point itself is not visited, the last one is.
@@ -75,9 +71,32 @@ std::uint32_t ContrastColor(std::uint8_t background) {
     return grey | grey << 8 | grey << 16;
 }
 
+Rasterizer::Rasterizer(PictureBuffers& picture, int screenBitsPerPixel, bool everyStep)
+    : Rasterizer(picture, screenBitsPerPixel, {0, picture.height}, picture.footprints, everyStep) {}
+
+Rasterizer::Rasterizer(PictureBuffers& picture, int screenBitsPerPixel, RowBand band, FootprintCache& footprints,
+                       bool everyStep)
+    : picture_(picture),
+      footprints_(footprints),
+      width_(picture.width),
+      firstRow_(std::max(band.first, 0)),
+      endRow_(std::min(band.end, picture.height)),
+      dither_(screenBitsPerPixel < 16),
+      everyStep_(everyStep) {}
+
+bool Rasterizer::Inside(int x, int row) const { return x >= 0 && x < width_ && row >= firstRow_ && row < endRow_; }
+
+bool Rasterizer::SquareOutside(int x, int row, int r) const {
+    return x + r < 0 || x - r >= width_ || row + r < firstRow_ || row - r >= endRow_;
+}
+
+bool Rasterizer::SquareInside(int x, int row, int r) const {
+    return x - r >= 0 && x + r < width_ && row - r >= firstRow_ && row + r < endRow_;
+}
+
 bool Rasterizer::DepthPasses(int x, int row, int z) {
-    if (clip_ && (x < 0 || x >= kSize || row < 0 || row >= kSize)) return false;
-    std::int16_t& stored = picture_.depth[static_cast<std::size_t>(row) * kSize + x];
+    if (clip_ && !Inside(x, row)) return false;
+    std::int16_t& stored = picture_.depth[static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
     if (z <= stored) return false;
     stored = static_cast<std::int16_t>(z);
     return true;
@@ -85,7 +104,7 @@ bool Rasterizer::DepthPasses(int x, int row, int z) {
 
 void Rasterizer::WritePixel(int x, int row, std::uint32_t colour, int intensity) {
     const auto bytes = ShadedBytes(colour, intensity);
-    std::copy(bytes.begin(), bytes.end(), &picture_.colour[(static_cast<std::size_t>(row) * kSize + x) * 3]);
+    std::copy(bytes.begin(), bytes.end(), &picture_.colour[(static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)) * 3]);
 }
 
 void Rasterizer::SpherePixel(int x, int row, int z, std::uint32_t colour) {
@@ -97,7 +116,7 @@ void Rasterizer::SpherePixel(int x, int row, int z, std::uint32_t colour) {
 }
 
 void Rasterizer::SphereSpan(int x0, int row, int z0, int halfWidth, std::uint32_t colour) {
-    if (clip_ && (row < 0 || row >= kSize)) return;  // every pixel of the span lies in this row
+    if (clip_ && (row < firstRow_ || row >= endRow_)) return;  // every pixel of the span lies in this row
     WalkCircle(halfWidth, [&](int k, int m, bool closing) {
         SpherePixel(x0 + k, row, z0 + m, colour);
         if (!closing) SpherePixel(x0 + m, row, z0 + k, colour);
@@ -112,8 +131,8 @@ void Rasterizer::DrawSphere(int x, int row, int z, int r, std::uint32_t colour) 
     // Dithering takes a value for every step that passes the depth test, so it walks them all;
     // so do spheres whose depths the clamp would change, and the largest ones.
     if (!dither_ && !everyStep_ && r <= kLargestFootprint && z >= -kNearestSceneDepth && z <= kNearestSceneDepth - r) {
-        const PaintedFootprint* painted = picture_.footprints.Painted(r, colour, kSize);
-        DrawSphereFootprint(x, row, z, painted ? *painted->footprint : picture_.footprints.Traced(r), painted, colour);
+        const PaintedFootprint* painted = footprints_.Painted(r, colour, width_);
+        DrawSphereFootprint(x, row, z, painted ? *painted->footprint : footprints_.Traced(r), painted, colour);
         return;
     }
     clip_ = !SquareInside(x, row, r);
@@ -133,7 +152,7 @@ void Rasterizer::DrawSphereFootprint(int x, int row, int z, const SphereFootprin
                                      const PaintedFootprint* painted, std::uint32_t colour) {
     const int r = footprint.radius;
     if (painted && SquareInside(x, row, r)) {
-        const auto centre = static_cast<std::ptrdiff_t>(row) * kSize + x;
+        const auto centre = static_cast<std::ptrdiff_t>(row) * width_ + x;
         std::int16_t* depth = picture_.depth.data() + centre;
         std::uint8_t* pixels = picture_.colour.data() + 3 * centre;
         for (const PaintedPixel& pixel : painted->pixels) {
@@ -147,16 +166,18 @@ void Rasterizer::DrawSphereFootprint(int x, int row, int z, const SphereFootprin
         }
         return;
     }
-    for (int dy = std::max(-r, -row); dy <= std::min(r, kSize - 1 - row); ++dy) {
+    for (int dy = std::max(-r, firstRow_ - row); dy <= std::min(r, endRow_ - 1 - row); ++dy) {
         const auto index = static_cast<std::size_t>(dy + r);
         const int halfWidth = footprint.halfWidth[index];
         const std::size_t centre = footprint.rowStart[index] + static_cast<std::size_t>(halfWidth);
         const int* depth = &footprint.depth[centre];
         const int* shade = &footprint.shade[centre];
         const std::uint8_t* bytes = painted ? &painted->bytes[3 * centre] : nullptr;
-        std::int16_t* storedRow = &picture_.depth[static_cast<std::size_t>(row + dy) * kSize + static_cast<std::size_t>(x)];
-        std::uint8_t* colourRow = &picture_.colour[(static_cast<std::size_t>(row + dy) * kSize + static_cast<std::size_t>(x)) * 3];
-        for (int dx = std::max(-halfWidth, -x); dx <= std::min(halfWidth, kSize - 1 - x); ++dx) {
+        // Offsets from the centre, which may lie left of the picture.
+        const std::ptrdiff_t at = static_cast<std::ptrdiff_t>(row + dy) * width_ + x;
+        std::int16_t* storedRow = picture_.depth.data() + at;
+        std::uint8_t* colourRow = picture_.colour.data() + 3 * at;
+        for (int dx = std::max(-halfWidth, -x); dx <= std::min(halfWidth, width_ - 1 - x); ++dx) {
             const int nearer = z + depth[dx];
             if (nearer <= storedRow[dx]) continue;
             storedRow[dx] = static_cast<std::int16_t>(nearer);
@@ -182,8 +203,8 @@ void Rasterizer::CylinderPixel(int x, int row, int z, int vx, int vrow, int vz, 
 
 void Rasterizer::CylinderDisc(int x0, int row0, int z0, bool horizontal, std::uint32_t colour) {
     // A horizontal disc spreads along the row, a vertical one along the column.
-    if (clip_ && (horizontal ? row0 < 0 || row0 >= kSize || x0 + discRadius_ < 0 || x0 - discRadius_ >= kSize
-                             : x0 < 0 || x0 >= kSize || row0 + discRadius_ < 0 || row0 - discRadius_ >= kSize))
+    if (clip_ && (horizontal ? row0 < firstRow_ || row0 >= endRow_ || x0 + discRadius_ < 0 || x0 - discRadius_ >= width_
+                             : x0 < 0 || x0 >= width_ || row0 + discRadius_ < firstRow_ || row0 - discRadius_ >= endRow_))
         return;  // wholly outside the picture
     const auto pixel = [&](int along, int depth) {
         if (horizontal)
@@ -208,8 +229,8 @@ void Rasterizer::DrawCylinder(int x1, int row1, int z1, int x2, int row2, int z2
     r = std::clamp(r, 0, static_cast<int>(kPixelLimit));
     // Nothing to draw only when the tube's whole box lies outside: a bond may cross the picture
     // with both its ends beyond it.
-    if (std::max(x1, x2) + r < 0 || std::min(x1, x2) - r >= kSize || std::max(row1, row2) + r < 0 ||
-        std::min(row1, row2) - r >= kSize)
+    if (std::max(x1, x2) + r < 0 || std::min(x1, x2) - r >= width_ || std::max(row1, row2) + r < firstRow_ ||
+        std::min(row1, row2) - r >= endRow_)
         return;
     clip_ = !(SquareInside(x1, row1, r) && SquareInside(x2, row2, r));
     axisX_ = x2 - x1;
@@ -229,82 +250,10 @@ void Rasterizer::DrawCylinder(int x1, int row1, int z1, int x2, int row2, int z2
 }
 
 void Rasterizer::DrawLine3D(int x1, int row1, int z1, int x2, int row2, int z2, std::uint32_t colour) {
-    const auto inside = [](int x, int row) { return x >= 0 && x < kSize && row >= 0 && row < kSize; };
-    clip_ = !(inside(x1, row1) && inside(x2, row2));
+    clip_ = !(Inside(x1, row1) && Inside(x2, row2));
     StepAlong(x1, row1, z1, x2, row2, z2, [&](int x, int row, int z) {
         if (DepthPasses(x, row, std::clamp(z, -32767, 32767))) WritePixel(x, row, colour, 256);
     });
-}
-
-namespace {
-
-void DrawBond(Rasterizer& raster, const ViewState& view, const SceneBond& bond, std::uint32_t contrast) {
-    const Vector3D a = view.atoms[bond.first].picture;
-    const Vector3D b = view.atoms[bond.second].picture;
-    const ImagePoint pa = ToImagePoint(a);
-    const ImagePoint pb = ToImagePoint(b);
-    const float w = PixelSize(view);
-    switch (bond.kind) {
-    case 0:
-        if (view.showCoordination) raster.DrawLine3D(pa.x, pa.row, pa.z, pb.x, pb.row, pb.z, contrast);
-        break;
-    case 1:
-    case 4:
-        raster.DrawCylinder(pa.x, pa.row, pa.z, pb.x, pb.row, pb.z, ToPixel(0.1f / w), bond.kind == 1 ? kWhite : kYellow);
-        break;
-    case 2: {
-        const SidewaysOffset o = DoubleBondOffset(a, b, w);
-        const int r = ToPixel(0.075f / w);
-        raster.DrawCylinder(pa.x + o.ox, pa.row - o.oy, pa.z, pb.x + o.ox, pb.row - o.oy, pb.z, r, kWhite);
-        raster.DrawCylinder(pa.x - o.ox, pa.row + o.oy, pa.z, pb.x - o.ox, pb.row + o.oy, pb.z, r, kWhite);
-        break;
-    }
-    case 3: {
-        const int r = ToPixel(0.05f / w);
-        for (const Vector3D& o : TripleBondOffsets(Subtract(a, b), w)) {
-            const int ox = ToPixel(o.x), oy = ToPixel(o.y), oz = ToPixel(o.z);
-            raster.DrawCylinder(pa.x + ox, pa.row - oy, pa.z + oz, pb.x + ox, pb.row - oy, pb.z + oz, r, kWhite);
-        }
-        break;
-    }
-    default:
-        break;
-    }
-}
-
-}  // namespace
-
-void RenderFrame(const ViewState& view, PictureBuffers& picture, std::uint8_t background) {
-    std::fill(picture.colour.begin(), picture.colour.end(), background);
-    std::fill(picture.depth.begin(), picture.depth.end(), kFarthest);
-    Rasterizer raster(picture, view.screenBitsPerPixel);
-    const std::uint32_t contrast = ContrastColor(background);
-    DrawPictureFrame(raster);
-    const bool everything = EveryItemFitsBudget(view);
-    const std::vector<bool> drawn = everything ? std::vector<bool>() : ItemsDrawnWithinBudget(view);
-    const std::size_t atomCount = view.atoms.size();
-    // Atoms come in runs of one element: their pixel radius is worked out once a run.
-    bool known = false;
-    float lastRadius = 0;
-    int pixelRadius = 0;
-    for (std::size_t i = 0; i < atomCount; ++i) {
-        if (!everything && !drawn[i]) continue;
-        const SceneAtom& atom = view.atoms[i];
-        if (!known || !(atom.radius == lastRadius)) {
-            known = true;
-            lastRadius = atom.radius;
-            pixelRadius = AtomPixelRadius(atom, view);
-        }
-        const ImagePoint p = ToImagePoint(atom.picture);
-        raster.DrawSphere(p.x, p.row, p.z, pixelRadius, atom.color);
-    }
-    if (view.displayModel == DisplayModel::BallAndStick)
-        for (std::size_t e = 0; e < view.bonds.size(); ++e) {
-            const SceneBond& bond = view.bonds[e];
-            const bool hidden = bond.kind == static_cast<std::int32_t>(BondKind::Coordination) && !view.showCoordination;
-            if (!hidden && (everything || drawn[atomCount + e]) && BondIsValid(view, bond)) DrawBond(raster, view, bond, contrast);
-        }
-    DrawOverlays(view, raster, contrast);
 }
 
 }  // namespace kiva

@@ -8,12 +8,13 @@
 
 #include "chem/block_growth.h"
 #include "render/depth_order.h"
+#include "render/picture_area.h"
 #include "render/scene.h"
 #include "math/vector_math.h"
 
 namespace kiva {
 
-inline constexpr int kPictureSize = 340;  // the picture is a fixed 340-pixel square
+inline constexpr int kPictureSize = kPictureUnits;  // the default picture is a 340-pixel square
 inline constexpr int kMaxCellMultiple = 16;  // unit cells along one axis of the crystal
 
 enum class DisplayModel : std::int32_t { BallAndStick = 0, SpaceFilling = 1 };
@@ -77,6 +78,8 @@ struct ViewState {
     mutable DrawOrderCache drawOrder;  // read it with DrawOrder
 
     int screenBitsPerPixel = 24;  // below 16 the sphere shading is dithered
+    // The picture's size on screen in device pixels: the liquid and the gas move over all of it.
+    PictureArea pictureArea;
 };
 
 }  // namespace kiva

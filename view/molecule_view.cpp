@@ -36,6 +36,19 @@ const PictureBuffers& MoleculeView::RenderPicture() {
     return picture_;
 }
 
+void MoleculeView::SetPictureArea(PictureArea area) {
+    state_.pictureArea = BoundedPictureArea(area.width, area.height);
+    if (picture_.Area() == state_.pictureArea) return;
+    picture_.Resize(state_.pictureArea);
+    host_.InvalidatePicture();
+}
+
+PictureBuffers MoleculeView::RenderPictureAt(PictureArea area, std::uint8_t background) const {
+    PictureBuffers picture(area);
+    RenderFrame(state_, picture, background);
+    return picture;
+}
+
 const PictureBuffers& MoleculeView::RenderPrintPicture() {
     RenderFrame(state_, picture_, 255);
     return picture_;
@@ -54,6 +67,8 @@ void MoleculeView::ApplyElementTable() {
 }
 
 void MoleculeView::DrawLowQuality(Canvas& canvas) const { DrawSceneGdi(state_, canvas); }
+
+void MoleculeView::DrawLowQuality(Canvas& canvas, const PictureMap& map) const { DrawSceneGdi(state_, canvas, map); }
 
 bool MoleculeView::InNavigationState() const {
     return state_.displayState == DisplayState::CrystalSolid || state_.displayState == DisplayState::ChemicalUnit;

@@ -70,11 +70,21 @@ public:
     // False when the view does not serve the command.
     bool RunCommand(int id);
 
+    // The picture's size on screen in device pixels: the pictures below are drawn at it, and the
+    // liquid and the gas move over all of it.
+    void SetPictureArea(PictureArea area);
+    PictureArea Area() const { return state_.pictureArea; }
+    PictureMap Map() const { return MapOfArea(state_.pictureArea); }
+
     // The high-quality picture on a black background.
     const PictureBuffers& RenderPicture();
+    // The same picture at another size, on a grey background (0 black, 255 white): for printing
+    // and for pictures written out.
+    PictureBuffers RenderPictureAt(PictureArea area, std::uint8_t background) const;
     // The printout: the high-quality picture on a white background, whatever the display quality.
     const PictureBuffers& RenderPrintPicture();
     void DrawLowQuality(Canvas& canvas) const;
+    void DrawLowQuality(Canvas& canvas, const PictureMap& map) const;
 
     // The multiples dialog's answer: a structure with crystal data rebuilds over that many cells,
     // fitted to the picture. Without crystal data they wait for the next document update.

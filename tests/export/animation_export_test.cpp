@@ -43,9 +43,9 @@ ViewState FreshView(const CompoundRecord& compound, DisplayState state) {
 }
 
 AnimationPicture Shaded(const ViewState& view, int, int) {
-    PictureBuffers buffers;
+    PictureBuffers buffers(view.pictureArea);
     RenderFrame(view, buffers, 0);
-    return {kPictureSize, kPictureSize, std::move(buffers.colour)};
+    return {buffers.width, buffers.height, std::move(buffers.colour)};
 }
 
 class AnimationExport : public ::testing::Test {
@@ -111,19 +111,8 @@ TEST_F(AnimationExport, GasGifHoldsEveryFrameTheFirstAsTheViewShowsIt) {
 TEST_F(AnimationExport, Mp4IsH264WithEveryFrameAtTheAskedSize) {
     const CompoundRecord benzene = LoadFromCatalogue("Benzene");
     const ViewState view = FreshView(benzene, DisplayState::ChemicalUnit);
-    AnimationRequest request{PathOf("turn.MP4"), AnimationKind::Turn, 36};
-    request.width = request.height = 2 * kPictureSize;
-    const auto enlarged = [](const ViewState& frame, int width, int height) {
-        const AnimationPicture small = Shaded(frame, width, height);
-        AnimationPicture large{width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(3 * width * height))};
-        for (int row = 0; row < height; ++row)
-            for (int x = 0; x < width; ++x)
-                for (int c = 0; c < 3; ++c)
-                    large.bgr[static_cast<std::size_t>(3 * (row * width + x) + c)] =
-                        small.bgr[static_cast<std::size_t>(3 * ((row / 2) * kPictureSize + x / 2) + c)];
-        return large;
-    };
-    const ExportResult result = ExportAnimation(request, view, InitialMotionTables(), enlarged);
+    AnimationRequest request{PathOf("turn.MP4"), AnimationKind::Turn, 36, 12, 640, 360};
+    const ExportResult result = ExportAnimation(request, view, InitialMotionTables(), Shaded);
     ASSERT_TRUE(result.Ok()) << static_cast<int>(result.problem) << " " << result.detail;
 
     AVFormatContext* container = nullptr;
@@ -132,8 +121,8 @@ TEST_F(AnimationExport, Mp4IsH264WithEveryFrameAtTheAskedSize) {
     ASSERT_EQ(container->nb_streams, 1u);
     const AVCodecParameters* video = container->streams[0]->codecpar;
     EXPECT_EQ(video->codec_id, AV_CODEC_ID_H264);
-    EXPECT_EQ(video->width, 2 * kPictureSize);
-    EXPECT_EQ(video->height, 2 * kPictureSize);
+    EXPECT_EQ(video->width, 640);
+    EXPECT_EQ(video->height, 360);
     EXPECT_EQ(video->format, AV_PIX_FMT_YUV420P);
     AVPacket* packet = av_packet_alloc();
     int packets = 0;
@@ -152,7 +141,7 @@ TEST(AnimationFrames, TurnAndSwingLeadBackToTheFirstFrame) {
     const ViewState view = FreshView(benzene, DisplayState::ChemicalUnit);
     for (const AnimationKind kind : {AnimationKind::Turn, AnimationKind::RockSwing}) {
         const int count = DefaultFrameCount(kind);
-        AnimationFrames frames(view, InitialMotionTables(), kind, count);
+        AnimationFrames frames(view, InitialMotionTables(), kind, count, view.pictureArea);
         const AnimationPicture first = Shaded(frames.Next(), kPictureSize, kPictureSize);
         AnimationPicture last;
         for (int i = 1; i < count; ++i) last = Shaded(frames.Next(), kPictureSize, kPictureSize);
@@ -173,7 +162,7 @@ TEST(AnimationFrames, MotionFramesAreTheViewsOwnStepsAndLeaveTheViewAlone) {
     MotionTables motion = InitialMotionTables();
     for (int i = 0; i < 5; ++i) ProjectScene(view, motion);  // the view has been animating a while
     const MotionTables before = motion;
-    AnimationFrames frames(view, motion, AnimationKind::Motion, 60);
+    AnimationFrames frames(view, motion, AnimationKind::Motion, 60, view.pictureArea);
     ViewState live = view;
     for (int i = 0; i < 10; ++i) {
         const ViewState& frame = frames.Next();
@@ -185,7 +174,7 @@ TEST(AnimationFrames, MotionFramesAreTheViewsOwnStepsAndLeaveTheViewAlone) {
         }
     }
     MotionTables untouched = before;
-    AnimationFrames other(view, untouched, AnimationKind::Motion, 60);
+    AnimationFrames other(view, untouched, AnimationKind::Motion, 60, view.pictureArea);
     other.Next();
     EXPECT_EQ(untouched.liquidOffset[8].x, before.liquidOffset[8].x);
 }
@@ -229,8 +218,8 @@ TEST_F(AnimationExport, RefusesABadRequestBeforeWritingAnything) {
     for (const Case& bad : {Case{{gif, AnimationKind::Turn, 0}, ExportProblem::NoFrames},
                             Case{{gif, AnimationKind::Turn, kMaxAnimationFrames + 1}, ExportProblem::NoFrames},
                             Case{{gif, AnimationKind::Turn, 36, 0}, ExportProblem::BadFrameRate},
-                            Case{{gif, AnimationKind::Turn, 36, 12, kMaxAnimationSide + 1, 340}, ExportProblem::BadSize},
-                            Case{{gif, AnimationKind::Turn, 36, 12, 340, 0}, ExportProblem::BadSize},
+                            Case{{gif, AnimationKind::Turn, 36, 12, kMaxPictureSide + 1, 340}, ExportProblem::BadSize},
+                            Case{{gif, AnimationKind::Turn, 36, 12, 340, kMinPictureSide - 1}, ExportProblem::BadSize},
                             Case{{mp4, AnimationKind::Turn, 36, 12, 341, 340}, ExportProblem::OddVideoSize},
                             Case{{PathOf("w.png"), AnimationKind::Turn, 36}, ExportProblem::UnknownFormat}})
         EXPECT_EQ(ExportAnimation(bad.request, view, InitialMotionTables(), counting).problem, bad.problem);

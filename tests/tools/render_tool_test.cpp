@@ -13,7 +13,7 @@ const std::string kBuiltCatalogue = KIVA_CATALOGUE_DIR;
 TEST(ParseRenderOptions, ReadsEveryOption) {
     const auto parsed = ParseRenderOptions({"NaCl", "--state", "crystal", "--model", "space", "--quality", "low",
                                             "--multiples", "2,3,16", "--axes", "--no-cell-frame", "--coordination",
-                                            "--frames", "7", "--size", "680", "-o", "salt.png"});
+                                            "--frames", "7", "--size", "1920x1080", "-o", "salt.png"});
     ASSERT_TRUE(parsed.options) << parsed.error;
     const RenderOptions& options = *parsed.options;
     EXPECT_EQ(options.name, "NaCl");
@@ -25,15 +25,22 @@ TEST(ParseRenderOptions, ReadsEveryOption) {
     EXPECT_FALSE(options.cellFrame);
     EXPECT_TRUE(options.coordination);
     EXPECT_EQ(options.frames, 7);
-    EXPECT_EQ(options.size, 680);
+    EXPECT_EQ(options.size, (PictureArea{1920, 1080}));
     EXPECT_EQ(options.output, "salt.png");
+}
+
+TEST(ParseRenderOptions, TakesOneNumberForASquare) {
+    const auto parsed = ParseRenderOptions({"NaCl", "--size", "680", "-o", "salt.png"});
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    EXPECT_EQ(parsed.options->size, (PictureArea{680, 680}));
 }
 
 TEST(ParseRenderOptions, RefusesWhatItCannotDraw) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"NaCl"}, {"-o", "x.png"}, {"NaCl", "-o"}, {"NaCl", "--state", "plasma", "-o", "x"},
           {"NaCl", "--multiples", "0,1,1", "-o", "x"}, {"NaCl", "--multiples", "1,1", "-o", "x"},
-          {"NaCl", "--multiples", "17,1,1", "-o", "x"}, {"NaCl", "--size", "500", "-o", "x"},
+          {"NaCl", "--multiples", "17,1,1", "-o", "x"}, {"NaCl", "--size", "63", "-o", "x"},
+          {"NaCl", "--size", "8193x100", "-o", "x"}, {"NaCl", "--size", "640x", "-o", "x"},
           {"NaCl", "--frames", "-3", "-o", "x"}, {"NaCl", "Water", "-o", "x"}, {"NaCl", "--bogus", "-o", "x"}}) {
         const auto parsed = ParseRenderOptions(args);
         EXPECT_FALSE(parsed.options) << args.size();

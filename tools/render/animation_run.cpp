@@ -19,7 +19,8 @@ std::string DescribeExportProblem(const ExportResult& result, const std::string&
         return "an animation plays 1 to " + std::to_string(kMaxFramesPerSecond) + " frames a second, not " +
                result.detail;
     case ExportProblem::BadSize:
-        return "an animation's sides are 1 to " + std::to_string(kMaxAnimationSide) + " pixels, not " + result.detail;
+        return "an animation's sides are " + std::to_string(kMinPictureSide) + " to " + std::to_string(kMaxPictureSide) +
+               " pixels, not " + result.detail;
     case ExportProblem::OddVideoSize: return "an MP4 needs an even width and height, not " + result.detail;
     case ExportProblem::UnknownFormat: return "an animation is written as a .gif or an .mp4 file, not " + file;
     case ExportProblem::CannotCreate: return "cannot create " + file + because;
@@ -36,16 +37,17 @@ int WriteAnimationFile(const RenderOptions& options, const CompoundRecord& compo
     request.path = options.output;
     request.frameCount = *options.animateFrames;
     request.framesPerSecond = options.framesPerSecond;
-    request.width = request.height = options.size;
+    request.width = options.size.width;
+    request.height = options.size.height;
     ExportResult result = CheckAnimationRequest(request);
     if (result.Ok()) {
         MotionTables motion = InitialMotionTables();  // every animation starts from the same motion
         const ViewState view = PrepareView(options, compound, elements, motion, options.frames - 1);
         request.kind = AnimationKindFor(view.displayState, options.rock);
-        const auto drawFrame = [&draw](const ViewState& frame, int width, int) {
+        // The view is prepared at the request's size, so the frames are drawn at it.
+        const auto drawFrame = [&draw](const ViewState& frame, int, int) {
             BgrPicture picture = draw(frame);
-            if (width > picture.size) picture = Enlarged(picture, width / picture.size);
-            return AnimationPicture{picture.size, picture.size, std::move(picture.bytes)};
+            return AnimationPicture{picture.width, picture.height, std::move(picture.bytes)};
         };
         result = ExportAnimation(request, view, motion, drawFrame);
     }

@@ -14,16 +14,17 @@ using namespace kiva;
 namespace {
 
 render_tool::BgrPicture PaintFlatPicture(const ViewState& view) {
-    QImage image(kPictureSize, kPictureSize, QImage::Format_RGB32);
+    const PictureMap map = MapOfArea(view.pictureArea);
+    QImage image(map.width, map.height, QImage::Format_RGB32);
     {
         QPainter painter(&image);
         PainterCanvas canvas(painter);
-        DrawSceneGdi(view, canvas);
+        DrawSceneGdi(view, canvas, map);
     }
     image = image.convertToFormat(QImage::Format_BGR888);
-    render_tool::BgrPicture picture{kPictureSize, {}};
-    for (int row = 0; row < kPictureSize; ++row)
-        picture.bytes.insert(picture.bytes.end(), image.constScanLine(row), image.constScanLine(row) + kPictureSize * 3);
+    render_tool::BgrPicture picture{map.width, map.height, {}};
+    for (int row = 0; row < map.height; ++row)
+        picture.bytes.insert(picture.bytes.end(), image.constScanLine(row), image.constScanLine(row) + map.width * 3);
     return picture;
 }
 

@@ -8,14 +8,11 @@
 
 namespace kiva::render_tool {
 
-// A picture of `size` x `size` pixels: blue, green, red bytes in top-down rows.
+// A picture of `width` x `height` pixels: blue, green, red bytes in top-down rows.
 struct BgrPicture {
-    int size = 0;
+    int width = 0, height = 0;
     std::vector<std::uint8_t> bytes;
 };
-
-// Each pixel as a square of factor x factor.
-BgrPicture Enlarged(const BgrPicture& picture, int factor);
 
 // Writes the picture as an 8-bit RGB PNG file; false, with libpng's reason in `error`, when it
 // cannot. Compressed for speed: the files are for worksheets and slides, not for archives.

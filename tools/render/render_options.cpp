@@ -13,10 +13,11 @@ namespace kiva::render_tool {
 const char* const kRenderUsage =
     "usage: kiva-render NAME [--state unit|crystal|liquid|gas] [--model ball|space] [--quality high|low]\n"
     "                   [--multiples X,Y,Z] [--axes] [--no-cell-frame] [--coordination] [--frames N]\n"
-    "                   [--size 340|680|1020] [--rock] -o picture.png\n"
+    "                   [--size N|WxH] [--rock] -o picture.png\n"
     "       kiva-render NAME --animate N [--fps F] [the options above] -o animation.gif|animation.mp4\n"
     "NAME is a substance of the catalogue beside the program, or the path of a file: a Kiva document,\n"
-    "a CIF, an MDL molfile or SD file, an XYZ or a PDB file. An animation turns the chemical unit or\n"
+    "a CIF, an MDL molfile or SD file, an XYZ or a PDB file. --size gives the picture in pixels, a square\n"
+    "of N or W by H, each side 64 to 8192; the default is 340. An animation turns the chemical unit or\n"
     "the crystal once about the picture's vertical axis (with --rock, swings it once), or shows the\n"
     "liquid's or the gas's motion; its first frame is the picture --frames gives.\n";
 
@@ -94,8 +95,9 @@ ParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
             ok = frames && *frames >= 1 && *frames <= 100000;
             if (ok) options.frames = *frames;
         } else if (arg == "--size") {
-            ok = value == "340" || value == "680" || value == "1020";
-            if (ok) options.size = std::stoi(value);
+            const auto size = ParsePictureSize(value);
+            ok = size.has_value();
+            if (ok) options.size = *size;
         } else if (arg == "-o") {
             ok = !value.empty();
             options.output = value;
@@ -113,6 +115,16 @@ ParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
     if (options.name.empty() || options.output.empty())
         return {std::nullopt, "kiva-render: name a substance and an output file\n" + std::string(kRenderUsage)};
     return {options, ""};
+}
+
+std::optional<PictureArea> ParsePictureSize(const std::string& text) {
+    const std::size_t cross = text.find('x');
+    const auto width = ParseInt(text.substr(0, cross));
+    const auto height = cross == std::string::npos ? width : ParseInt(text.substr(cross + 1));
+    if (!width || !height) return std::nullopt;
+    const PictureArea area{*width, *height};
+    if (!(BoundedPictureArea(area.width, area.height) == area)) return std::nullopt;
+    return area;
 }
 
 std::optional<RenderOptions> ReadCommandLine(int argc, char** argv) {
@@ -139,6 +151,7 @@ ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compou
     view.showCellFrame = options.cellFrame;
     view.showCoordination = options.coordination;
     if (options.rock) view.mouseMode = MouseMode::Rock;
+    view.pictureArea = options.size;
     BuildCellVectors(view, compound.cell);
     BuildScene(view, compound, elements);
     ResetView(view);

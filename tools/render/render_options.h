@@ -23,7 +23,7 @@ struct RenderOptions {
     bool cellFrame = true;
     bool coordination = false;
     int frames = 1;
-    int size = kPictureSize;
+    PictureArea size;  // device pixels
     bool rock = false;       // the crystal and the chemical unit swing, as in the Rock mouse mode
     std::optional<int> animateFrames;  // an animation of that many frames instead of a picture
     int framesPerSecond = 12;
@@ -35,6 +35,9 @@ struct ParsedOptions {
     std::string error;
 };
 ParsedOptions ParseRenderOptions(const std::vector<std::string>& args);
+
+// "W" for a square or "WxH", each side within the picture limits.
+std::optional<PictureArea> ParsePictureSize(const std::string& text);
 
 // A program's command line read as above; without options, the message is on standard error.
 std::optional<RenderOptions> ReadCommandLine(int argc, char** argv);

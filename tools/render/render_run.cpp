@@ -15,9 +15,9 @@
 namespace kiva::render_tool {
 
 BgrPicture RenderShadedPicture(const ViewState& view) {
-    PictureBuffers buffers;
+    PictureBuffers buffers(view.pictureArea);
     RenderFrame(view, buffers, 0);
-    return {kPictureSize, std::move(buffers.colour)};
+    return {buffers.width, buffers.height, std::move(buffers.colour)};
 }
 
 int RenderPictureFile(const RenderOptions& options, const PictureDrawer& draw) {
@@ -40,9 +40,7 @@ int RenderPictureFile(const RenderOptions& options, const PictureDrawer& draw) {
         if (options.state == DisplayState::CrystalSolid && compound.basisAtoms.empty())
             std::cerr << "No crystal structure.\nOnly single molecule available.\n";
         if (options.animateFrames) return WriteAnimationFile(options, compound, data.elementTable, draw);
-        BgrPicture picture = draw(PrepareView(options, compound, data.elementTable));
-        const int factor = options.size / kPictureSize;
-        if (factor > 1) picture = Enlarged(picture, factor);
+        const BgrPicture picture = draw(PrepareView(options, compound, data.elementTable));
         std::string reason;
         if (!WritePngFile(options.output, picture, reason)) {
             std::cerr << "kiva-render: cannot write \"" << options.output << "\": " << reason << "\n";

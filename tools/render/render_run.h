@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // kiva-render's run once its options are read: the substance loaded, its view prepared, the
-// picture drawn, enlarged and written. The drawing is the caller's, so the shaded picture needs
+// picture drawn at its size and written. The drawing is the caller's, so the shaded picture needs
 // nothing but the core, and only the flat one a window system's painter.
 #include <functional>
 

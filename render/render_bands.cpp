@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The whole frame: the scene and its overlays drawn band by band, each band of rows on a thread of
+// its own. Every pixel takes the same writes in the same order whichever band holds it, so the
+// bytes do not depend on the number of bands.
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+#include "render/draw_budget.h"
+#include "render/image_point.h"
+#include "render/overlays.h"
+#include "render/render_frame.h"
+
+namespace kiva {
+
+namespace {
+
+constexpr std::int16_t kFarthest = -32640;  // every depth byte 0x80
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kYellow = 0x00FFFF;
+constexpr int kMaxRenderThreads = 64;
+constexpr int kBandsPerThread = 2;  // a thread that finishes early takes another band
+constexpr int kFewestBandRows = 32;  // below this a band costs more in setup than it draws
+
+void DrawBond(Rasterizer& raster, const ViewState& view, const PictureMap& map, const SceneBond& bond,
+              std::uint32_t contrast) {
+    const Vector3D a = ToDeviceVector(view.atoms[bond.first].picture, map);
+    const Vector3D b = ToDeviceVector(view.atoms[bond.second].picture, map);
+    const ImagePoint pa = ToImagePoint(view.atoms[bond.first].picture, map);
+    const ImagePoint pb = ToImagePoint(view.atoms[bond.second].picture, map);
+    const float w = DevicePixelSize(view, map);
+    switch (bond.kind) {
+    case 0:
+        if (view.showCoordination) raster.DrawLine3D(pa.x, pa.row, pa.z, pb.x, pb.row, pb.z, contrast);
+        break;
+    case 1:
+    case 4:
+        raster.DrawCylinder(pa.x, pa.row, pa.z, pb.x, pb.row, pb.z, ToPixel(0.1f / w), bond.kind == 1 ? kWhite : kYellow);
+        break;
+    case 2: {
+        const SidewaysOffset o = DoubleBondOffset(a, b, w);
+        const int r = ToPixel(0.075f / w);
+        raster.DrawCylinder(pa.x + o.ox, pa.row - o.oy, pa.z, pb.x + o.ox, pb.row - o.oy, pb.z, r, kWhite);
+        raster.DrawCylinder(pa.x - o.ox, pa.row + o.oy, pa.z, pb.x - o.ox, pb.row + o.oy, pb.z, r, kWhite);
+        break;
+    }
+    case 3: {
+        const int r = ToPixel(0.05f / w);
+        for (const Vector3D& o : TripleBondOffsets(Subtract(a, b), w)) {
+            const int ox = ToPixel(o.x), oy = ToPixel(o.y), oz = ToPixel(o.z);
+            raster.DrawCylinder(pa.x + ox, pa.row - oy, pa.z + oz, pb.x + ox, pb.row - oy, pb.z + oz, r, kWhite);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// What every band of one frame shares, worked out once.
+struct FrameWork {
+    const ViewState& view;
+    PictureMap map;
+    std::uint8_t background;
+    bool everything;          // every item fits the drawing budget
+    std::vector<bool> drawn;  // otherwise, which items do
+};
+
+void RenderBand(const FrameWork& frame, PictureBuffers& picture, RowBand band, FootprintCache& footprints) {
+    const ViewState& view = frame.view;
+    const auto first = static_cast<std::size_t>(band.first) * static_cast<std::size_t>(picture.width);
+    const auto end = static_cast<std::size_t>(band.end) * static_cast<std::size_t>(picture.width);
+    std::fill(picture.colour.begin() + static_cast<std::ptrdiff_t>(3 * first),
+              picture.colour.begin() + static_cast<std::ptrdiff_t>(3 * end), frame.background);
+    std::fill(picture.depth.begin() + static_cast<std::ptrdiff_t>(first), picture.depth.begin() + static_cast<std::ptrdiff_t>(end),
+              kFarthest);
+    Rasterizer raster(picture, view.screenBitsPerPixel, band, footprints);
+    const std::uint32_t contrast = ContrastColor(frame.background);
+    DrawPictureFrame(raster);
+    const std::size_t atomCount = view.atoms.size();
+    // Atoms come in runs of one element: their pixel radius is worked out once a run.
+    bool known = false;
+    float lastRadius = 0;
+    int pixelRadius = 0;
+    for (std::size_t i = 0; i < atomCount; ++i) {
+        if (!frame.everything && !frame.drawn[i]) continue;
+        const SceneAtom& atom = view.atoms[i];
+        if (!known || !(atom.radius == lastRadius)) {
+            known = true;
+            lastRadius = atom.radius;
+            pixelRadius = AtomPixelRadius(atom, view, frame.map);
+        }
+        const ImagePoint p = ToImagePoint(atom.picture, frame.map);
+        raster.DrawSphere(p.x, p.row, p.z, pixelRadius, atom.color);
+    }
+    if (view.displayModel == DisplayModel::BallAndStick)
+        for (std::size_t e = 0; e < view.bonds.size(); ++e) {
+            const SceneBond& bond = view.bonds[e];
+            const bool hidden = bond.kind == static_cast<std::int32_t>(BondKind::Coordination) && !view.showCoordination;
+            if (!hidden && (frame.everything || frame.drawn[atomCount + e]) && BondIsValid(view, bond))
+                DrawBond(raster, view, frame.map, bond, contrast);
+        }
+    DrawOverlays(view, frame.map, raster, contrast);
+}
+
+}  // namespace
+
+void PictureBuffers::Resize(PictureArea area) {
+    const PictureArea bounded = BoundedPictureArea(area.width, area.height);
+    width = bounded.width;
+    height = bounded.height;
+    const auto pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    colour.resize(3 * pixels);
+    depth.resize(pixels);
+}
+
+int RenderThreadCount() {
+    const unsigned cores = std::thread::hardware_concurrency();
+    return std::clamp(static_cast<int>(cores), 1, kMaxRenderThreads);
+}
+
+void RenderFrame(const ViewState& view, PictureBuffers& picture, std::uint8_t background) {
+    RenderFrame(view, picture, background, RenderThreadCount());
+}
+
+void RenderFrame(const ViewState& view, PictureBuffers& picture, std::uint8_t background, int threads) {
+    FrameWork frame{view, MapOfArea(picture.Area()), background, false, {}};
+    const std::uint64_t budget = FrameDrawBudget(frame.map);
+    frame.everything = EveryItemFitsBudget(view, frame.map, budget);
+    if (!frame.everything) frame.drawn = ItemsDrawnWithinBudget(view, frame.map, budget);
+    // The dither runs on one sequence across the picture's pixels in drawing order: one band.
+    const int height = picture.height;
+    int workers = view.screenBitsPerPixel < 16 ? 1 : std::clamp(threads, 1, kMaxRenderThreads);
+    const int bands = std::clamp(workers * kBandsPerThread, 1, std::max(height / kFewestBandRows, 1));
+    workers = std::min(workers, bands);
+    if (bands == 1) {
+        RenderBand(frame, picture, {0, height}, picture.footprints);
+        return;
+    }
+    while (picture.threadFootprints.size() + 1 < static_cast<std::size_t>(workers)) picture.threadFootprints.emplace_back();
+    std::atomic<int> next{0};
+    const auto work = [&](FootprintCache& footprints) {
+        for (int band = next++; band < bands; band = next++)
+            RenderBand(frame, picture, {band * height / bands, (band + 1) * height / bands}, footprints);
+    };
+    std::vector<std::jthread> helpers;
+    for (int t = 1; t < workers; ++t) helpers.emplace_back(work, std::ref(picture.threadFootprints[static_cast<std::size_t>(t - 1)]));
+    work(picture.footprints);
+}
+
+}  // namespace kiva
