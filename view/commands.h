@@ -65,6 +65,7 @@ inline constexpr int UnitCellMultiples = 32822;
 inline constexpr int Reset = 32831;
 inline constexpr int CellFrame = 32834;
 inline constexpr int Coordination = 32835;
+inline constexpr int ExportAnimation = 32840;
 
 struct Strings {
     std::string_view prompt;   // first line: shown in the status bar while the item is highlighted

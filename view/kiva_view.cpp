@@ -18,6 +18,7 @@
 #include "platform/message_box.h"
 #include "view/commands.h"
 #include "view/compound_selection.h"
+#include "view/export_animation_command.h"
 #include "view/help_topics.h"
 #include "view/printing.h"
 #include "view/settings_commands.h"
@@ -139,6 +140,7 @@ bool CKivaView::RunDialogCommand(int id) {
     case ElementColor: kiva::RunElementColorCommand(molecule_, kiva::TheSharedData().elementTable, window()); return true;
     case UnitCellMultiples: kiva::RunUnitCellMultiplesCommand(molecule_, window()); return true;
     case PrintSize: kiva::RunPrintSizeCommand(molecule_, window()); return true;
+    case ExportAnimation: kiva::RunExportAnimationCommand(molecule_, window()); return true;
     case FilePrint:
     case FilePrintDirect:
     case FilePrintPreview: kiva::RunPrintCommand(id, molecule_, *this, DocumentName(), window()); return true;
