@@ -46,7 +46,7 @@ const std::vector<MenuItem>& DocumentMenu() {
           {"P&rint Setup...", FilePrintSetup},
           {"Prin&t Size...", PrintSize},
           kSeparator,
-          {"Export &Animation...", ExportAnimation},
+          {"&Export Animation...", ExportAnimation},
           kSeparator,
           {kRecentFilePlaceholder, FileRecent1},
           kSeparator,
