@@ -46,6 +46,8 @@ const std::vector<MenuItem>& DocumentMenu() {
           {"P&rint Setup...", FilePrintSetup},
           {"Prin&t Size...", PrintSize},
           kSeparator,
+          {"&Export Animation...", ExportAnimation},
+          kSeparator,
           {kRecentFilePlaceholder, FileRecent1},
           kSeparator,
           {"&Quit\tCtrl+Q", AppExit}}},

@@ -24,6 +24,7 @@
 #include "platform/message_box.h"
 #include "view/commands.h"
 #include "view/compound_selection.h"
+#include "view/export_animation_command.h"
 #include "view/help_topics.h"
 #include "view/printing.h"
 #include "view/settings_commands.h"
@@ -157,6 +158,7 @@ bool CKivaView::RunDialogCommand(int id) {
         kiva::CSubstanceInfoDlg(kiva::GatherSubstanceFacts(compound, entry), window()).exec();
         return true;
     }
+    case ExportAnimation: kiva::RunExportAnimationCommand(molecule_, window()); return true;
     case FilePrint:
     case FilePrintDirect:
     case FilePrintPreview: kiva::RunPrintCommand(id, molecule_, *this, DocumentName(), window()); return true;

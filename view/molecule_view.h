@@ -97,6 +97,9 @@ public:
     float PrintScale() const { return printScale_; }
     void SetPrintScale(float scale) { printScale_ = scale; }
 
+    // The liquid and gas motion and the rock swing the view moves by.
+    const MotionTables& Motion() const { return motion_; }
+
     bool HoldsStructure() const { return !compound_.unitAtoms.empty(); }
     bool HasCrystalData() const { return !compound_.basisAtoms.empty(); }
 

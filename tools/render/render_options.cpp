@@ -13,10 +13,13 @@ namespace kiva::render_tool {
 const char* const kRenderUsage =
     "usage: kiva-render NAME [--state unit|crystal|liquid|gas] [--model ball|space] [--quality high|low]\n"
     "                   [--multiples X,Y,Z] [--axes] [--no-cell-frame] [--coordination] [--whole-molecules]\n"
-    "                   [--frames N] [--size N|WxH] -o picture.png\n"
+    "                   [--frames N] [--size N|WxH] [--rock] -o picture.png\n"
+    "       kiva-render NAME --animate N [--fps F] [the options above] -o animation.gif|animation.mp4\n"
     "NAME is a substance of the catalogue beside the program, or the path of a file: a Kiva document,\n"
     "a CIF, an MDL molfile or SD file, an XYZ or a PDB file. --size gives the picture in pixels, a square\n"
-    "of N or W by H, each side 64 to 8192; the default is 340.\n";
+    "of N or W by H, each side 64 to 8192; the default is 340. An animation turns the chemical unit or\n"
+    "the crystal once about the picture's vertical axis (with --rock, swings it once), or shows the\n"
+    "liquid's or the gas's motion; its first frame is the picture --frames gives.\n";
 
 namespace {
 
@@ -73,6 +76,15 @@ ParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
         } else if (arg == "--whole-molecules") {
             options.wholeMolecules = true;
             continue;
+        } else if (arg == "--rock") {
+            options.rock = true;
+            continue;
+        } else if (arg == "--animate" || arg == "--fps") {
+            // Any number here; one out of range is refused with the animation's own message.
+            const auto number = ParseInt(value);
+            ok = number.has_value();
+            if (ok && arg == "--animate") options.animateFrames = *number;
+            if (ok && arg == "--fps") options.framesPerSecond = *number;
         } else if (arg == "--state") {
             ok = Choose(states, value, options.state);
         } else if (arg == "--model") {
@@ -125,6 +137,12 @@ std::optional<RenderOptions> ReadCommandLine(int argc, char** argv) {
 }
 
 ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compound, const ElementTable& elements) {
+    MotionTables motion = InitialMotionTables();  // every picture starts from the same motion
+    return PrepareView(options, compound, elements, motion, options.frames);
+}
+
+ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compound, const ElementTable& elements,
+                      MotionTables& motion, int projections) {
     ViewState view;
     view.displayState = options.state;
     if (view.displayState == DisplayState::CrystalSolid && compound.basisAtoms.empty())
@@ -135,13 +153,13 @@ ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compou
     view.showAxes = options.axes;
     view.showCellFrame = options.cellFrame;
     view.showCoordination = options.coordination;
+    if (options.rock) view.mouseMode = MouseMode::Rock;
     view.pictureArea = options.size;
     view.wholeMolecules = options.wholeMolecules;
     BuildCellVectors(view, compound.cell);
     BuildScene(view, compound, elements);
     ResetView(view);
-    MotionTables motion = InitialMotionTables();  // every picture starts from the same motion
-    for (int frame = 0; frame < options.frames; ++frame) ProjectScene(view, motion);
+    for (int frame = 0; frame < projections; ++frame) ProjectScene(view, motion);
     return view;
 }
 

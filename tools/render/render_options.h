@@ -7,6 +7,7 @@
 
 #include "chem/compound_record.h"
 #include "chem/element_table.h"
+#include "render/projection.h"
 #include "render/view_state.h"
 
 namespace kiva::render_tool {
@@ -24,6 +25,9 @@ struct RenderOptions {
     bool wholeMolecules = false;
     int frames = 1;
     PictureArea size;  // device pixels
+    bool rock = false;       // the crystal and the chemical unit swing, as in the Rock mouse mode
+    std::optional<int> animateFrames;  // an animation of that many frames instead of a picture
+    int framesPerSecond = 12;
 };
 
 // The options, or an error message for standard error.
@@ -41,8 +45,12 @@ std::optional<RenderOptions> ReadCommandLine(int argc, char** argv);
 
 extern const char* const kRenderUsage;
 
-// Builds, resets and projects the compound as a new view would (frames projections), with the
-// crystalline solid falling back to the chemical unit where there is no crystal.
+// Builds, resets and projects the compound as a new view would (`projections` times, moving
+// `motion` from its start), with the crystalline solid falling back to the chemical unit where
+// there is no crystal.
+ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compound, const ElementTable& elements,
+                      MotionTables& motion, int projections);
+// The same for the picture: options.frames projections from the motion's start.
 ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compound, const ElementTable& elements);
 
 }  // namespace kiva::render_tool

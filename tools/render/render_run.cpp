@@ -9,6 +9,8 @@
 #include "io/structure_file.h"
 #include "platform/binary_archive.h"
 #include "render/render_frame.h"
+#include "export/animation_export.h"
+#include "tools/render/animation_run.h"
 
 namespace kiva::render_tool {
 
@@ -19,6 +21,10 @@ BgrPicture RenderShadedPicture(const ViewState& view) {
 }
 
 int RenderPictureFile(const RenderOptions& options, const PictureDrawer& draw) {
+    if (!options.animateFrames && AnimationFormatOf(options.output)) {
+        std::cerr << "kiva-render: \"" << options.output << "\" is an animation's name: say how many frames with --animate N\n";
+        return 1;
+    }
     try {
         SharedData data;  // read only: the element colours are not written back
         StartUpSharedData(data, ProcessStartUpPlaces());
@@ -33,6 +39,7 @@ int RenderPictureFile(const RenderOptions& options, const PictureDrawer& draw) {
         }
         if (options.state == DisplayState::CrystalSolid && compound.basisAtoms.empty())
             std::cerr << "No crystal structure.\nOnly single molecule available.\n";
+        if (options.animateFrames) return WriteAnimationFile(options, compound, data.elementTable, draw);
         const BgrPicture picture = draw(PrepareView(options, compound, data.elementTable));
         std::string reason;
         if (!WritePngFile(options.output, picture, reason)) {

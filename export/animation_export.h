@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// Exporting a view's animation to a file: the frames stepped as the view animates, drawn by the
+// caller's renderer at the asked size, and written as an animated GIF or an H.264 MP4 under a
+// temporary name that becomes the file's only when every frame is in.
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "export/animation_frames.h"
+#include "export/animation_picture.h"
+#include "export/export_result.h"
+#include "render/picture_area.h"
+
+namespace kiva {
+
+enum class AnimationFormat { Gif, Mp4 };
+
+inline constexpr int kMaxAnimationFrames = 3600;  // five minutes at 12 frames a second
+inline constexpr int kMaxFramesPerSecond = 50;    // GIF delays are whole hundredths: 2 is the shortest
+
+// By the file name's ending, .gif or .mp4 in any letter case.
+std::optional<AnimationFormat> AnimationFormatOf(std::string_view path);
+
+struct AnimationRequest {
+    std::string path;
+    AnimationKind kind = AnimationKind::Turn;
+    int frameCount = 36;
+    int framesPerSecond = kDefaultFramesPerSecond;
+    int width = kPictureUnits;  // device pixels, kMinPictureSide to kMaxPictureSide
+    int height = kPictureUnits;
+};
+
+// What is wrong with the request before anything is drawn or written; Ok when nothing is.
+ExportResult CheckAnimationRequest(const AnimationRequest& request);
+
+// The view's picture at its picture area, which is the request's width x height.
+using FrameDrawer = std::function<AnimationPicture(const ViewState& view, int width, int height)>;
+// Told after each frame that is written; returning false cancels the export.
+using ExportProgress = std::function<bool(int framesDone, int frameCount)>;
+
+// Writes the animation of a copy of the view and its motion tables; the view itself and the
+// tables stay as they are. A cancelled or failed export leaves no file at the request's path,
+// and a file that was there before stays untouched.
+ExportResult ExportAnimation(const AnimationRequest& request, const ViewState& view, const MotionTables& motion,
+                             const FrameDrawer& draw, const ExportProgress& progress = {});
+
+}  // namespace kiva

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "tools/render/animation_run.h"
+
+#include <iostream>
+
+#include "export/animation_export.h"
+
+namespace kiva::render_tool {
+
+std::string DescribeExportProblem(const ExportResult& result, const std::string& path) {
+    const std::string file = "\"" + path + "\"";
+    const std::string because = result.detail.empty() ? "" : ": " + result.detail;
+    switch (result.problem) {
+    case ExportProblem::None: return {};
+    case ExportProblem::Cancelled: return "the animation " + file + " was cancelled";
+    case ExportProblem::NoFrames:
+        return "an animation has 1 to " + std::to_string(kMaxAnimationFrames) + " frames, not " + result.detail;
+    case ExportProblem::BadFrameRate:
+        return "an animation plays 1 to " + std::to_string(kMaxFramesPerSecond) + " frames a second, not " +
+               result.detail;
+    case ExportProblem::BadSize:
+        return "an animation's sides are " + std::to_string(kMinPictureSide) + " to " + std::to_string(kMaxPictureSide) +
+               " pixels, not " + result.detail;
+    case ExportProblem::OddVideoSize: return "an MP4 needs an even width and height, not " + result.detail;
+    case ExportProblem::UnknownFormat: return "an animation is written as a .gif or an .mp4 file, not " + file;
+    case ExportProblem::CannotCreate: return "cannot create " + file + because;
+    case ExportProblem::CannotWrite: return "cannot write " + file + because;
+    case ExportProblem::EncoderMissing: return "this system's FFmpeg has no H.264 encoder for " + file;
+    case ExportProblem::EncoderFailed: return "cannot encode " + file + because;
+    }
+    return "cannot write " + file;
+}
+
+int WriteAnimationFile(const RenderOptions& options, const CompoundRecord& compound, const ElementTable& elements,
+                       const PictureDrawer& draw) {
+    AnimationRequest request;
+    request.path = options.output;
+    request.frameCount = *options.animateFrames;
+    request.framesPerSecond = options.framesPerSecond;
+    request.width = options.size.width;
+    request.height = options.size.height;
+    ExportResult result = CheckAnimationRequest(request);
+    if (result.Ok()) {
+        MotionTables motion = InitialMotionTables();  // every animation starts from the same motion
+        const ViewState view = PrepareView(options, compound, elements, motion, options.frames - 1);
+        request.kind = AnimationKindFor(view.displayState, options.rock);
+        // The view is prepared at the request's size, so the frames are drawn at it.
+        const auto drawFrame = [&draw](const ViewState& frame, int, int) {
+            BgrPicture picture = draw(frame);
+            return AnimationPicture{picture.width, picture.height, std::move(picture.bytes)};
+        };
+        result = ExportAnimation(request, view, motion, drawFrame);
+    }
+    if (result.Ok()) return 0;
+    std::cerr << "kiva-render: " << DescribeExportProblem(result, options.output) << "\n";
+    return 1;
+}
+
+}  // namespace kiva::render_tool

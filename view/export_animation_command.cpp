@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "view/export_animation_command.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QProgressDialog>
+#include <QSpinBox>
+
+#include "export/animation_export.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_box.h"
+#include "render/render_frame.h"
+#include "view/molecule_view.h"
+
+namespace kiva {
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("ExportAnimation", text); }
+
+// The dialog's answer: the request without its path.
+struct AnimationChoice {
+    AnimationKind kind;
+    int frames, framesPerSecond, width, height;
+};
+
+std::optional<AnimationChoice> AskForAnimation(const MoleculeView& view, QWidget* owner) {
+    QDialog dialog(owner);
+    dialog.setWindowTitle(Tr("Export Animation"));
+    auto* form = new QFormLayout(&dialog);
+    const ViewState& state = view.State();
+    const bool fluid = AnimationKindFor(state.displayState, false) == AnimationKind::Motion;
+    auto* kind = new QComboBox(&dialog);
+    if (fluid) {
+        kind->addItem(state.displayState == DisplayState::Liquid ? Tr("The liquid's motion") : Tr("The gas's motion"),
+                      static_cast<int>(AnimationKind::Motion));
+    } else {
+        kind->addItem(Tr("A full turn"), static_cast<int>(AnimationKind::Turn));
+        kind->addItem(Tr("One rock swing"), static_cast<int>(AnimationKind::RockSwing));
+        if (state.mouseMode == MouseMode::Rock) kind->setCurrentIndex(1);
+    }
+    const auto spin = [&dialog](int low, int high, int value) {
+        auto* box = new QSpinBox(&dialog);
+        box->setRange(low, high);
+        box->setValue(value);
+        return box;
+    };
+    const auto kindAt = [kind](int index) { return static_cast<AnimationKind>(kind->itemData(index).toInt()); };
+    QSpinBox* frames = spin(1, kMaxAnimationFrames, DefaultFrameCount(kindAt(kind->currentIndex())));
+    QSpinBox* rate = spin(1, kMaxFramesPerSecond, kDefaultFramesPerSecond);
+    QSpinBox* width = spin(kMinPictureSide, kMaxPictureSide, view.Area().width);
+    QSpinBox* height = spin(kMinPictureSide, kMaxPictureSide, view.Area().height);
+    QObject::connect(kind, &QComboBox::currentIndexChanged, frames,
+                     [frames, kindAt](int index) { frames->setValue(DefaultFrameCount(kindAt(index))); });
+    form->addRow(Tr("&Animation:"), kind);
+    form->addRow(Tr("&Frames:"), frames);
+    form->addRow(Tr("Frames a &second:"), rate);
+    form->addRow(Tr("&Width (pixels):"), width);
+    form->addRow(Tr("&Height (pixels):"), height);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return AnimationChoice{kindAt(kind->currentIndex()), frames->value(), rate->value(), width->value(), height->value()};
+}
+
+AnimationPicture ShadedFrame(const ViewState& frame, int, int) {
+    PictureBuffers buffers(frame.pictureArea);
+    RenderFrame(frame, buffers, 0);
+    return {buffers.width, buffers.height, std::move(buffers.colour)};
+}
+
+}  // namespace
+
+QString ExportProblemMessage(const ExportResult& result, const QString& path) {
+    const QString detail = QString::fromStdString(result.detail);
+    switch (result.problem) {
+    case ExportProblem::None:
+    case ExportProblem::Cancelled: return {};
+    case ExportProblem::NoFrames: return Tr("An animation has 1 to %1 frames.").arg(kMaxAnimationFrames);
+    case ExportProblem::BadFrameRate: return Tr("An animation plays 1 to %1 frames a second.").arg(kMaxFramesPerSecond);
+    case ExportProblem::BadSize:
+        return Tr("An animation's sides are %1 to %2 pixels.").arg(kMinPictureSide).arg(kMaxPictureSide);
+    case ExportProblem::OddVideoSize: return Tr("An MP4 video needs an even width and height, not %1.").arg(detail);
+    case ExportProblem::UnknownFormat: return Tr("Give the file the ending .gif or .mp4:\n%1").arg(path);
+    case ExportProblem::CannotCreate: return Tr("Cannot create the file \"%1\":\n%2.").arg(path, detail);
+    case ExportProblem::CannotWrite: return Tr("Cannot write the file \"%1\":\n%2.").arg(path, detail);
+    case ExportProblem::EncoderMissing: return Tr("This system's FFmpeg has no H.264 encoder for MP4 videos.");
+    case ExportProblem::EncoderFailed: return Tr("Cannot encode the file \"%1\":\n%2.").arg(path, detail);
+    }
+    return Tr("Cannot write the file \"%1\".").arg(path);
+}
+
+void RunExportAnimationCommand(const MoleculeView& view, QWidget* owner) {
+    const auto choice = AskForAnimation(view, owner);
+    if (!choice) return;
+    const QString path = ChooseFile({owner, true, QString(), Tr("Animated GIF (*.gif);;MP4 Video (*.mp4)"), "gif"});
+    if (path.isEmpty()) return;
+    const AnimationRequest request{path.toStdString(), choice->kind, choice->frames, choice->framesPerSecond,
+                                   choice->width, choice->height};
+    QProgressDialog progress(Tr("Exporting the animation..."), Tr("Cancel"), 0, request.frameCount, owner);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);  // a short export finishes before the bar would show
+    const ExportResult result = ExportAnimation(request, view.State(), view.Motion(), ShadedFrame, [&progress](int done, int) {
+        progress.setValue(done);
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    });
+    progress.reset();
+    const QString message = ExportProblemMessage(result, path);
+    if (!message.isEmpty())
+        ShowMessageBox({owner, QApplication::applicationName(), message, MessageButtons::Ok, MessageIcon::Warning});
+}
+
+}  // namespace kiva
