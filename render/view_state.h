@@ -64,7 +64,6 @@ struct ViewState {
     bool showCoordination = false;
     bool showPosition = true;
     bool wholeMolecules = false;  // the crystal's molecules and molecular ions grown whole across the cell's faces
-    bool showAtomLabels = false;
 
     std::array<int, 4> pickedAtoms{};
     int pickedCount = 0;
