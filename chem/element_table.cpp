@@ -97,6 +97,14 @@ bool SaveElementTable(const ElementTable& table) {
     return true;
 }
 
+std::string IonLabel(std::string_view element, int charge) {
+    std::string label(element);
+    if (charge == 0) return label;
+    const int size = charge < 0 ? -charge : charge;
+    if (size > 1) label += std::to_string(size);
+    return label + (charge > 0 ? "+" : "-");
+}
+
 std::string_view ElementKey(std::string_view symbol) {
     const auto aboveNine = [](char c) {
         const auto code = static_cast<unsigned char>(c);

@@ -54,6 +54,9 @@ bool SaveElementTable(const ElementTable& table);
 // lies above the digit 9 (0x3A to 0x7F), else the first alone. Na+ gives Na, O2- gives O, C1 gives C.
 std::string_view ElementKey(std::string_view symbol);
 
+// The atom label of an element with an integer charge: Na+, Ca2+, O2-, and the symbol alone for 0.
+std::string IonLabel(std::string_view element, int charge);
+
 // The row whose symbol is the label's element key, or null.
 const ElementInfo* FindElementRow(const ElementTable& table, std::string_view symbol);
 

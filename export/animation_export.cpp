@@ -5,19 +5,10 @@
 #include <cctype>
 
 #include "export/animation_writer.h"
+#include "export/file_names.h"
 #include "export/pending_file.h"
 
 namespace kiva {
-
-namespace {
-
-bool EndsWithCaseless(std::string_view text, std::string_view ending) {
-    return text.size() >= ending.size() &&
-           std::equal(ending.begin(), ending.end(), text.end() - static_cast<std::ptrdiff_t>(ending.size()),
-                      [](char lower, char c) { return std::tolower(static_cast<unsigned char>(c)) == lower; });
-}
-
-}  // namespace
 
 std::optional<AnimationFormat> AnimationFormatOf(std::string_view path) {
     if (EndsWithCaseless(path, ".gif")) return AnimationFormat::Gif;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// How an animation export ended. The core says what went wrong and with which value; the
+// How an export (an animation, a scene file) ended. The core says what went wrong and with which value; the
 // program that shows it words it.
 #include <string>
 
@@ -18,6 +18,7 @@ enum class ExportProblem {
     CannotWrite,       // writing failed part way, e.g. on a full disk
     EncoderMissing,    // no H.264 encoder in this system's FFmpeg
     EncoderFailed,
+    TooManyAtoms,      // a scene file of more atoms than its format can number
 };
 
 struct ExportResult {

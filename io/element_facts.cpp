@@ -67,12 +67,4 @@ std::optional<ElementFacts> ElementAtStartOf(std::string_view text) {
     return text.empty() ? std::nullopt : FactsOf(text.substr(0, 1));
 }
 
-std::string IonLabel(std::string_view element, int charge) {
-    std::string label(element);
-    if (charge == 0) return label;
-    const int size = charge < 0 ? -charge : charge;
-    if (size > 1) label += std::to_string(size);
-    return label + (charge > 0 ? "+" : "-");
-}
-
 }  // namespace kiva

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "chem/element_table.h"  // IonLabel
+
 namespace kiva {
 
 struct ElementFacts {
@@ -26,8 +28,5 @@ std::optional<ElementFacts> FactsOf(std::string_view symbol);
 // The element that a CIF type symbol or site label begins with: the longest of its first two
 // letters that is an element ("Na1+" gives Na, "CL1" Cl, "OW" O). Nothing when none is.
 std::optional<ElementFacts> ElementAtStartOf(std::string_view text);
-
-// The atom label of an element with an integer charge: Na+, Ca2+, O2-, and the symbol alone for 0.
-std::string IonLabel(std::string_view element, int charge);
 
 }  // namespace kiva

@@ -9,6 +9,7 @@
 #include "render/draw_budget.h"
 #include "render/image_point.h"
 #include "render/overlays.h"
+#include "render/picture_labels.h"
 #include "render/render_frame.h"
 
 namespace kiva {
@@ -64,9 +65,11 @@ struct FrameWork {
     std::uint8_t background;
     bool everything;          // every item fits the drawing budget
     std::vector<bool> drawn;  // otherwise, which items do
+    std::vector<PlacedLabel> atomLabels, cellLabels;
 };
 
-void RenderBand(const FrameWork& frame, PictureBuffers& picture, RowBand band, FootprintCache& footprints) {
+// The background, the picture frame, the atoms and the bonds.
+void RenderSceneBand(const FrameWork& frame, PictureBuffers& picture, RowBand band, FootprintCache& footprints) {
     const ViewState& view = frame.view;
     const auto first = static_cast<std::size_t>(band.first) * static_cast<std::size_t>(picture.width);
     const auto end = static_cast<std::size_t>(band.end) * static_cast<std::size_t>(picture.width);
@@ -100,7 +103,43 @@ void RenderBand(const FrameWork& frame, PictureBuffers& picture, RowBand band, F
             if (!hidden && (frame.everything || frame.drawn[atomCount + e]) && BondIsValid(view, bond))
                 DrawBond(raster, view, frame.map, bond, contrast);
         }
-    DrawOverlays(view, frame.map, raster, contrast);
+}
+
+// The atoms' labels, then the line work over them, then the cell's labels.
+void RenderOverlayBand(const FrameWork& frame, PictureBuffers& picture, RowBand band, FootprintCache& footprints) {
+    DrawLabels(frame.atomLabels, picture, band);
+    Rasterizer raster(picture, frame.view.screenBitsPerPixel, band, footprints);
+    DrawOverlays(frame.view, frame.map, raster, ContrastColor(frame.background));
+    DrawLabels(frame.cellLabels, picture, band);
+}
+
+void RenderBand(const FrameWork& frame, PictureBuffers& picture, RowBand band, FootprintCache& footprints) {
+    RenderSceneBand(frame, picture, band, footprints);
+    RenderOverlayBand(frame, picture, band, footprints);
+}
+
+using BandWork = void (*)(const FrameWork&, PictureBuffers&, RowBand, FootprintCache&);
+
+// Runs `work` over the picture's bands on `threads` threads. The dither runs on one sequence
+// across the picture's pixels in drawing order: a dithered picture is one band.
+void RunBands(const FrameWork& frame, PictureBuffers& picture, int threads, BandWork work) {
+    const int height = picture.height;
+    int workers = frame.view.screenBitsPerPixel < 16 ? 1 : std::clamp(threads, 1, kMaxRenderThreads);
+    const int bands = std::clamp(workers * kBandsPerThread, 1, std::max(height / kFewestBandRows, 1));
+    workers = std::min(workers, bands);
+    if (bands == 1) {
+        work(frame, picture, {0, height}, picture.footprints);
+        return;
+    }
+    while (picture.threadFootprints.size() + 1 < static_cast<std::size_t>(workers)) picture.threadFootprints.emplace_back();
+    std::atomic<int> next{0};
+    const auto run = [&](FootprintCache& footprints) {
+        for (int band = next++; band < bands; band = next++)
+            work(frame, picture, {band * height / bands, (band + 1) * height / bands}, footprints);
+    };
+    std::vector<std::jthread> helpers;
+    for (int t = 1; t < workers; ++t) helpers.emplace_back(run, std::ref(picture.threadFootprints[static_cast<std::size_t>(t - 1)]));
+    run(picture.footprints);
 }
 
 }  // namespace
@@ -124,28 +163,21 @@ void RenderFrame(const ViewState& view, PictureBuffers& picture, std::uint8_t ba
 }
 
 void RenderFrame(const ViewState& view, PictureBuffers& picture, std::uint8_t background, int threads) {
-    FrameWork frame{view, MapOfArea(picture.Area()), background, false, {}};
+    FrameWork frame{view, MapOfArea(picture.Area()), background, false, {}, {}, {}};
     const std::uint64_t budget = FrameDrawBudget(frame.map);
     frame.everything = EveryItemFitsBudget(view, frame.map, budget);
     if (!frame.everything) frame.drawn = ItemsDrawnWithinBudget(view, frame.map, budget);
-    // The dither runs on one sequence across the picture's pixels in drawing order: one band.
-    const int height = picture.height;
-    int workers = view.screenBitsPerPixel < 16 ? 1 : std::clamp(threads, 1, kMaxRenderThreads);
-    const int bands = std::clamp(workers * kBandsPerThread, 1, std::max(height / kFewestBandRows, 1));
-    workers = std::min(workers, bands);
-    if (bands == 1) {
-        RenderBand(frame, picture, {0, height}, picture.footprints);
+    LabelFont* font = view.showLabels ? picture.lettering.Font() : nullptr;
+    if (!font) {
+        RunBands(frame, picture, threads, RenderBand);
         return;
     }
-    while (picture.threadFootprints.size() + 1 < static_cast<std::size_t>(workers)) picture.threadFootprints.emplace_back();
-    std::atomic<int> next{0};
-    const auto work = [&](FootprintCache& footprints) {
-        for (int band = next++; band < bands; band = next++)
-            RenderBand(frame, picture, {band * height / bands, (band + 1) * height / bands}, footprints);
-    };
-    std::vector<std::jthread> helpers;
-    for (int t = 1; t < workers; ++t) helpers.emplace_back(work, std::ref(picture.threadFootprints[static_cast<std::size_t>(t - 1)]));
-    work(picture.footprints);
+    // Whether an atom's label shows depends on the finished depths at its centre, which may lie
+    // in another band: every band's atoms and bonds come first.
+    RunBands(frame, picture, threads, RenderSceneBand);
+    frame.atomLabels = AtomLabels(view, frame.map, picture, frame.drawn, *font);
+    frame.cellLabels = CellEdgeLabels(view, frame.map, *font);
+    RunBands(frame, picture, threads, RenderOverlayBand);
 }
 
 }  // namespace kiva

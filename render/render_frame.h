@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "render/footprint.h"
+#include "render/label_font.h"
 #include "render/view_state.h"
 
 namespace kiva {
@@ -27,6 +28,7 @@ struct PictureBuffers {
     FootprintCache footprints;  // the spheres' footprints, traced and painted in earlier frames
     // The same for each further thread of a banded frame, so no two threads share one.
     std::deque<FootprintCache> threadFootprints;
+    LabelLettering lettering;  // the atom labels' font, opened at the first labelled frame
 };
 
 // The threads a frame is rendered on: one for each core, at least one.

@@ -63,6 +63,7 @@ struct ViewState {
     bool showCellFrame = true;
     bool showCoordination = false;
     bool showPosition = true;
+    bool showLabels = false;  // each atom's element and charge on it, and the cell's edges named
     bool wholeMolecules = false;  // the crystal's molecules and molecular ions grown whole across the cell's faces
 
     std::array<int, 4> pickedAtoms{};

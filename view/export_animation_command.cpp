@@ -11,6 +11,7 @@
 #include <QSpinBox>
 
 #include "export/animation_export.h"
+#include "export/scene_file.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 #include "render/render_frame.h"
@@ -92,6 +93,7 @@ QString ExportProblemMessage(const ExportResult& result, const QString& path) {
     case ExportProblem::CannotWrite: return Tr("Cannot write the file \"%1\":\n%2.").arg(path, detail);
     case ExportProblem::EncoderMissing: return Tr("This system's FFmpeg has no H.264 encoder for MP4 videos.");
     case ExportProblem::EncoderFailed: return Tr("Cannot encode the file \"%1\":\n%2.").arg(path, detail);
+    case ExportProblem::TooManyAtoms: return Tr("A PDB file holds at most %1 atoms, not %2.").arg(kMaxPdbAtoms).arg(detail);
     }
     return Tr("Cannot write the file \"%1\".").arg(path);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/render/animation_run.h"
 
+#include "export/scene_file.h"
+
 #include <iostream>
 
 #include "export/animation_export.h"
@@ -27,6 +29,8 @@ std::string DescribeExportProblem(const ExportResult& result, const std::string&
     case ExportProblem::CannotWrite: return "cannot write " + file + because;
     case ExportProblem::EncoderMissing: return "this system's FFmpeg has no H.264 encoder for " + file;
     case ExportProblem::EncoderFailed: return "cannot encode " + file + because;
+    case ExportProblem::TooManyAtoms:
+        return "a PDB file numbers up to " + std::to_string(kMaxPdbAtoms) + " atoms, not " + result.detail;
     }
     return "cannot write " + file;
 }

@@ -13,13 +13,16 @@ namespace kiva::render_tool {
 const char* const kRenderUsage =
     "usage: kiva-render NAME [--state unit|crystal|liquid|gas] [--model ball|space] [--quality high|low]\n"
     "                   [--multiples X,Y,Z] [--axes] [--no-cell-frame] [--coordination] [--whole-molecules]\n"
-    "                   [--frames N] [--size N|WxH] [--rock] -o picture.png\n"
+    "                   [--labels] [--frames N] [--size N|WxH] [--rock] -o picture.png\n"
     "       kiva-render NAME --animate N [--fps F] [the options above] -o animation.gif|animation.mp4\n"
+    "       kiva-render NAME [--state S] [--multiples X,Y,Z] [--whole-molecules] -o scene.xyz|scene.pdb\n"
     "NAME is a substance of the catalogue beside the program, or the path of a file: a Kiva document,\n"
     "a CIF, an MDL molfile or SD file, an XYZ or a PDB file. --size gives the picture in pixels, a square\n"
     "of N or W by H, each side 64 to 8192; the default is 340. An animation turns the chemical unit or\n"
     "the crystal once about the picture's vertical axis (with --rock, swings it once), or shows the\n"
-    "liquid's or the gas's motion; its first frame is the picture --frames gives.\n";
+    "liquid's or the gas's motion; its first frame is the picture --frames gives. --labels names each\n"
+    "atom by its element and charge, and the unit cell's edges a, b, c and origin O. A name ending in\n"
+    ".xyz or .pdb writes the atoms the picture would show, in angstrom, instead of a picture.\n";
 
 namespace {
 
@@ -75,6 +78,9 @@ ParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
             continue;
         } else if (arg == "--whole-molecules") {
             options.wholeMolecules = true;
+            continue;
+        } else if (arg == "--labels") {
+            options.labels = true;
             continue;
         } else if (arg == "--rock") {
             options.rock = true;
@@ -156,6 +162,7 @@ ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compou
     if (options.rock) view.mouseMode = MouseMode::Rock;
     view.pictureArea = options.size;
     view.wholeMolecules = options.wholeMolecules;
+    view.showLabels = options.labels;
     BuildCellVectors(view, compound.cell);
     BuildScene(view, compound, elements);
     ResetView(view);

@@ -14,7 +14,7 @@ namespace kiva::render_tool {
 
 struct RenderOptions {
     std::string name;  // a catalogue name, or the path of a document, CIF, molfile, SD, XYZ or PDB file
-    std::string output;
+    std::string output;  // a picture (.png), an animation (.gif, .mp4) or the scene's atoms (.xyz, .pdb)
     DisplayState state = DisplayState::ChemicalUnit;
     DisplayModel model = DisplayModel::BallAndStick;
     DisplayQuality quality = DisplayQuality::High;
@@ -23,6 +23,7 @@ struct RenderOptions {
     bool cellFrame = true;
     bool coordination = false;
     bool wholeMolecules = false;
+    bool labels = false;  // atom labels, and the cell's edges named
     int frames = 1;
     PictureArea size;  // device pixels
     bool rock = false;       // the crystal and the chemical unit swing, as in the Rock mouse mode

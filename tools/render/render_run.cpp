@@ -4,12 +4,15 @@
 #include <filesystem>
 #include <iostream>
 
+#include "chem/fixed_text.h"
 #include "chem/shared_data.h"
 #include "io/source_error.h"
 #include "io/structure_file.h"
 #include "platform/binary_archive.h"
 #include "render/render_frame.h"
 #include "export/animation_export.h"
+#include "export/scene_file.h"
+#include "render/label_font.h"
 #include "tools/render/animation_run.h"
 
 namespace kiva::render_tool {
@@ -40,6 +43,15 @@ int RenderPictureFile(const RenderOptions& options, const PictureDrawer& draw) {
         if (options.state == DisplayState::CrystalSolid && compound.basisAtoms.empty())
             std::cerr << "No crystal structure.\nOnly single molecule available.\n";
         if (options.animateFrames) return WriteAnimationFile(options, compound, data.elementTable, draw);
+        if (SceneFileFormatOf(options.output)) {
+            const ExportResult result = WriteSceneFile(options.output, PrepareView(options, compound, data.elementTable),
+                                                       TextOf(compound.name));
+            if (result.Ok()) return 0;
+            std::cerr << "kiva-render: " << DescribeExportProblem(result, options.output) << "\n";
+            return 1;
+        }
+        if (LabelLettering lettering; options.labels && !lettering.Font())
+            std::cerr << "kiva-render: no labels: the DejaVu Sans Bold font (fonts-dejavu-core) is not installed\n";
         const BgrPicture picture = draw(PrepareView(options, compound, data.elementTable));
         std::string reason;
         if (!WritePngFile(options.output, picture, reason)) {
