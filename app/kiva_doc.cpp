@@ -26,6 +26,7 @@ void CKivaDoc::OnOpenDocument(const QString& path) {
     kiva::StructureFile read = kiva::ReadStructureFile(QFile::encodeName(path).toStdString());
     compound = std::move(read.compound);
     SetPathName(path);
+    fromCatalogue_ = false;  // even when the file is named like a catalogue substance
     imported_ = read.format != kiva::StructureFormat::Document;
     if (imported_)
         SetTitle(QFileInfo(path).fileName() + QString::fromStdString(std::string(kiva::BondingClassSuffix(compound.bondingClass))));

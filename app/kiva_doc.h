@@ -30,6 +30,8 @@ public:
     // class, and a save writes a new Kiva document rather than over it.
     void OnOpenDocument(const QString& path);
     bool IsImported() const { return imported_; }
+    bool FromCatalogue() const override { return fromCatalogue_; }
+    void SetFromCatalogue(bool fromCatalogue) override { fromCatalogue_ = fromCatalogue; }
     // Writes the document file, replacing the old one only when complete; throws kiva::FileException.
     void OnSaveDocument(const QString& path);
 
@@ -50,5 +52,6 @@ private:
     QString title_;
     QString path_;
     bool imported_ = false;
+    bool fromCatalogue_ = false;
     std::vector<CKivaView*> views_;
 };

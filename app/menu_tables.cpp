@@ -68,6 +68,7 @@ const std::vector<MenuItem>& DocumentMenu() {
           {"Multiples of &Unit Cell...", UnitCellMultiples},
           {"&XYZ Axes", Axes},
           {"&Whole Molecules", WholeMolecules},
+          {"Atom &Labels", AtomLabels},
           {"Substance &Information...", SubstanceInformation},
           {"Status &Bar", ViewStatusBar},
           kSeparator,

@@ -70,6 +70,7 @@ constexpr std::array kStrings = {
     Entry{PictureFitWindow, {"Let the picture fill its window, which can then grow and be maximized", "Fit Window"}},
     Entry{SubstanceInformation, {"Show the name, formula and crystal cell of the substance", "Substance information"}},
     Entry{WholeMolecules, {"Show the crystal's molecules and ions whole across the cell faces", "Whole molecules"}},
+    Entry{AtomLabels, {"Show or hide each atom's element and charge, and the names of the cell's edges", "Atom labels"}},
 };
 
 }  // namespace

@@ -82,6 +82,7 @@ void SelectCompound(ViewDocument& document, const QString& name, QWidget* owner)
         return;
     }
     document.SetPathName(QDir::current().absoluteFilePath(name));
+    document.SetFromCatalogue(true);
     document.SetTitle(QString::fromStdString(CompoundTitle(name.toStdString(), document.Compound().bondingClass)));
     document.UpdateAllViews();
 }

@@ -46,6 +46,7 @@ constexpr std::array kTopics = {
     Topic{CellFrame, "menu_view.html#cell_frame"},
     Topic{Coordination, "menu_view.html#coordination"},
     Topic{WholeMolecules, "menu_view.html#whole_molecules"},
+    Topic{AtomLabels, "menu_view.html#atom_labels"},
     Topic{SubstanceInformation, "menu_view.html#substance_information"},
     Topic{ViewStatusBar, "menu_view.html#status_bar"},
     Topic{PictureFixed, "menu_view.html#picture_size"},

@@ -153,8 +153,12 @@ bool CKivaView::RunDialogCommand(int id) {
     case UnitCellMultiples: kiva::RunUnitCellMultiplesCommand(molecule_, window()); return true;
     case PrintSize: kiva::RunPrintSizeCommand(molecule_, window()); return true;
     case SubstanceInformation: {
+        // A file's substance shows what the file gave, even when a catalogue entry has its name.
         const kiva::CompoundRecord& compound = molecule_.Compound();
-        const kiva::IndexEntry* entry = kiva::FindIndexEntryByName(kiva::TheSharedData().moleculeIndex, kiva::TextOf(compound.name));
+        const kiva::IndexEntry* entry =
+            document_ && document_->FromCatalogue()
+                ? kiva::FindIndexEntryByName(kiva::TheSharedData().moleculeIndex, kiva::TextOf(compound.name))
+                : nullptr;
         kiva::CSubstanceInfoDlg(kiva::GatherSubstanceFacts(compound, entry), window()).exec();
         return true;
     }
@@ -345,6 +349,13 @@ void CKivaView::HideTip() { QToolTip::hideText(); }
 
 void CKivaView::MovePointer(kiva::PicturePoint to) {
     QCursor::setPos(mapToGlobal(WindowPointOf(to)));
+}
+
+void CKivaView::ShowNoLabelFontMessage() {
+    kiva::ShowMessageBox({this, QApplication::applicationName(),
+                          tr("Atom labels need the DejaVu Sans Bold font, which is not installed.\n"
+                             "Install the package fonts-dejavu-core to show them."),
+                          kiva::MessageButtons::Ok, kiva::MessageIcon::Information});
 }
 
 void CKivaView::ShowNoCrystalMessage() {

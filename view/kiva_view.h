@@ -72,6 +72,7 @@ protected:
 private:
     void InvalidatePicture() override;
     void ShowNoCrystalMessage() override;
+    void ShowNoLabelFontMessage() override;
     bool RunDialogCommand(int id);
     QString DocumentName() const;
     void SetTipText(const std::string& text) override;

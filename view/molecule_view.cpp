@@ -94,6 +94,7 @@ CommandStatus MoleculeView::QueryCommand(int id) const {
     case command::HighQuality: return checkItem(state_.displayQuality == DisplayQuality::High);
     case command::Axes: return checkItem(state_.showAxes);
     case command::Coordination: return checkItem(state_.showCoordination);
+    case command::AtomLabels: return checkItem(state_.showLabels);
     case command::CellFrame: {
         const bool crystal = shown == DisplayState::CrystalSolid;
         return {true, crystal, true, crystal && state_.showCellFrame};
@@ -138,6 +139,7 @@ bool MoleculeView::RunCommand(int id) {
     case command::CellFrame: state_.showCellFrame = !state_.showCellFrame; break;
     case command::Coordination: state_.showCoordination = !state_.showCoordination; break;
     case command::WholeMolecules: ToggleWholeMolecules(); break;
+    case command::AtomLabels: ToggleLabels(); break;
     case command::Reset: Reset(); break;
     case command::Rotate: state_.mouseMode = MouseMode::Rotate; break;
     case command::Translate: state_.mouseMode = MouseMode::Translate; break;
@@ -185,6 +187,15 @@ void MoleculeView::ToggleWholeMolecules() {
     if (state_.displayState != DisplayState::CrystalSolid || !HasCrystalData()) return;
     RebuildScene();
     Project();
+}
+
+// Without their font the labels stay off, and the user is told why.
+void MoleculeView::ToggleLabels() {
+    state_.showLabels = !state_.showLabels;
+    if (state_.showLabels && !picture_.lettering.Font()) {
+        state_.showLabels = false;
+        host_.ShowNoLabelFontMessage();
+    }
 }
 
 void MoleculeView::RebuildScene() {

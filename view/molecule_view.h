@@ -22,6 +22,8 @@ public:
     virtual void InvalidatePicture() = 0;
     // "No crystal structure.\nOnly single molecule available.", captioned with the application's name.
     virtual void ShowNoCrystalMessage() = 0;
+    // The atom labels were asked for, but their font is not installed.
+    virtual void ShowNoLabelFontMessage() {}
     // The read-out tooltip over the picture: its text, and showing it where the pointer rests.
     virtual void SetTipText(const std::string& text) = 0;
     virtual void ShowTip(PicturePoint at) = 0;
@@ -112,6 +114,7 @@ private:
     void ClearPicks();
     void ToggleMeasureMode(MeasureMode mode);
     void ToggleWholeMolecules();
+    void ToggleLabels();
     void ShowReadout(PicturePoint p);
     void Pick(PicturePoint p);
     void Reset();

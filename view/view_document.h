@@ -14,6 +14,10 @@ public:
     // The path, made absolute against the current directory; not a recently used file.
     virtual void SetPathName(const QString& path) = 0;
     virtual void SetTitle(const QString& title) = 0;
+    // Whether the substance was chosen from the catalogue, not read from a file: only then do
+    // the catalogue's facts, such as its description, belong to it.
+    virtual bool FromCatalogue() const = 0;
+    virtual void SetFromCatalogue(bool fromCatalogue) = 0;
     // Every view of the document rebuilds its scene.
     virtual void UpdateAllViews() = 0;
 

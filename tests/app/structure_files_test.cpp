@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Opening the standard files teachers find elsewhere: a crystal from the Crystallography Open
 // Database, a molfile, by the File menu and by dropping them; saving them as Kiva documents.
+#include <QLabel>
 #include <QMimeData>
 #include <QtTest>
 
 #include "app/kiva_doc.h"
+#include "chem/fixed_text.h"
+#include "dialogs/substance_info_dialog.h"
 #include "tests/app/app_test_support.h"
 #include "view/commands.h"
 #include "view/kiva_view.h"
@@ -16,6 +19,21 @@ namespace {
 
 const QString kSalt = QStringLiteral("/usr/share/avogadro2/crystals/halides/NaCl-Halite.cif");
 const QString kEthanol = QStringLiteral(KIVA_SOURCE_DIR "/tests/data/structures/ethanol.mol");
+
+// The texts of the information window that Substance Information opens.
+QStringList SubstanceInformationTexts(RunningViewer& viewer) {
+    QStringList texts;
+    bool reached = false;
+    kiva::testing::WhenDialogOpens<kiva::CSubstanceInfoDlg>(
+        [&texts](kiva::CSubstanceInfoDlg& dialog) {
+            for (const QLabel* label : dialog.findChildren<QLabel*>()) texts << label->text();
+            dialog.reject();
+        },
+        &reached);
+    viewer.Run(command::SubstanceInformation);
+    if (!reached) texts << QStringLiteral("(no information window)");
+    return texts;
+}
 
 QByteArray Bytes(const QString& path) {
     QFile file(path);
@@ -94,6 +112,22 @@ private slots:
         QVERIFY(viewer.Frame().OpenDocumentFile(viewer.chosenFile));
         QCOMPARE(viewer.Active()->Document().compound.unitAtoms.size(), std::size_t{9});
         QCOMPARE(Bytes(molfile), original);
+    }
+
+    // A molfile called Ethanol.mol shows what the file gave, not the catalogue's Ethanol; the
+    // catalogue's own Ethanol, chosen into the same window, shows its description.
+    void AFileNamedLikeACatalogueSubstanceShowsNoCatalogueDescription() {
+        RunningViewer viewer;
+        const QString molfile = viewer.File("Ethanol.mol");
+        QVERIFY(QFile::copy(kEthanol, molfile));
+        QVERIFY(viewer.Frame().OpenDocumentFile(molfile));
+        QCOMPARE(kiva::TextOf(viewer.Active()->Document().compound.name), std::string_view("Ethanol"));
+        const QStringList fromFile = SubstanceInformationTexts(viewer);
+        QVERIFY(!fromFile.contains(QStringLiteral("(no information window)")));
+        QVERIFY(!fromFile.join(' ').contains(QStringLiteral("ethyl alcohol")));
+
+        kiva::testing::ChooseSubstance(viewer, QStringLiteral("Ethanol"));
+        QVERIFY(SubstanceInformationTexts(viewer).join(' ').contains(QStringLiteral("ethyl alcohol")));
     }
 
     void ACrystalSavedAsADocumentProposesItsNameWithTheDocumentExtension() {

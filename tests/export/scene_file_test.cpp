@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The scene's atoms as XYZ and PDB files: the very atoms of the picture, in angstrom, written
+// whole or not at all.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "export/scene_file.h"
+#include "render/projection.h"
+#include "tests/support/built_scene.h"
+#include "tests/support/catalogue_record.h"
+#include "tests/support/temp_dir.h"
+
+namespace kiva {
+namespace {
+
+struct FileAtom {
+    std::string element;
+    Vector3D position;
+};
+
+std::string Contents(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<FileAtom> ReadXyz(const std::string& text, std::size_t& count) {
+    std::istringstream in(text);
+    std::string title;
+    in >> count;
+    std::getline(in, title);
+    std::getline(in, title);
+    std::vector<FileAtom> atoms;
+    FileAtom atom;
+    while (in >> atom.element >> atom.position.x >> atom.position.y >> atom.position.z) atoms.push_back(atom);
+    return atoms;
+}
+
+// Columns as the PDB format fixes them: x, y, z in 31-54, the element in 77-78.
+std::vector<FileAtom> ReadPdb(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<FileAtom> atoms;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("ATOM  ", 0) != 0) continue;
+        std::string element = line.substr(76, 2);
+        element.erase(0, element.find_first_not_of(' '));
+        atoms.push_back({element, {std::stof(line.substr(30, 8)), std::stof(line.substr(38, 8)), std::stof(line.substr(46, 8))}});
+    }
+    return atoms;
+}
+
+float NearestSodiumChloride(const std::vector<FileAtom>& atoms) {
+    float nearest = 1e9f;
+    for (const FileAtom& sodium : atoms)
+        for (const FileAtom& chloride : atoms)
+            if (sodium.element == "Na" && chloride.element == "Cl")
+                nearest = std::min(nearest, Length(Subtract(sodium.position, chloride.position)));
+    return nearest;
+}
+
+ViewState SaltBlock() {
+    return testing::BuiltScene(testing::CatalogueRecord("NaCl"), DisplayState::CrystalSolid, {2, 2, 2});
+}
+
+TEST(WriteSceneFile, WritesTheSaltBlockAsXyzAndPdbInAngstrom) {
+    const testing::TempDir dir;
+    const ViewState view = SaltBlock();
+    ASSERT_EQ(view.atoms.size(), 125u);  // 5 x 5 x 5 ion sites fill the block of eight cells, faces included
+    const std::string xyz = dir.File("salt.xyz"), pdb = dir.File("salt.PDB");
+    ASSERT_TRUE(WriteSceneFile(xyz, view, "NaCl").Ok());
+    ASSERT_TRUE(WriteSceneFile(pdb, view, "NaCl").Ok());
+
+    std::size_t count = 0;
+    const std::vector<FileAtom> fromXyz = ReadXyz(Contents(xyz), count);
+    const std::vector<FileAtom> fromPdb = ReadPdb(Contents(pdb));
+    EXPECT_EQ(count, 125u);
+    ASSERT_EQ(fromXyz.size(), 125u);
+    ASSERT_EQ(fromPdb.size(), 125u);
+    EXPECT_NEAR(NearestSodiumChloride(fromXyz), 2.82f, 0.005f);
+    EXPECT_NEAR(NearestSodiumChloride(fromPdb), 2.82f, 0.005f);
+    for (std::size_t i = 0; i < view.atoms.size(); ++i) {
+        EXPECT_NEAR(Length(Subtract(fromXyz[i].position, view.atoms[i].position)), 0, 1e-4f);
+        EXPECT_NEAR(Length(Subtract(fromPdb[i].position, view.atoms[i].position)), 0, 2e-3f);
+        EXPECT_EQ(fromXyz[i].element, fromPdb[i].element);
+    }
+    EXPECT_NE(Contents(pdb).find("\nEND\n"), std::string::npos);
+}
+
+TEST(WriteSceneFile, LeavesNothingBehindWhenItCannotWrite) {
+    const testing::TempDir dir;
+    const ViewState view = SaltBlock();
+    const ExportResult missingFolder = WriteSceneFile(dir.File("no/such/folder/salt.xyz"), view, "NaCl");
+    EXPECT_EQ(missingFolder.problem, ExportProblem::CannotCreate);
+    EXPECT_FALSE(missingFolder.detail.empty());
+    EXPECT_EQ(WriteSceneFile(dir.File("salt.png"), view, "NaCl").problem, ExportProblem::UnknownFormat);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+    std::filesystem::create_directory(dir.File("taken.xyz"));
+    EXPECT_EQ(WriteSceneFile(dir.File("taken.xyz"), view, "NaCl").problem, ExportProblem::CannotCreate);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.File("taken.xyz")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), std::filesystem::directory_iterator()), 1);
+}
+
+TEST(FormatScenePdb, RefusesMoreAtomsThanItsColumnsNumber) {
+    ViewState view = SaltBlock();
+    while (view.atoms.size() <= kMaxPdbAtoms) view.atoms.items.push_back(view.atoms[0]);
+    EXPECT_FALSE(FormatScenePdb(view));
+    EXPECT_EQ(FormatSceneXyz(view, "many").rfind(std::to_string(kMaxPdbAtoms + 1) + "\n", 0), 0u);
+}
+
+}  // namespace
+}  // namespace kiva
