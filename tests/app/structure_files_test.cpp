@@ -117,6 +117,7 @@ private slots:
     // A molfile called Ethanol.mol shows what the file gave, not the catalogue's Ethanol; the
     // catalogue's own Ethanol, chosen into the same window, shows its description.
     void AFileNamedLikeACatalogueSubstanceShowsNoCatalogueDescription() {
+        QVERIFY(kiva::testing::UseBuiltCatalogue(KIVA_CATALOGUE_DIR));
         RunningViewer viewer;
         const QString molfile = viewer.File("Ethanol.mol");
         QVERIFY(QFile::copy(kEthanol, molfile));

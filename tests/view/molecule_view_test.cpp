@@ -3,6 +3,8 @@
 
 #include <set>
 
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #include "render/scene_build.h"
@@ -207,6 +209,34 @@ TEST_F(MoleculeViewTest, WholeMoleculesRebuildTheCrystalAndStayForTheNextCrystal
     EXPECT_TRUE(view.QueryCommand(command::WholeMolecules).checked);
     view.RunCommand(command::WholeMolecules);
     EXPECT_EQ(view.State().atoms.size(), cut);
+}
+
+// Labels are off in a new view, checkable in every state, and change only the picture.
+TEST_F(MoleculeViewTest, AtomLabelsTurnOnAndOffInThePictureAlone) {
+    MoleculeView& view = ViewOf(testing::CatalogueRecord("NaCl"));
+    view.RunCommand(command::CrystalSolid);
+    const CommandStatus off = view.QueryCommand(command::AtomLabels);
+    EXPECT_TRUE(off.served && off.enabled && off.checkable && !off.checked);
+    const std::vector<std::uint8_t> plain = view.RenderPicture().colour;
+    const std::size_t atoms = view.State().atoms.size();
+    view.RunCommand(command::AtomLabels);
+    EXPECT_TRUE(view.QueryCommand(command::AtomLabels).checked);
+    EXPECT_NE(view.RenderPicture().colour, plain);
+    EXPECT_EQ(view.RenderPictureAt(view.Area(), 0).colour, view.RenderPicture().colour);  // prints and copies too
+    EXPECT_EQ(view.State().atoms.size(), atoms);
+    view.RunCommand(command::AtomLabels);
+    EXPECT_EQ(view.RenderPicture().colour, plain);
+    EXPECT_EQ(host_.noLabelFontMessages, 0);
+}
+
+// Without the font the labels stay off, and the user hears why.
+TEST_F(MoleculeViewTest, AtomLabelsStayOffWithoutTheirFont) {
+    setenv("XDG_DATA_DIRS", "/nonexistent/share", 1);
+    setenv("XDG_DATA_HOME", "/nonexistent/home", 1);
+    MoleculeView& view = ViewOf(testing::CatalogueRecord("NaCl"));
+    view.RunCommand(command::AtomLabels);
+    EXPECT_FALSE(view.QueryCommand(command::AtomLabels).checked);
+    EXPECT_EQ(host_.noLabelFontMessages, 1);
 }
 
 TEST_F(MoleculeViewTest, CommandsOfOtherPartsAreLeftToThem) {

@@ -17,12 +17,14 @@ namespace kiva::testing {
 struct RecordingHost final : ViewHost {
     int invalidations = 0;
     int noCrystalMessages = 0;
+    int noLabelFontMessages = 0;
     std::vector<std::string> tipTexts;        // every text sent to the tooltip
     std::optional<PicturePoint> tipShownAt;   // none while the tooltip is hidden
     std::vector<PicturePoint> pointerMoves;
 
     void InvalidatePicture() override { ++invalidations; }
     void ShowNoCrystalMessage() override { ++noCrystalMessages; }
+    void ShowNoLabelFontMessage() override { ++noLabelFontMessages; }
     void SetTipText(const std::string& text) override { tipTexts.push_back(text); }
     void ShowTip(PicturePoint at) override { tipShownAt = at; }
     void HideTip() override { tipShownAt.reset(); }
