@@ -22,6 +22,7 @@ public:
     void Ellipse(int, int, int, int) override {}
     void Line(int, int, int, int) override {}
     void Rectangle(int, int, int, int) override {}
+    void DrawLabel(const PlacedLabel&) override {}
 };
 
 CompoundRecord Hostile(std::int64_t which) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The low-quality picture's canvas on a QPainter: flat colours, no antialiasing.
+#include <QImage>
 #include <QPainter>
 
 #include "render/canvas.h"
@@ -17,6 +18,7 @@ public:
     void Ellipse(int left, int top, int right, int bottom) override;
     void Line(int x1, int y1, int x2, int y2) override;
     void Rectangle(int left, int top, int right, int bottom) override;
+    void DrawLabel(const PlacedLabel& label) override;
 
 private:
     QPainter& painter_;

@@ -4,6 +4,7 @@
 // free of any window system: the Qt layer paints it with QPainter, tests record it.
 #include <cstdint>
 
+#include "render/label_font.h"
 #include "render/view_state.h"
 
 namespace kiva {
@@ -19,11 +20,13 @@ public:
     virtual void Ellipse(int left, int top, int right, int bottom) = 0;
     virtual void Line(int x1, int y1, int x2, int y2) = 0;
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;  // outline with the pen, filled with the brush
+    // The label's letters in its colour over their dark outline, blended by their coverage.
+    virtual void DrawLabel(const PlacedLabel& label) = 0;
 };
 
-// Farthest first by drawOrder: filled circles for atoms, lines for bonds, then the overlays.
-// Without a map, in the 340 picture.
+// Farthest first by drawOrder: filled circles for atoms, each with its label while labels show
+// and `labels` has a font, lines for bonds, then the overlays. Without a map, in the 340 picture.
 void DrawSceneGdi(const ViewState& view, Canvas& canvas);
-void DrawSceneGdi(const ViewState& view, Canvas& canvas, const PictureMap& map);
+void DrawSceneGdi(const ViewState& view, Canvas& canvas, const PictureMap& map, LabelFont* labels = nullptr);
 
 }  // namespace kiva

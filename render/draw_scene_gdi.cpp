@@ -6,6 +6,7 @@
 #include "render/draw_budget.h"
 #include "render/image_point.h"
 #include "render/overlays.h"
+#include "render/picture_labels.h"
 #include "render/projection.h"
 
 namespace kiva {
@@ -62,7 +63,8 @@ void DrawBond(const ViewState& view, const PictureMap& map, const SceneBond& bon
 
 void DrawSceneGdi(const ViewState& view, Canvas& canvas) { DrawSceneGdi(view, canvas, PictureMap{}); }
 
-void DrawSceneGdi(const ViewState& view, Canvas& canvas, const PictureMap& map) {
+void DrawSceneGdi(const ViewState& view, Canvas& canvas, const PictureMap& map, LabelFont* labels) {
+    LabelFont* font = view.showLabels ? labels : nullptr;
     canvas.FillRect(0, 0, map.width, map.height, kBlack);
     const std::size_t atomCount = view.atoms.size();
     const std::vector<bool> drawn = ItemsDrawnWithinBudget(view, map, FrameDrawBudget(map));
@@ -70,13 +72,20 @@ void DrawSceneGdi(const ViewState& view, Canvas& canvas, const PictureMap& map) 
         if (entry < 0 || static_cast<std::size_t>(entry) >= drawn.size() || !drawn[static_cast<std::size_t>(entry)]) continue;
         const auto index = static_cast<std::size_t>(entry);
         if (index < atomCount) {
-            DrawAtom(view, map, view.atoms[index], canvas);
+            const SceneAtom& atom = view.atoms[index];
+            DrawAtom(view, map, atom, canvas);
+            // Drawn with its atom, so nearer atoms and bonds cover it as they cover the atom.
+            if (font)
+                if (const LabelStamp* stamp = AtomLabelStamp(atom, AtomPixelRadius(atom, view, map), *font))
+                    canvas.DrawLabel(AtomLabelAt(*stamp, ToImagePoint(atom.picture, map)));
         } else if (view.displayModel == DisplayModel::BallAndStick && index - atomCount < view.bonds.size()) {
             const SceneBond& bond = view.bonds[index - atomCount];
             if (BondIsValid(view, bond)) DrawBond(view, map, bond, canvas);
         }
     }
     DrawOverlaysGdi(view, canvas, map);
+    if (font)
+        for (const PlacedLabel& label : CellEdgeLabels(view, map, *font)) canvas.DrawLabel(label);
 }
 
 }  // namespace kiva

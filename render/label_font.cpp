@@ -17,7 +17,6 @@ namespace {
 constexpr const char* kLabelFaceFile = "DejaVuSans-Bold.ttf";
 // Where Debian, Arch and Fedora keep the DejaVu faces under a fonts folder.
 constexpr const char* kFaceFolders[] = {"truetype/dejavu", "TTF", "dejavu", "dejavu-sans-fonts"};
-constexpr int kLargestLabelPixels = 1024;  // beyond this a label would cover more than any atom shows
 
 // One glyph's coverage placed on the label's pen line: left and top from the pen position.
 struct PlacedBitmap {

@@ -4,6 +4,7 @@
 // DejaVu Sans Bold face, so the window, the printout and every written picture show the same
 // letters. Each label is a coverage mask of its letters and one of a dark outline around them.
 #include <cstdint>
+#include <limits>
 #include <map>
 #include <memory>
 #include <optional>
@@ -26,6 +27,19 @@ struct LabelStamp {
     int width = 0, height = 0;
     std::vector<std::uint8_t> letters;
     std::vector<std::uint8_t> outline;
+};
+
+inline constexpr int kLargestLabelPixels = 1024;  // letters higher than this would cover more than the picture
+inline constexpr std::uint32_t kLabelOutline = 0x202020;  // the dark outline round every label's letters
+
+// A stamp centred on a device pixel, in a colour over its dark outline.
+struct PlacedLabel {
+    const LabelStamp* stamp;
+    int x, row;  // the centre, device pixels
+    std::uint32_t colour;
+    // The shaded picture draws a pixel only where nothing nearer than this depth lies: a label
+    // stays on its atom's surface, and nearer atoms cover it as they cover the atom.
+    int nearest = std::numeric_limits<int>::max();
 };
 
 // The face, opened once, and the stamps it has set, kept for the frames to come: the same few

@@ -13,7 +13,6 @@ namespace {
 
 constexpr std::uint32_t kLetterWhite = 0xFFFFFF;
 constexpr std::uint32_t kCellYellow = 0x00FFFF;  // the cell frame's colour
-constexpr std::uint32_t kOutlineDark = 0x202020;
 constexpr int kSmallestLabelPixels = 7;   // letters smaller than this cannot be read
 constexpr float kCellLabelUnits = 14;     // picture units
 constexpr float kLabelWidthOfAtom = 1.8f;  // of the drawn radius: the label stays within the atom
@@ -49,25 +48,35 @@ std::vector<PlacedLabel> AtomLabels(const ViewState& view, const PictureMap& map
         if (!drawn.empty() && !drawn[i]) continue;
         const SceneAtom& atom = view.atoms[i];
         const int radius = AtomPixelRadius(atom, view, map);
-        if (radius < kSmallestLabelPixels) continue;
         const ImagePoint p = ToImagePoint(atom.picture, map);
         if (p.x < 0 || p.x >= picture.width || p.row < 0 || p.row >= picture.height) continue;
         const int centreDepth = picture.depth[static_cast<std::size_t>(p.row) * static_cast<std::size_t>(picture.width) +
                                               static_cast<std::size_t>(p.x)];
         if (centreDepth > static_cast<long long>(p.z) + radius) continue;  // a nearer atom or bond covers the centre
-        const std::string text = AtomLabelText(atom);
-        int pixelSize = radius;
-        const LabelStamp* stamp = &font.Stamp(text, pixelSize, OutlineWidth(pixelSize));
-        const float widest = kLabelWidthOfAtom * static_cast<float>(radius);
-        if (static_cast<float>(stamp->width) > widest) {
-            pixelSize = ToPixel(static_cast<float>(pixelSize) * widest / static_cast<float>(stamp->width));
-            if (pixelSize < kSmallestLabelPixels) continue;
-            stamp = &font.Stamp(text, pixelSize, OutlineWidth(pixelSize));
+        if (const LabelStamp* stamp = AtomLabelStamp(atom, radius, font)) {
+            PlacedLabel label = AtomLabelAt(*stamp, p);
+            label.nearest = p.z + radius;
+            labels.push_back(label);
         }
-        labels.push_back({stamp, p.x, p.row, kLetterWhite});
     }
     return labels;
 }
+
+const LabelStamp* AtomLabelStamp(const SceneAtom& atom, int radius, LabelFont& font) {
+    if (radius < kSmallestLabelPixels) return nullptr;
+    const std::string text = AtomLabelText(atom);
+    int pixelSize = std::min(radius, kLargestLabelPixels);
+    const LabelStamp* stamp = &font.Stamp(text, pixelSize, OutlineWidth(pixelSize));
+    const float widest = kLabelWidthOfAtom * static_cast<float>(radius);
+    if (static_cast<float>(stamp->width) > widest) {
+        pixelSize = ToPixel(static_cast<float>(pixelSize) * widest / static_cast<float>(stamp->width));
+        if (pixelSize < kSmallestLabelPixels) return nullptr;
+        stamp = &font.Stamp(text, pixelSize, OutlineWidth(pixelSize));
+    }
+    return stamp;
+}
+
+PlacedLabel AtomLabelAt(const LabelStamp& stamp, ImagePoint centre) { return {&stamp, centre.x, centre.row, kLetterWhite}; }
 
 std::vector<PlacedLabel> CellEdgeLabels(const ViewState& view, const PictureMap& map, LabelFont& font) {
     if (view.displayState != DisplayState::CrystalSolid || !view.showCellFrame) return {};
@@ -88,14 +97,15 @@ void DrawLabels(const std::vector<PlacedLabel>& labels, PictureBuffers& picture,
         const int left = label.x - stamp.width / 2, top = label.row - stamp.height / 2;
         const std::uint8_t colour[3] = {static_cast<std::uint8_t>(label.colour >> 16), static_cast<std::uint8_t>(label.colour >> 8),
                                         static_cast<std::uint8_t>(label.colour)};
-        const std::uint8_t dark[3] = {static_cast<std::uint8_t>(kOutlineDark >> 16), static_cast<std::uint8_t>(kOutlineDark >> 8),
-                                      static_cast<std::uint8_t>(kOutlineDark)};
+        const std::uint8_t dark[3] = {static_cast<std::uint8_t>(kLabelOutline >> 16), static_cast<std::uint8_t>(kLabelOutline >> 8),
+                                      static_cast<std::uint8_t>(kLabelOutline)};
         for (int row = std::max(top, firstRow); row < std::min(top + stamp.height, endRow); ++row)
             for (int x = std::max(left, 0); x < std::min(left + stamp.width, picture.width); ++x) {
                 const std::size_t at = static_cast<std::size_t>(row - top) * static_cast<std::size_t>(stamp.width) +
                                        static_cast<std::size_t>(x - left);
-                std::uint8_t* bytes = &picture.colour[3 * (static_cast<std::size_t>(row) * static_cast<std::size_t>(picture.width) +
-                                                           static_cast<std::size_t>(x))];
+                const std::size_t pixel = static_cast<std::size_t>(row) * static_cast<std::size_t>(picture.width) + static_cast<std::size_t>(x);
+                if (picture.depth[pixel] > label.nearest) continue;
+                std::uint8_t* bytes = &picture.colour[3 * pixel];
                 for (int channel = 0; channel < 3; ++channel) {
                     bytes[channel] = Blend(bytes[channel], dark[channel], stamp.outline[at]);
                     bytes[channel] = Blend(bytes[channel], colour[channel], stamp.letters[at]);

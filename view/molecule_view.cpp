@@ -66,9 +66,11 @@ void MoleculeView::ApplyElementTable() {
     host_.InvalidatePicture();
 }
 
-void MoleculeView::DrawLowQuality(Canvas& canvas) const { DrawSceneGdi(state_, canvas); }
+void MoleculeView::DrawLowQuality(Canvas& canvas) { DrawLowQuality(canvas, PictureMap{}); }
 
-void MoleculeView::DrawLowQuality(Canvas& canvas, const PictureMap& map) const { DrawSceneGdi(state_, canvas, map); }
+void MoleculeView::DrawLowQuality(Canvas& canvas, const PictureMap& map) {
+    DrawSceneGdi(state_, canvas, map, state_.showLabels ? picture_.lettering.Font() : nullptr);
+}
 
 bool MoleculeView::InNavigationState() const {
     return state_.displayState == DisplayState::CrystalSolid || state_.displayState == DisplayState::ChemicalUnit;

@@ -86,8 +86,8 @@ public:
     PictureBuffers RenderPictureAt(PictureArea area, std::uint8_t background) const;
     // The printout: the high-quality picture on a white background, whatever the display quality.
     const PictureBuffers& RenderPrintPicture();
-    void DrawLowQuality(Canvas& canvas) const;
-    void DrawLowQuality(Canvas& canvas, const PictureMap& map) const;
+    void DrawLowQuality(Canvas& canvas);
+    void DrawLowQuality(Canvas& canvas, const PictureMap& map);
 
     // The multiples dialog's answer: a structure with crystal data rebuilds over that many cells,
     // fitted to the picture. Without crystal data they wait for the next document update.

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "render/canvas.h"
+#include "render/label_font.h"
 #include "render/projection.h"
 #include "tests/support/recording_canvas.h"
 #include "tests/support/sample_records.h"
@@ -100,6 +101,28 @@ TEST(ProjectScene, BouncesACopyOffTheBounds) {
     ProjectScene(view, motion);
     EXPECT_EQ(motion.gasVelocity[0].x, -8);
     EXPECT_EQ(motion.gasOffset[0].x, 132);
+}
+
+// Each label follows its own atom's circle, so a nearer atom painted later covers it as it covers
+// the atom; while labels are off nothing is labelled.
+TEST(DrawSceneGdi, DrawsEachLabelRightAfterItsAtom) {
+    ViewState view = TwoAtoms();
+    LabelLettering lettering;
+    ASSERT_TRUE(lettering.Font());
+    testing::RecordingCanvas off;
+    DrawSceneGdi(view, off, PictureMap{}, lettering.Font());
+    EXPECT_EQ(std::count_if(off.calls.begin(), off.calls.end(), [](const std::string& c) { return c.rfind("Label", 0) == 0; }), 0);
+    view.showLabels = true;
+    testing::RecordingCanvas on;
+    DrawSceneGdi(view, on, PictureMap{}, lettering.Font());
+    std::vector<std::size_t> labels;
+    for (std::size_t i = 0; i < on.calls.size(); ++i)
+        if (on.calls[i].rfind("Label", 0) == 0) labels.push_back(i);
+    ASSERT_EQ(labels.size(), 2u);
+    EXPECT_EQ(on.calls[labels[0] - 1], "Ellipse 230 159 250 179");  // the far atom's, before the bond
+    EXPECT_EQ(on.calls[labels[0]].rfind("Label 240 169 ", 0), 0u) << on.calls[labels[0]];
+    EXPECT_EQ(on.calls[labels[1]].rfind("Label 100 169 ", 0), 0u) << on.calls[labels[1]];
+    EXPECT_EQ(on.calls[labels[1] - 1].rfind("Ellipse", 0), 0u);
 }
 
 }  // namespace

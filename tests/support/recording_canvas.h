@@ -21,6 +21,9 @@ public:
     void Ellipse(int l, int t, int r, int b) override { Record("Ellipse %d %d %d %d", l, t, r, b); }
     void Line(int x1, int y1, int x2, int y2) override { Record("Line %d %d %d %d", x1, y1, x2, y2); }
     void Rectangle(int l, int t, int r, int b) override { Record("Rectangle %d %d %d %d", l, t, r, b); }
+    void DrawLabel(const PlacedLabel& label) override {
+        Record("Label %d %d %dx%d %06x", label.x, label.row, label.stamp->width, label.stamp->height, label.colour);
+    }
 
 private:
     // The formats above are literals; the attribute lets the compiler check them against the values.

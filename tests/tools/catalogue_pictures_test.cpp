@@ -60,6 +60,7 @@ public:
     void Ellipse(int l, int t, int r, int b) override { Add({5, l, t, r, b}); }
     void Line(int x1, int y1, int x2, int y2) override { Add({6, x1, y1, x2, y2}); }
     void Rectangle(int l, int t, int r, int b) override { Add({7, l, t, r, b}); }
+    void DrawLabel(const PlacedLabel& label) override { Add({8, label.x, label.row, Int(label.colour)}); }
 
 private:
     static int Int(std::uint32_t colour) { return static_cast<int>(colour); }

@@ -19,7 +19,8 @@ render_tool::BgrPicture PaintFlatPicture(const ViewState& view) {
     {
         QPainter painter(&image);
         PainterCanvas canvas(painter);
-        DrawSceneGdi(view, canvas, map);
+        LabelLettering lettering;
+        DrawSceneGdi(view, canvas, map, view.showLabels ? lettering.Font() : nullptr);
     }
     image = image.convertToFormat(QImage::Format_BGR888);
     render_tool::BgrPicture picture{map.width, map.height, {}};
