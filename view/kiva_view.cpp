@@ -25,6 +25,7 @@
 #include "view/commands.h"
 #include "view/compound_selection.h"
 #include "view/export_animation_command.h"
+#include "view/handout.h"
 #include "view/help_topics.h"
 #include "view/printing.h"
 #include "view/settings_commands.h"
@@ -152,18 +153,18 @@ bool CKivaView::RunDialogCommand(int id) {
     case ElementColor: kiva::RunElementColorCommand(molecule_, kiva::TheSharedData().elementTable, window()); return true;
     case UnitCellMultiples: kiva::RunUnitCellMultiplesCommand(molecule_, window()); return true;
     case PrintSize: kiva::RunPrintSizeCommand(molecule_, window()); return true;
-    case SubstanceInformation: {
-        const kiva::CompoundRecord& compound = molecule_.Compound();
-        const kiva::IndexEntry* entry = kiva::FindIndexEntryByName(kiva::TheSharedData().moleculeIndex, kiva::TextOf(compound.name));
-        kiva::CSubstanceInfoDlg(kiva::GatherSubstanceFacts(compound, entry), window()).exec();
-        return true;
-    }
+    case SubstanceInformation: kiva::CSubstanceInfoDlg(Facts(), window()).exec(); return true;
+    case PrintHandout: kiva::RunPrintHandoutCommand(molecule_, Facts(), DocumentName(), window()); return true;
     case ExportAnimation: kiva::RunExportAnimationCommand(molecule_, window()); return true;
     case FilePrint:
     case FilePrintDirect:
     case FilePrintPreview: kiva::RunPrintCommand(id, molecule_, *this, DocumentName(), window()); return true;
     default: return false;
     }
+}
+
+kiva::SubstanceFacts CKivaView::Facts() const {
+    return kiva::FactsOfCompound(molecule_.Compound(), kiva::TheSharedData().moleculeIndex);
 }
 
 // The document's title as its frame shows it, for the print job.
