@@ -20,7 +20,7 @@ ShellCommand ParseShellCommand(const QStringList& arguments) {
         if (argument == QStringLiteral("--handout")) {
             command.kind = ShellCommand::Kind::Handout;
             command.handoutSource = arguments.value(++i);
-        } else if (argument == QStringLiteral("-o") || argument == QStringLiteral("--output")) {
+        } else if (argument == QStringLiteral("-o")) {
             command.output = arguments.value(++i);
         } else if (IsFlag(argument, QStringLiteral("p")))
             command.kind = ShellCommand::Kind::Print;

@@ -55,14 +55,14 @@ QString Escaped(const std::string& text) { return QString::fromStdString(text).t
 
 QString Label(QString label) {
     if (label.endsWith(QLatin1Char(':'))) label.chop(1);  // a table's column says what follows
-    return label.toHtmlEscaped();
+    return label.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));  // a label on one line
 }
 
 // Two columns, the labels on a light shade, with padding that keeps a printed row readable.
 QString FactsTableHtml(const SubstanceFacts& facts, int padding) {
     QString html = QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"%1\">").arg(padding);
     for (const FactRow& row : SubstanceFactRows(facts))
-        html += QStringLiteral("<tr><td bgcolor=\"#e8eef4\" width=\"38%\"><b>%1</b></td><td>%2</td></tr>")
+        html += QStringLiteral("<tr><td bgcolor=\"#e8eef4\"><b>%1</b></td><td>%2</td></tr>")
                     .arg(Label(row.label), row.rich ? row.value : row.value.toHtmlEscaped());
     return html + QStringLiteral("</table>");
 }
