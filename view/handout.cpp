@@ -25,6 +25,8 @@ QString Tr(const char* text) { return QCoreApplication::translate("Handout", tex
 constexpr int kTitlePoints = 20;
 constexpr int kDescriptionPoints = 11;
 constexpr int kTablePoints = 10;
+// In the text layout's pixels of a 96-dpi screen, which it scales to the printer's resolution.
+constexpr int kCellPadding = 5;
 
 // A block of rich text laid out at the printer's resolution and wrapped to the page's text width.
 std::unique_ptr<QTextDocument> TextBlock(const QString& html, int points, int width, QPaintDevice* device) {
@@ -59,8 +61,8 @@ QString Label(QString label) {
 }
 
 // Two columns, the labels on a light shade, with padding that keeps a printed row readable.
-QString FactsTableHtml(const SubstanceFacts& facts, int padding) {
-    QString html = QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"%1\">").arg(padding);
+QString FactsTableHtml(const SubstanceFacts& facts) {
+    QString html = QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"%1\">").arg(kCellPadding);
     for (const FactRow& row : SubstanceFactRows(facts))
         html += QStringLiteral("<tr><td bgcolor=\"#e8eef4\"><b>%1</b></td><td>%2</td></tr>")
                     .arg(Label(row.label), row.rich ? row.value : row.value.toHtmlEscaped());
@@ -87,7 +89,7 @@ HandoutLayout PaintHandout(QPainter& painter, const MoleculeView& view, const Su
         TextBlock(QStringLiteral("<b>%1</b>").arg(Escaped(facts.name)), kTitlePoints, textWidth, device);
     const std::unique_ptr<QTextDocument> description =
         facts.description.empty() ? nullptr : TextBlock(Escaped(facts.description), kDescriptionPoints, textWidth, device);
-    const std::unique_ptr<QTextDocument> table = TextBlock(FactsTableHtml(facts, dpi / 24), kTablePoints, textWidth, device);
+    const std::unique_ptr<QTextDocument> table = TextBlock(FactsTableHtml(facts), kTablePoints, textWidth, device);
     const std::vector<std::string> readouts = MeasurementReadouts(view.State());
     const std::unique_ptr<QTextDocument> measurement =
         readouts.empty() ? nullptr : TextBlock(ReadoutsHtml(readouts), kTablePoints, textWidth, device);

@@ -35,10 +35,11 @@ kiva::SubstanceFacts FactsOf(const kiva::MoleculeView& view) {
     return kiva::FactsOfCompound(view.Compound(), kiva::TheSharedData().moleculeIndex);
 }
 
-// Prints the handout on a 600-dpi worksheet page and returns where its parts went.
-kiva::HandoutLayout PrintOnWorksheet(const kiva::MoleculeView& view, const QString& pdf) {
+// Prints the handout on a worksheet page, 600 dpi unless told, and returns where its parts went.
+kiva::HandoutLayout PrintOnWorksheet(const kiva::MoleculeView& view, const QString& pdf, int dotsPerInch = 0) {
     QPrinter printer(QPrinter::HighResolution);
     MakeWorksheetPrinter(printer, pdf);
+    if (dotsPerInch > 0) printer.setResolution(dotsPerInch);
     QPainter painter(&printer);
     const kiva::HandoutLayout layout = kiva::PaintHandout(painter, view, FactsOf(view));
     painter.end();
@@ -99,6 +100,23 @@ private slots:
         QCOMPARE(PdfImageSizes(pdf), QList<QSize>({QSize(layout.picture.width, layout.picture.height)}));
         QVERIFY(layout.facts.top > layout.picture.Bottom());
         QVERIFY(PdfText(pdf).contains(QStringLiteral("CaCO3")));
+    }
+
+    // The texts' sizes are points and the spaces inches, so every printer gets the same page.
+    void ThePageLooksTheSameAtEveryPrinterResolution() {
+        RunningViewer viewer;
+        const kiva::MoleculeView& calcite = ShownSubstance(viewer, QStringLiteral("CaCO3"));
+        const kiva::HandoutLayout coarse = PrintOnWorksheet(calcite, viewer.File(QStringLiteral("300.pdf")), 300);
+        const kiva::HandoutLayout fine = PrintOnWorksheet(calcite, viewer.File(QStringLiteral("1200.pdf")), 1200);
+        const auto inches = [](int pixels, int dotsPerInch) { return static_cast<double>(pixels) / dotsPerInch; };
+        for (const auto& [atCoarse, atFine] : {std::pair{coarse.title, fine.title}, std::pair{coarse.facts, fine.facts},
+                                               std::pair{coarse.picture, fine.picture}}) {
+            QVERIFY(atFine.height > 0);
+            QVERIFY2(std::abs(inches(atCoarse.top, 300) - inches(atFine.top, 1200)) < 0.05 &&
+                         std::abs(inches(atCoarse.height, 300) - inches(atFine.height, 1200)) < 0.05,
+                     qPrintable(QStringLiteral("%1 in at 300 dpi, %2 in at 1200 dpi")
+                                    .arg(inches(atCoarse.height, 300)).arg(inches(atFine.height, 1200))));
+        }
     }
 
     void AMoleculesHandoutSaysItHasNoCrystal() {
