@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include "app/child_frame.h"
+#include "app/file_error_text.h"
 #include "app/kiva_doc.h"
 #include "io/source_error.h"
 #include "io/structure_format.h"
@@ -19,35 +20,6 @@
 namespace kiva {
 
 namespace {
-
-QString CauseText(const FileException& error) {
-    switch (error.cause()) {
-    case FileException::Cause::OpenFailed: return QStringLiteral("The file could not be opened.");
-    case FileException::Cause::ReadError: return QStringLiteral("The file could not be read.");
-    case FileException::Cause::EndOfFile:
-        return QStringLiteral("The file ends before its molecule record does: it is damaged or not a molecule document.");
-    case FileException::Cause::Malformed:
-        return QStringLiteral("The file's molecule record is damaged.");
-    case FileException::Cause::WriteFailed: return QStringLiteral("The file could not be written.");
-    }
-    return {};
-}
-
-// What a reader found wrong with a file of a standard format: "The file is not a readable CIF:
-// line 12: _cell_length_a is not a number."
-QString SourceErrorText(const SourceError& error) {
-    QString reason = QString::fromStdString(error.Reason());
-    if (error.Format().empty()) {
-        if (!reason.isEmpty()) reason[0] = reason[0].toUpper();  // the reason stands as a sentence of its own
-        return reason + QLatin1Char('.');
-    }
-    const QString format = QString::fromStdString(error.Format());
-    const QString where = error.Line() > 0 ? QStringLiteral("line %1: ").arg(error.Line()) : QString();
-    const QString kind = error.Format() == FormatName(StructureFormat::Molfile)
-                             ? QStringLiteral("The file is neither a Kiva document nor a readable %1").arg(format)
-                             : QStringLiteral("The file is not a readable %1").arg(format);
-    return kind + QStringLiteral(": ") + where + reason + QLatin1Char('.');
-}
 
 bool EndsWithDocumentExtension(const QString& path, const QString& extension) {
     return path.endsWith(QLatin1Char('.') + extension, Qt::CaseInsensitive);

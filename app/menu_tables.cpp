@@ -45,6 +45,7 @@ const std::vector<MenuItem>& DocumentMenu() {
           {"Print Pre&view", FilePrintPreview},
           {"P&rint Setup...", FilePrintSetup},
           {"Prin&t Size...", PrintSize},
+          {"Print &Handout...", PrintHandout},
           kSeparator,
           {"&Export Animation...", ExportAnimation},
           kSeparator,

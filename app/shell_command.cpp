@@ -15,8 +15,14 @@ bool IsFlag(const QString& argument, const QString& name) {
 ShellCommand ParseShellCommand(const QStringList& arguments) {
     ShellCommand command;
     QStringList plain;
-    for (const QString& argument : arguments) {
-        if (IsFlag(argument, QStringLiteral("p")))
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QStringLiteral("--handout")) {
+            command.kind = ShellCommand::Kind::Handout;
+            command.handoutSource = arguments.value(++i);
+        } else if (argument == QStringLiteral("-o")) {
+            command.output = arguments.value(++i);
+        } else if (IsFlag(argument, QStringLiteral("p")))
             command.kind = ShellCommand::Kind::Print;
         else if (IsFlag(argument, QStringLiteral("pt")))
             command.kind = ShellCommand::Kind::PrintTo;

@@ -73,6 +73,7 @@ inline constexpr int WholeMolecules = 32843;
 inline constexpr int SubstanceInformation = 32844;
 inline constexpr int ExportAnimation = 32845;
 inline constexpr int AtomLabels = 32847;
+inline constexpr int PrintHandout = 32848;
 
 struct Strings {
     std::string_view prompt;   // first line: shown in the status bar while the item is highlighted

@@ -25,6 +25,7 @@
 #include "view/commands.h"
 #include "view/compound_selection.h"
 #include "view/export_animation_command.h"
+#include "view/handout.h"
 #include "view/help_topics.h"
 #include "view/printing.h"
 #include "view/settings_commands.h"
@@ -152,22 +153,22 @@ bool CKivaView::RunDialogCommand(int id) {
     case ElementColor: kiva::RunElementColorCommand(molecule_, kiva::TheSharedData().elementTable, window()); return true;
     case UnitCellMultiples: kiva::RunUnitCellMultiplesCommand(molecule_, window()); return true;
     case PrintSize: kiva::RunPrintSizeCommand(molecule_, window()); return true;
-    case SubstanceInformation: {
-        // A file's substance shows what the file gave, even when a catalogue entry has its name.
-        const kiva::CompoundRecord& compound = molecule_.Compound();
-        const kiva::IndexEntry* entry =
-            document_ && document_->FromCatalogue()
-                ? kiva::FindIndexEntryByName(kiva::TheSharedData().moleculeIndex, kiva::TextOf(compound.name))
-                : nullptr;
-        kiva::CSubstanceInfoDlg(kiva::GatherSubstanceFacts(compound, entry), window()).exec();
-        return true;
-    }
+    case SubstanceInformation: kiva::CSubstanceInfoDlg(Facts(), window()).exec(); return true;
+    case PrintHandout: kiva::RunPrintHandoutCommand(molecule_, Facts(), DocumentName(), window()); return true;
     case ExportAnimation: kiva::RunExportAnimationCommand(molecule_, window()); return true;
     case FilePrint:
     case FilePrintDirect:
     case FilePrintPreview: kiva::RunPrintCommand(id, molecule_, *this, DocumentName(), window()); return true;
     default: return false;
     }
+}
+
+// A file's substance shows what the file gave, even when a catalogue entry has its name.
+kiva::SubstanceFacts CKivaView::Facts() const {
+    const kiva::CompoundRecord& compound = molecule_.Compound();
+    if (document_ && document_->FromCatalogue())
+        return kiva::FactsOfCompound(compound, kiva::TheSharedData().moleculeIndex);
+    return kiva::GatherSubstanceFacts(compound, nullptr);
 }
 
 // The document's title as its frame shows it, for the print job.

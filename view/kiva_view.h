@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "io/substance_facts.h"
 #include "view/molecule_view.h"
 #include "view/view_document.h"
 
@@ -75,6 +76,8 @@ private:
     void ShowNoLabelFontMessage() override;
     bool RunDialogCommand(int id);
     QString DocumentName() const;
+    // The facts of the substance shown, with the catalogue's entry when the index names it.
+    kiva::SubstanceFacts Facts() const;
     void SetTipText(const std::string& text) override;
     void ShowTip(kiva::PicturePoint at) override;
     void HideTip() override;

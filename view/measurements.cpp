@@ -82,23 +82,20 @@ std::string PositionReadout(const SceneAtom& atom) {
                   static_cast<double>(atom.radius));
 }
 
-std::optional<std::string> FeatureReadout(const ViewState& view, PicturePoint p) {
+std::optional<std::string> MeasuredValue(const ViewState& view) {
     if (!SelectionComplete(view) || !PicksAreSceneAtoms(view)) return std::nullopt;
     switch (view.measureMode) {
     case MeasureMode::Distance: {
-        if (!NearSegment(p, PickedScreenPoint(view, 0), PickedScreenPoint(view, 1))) return std::nullopt;
         const float distance = Length(Subtract(PickedPosition(view, 0), PickedPosition(view, 1)));
         return Format("Distance=%.2f Å", static_cast<double>(distance));
     }
     case MeasureMode::Angle: {
-        if (SquaredDistance(p, PickedScreenPoint(view, 1)) > kVertexZone * kVertexZone) return std::nullopt;
         const Vector3D vertex = PickedPosition(view, 1);
         const float angle = AngleBetween(Subtract(PickedPosition(view, 0), vertex),
                                          Subtract(PickedPosition(view, 2), vertex));
         return Format("Angle=%.1f degree", static_cast<double>(Degrees(angle)));
     }
     case MeasureMode::TorsionAngle: {
-        if (!NearSegment(p, PickedScreenPoint(view, 1), PickedScreenPoint(view, 2))) return std::nullopt;
         // The angle between the planes A-B-C and B-C-D, from 0 to 180 degrees, without a sign.
         const Vector3D b = PickedPosition(view, 1);
         const Vector3D bond = Subtract(PickedPosition(view, 2), b);
@@ -109,6 +106,27 @@ std::optional<std::string> FeatureReadout(const ViewState& view, PicturePoint p)
     case MeasureMode::None: break;
     }
     return std::nullopt;
+}
+
+std::optional<std::string> FeatureReadout(const ViewState& view, PicturePoint p) {
+    if (!SelectionComplete(view) || !PicksAreSceneAtoms(view)) return std::nullopt;
+    bool onFeature = false;
+    switch (view.measureMode) {
+    case MeasureMode::Distance: onFeature = NearSegment(p, PickedScreenPoint(view, 0), PickedScreenPoint(view, 1)); break;
+    case MeasureMode::Angle: onFeature = SquaredDistance(p, PickedScreenPoint(view, 1)) <= kVertexZone * kVertexZone; break;
+    case MeasureMode::TorsionAngle: onFeature = NearSegment(p, PickedScreenPoint(view, 1), PickedScreenPoint(view, 2)); break;
+    case MeasureMode::None: break;
+    }
+    return onFeature ? MeasuredValue(view) : std::nullopt;
+}
+
+std::vector<std::string> MeasurementReadouts(const ViewState& view) {
+    std::vector<std::string> readouts;
+    if (view.measureMode == MeasureMode::None || !PicksAreSceneAtoms(view)) return readouts;
+    const int count = std::clamp(view.pickedCount, 0, static_cast<int>(view.measureMode));
+    for (int k = 0; k < count; ++k) readouts.push_back(PositionReadout(Picked(view, k)));
+    if (auto value = MeasuredValue(view)) readouts.push_back(std::move(*value));
+    return readouts;
 }
 
 std::optional<std::string> AxisReadout(const ViewState& view, PicturePoint p) {

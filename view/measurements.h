@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "render/view_state.h"
 #include "view/picture_point.h"
@@ -26,6 +27,11 @@ std::string PositionReadout(const SceneAtom& atom);
 // The value of a complete selection while p rests on its feature: the segment A-B of a
 // distance, 16 pixels around the vertex B of an angle, the central bond B-C of a torsion angle.
 std::optional<std::string> FeatureReadout(const ViewState& view, PicturePoint p);
+// The value of a complete selection wherever the pointer is: "Distance=2.36 Å".
+std::optional<std::string> MeasuredValue(const ViewState& view);
+// The measurement under way, as a handout prints it: the position read-out of each atom picked
+// so far, then the value once the selection is complete. Empty without a measurement.
+std::vector<std::string> MeasurementReadouts(const ViewState& view);
 // "Axis X", "Axis Y" or "Axis Z" while p rests on a shown axis.
 std::optional<std::string> AxisReadout(const ViewState& view, PicturePoint p);
 // What the tooltip shows at p: a measured feature first, then the atom under the pointer (with

@@ -25,12 +25,16 @@ int ScreenWidthOf(const QWidget& widget) {
 void PaintPrintout(QPainter& painter, QSize page, MoleculeView& view, int screenWidth) {
     const PrintPlacement place = PlacePrintedPicture(screenWidth, view.Area(), page.width(), page.height(), view.PrintScale());
     // Rendered at the pixels the page gives it, so a fine printer shows no pixels of the screen.
-    const PictureBuffers picture = view.RenderPictureAt(PrintedPictureArea(place), 255);
+    DrawPrintedPicture(painter, QRect(place.left, place.top, place.width, place.height()),
+                       view.RenderPictureAt(PrintedPictureArea(place), 255));
+}
+
+void DrawPrintedPicture(QPainter& painter, QRect place, const PictureBuffers& picture) {
     const QImage image(picture.colour.data(), picture.width, picture.height, picture.width * 3, QImage::Format_BGR888);
     // The picture goes out in one piece, pixel for pixel, without smoothing or lossy compression.
     painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(place.left, place.top, place.width, place.height()), image);
+    painter.drawImage(place, image);
 }
 
 bool PrintPictures(QPrinter& printer, const std::vector<MoleculeView*>& views, int screenWidth) {

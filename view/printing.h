@@ -8,18 +8,24 @@
 
 class QPainter;
 class QPrinter;
+class QRect;
 class QSize;
 class QWidget;
 
 namespace kiva {
 
 class MoleculeView;
+struct PictureBuffers;
 
 // The screen's width in device pixels: the measure the printout keeps its share of.
 int ScreenWidthOf(const QWidget& widget);
 
 // Draws the printout with a painter open on a page of the given size in device pixels.
 void PaintPrintout(QPainter& painter, QSize page, MoleculeView& view, int screenWidth);
+
+// A rendered picture drawn into its place on the page, pixel for pixel when it was rendered at
+// the place's size.
+void DrawPrintedPicture(QPainter& painter, QRect place, const PictureBuffers& picture);
 
 // One job on the printer with a page for each view's picture; false when the printer cannot take it.
 bool PrintPictures(QPrinter& printer, const std::vector<MoleculeView*>& views, int screenWidth);

@@ -140,7 +140,7 @@ private slots:
             "&File/&New\tCtrl+N=57600", "&File/&Open...\tCtrl+O=57601", "&File/&Close\tCtrl+W=57602",
             "&File/&Save\tCtrl+S=57603", "&File/Save &As...=57604", "&File/&Print...\tCtrl+P=57607",
             "&File/Print Pre&view=57609", "&File/P&rint Setup...=57606", "&File/Prin&t Size...=32787",
-            "&File/&Export Animation...=32845", "&File/Recent File=57616", "&File/&Quit\tCtrl+Q=57665",
+            "&File/Print &Handout...=32848", "&File/&Export Animation...=32845", "&File/Recent File=57616", "&File/&Quit\tCtrl+Q=57665",
             "&Edit/&Copy Picture\tCtrl+C=57634", "&View/&Color...=32788",
             "&View/Display &Structure/&Chemical Unit=32790", "&View/Display &Structure/Crystalline &Solid State=32789",
             "&View/Display &Structure/&Liquid State=32791", "&View/Display &Structure/&Gas State=32792",

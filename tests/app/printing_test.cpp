@@ -14,6 +14,7 @@
 #include "platform/print_dialogs.h"
 #include "render/render_frame.h"
 #include "tests/app/app_test_support.h"
+#include "tests/app/pdf_tools.h"
 #include "view/kiva_view.h"
 #include "view/print_layout.h"
 #include "view/printing.h"
@@ -24,24 +25,10 @@ namespace command = kiva::command;
 
 namespace {
 
-constexpr int kDotsPerInch = 600;
+using kiva::testing::kDotsPerInch;
+using kiva::testing::MakeWorksheetPrinter;
 
-// A PDF printer whose page is 8 by 10 inches at 600 dpi, without margins: 4800 by 6000 pixels.
-void MakeWorksheetPrinter(QPrinter& printer, const QString& file) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    printer.setResolution(kDotsPerInch);
-    printer.setPageSize(QPageSize(QSizeF(8, 10), QPageSize::Inch));
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    printer.setPageOrientation(QPageLayout::Portrait);
-}
-
-QByteArray Run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) return {};
-    return process.readAllStandardOutput();
-}
+QByteArray Run(const QString& program, const QStringList& arguments) { return kiva::testing::RunTool(program, arguments); }
 
 // The page rasterised at the printer's resolution.
 QImage RasterPage(const QString& pdf, int page = 1) {
@@ -241,6 +228,12 @@ private slots:
         QCOMPARE(printTo.printer, QStringLiteral("Laser"));
         QCOMPARE(kiva::ParseShellCommand({"--help-topics"}).kind, Kind::HelpTopics);
         QCOMPARE(kiva::ParseShellCommand({"/pages.mol"}).files, QStringList({"/pages.mol"}));
+        const kiva::ShellCommand handout = kiva::ParseShellCommand({"-o", "sheet.pdf", "--handout", "-p"});
+        QCOMPARE(handout.kind, Kind::Handout);
+        QCOMPARE(handout.handoutSource, QStringLiteral("-p"));  // the word after --handout, whatever it looks like
+        QCOMPARE(handout.output, QStringLiteral("sheet.pdf"));
+        QVERIFY(handout.files.isEmpty());
+        QVERIFY(kiva::ParseShellCommand({"--handout"}).handoutSource.isEmpty());
     }
 
     void PrintVerbPrintsEveryFileOnAPageOfItsOwnWithoutAWindow() {

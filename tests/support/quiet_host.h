@@ -1,20 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// A window for a molecule view that shows nothing: for benchmarks and fuzzing, which only drive
-// the view.
-#include <string>
-
-#include "view/molecule_view.h"
+// The view's window that shows nothing, under the name the tests and benchmarks use.
+#include "view/quiet_view_host.h"
 
 namespace kiva::testing {
 
-struct QuietHost final : ViewHost {
-    void InvalidatePicture() override {}
-    void ShowNoCrystalMessage() override {}
-    void SetTipText(const std::string&) override {}
-    void ShowTip(PicturePoint) override {}
-    void HideTip() override {}
-    void MovePointer(PicturePoint) override {}
-};
+using QuietHost = QuietViewHost;
 
 }  // namespace kiva::testing

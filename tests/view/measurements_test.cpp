@@ -106,6 +106,27 @@ TEST_F(Measurements, TheAngleOfWaterShowsAtTheVertexAndTheAtomBeyondIt) {
     EXPECT_EQ(host.ShownText().rfind("H 0 (", 0), 0u) << host.ShownText();
 }
 
+// A handout lists the atoms picked so far and, once the selection is complete, its value.
+TEST_F(Measurements, TheReadOutsOfAMeasurementUnderWayGrowWithEachPick) {
+    MoleculeView& view = Show(CatalogueRecord("H2O"));
+    EXPECT_TRUE(MeasurementReadouts(view.State()).empty());
+    view.RunCommand(command::Angle);
+    EXPECT_TRUE(MeasurementReadouts(view.State()).empty());
+    ClickAtoms(view, {1, 0});
+    std::vector<std::string> readouts = MeasurementReadouts(view.State());
+    ASSERT_EQ(readouts.size(), 2u);
+    EXPECT_EQ(readouts[0], PositionReadout(view.State().atoms[1]));
+    EXPECT_EQ(readouts[1].rfind("O 0 (", 0), 0u) << readouts[1];
+    EXPECT_FALSE(MeasuredValue(view.State()));
+
+    ClickAtom(view, 2);
+    readouts = MeasurementReadouts(view.State());
+    ASSERT_EQ(readouts.size(), 4u);
+    EXPECT_EQ(readouts[3], host.ShownText());  // the value the tooltip shows at the vertex
+    view.RunCommand(command::Reset);  // clears the picks
+    EXPECT_TRUE(MeasurementReadouts(view.State()).empty());
+}
+
 TEST_F(Measurements, TorsionAnglesOfAPlanarChainAreZeroAndOneHundredEighty) {
     MoleculeView& view = Show(CatalogueRecord("1,3-Butadiene"));
     view.RunCommand(command::TorsionAngle);

@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The lesson handout printed to PDF files, as a teacher prints one for a class: its texts, its
+// picture at the printer's resolution, and the measurement a student has under way. The files
+// are read back with poppler's pdftotext and pdfimages.
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include "chem/fixed_text.h"
+#include "chem/shared_data.h"
+#include "math/vector_math.h"
+#include "platform/print_dialogs.h"
+#include "tests/app/app_test_support.h"
+#include "tests/app/pdf_tools.h"
+#include "view/handout.h"
+#include "view/kiva_view.h"
+#include "view/measurements.h"
+
+using kiva::testing::ChooseSubstance;
+using kiva::testing::MakeWorksheetPrinter;
+using kiva::testing::PdfImageSizes;
+using kiva::testing::PdfText;
+using kiva::testing::RunningViewer;
+namespace command = kiva::command;
+
+namespace {
+
+kiva::MoleculeView& ShownSubstance(RunningViewer& viewer, const QString& name) {
+    ChooseSubstance(viewer, name);
+    return viewer.Active()->View()->Molecule();
+}
+
+kiva::SubstanceFacts FactsOf(const kiva::MoleculeView& view) {
+    return kiva::FactsOfCompound(view.Compound(), kiva::TheSharedData().moleculeIndex);
+}
+
+// Prints the handout on a worksheet page, 600 dpi unless told, and returns where its parts went.
+kiva::HandoutLayout PrintOnWorksheet(const kiva::MoleculeView& view, const QString& pdf, int dotsPerInch = 0) {
+    QPrinter printer(QPrinter::HighResolution);
+    MakeWorksheetPrinter(printer, pdf);
+    if (dotsPerInch > 0) printer.setResolution(dotsPerInch);
+    QPainter painter(&printer);
+    const kiva::HandoutLayout layout = kiva::PaintHandout(painter, view, FactsOf(view));
+    painter.end();
+    return layout;
+}
+
+// Two atoms of the scene `apart` angstrom from each other, picked for a distance.
+void MeasureDistance(kiva::MoleculeView& view, const char* first, const char* second, float apart) {
+    view.RunCommand(command::Distance);
+    kiva::ViewState& state = view.State();
+    for (std::size_t i = 0; i < state.atoms.size(); ++i)
+        for (std::size_t j = 0; j < state.atoms.size(); ++j)
+            if (kiva::TextOf(state.atoms[i].symbol) == first && kiva::TextOf(state.atoms[j].symbol) == second &&
+                std::fabs(kiva::Length(kiva::Subtract(state.atoms[i].position, state.atoms[j].position)) - apart) < 0.01f) {
+                kiva::PickAtom(state, static_cast<int>(i));
+                kiva::PickAtom(state, static_cast<int>(j));
+                return;
+            }
+}
+
+}  // namespace
+
+class Handout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        kiva::testing::PrepareViewerTests();
+        QVERIFY(kiva::testing::UseBuiltCatalogue(KIVA_CATALOGUE_DIR));
+        if (!kiva::testing::HasPdfTools()) QSKIP("poppler-utils is not installed");
+    }
+
+    void cleanup() { kiva::ReplacePrintPreviewHandler({}); }
+
+    void ACrystalsHandoutHoldsItsNameDescriptionCellAndFormulaUnits() {
+        RunningViewer viewer;
+        kiva::MoleculeView& salt = ShownSubstance(viewer, QStringLiteral("NaCl"));
+        viewer.Run(command::CrystalSolid);
+        const QString pdf = viewer.File(QStringLiteral("salt.pdf"));
+        PrintOnWorksheet(salt, pdf);
+
+        const QString text = PdfText(pdf);
+        QVERIFY2(text.contains(QStringLiteral("NaCl")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Sodium chloride, NaCl (rock salt): each ion has six neighbours")));
+        QVERIFY(text.contains(QStringLiteral("Ionic")));
+        QVERIFY(text.contains(QStringLiteral("5.6406 Å, 5.6406 Å, 5.6406 Å")));
+        QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Formula units per cell \\(Z\\)\\s+4\\n"))), qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("Measurement")));  // none under way
+    }
+
+    void ThePictureIsRenderedAtTheDevicePixelsOfItsPlaceKeepingTheViewsShape() {
+        RunningViewer viewer;
+        kiva::MoleculeView& calcite = ShownSubstance(viewer, QStringLiteral("CaCO3"));
+        const QString pdf = viewer.File(QStringLiteral("calcite.pdf"));
+        const kiva::HandoutLayout layout = PrintOnWorksheet(calcite, pdf);
+        QCOMPARE(layout.picture.width, layout.picture.height);  // the fixed square picture
+        QVERIFY(layout.picture.width > 4 * kiva::kPictureSize);  // far finer than the screen's pixels
+        QCOMPARE(PdfImageSizes(pdf), QList<QSize>({QSize(layout.picture.width, layout.picture.height)}));
+        QVERIFY(layout.facts.top > layout.picture.Bottom());
+        QVERIFY(PdfText(pdf).contains(QStringLiteral("CaCO3")));
+    }
+
+    // The texts' sizes are points and the spaces inches, so every printer gets the same page.
+    void ThePageLooksTheSameAtEveryPrinterResolution() {
+        RunningViewer viewer;
+        const kiva::MoleculeView& calcite = ShownSubstance(viewer, QStringLiteral("CaCO3"));
+        const kiva::HandoutLayout coarse = PrintOnWorksheet(calcite, viewer.File(QStringLiteral("300.pdf")), 300);
+        const kiva::HandoutLayout fine = PrintOnWorksheet(calcite, viewer.File(QStringLiteral("1200.pdf")), 1200);
+        const auto inches = [](int pixels, int dotsPerInch) { return static_cast<double>(pixels) / dotsPerInch; };
+        for (const auto& [atCoarse, atFine] : {std::pair{coarse.title, fine.title}, std::pair{coarse.facts, fine.facts},
+                                               std::pair{coarse.picture, fine.picture}}) {
+            QVERIFY(atFine.height > 0);
+            QVERIFY2(std::abs(inches(atCoarse.top, 300) - inches(atFine.top, 1200)) < 0.05 &&
+                         std::abs(inches(atCoarse.height, 300) - inches(atFine.height, 1200)) < 0.05,
+                     qPrintable(QStringLiteral("%1 in at 300 dpi, %2 in at 1200 dpi")
+                                    .arg(inches(atCoarse.height, 300)).arg(inches(atFine.height, 1200))));
+        }
+    }
+
+    void AMoleculesHandoutSaysItHasNoCrystal() {
+        RunningViewer viewer;
+        const QString pdf = viewer.File(QStringLiteral("benzene.pdf"));
+        PrintOnWorksheet(ShownSubstance(viewer, QStringLiteral("Benzene")), pdf);
+        const QString text = PdfText(pdf);
+        QVERIFY(text.contains(QStringLiteral("Benzene, C6H6: the simplest aromatic ring")));
+        QVERIFY(text.contains(QStringLiteral("no crystal structure")));
+        QVERIFY(!text.contains(QStringLiteral("(Z)")));
+    }
+
+    void TheCommandPreviewsTheHandoutWithTheMeasurementUnderWay() {
+        RunningViewer viewer;
+        QVERIFY(!viewer.Frame().Action(command::PrintHandout)->isEnabled());  // an empty window has nothing to hand out
+        kiva::MoleculeView& salt = ShownSubstance(viewer, QStringLiteral("NaCl"));
+        viewer.Run(command::CrystalSolid);
+        MeasureDistance(salt, "Na+", "Cl-", 2.8203f);
+        QVERIFY(kiva::SelectionComplete(salt.State()));
+        QCoreApplication::processEvents();
+        QVERIFY(viewer.Frame().Action(command::PrintHandout)->isEnabled());
+
+        const QString pdf = viewer.File(QStringLiteral("measured.pdf"));
+        int previews = 0;
+        kiva::ReplacePrintPreviewHandler([&](QPrinter&, QWidget* owner, const kiva::PrintoutPainter& paint) {
+            ++previews;
+            QCOMPARE(owner, &viewer.Frame());
+            QPrinter target(QPrinter::HighResolution);
+            MakeWorksheetPrinter(target, pdf);
+            paint(&target);
+        });
+        viewer.Run(command::PrintHandout);
+        QCOMPARE(previews, 1);
+        const QString text = PdfText(pdf);
+        QVERIFY2(text.contains(QStringLiteral("Measurement")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Na+ 1 (")));
+        QVERIFY(text.contains(QStringLiteral("Cl- -1 (")));
+        QVERIFY(text.contains(QStringLiteral("Distance=2.82 Å")));
+        QVERIFY(viewer.messages.empty());
+    }
+};
+
+QTEST_MAIN(Handout)
+#include "handout_test.moc"

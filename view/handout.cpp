@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "view/handout.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPrinter>
+#include <QTextDocument>
+#include <memory>
+
+#include "chem/fixed_text.h"
+#include "chem/molecule_index.h"
+#include "dialogs/substance_fact_rows.h"
+#include "platform/print_dialogs.h"
+#include "view/measurements.h"
+#include "view/molecule_view.h"
+#include "view/printing.h"
+
+namespace kiva {
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("Handout", text); }
+
+constexpr int kTitlePoints = 20;
+constexpr int kDescriptionPoints = 11;
+constexpr int kTablePoints = 10;
+// In the text layout's pixels of a 96-dpi screen, which it scales to the printer's resolution.
+constexpr int kCellPadding = 5;
+
+// A block of rich text laid out at the printer's resolution and wrapped to the page's text width.
+std::unique_ptr<QTextDocument> TextBlock(const QString& html, int points, int width, QPaintDevice* device) {
+    auto block = std::make_unique<QTextDocument>();
+    block->documentLayout()->setPaintDevice(device);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(points);
+    block->setDefaultFont(font);
+    block->setDocumentMargin(0);
+    block->setHtml(html);
+    block->setTextWidth(width);
+    return block;
+}
+
+int HeightOf(const std::unique_ptr<QTextDocument>& block) {
+    return block ? static_cast<int>(block->size().height() + 0.5) : 0;
+}
+
+void DrawBlock(QPainter& painter, const std::unique_ptr<QTextDocument>& block, const DeviceRect& place) {
+    if (!block || place.height <= 0) return;
+    painter.save();
+    painter.translate(place.left, place.top);
+    block->drawContents(&painter, QRectF(0, 0, place.width, place.height));
+    painter.restore();
+}
+
+QString Escaped(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
+
+QString Label(QString label) {
+    if (label.endsWith(QLatin1Char(':'))) label.chop(1);  // a table's column says what follows
+    return label.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));  // a label on one line
+}
+
+// Two columns, the labels on a light shade, with padding that keeps a printed row readable.
+QString FactsTableHtml(const SubstanceFacts& facts) {
+    QString html = QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"%1\">").arg(kCellPadding);
+    for (const FactRow& row : SubstanceFactRows(facts))
+        html += QStringLiteral("<tr><td bgcolor=\"#e8eef4\"><b>%1</b></td><td>%2</td></tr>")
+                    .arg(Label(row.label), row.rich ? row.value : row.value.toHtmlEscaped());
+    return html + QStringLiteral("</table>");
+}
+
+QString ReadoutsHtml(const std::vector<std::string>& readouts) {
+    QString html = QStringLiteral("<p><b>%1</b></p>").arg(Tr("Measurement").toHtmlEscaped());
+    for (const std::string& readout : readouts) html += QStringLiteral("<p>%1</p>").arg(Escaped(readout));
+    return html;
+}
+
+}  // namespace
+
+SubstanceFacts FactsOfCompound(const CompoundRecord& compound, const MoleculeIndex& index) {
+    return GatherSubstanceFacts(compound, FindIndexEntryByName(index, TextOf(compound.name)));
+}
+
+HandoutLayout PaintHandout(QPainter& painter, const MoleculeView& view, const SubstanceFacts& facts) {
+    QPaintDevice* device = painter.device();
+    const int dpi = std::max(device->logicalDpiY(), 1);
+    const int textWidth = HandoutTextWidth(device->width(), device->height());
+    const std::unique_ptr<QTextDocument> title =
+        TextBlock(QStringLiteral("<b>%1</b>").arg(Escaped(facts.name)), kTitlePoints, textWidth, device);
+    const std::unique_ptr<QTextDocument> description =
+        facts.description.empty() ? nullptr : TextBlock(Escaped(facts.description), kDescriptionPoints, textWidth, device);
+    const std::unique_ptr<QTextDocument> table = TextBlock(FactsTableHtml(facts), kTablePoints, textWidth, device);
+    const std::vector<std::string> readouts = MeasurementReadouts(view.State());
+    const std::unique_ptr<QTextDocument> measurement =
+        readouts.empty() ? nullptr : TextBlock(ReadoutsHtml(readouts), kTablePoints, textWidth, device);
+
+    HandoutMeasures measures;
+    measures.pageWidth = device->width();
+    measures.pageHeight = device->height();
+    measures.titleHeight = HeightOf(title);
+    measures.descriptionHeight = HeightOf(description);
+    measures.factsHeight = HeightOf(table);
+    measures.readoutsHeight = HeightOf(measurement);
+    measures.gap = dpi / 6;  // a sixth of an inch
+    measures.picture = view.Area();
+    const HandoutLayout layout = LayOutHandout(measures);
+
+    DrawBlock(painter, title, layout.title);
+    DrawBlock(painter, description, layout.description);
+    if (layout.picture.width > 0) {
+        const QRect place(layout.picture.left, layout.picture.top, layout.picture.width, layout.picture.height);
+        DrawPrintedPicture(painter, place, view.RenderPictureAt(BoundedPictureArea(place.width(), place.height()), 255));
+        painter.setPen(QPen(QColor(160, 160, 160), std::max(dpi / 150, 1)));  // a hairline frame on the white paper
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(place);
+    }
+    DrawBlock(painter, table, layout.facts);
+    DrawBlock(painter, measurement, layout.readouts);
+    return layout;
+}
+
+bool PrintHandout(QPrinter& printer, const MoleculeView& view, const SubstanceFacts& facts) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    PaintHandout(painter, view, facts);
+    return painter.end();
+}
+
+void RunPrintHandoutCommand(const MoleculeView& view, const SubstanceFacts& facts, const QString& documentName,
+                            QWidget* owner) {
+    QPrinter& printer = SharedPrinter();
+    printer.setDocName(documentName);
+    RunPrintPreview(printer, owner, [&](QPrinter* target) { PrintHandout(*target, view, facts); });
+}
+
+}  // namespace kiva
