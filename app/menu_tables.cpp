@@ -46,6 +46,7 @@ const std::vector<MenuItem>& DocumentMenu() {
           {"P&rint Setup...", FilePrintSetup},
           {"Prin&t Size...", PrintSize},
           kSeparator,
+          {"E&xport Picture...", ExportPicture},
           {"&Export Animation...", ExportAnimation},
           kSeparator,
           {kRecentFilePlaceholder, FileRecent1},

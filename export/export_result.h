@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// How an animation export ended. The core says what went wrong and with which value; the
-// program that shows it words it.
+// How an export of a picture or an animation ended. The core says what went wrong and with
+// which value; the program that shows it words it.
 #include <string>
 
 namespace kiva {

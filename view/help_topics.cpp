@@ -26,6 +26,7 @@ constexpr std::array kTopics = {
     Topic{FilePrintPreview, "printing.html#print_preview"},
     Topic{FilePrintSetup, "printing.html#print_setup"},
     Topic{PrintSize, "printing.html#print_size"},
+    Topic{ExportPicture, "menu_file.html#export_picture"},
     Topic{ExportAnimation, "menu_file.html#export_animation"},
     Topic{FileRecent1, "menu_file.html#recent"},
     Topic{FileRecent1 + 1, "menu_file.html#recent"},

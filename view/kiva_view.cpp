@@ -25,6 +25,7 @@
 #include "view/commands.h"
 #include "view/compound_selection.h"
 #include "view/export_animation_command.h"
+#include "view/export_picture_command.h"
 #include "view/help_topics.h"
 #include "view/printing.h"
 #include "view/settings_commands.h"
@@ -158,6 +159,7 @@ bool CKivaView::RunDialogCommand(int id) {
         kiva::CSubstanceInfoDlg(kiva::GatherSubstanceFacts(compound, entry), window()).exec();
         return true;
     }
+    case ExportPicture: kiva::RunExportPictureCommand(molecule_, window()); return true;
     case ExportAnimation: kiva::RunExportAnimationCommand(molecule_, window()); return true;
     case FilePrint:
     case FilePrintDirect:

@@ -41,9 +41,9 @@ int RenderPictureFile(const RenderOptions& options, const PictureDrawer& draw) {
             std::cerr << "No crystal structure.\nOnly single molecule available.\n";
         if (options.animateFrames) return WriteAnimationFile(options, compound, data.elementTable, draw);
         const BgrPicture picture = draw(PrepareView(options, compound, data.elementTable));
-        std::string reason;
-        if (!WritePngFile(options.output, picture, reason)) {
-            std::cerr << "kiva-render: cannot write \"" << options.output << "\": " << reason << "\n";
+        const ExportResult written = WritePngFile(options.output, picture);
+        if (!written.Ok()) {
+            std::cerr << "kiva-render: cannot write \"" << options.output << "\": " << written.detail << "\n";
             return 1;
         }
     } catch (const FileException& error) {
