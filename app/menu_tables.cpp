@@ -47,6 +47,7 @@ const std::vector<MenuItem>& DocumentMenu() {
           {"Prin&t Size...", PrintSize},
           {"Print &Handout...", PrintHandout},
           kSeparator,
+          {"E&xport Picture...", ExportPicture},
           {"&Export Animation...", ExportAnimation},
           kSeparator,
           {kRecentFilePlaceholder, FileRecent1},

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// How an export (an animation, a scene file) ended. The core says what went wrong and with which value; the
-// program that shows it words it.
+// How an export (a picture, an animation, a scene file) ended. The core says what went wrong and with
+// which value; the program that shows it words it.
 #include <string>
 
 namespace kiva {

@@ -15,6 +15,7 @@ namespace kiva {
 namespace {
 
 constexpr std::int16_t kFarthest = -32640;  // every depth byte 0x80
+constexpr int kDepthTile = 16;  // pixels a side of the tiles that keep a least depth
 // Atoms and bonds stay below the overlay depth 32767, which nothing may beat.
 constexpr int kNearestSceneDepth = 32766;
 constexpr std::uint32_t kWhite = 0xFFFFFF;
@@ -82,7 +83,11 @@ Rasterizer::Rasterizer(PictureBuffers& picture, int screenBitsPerPixel, RowBand 
       firstRow_(std::max(band.first, 0)),
       endRow_(std::min(band.end, picture.height)),
       dither_(screenBitsPerPixel < 16),
-      everyStep_(everyStep) {}
+      everyStep_(everyStep),
+      tileColumns_((width_ + kDepthTile - 1) / kDepthTile),
+      tileRows_(std::max(endRow_ - firstRow_, 0) / kDepthTile + 1),
+      tileLeast_(static_cast<std::size_t>(tileColumns_) * static_cast<std::size_t>(tileRows_), INT16_MIN),
+      tileDrawn_(tileLeast_.size(), true) {}
 
 bool Rasterizer::Inside(int x, int row) const { return x >= 0 && x < width_ && row >= firstRow_ && row < endRow_; }
 
@@ -100,6 +105,44 @@ bool Rasterizer::DepthPasses(int x, int row, int z) {
     if (z <= stored) return false;
     stored = static_cast<std::int16_t>(z);
     return true;
+}
+
+int Rasterizer::LeastDepthOfTile(int column, int tileRow) const {
+    const int left = column * kDepthTile, top = firstRow_ + tileRow * kDepthTile;
+    const int right = std::min(left + kDepthTile, width_), bottom = std::min(top + kDepthTile, endRow_);
+    int least = INT16_MAX;
+    for (int row = top; row < bottom; ++row) {
+        const std::int16_t* stored = picture_.depth.data() + static_cast<std::ptrdiff_t>(row) * width_;
+        for (int x = left; x < right; ++x) least = std::min<int>(least, stored[x]);
+    }
+    return least;
+}
+
+bool Rasterizer::HiddenBehind(int x, int row, int r, int nearest) {
+    const int firstColumn = std::max(x - r, 0) / kDepthTile, lastColumn = std::min(x + r, width_ - 1) / kDepthTile;
+    const int firstTileRow = (std::max(row - r, firstRow_) - firstRow_) / kDepthTile;
+    const int lastTileRow = (std::min(row + r, endRow_ - 1) - firstRow_) / kDepthTile;
+    for (int tileRow = firstTileRow; tileRow <= lastTileRow; ++tileRow)
+        for (int column = firstColumn; column <= lastColumn; ++column) {
+            const std::size_t tile = static_cast<std::size_t>(tileRow) * static_cast<std::size_t>(tileColumns_) +
+                                     static_cast<std::size_t>(column);
+            if (tileLeast_[tile] >= nearest) continue;
+            if (!tileDrawn_[tile]) return false;
+            tileLeast_[tile] = static_cast<std::int16_t>(LeastDepthOfTile(column, tileRow));
+            tileDrawn_[tile] = false;
+            if (tileLeast_[tile] < nearest) return false;
+        }
+    return true;
+}
+
+void Rasterizer::MarkTilesDrawn(int x, int row, int r) {
+    const int firstColumn = std::max(x - r, 0) / kDepthTile, lastColumn = std::min(x + r, width_ - 1) / kDepthTile;
+    const int firstTileRow = (std::max(row - r, firstRow_) - firstRow_) / kDepthTile;
+    const int lastTileRow = (std::min(row + r, endRow_ - 1) - firstRow_) / kDepthTile;
+    for (int tileRow = firstTileRow; tileRow <= lastTileRow; ++tileRow)
+        for (int column = firstColumn; column <= lastColumn; ++column)
+            tileDrawn_[static_cast<std::size_t>(tileRow) * static_cast<std::size_t>(tileColumns_) +
+                       static_cast<std::size_t>(column)] = true;
 }
 
 void Rasterizer::WritePixel(int x, int row, std::uint32_t colour, int intensity) {
@@ -131,8 +174,14 @@ void Rasterizer::DrawSphere(int x, int row, int z, int r, std::uint32_t colour) 
     // Dithering takes a value for every step that passes the depth test, so it walks them all;
     // so do spheres whose depths the clamp would change, and the largest ones.
     if (!dither_ && !everyStep_ && r <= kLargestFootprint && z >= -kNearestSceneDepth && z <= kNearestSceneDepth - r) {
+        // No pixel of the footprint lies nearer than its centre, z + r: behind what is drawn
+        // there already, the sphere would pass no depth test. Worth asking of spheres larger
+        // than a tile; a smaller one is drawn in about the time a tile's depths are read.
+        const bool large = r >= kDepthTile;
+        if (large && HiddenBehind(x, row, r, z + r)) return;
         const PaintedFootprint* painted = footprints_.Painted(r, colour, width_);
         DrawSphereFootprint(x, row, z, painted ? *painted->footprint : footprints_.Traced(r), painted, colour);
+        if (large) MarkTilesDrawn(x, row, r);
         return;
     }
     clip_ = !SquareInside(x, row, r);

@@ -80,6 +80,12 @@ private:
     bool SquareOutside(int x, int row, int r) const;
     bool SquareInside(int x, int row, int r) const;
     bool DepthPasses(int x, int row, int z);
+    // True when every pixel of the square of radius r about (x, row), within the band, already
+    // holds a depth of `nearest` or more, so a sphere no nearer than that draws nothing there.
+    bool HiddenBehind(int x, int row, int r, int nearest);
+    // The square's tiles were drawn on: their least depths may have grown.
+    void MarkTilesDrawn(int x, int row, int r);
+    int LeastDepthOfTile(int column, int tileRow) const;
     void WritePixel(int x, int row, std::uint32_t colour, int intensity);
 
     PictureBuffers& picture_;
@@ -88,6 +94,11 @@ private:
     int firstRow_, endRow_;
     bool dither_;
     bool everyStep_;
+    // The band in tiles of 16 x 16 pixels, each with a depth no greater than any of its pixels':
+    // the lowest at first, raised when a hidden test needs it after a drawing.
+    int tileColumns_ = 0, tileRows_ = 0;
+    std::vector<std::int16_t> tileLeast_;
+    std::vector<bool> tileDrawn_;
     // Scratch of one primitive.
     bool clip_ = false;
     int centreX_ = 0, centreRow_ = 0, centreZ_ = 0, sphereRadius_ = 1;

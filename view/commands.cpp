@@ -41,6 +41,7 @@ constexpr std::array kStrings = {
     Entry{ZoomOut, {"Zoom Out", "Zoom Out"}},
     Entry{PrintSize, {"Change the print size", "Print Size"}},
     Entry{PrintHandout, {"Print a lesson handout: the picture with the substance's name, description and facts", "Print Handout"}},
+    Entry{ExportPicture, {"Export the picture as a PNG file at the view's size or another", "Export Picture"}},
     Entry{ExportAnimation, {"Export the turn, the swing or the motion as an animated GIF or an MP4 video", "Export Animation"}},
     Entry{ElementColor, {"Change the color of an element", "Color"}},
     Entry{CrystalSolid, {"Display molecule as crystalline solid", "Crystalline solid"}},

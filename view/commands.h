@@ -72,6 +72,7 @@ inline constexpr int FullScreen = 32842;
 inline constexpr int WholeMolecules = 32843;
 inline constexpr int SubstanceInformation = 32844;
 inline constexpr int ExportAnimation = 32845;
+inline constexpr int ExportPicture = 32846;
 inline constexpr int AtomLabels = 32847;
 inline constexpr int PrintHandout = 32848;
 

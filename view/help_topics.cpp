@@ -27,6 +27,7 @@ constexpr std::array kTopics = {
     Topic{FilePrintSetup, "printing.html#print_setup"},
     Topic{PrintSize, "printing.html#print_size"},
     Topic{PrintHandout, "printing.html#print_handout"},
+    Topic{ExportPicture, "menu_file.html#export_picture"},
     Topic{ExportAnimation, "menu_file.html#export_animation"},
     Topic{FileRecent1, "menu_file.html#recent"},
     Topic{FileRecent1 + 1, "menu_file.html#recent"},

@@ -26,6 +26,7 @@
 #include "view/compound_selection.h"
 #include "view/export_animation_command.h"
 #include "view/handout.h"
+#include "view/export_picture_command.h"
 #include "view/help_topics.h"
 #include "view/printing.h"
 #include "view/settings_commands.h"
@@ -155,6 +156,7 @@ bool CKivaView::RunDialogCommand(int id) {
     case PrintSize: kiva::RunPrintSizeCommand(molecule_, window()); return true;
     case SubstanceInformation: kiva::CSubstanceInfoDlg(Facts(), window()).exec(); return true;
     case PrintHandout: kiva::RunPrintHandoutCommand(molecule_, Facts(), DocumentName(), window()); return true;
+    case ExportPicture: kiva::RunExportPictureCommand(molecule_, window()); return true;
     case ExportAnimation: kiva::RunExportAnimationCommand(molecule_, window()); return true;
     case FilePrint:
     case FilePrintDirect:

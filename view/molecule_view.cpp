@@ -108,6 +108,7 @@ CommandStatus MoleculeView::QueryCommand(int id) const {
     case command::Reset: return {true, navigation, false, false};
     case command::UnitCellMultiples: return {true, shown == DisplayState::CrystalSolid, false, false};
     case command::SubstanceInformation: return {true, HoldsStructure(), false, false};
+    case command::ExportPicture:
     case command::ExportAnimation:
     case command::PrintHandout: return {true, HoldsStructure(), false, false};
     case command::ElementColor:

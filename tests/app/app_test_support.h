@@ -31,7 +31,9 @@ inline void PrepareViewerTests() {
 
 class RunningViewer {
 public:
-    explicit RunningViewer(QStringList files = {}) {
+    // The profile is the viewer's own, in its scratch folder, unless a test gives one that
+    // outlives the viewer, as the next run's would.
+    explicit RunningViewer(QStringList files = {}, QString profile = {}) {
         ReplaceMessageBoxHandler([this](const MessageRequest& request) {
             messages.push_back(request);
             return answer;
@@ -40,7 +42,8 @@ public:
             dialogs.push_back(request);
             return chosenFile;
         });
-        started = app.InitInstance(files, {dir.filePath(QStringLiteral("kiva.ini")), false, false});
+        if (profile.isEmpty()) profile = dir.filePath(QStringLiteral("kiva.ini"));
+        started = app.InitInstance(files, {profile, false, false});
     }
     ~RunningViewer() {
         ReplaceMessageBoxHandler({});

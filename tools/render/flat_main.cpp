@@ -13,7 +13,7 @@ using namespace kiva;
 
 namespace {
 
-render_tool::BgrPicture PaintFlatPicture(const ViewState& view) {
+BgrPicture PaintFlatPicture(const ViewState& view) {
     const PictureMap map = MapOfArea(view.pictureArea);
     QImage image(map.width, map.height, QImage::Format_RGB32);
     {
@@ -23,7 +23,7 @@ render_tool::BgrPicture PaintFlatPicture(const ViewState& view) {
         DrawSceneGdi(view, canvas, map, view.showLabels ? lettering.Font() : nullptr);
     }
     image = image.convertToFormat(QImage::Format_BGR888);
-    render_tool::BgrPicture picture{map.width, map.height, {}};
+    BgrPicture picture{map.width, map.height, {}};
     for (int row = 0; row < map.height; ++row)
         picture.bytes.insert(picture.bytes.end(), image.constScanLine(row), image.constScanLine(row) + map.width * 3);
     return picture;

@@ -53,9 +53,9 @@ int RenderPictureFile(const RenderOptions& options, const PictureDrawer& draw) {
         if (LabelLettering lettering; options.labels && !lettering.Font())
             std::cerr << "kiva-render: no labels: the DejaVu Sans Bold font (fonts-dejavu-core) is not installed\n";
         const BgrPicture picture = draw(PrepareView(options, compound, data.elementTable));
-        std::string reason;
-        if (!WritePngFile(options.output, picture, reason)) {
-            std::cerr << "kiva-render: cannot write \"" << options.output << "\": " << reason << "\n";
+        const ExportResult written = WritePngFile(options.output, picture);
+        if (!written.Ok()) {
+            std::cerr << "kiva-render: cannot write \"" << options.output << "\": " << written.detail << "\n";
             return 1;
         }
     } catch (const FileException& error) {

@@ -5,7 +5,7 @@
 // nothing but the core, and only the flat one a window system's painter.
 #include <functional>
 
-#include "tools/render/png_file.h"
+#include "export/png_file.h"
 #include "tools/render/render_options.h"
 
 namespace kiva::render_tool {

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "export/picture_export.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "chem/molecule_index.h"
+#include "render/projection.h"
+#include "render/render_frame.h"
+#include "render/scene_build.h"
+#include "tests/export/png_read_back.h"
+#include "tests/support/temp_dir.h"
+
+namespace kiva {
+namespace {
+
+const std::string kBuiltCatalogue = KIVA_CATALOGUE_DIR;
+
+// Benzene's chemical unit as a new view shows it, at the view's size.
+ViewState BenzeneView(PictureArea area) {
+    MoleculeIndex index;
+    index.path = kBuiltCatalogue + "/Index.dat";
+    CompoundRecord compound;
+    EXPECT_TRUE(LoadMoleculeIndex(index));
+    EXPECT_TRUE(LoadCompoundByName(index, kBuiltCatalogue + "/Molecule.dat", "Benzene", compound));
+    ViewState view;
+    view.displayState = DisplayState::ChemicalUnit;
+    view.pictureArea = area;
+    BuildCellVectors(view, compound.cell);
+    BuildScene(view, compound, MakeDefaultElementTable());
+    ResetView(view);
+    ProjectScene(view);
+    return view;
+}
+
+std::array<std::uint8_t, 3> PixelAt(const BgrPicture& picture, int x, int row) {
+    const std::size_t at = (static_cast<std::size_t>(row) * picture.width + x) * 3;
+    return {picture.bytes[at], picture.bytes[at + 1], picture.bytes[at + 2]};
+}
+
+TEST(ExportPicture, WritesTheViewsOwnPictureAtTheViewsSize) {
+    testing::TempDir dir;
+    const ViewState view = BenzeneView({500, 400});
+    ASSERT_TRUE(ExportPicture({dir.File("benzene.png"), view.pictureArea, 0}, view).Ok());
+    PictureBuffers shown(view.pictureArea);
+    RenderFrame(view, shown, 0);
+    const BgrPicture written = testing::ReadPngBack(dir.File("benzene.png"));
+    EXPECT_EQ(written.width, 500);
+    EXPECT_EQ(written.height, 400);
+    EXPECT_EQ(written.bytes, shown.colour);
+}
+
+TEST(ExportPicture, ALargeSizeOnWhiteHasItsSizeAWhiteBackgroundAndTheModelDrawnLarge) {
+    testing::TempDir dir;
+    const ViewState view = BenzeneView({340, 340});
+    ASSERT_TRUE(ExportPicture({dir.File("poster.png"), {3000, 2000}, 255}, view).Ok());
+    const BgrPicture poster = testing::ReadPngBack(dir.File("poster.png"));
+    ASSERT_EQ(poster.width, 3000);
+    ASSERT_EQ(poster.height, 2000);
+    // The picture's green frame runs round the edge; the background starts a pixel inside it.
+    const std::array<std::uint8_t, 3> white{255, 255, 255}, frameGreen{0, 255, 0};
+    EXPECT_EQ(PixelAt(poster, 0, 0), frameGreen);
+    EXPECT_EQ(PixelAt(poster, 2999, 1999), frameGreen);
+    for (const auto& [x, row] : {std::pair{1, 1}, {2998, 1}, {1, 1998}, {2998, 1998}})
+        EXPECT_EQ(PixelAt(poster, x, row), white) << x << "," << row;
+    // Benzene's ring drawn large, not at 340 pixels: a carbon atom lies where 340 pixels show nothing.
+    int coloured = 0;
+    for (int x = 1; x < 2999; x += 7) coloured += PixelAt(poster, x, 1000) != white;
+    EXPECT_GT(coloured, 100) << coloured;
+}
+
+TEST(ExportPicture, RefusesASizeBeyondThePictureLimitsAndWritesNothing) {
+    testing::TempDir dir;
+    const ViewState view = BenzeneView({340, 340});
+    for (const PictureArea area : {PictureArea{kMinPictureSide - 1, 340}, PictureArea{340, kMaxPictureSide + 1},
+                                   PictureArea{0, 0}, PictureArea{-5, 100000}})
+        EXPECT_EQ(ExportPicture({dir.File("refused.png"), area, 0}, view).problem, ExportProblem::BadSize);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+    EXPECT_TRUE(ExportPicture({dir.File("smallest.png"), {kMinPictureSide, kMinPictureSide}, 0}, view).Ok());
+}
+
+}  // namespace
+}  // namespace kiva
