@@ -21,6 +21,7 @@ using kiva::testing::ChooseSubstance;
 using kiva::testing::MakeWorksheetPrinter;
 using kiva::testing::PdfImageSizes;
 using kiva::testing::PdfText;
+using kiva::testing::PreviewIntoPdf;
 using kiva::testing::RunningViewer;
 namespace command = kiva::command;
 
@@ -141,13 +142,7 @@ private slots:
 
         const QString pdf = viewer.File(QStringLiteral("measured.pdf"));
         int previews = 0;
-        kiva::ReplacePrintPreviewHandler([&](QPrinter&, QWidget* owner, const kiva::PrintoutPainter& paint) {
-            ++previews;
-            QCOMPARE(owner, &viewer.Frame());
-            QPrinter target(QPrinter::HighResolution);
-            MakeWorksheetPrinter(target, pdf);
-            paint(&target);
-        });
+        PreviewIntoPdf(pdf, &viewer.Frame(), previews);
         viewer.Run(command::PrintHandout);
         QCOMPARE(previews, 1);
         const QString text = PdfText(pdf);

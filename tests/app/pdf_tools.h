@@ -11,6 +11,9 @@
 #include <QSize>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QtTest>
+
+#include "platform/print_dialogs.h"
 
 namespace kiva::testing {
 
@@ -24,6 +27,18 @@ inline void MakeWorksheetPrinter(QPrinter& printer, const QString& file) {
     printer.setPageSize(QPageSize(QSizeF(8, 10), QPageSize::Inch));
     printer.setPageMargins(QMarginsF(0, 0, 0, 0));
     printer.setPageOrientation(QPageLayout::Portrait);
+}
+
+// Every preview from now on paints onto a worksheet printer writing `file`; `previews` counts them
+// and each must be shown over `owner`.
+inline void PreviewIntoPdf(const QString& file, QWidget* owner, int& previews) {
+    ReplacePrintPreviewHandler([file, owner, &previews](QPrinter&, QWidget* shownBy, const PrintoutPainter& paint) {
+        ++previews;
+        QCOMPARE(shownBy, owner);
+        QPrinter target(QPrinter::HighResolution);
+        MakeWorksheetPrinter(target, file);
+        paint(&target);
+    });
 }
 
 

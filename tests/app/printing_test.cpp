@@ -20,6 +20,7 @@
 #include "view/printing.h"
 
 using kiva::testing::ChooseSubstance;
+using kiva::testing::PreviewIntoPdf;
 using kiva::testing::RunningViewer;
 namespace command = kiva::command;
 
@@ -181,13 +182,7 @@ private slots:
         ChooseSubstance(viewer, QStringLiteral("NaCl"));
         const QString pdf = viewer.File(QStringLiteral("preview.pdf"));
         int previews = 0;
-        kiva::ReplacePrintPreviewHandler([&](QPrinter&, QWidget* owner, const kiva::PrintoutPainter& paint) {
-            ++previews;
-            QCOMPARE(owner, &viewer.Frame());
-            QPrinter target(QPrinter::HighResolution);
-            MakeWorksheetPrinter(target, pdf);
-            paint(&target);
-        });
+        PreviewIntoPdf(pdf, &viewer.Frame(), previews);
         viewer.Run(command::FilePrintPreview);
         QCOMPARE(previews, 1);
         QCOMPARE(EmbeddedImages(pdf).size(), 1);
