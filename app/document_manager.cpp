@@ -22,13 +22,13 @@ namespace {
 
 QString CauseText(const FileException& error) {
     switch (error.cause()) {
-    case FileException::Cause::OpenFailed: return QStringLiteral("The file could not be opened.");
-    case FileException::Cause::ReadError: return QStringLiteral("The file could not be read.");
+    case FileException::Cause::OpenFailed: return QCoreApplication::translate("DocumentManager", "The file could not be opened.");
+    case FileException::Cause::ReadError: return QCoreApplication::translate("DocumentManager", "The file could not be read.");
     case FileException::Cause::EndOfFile:
-        return QStringLiteral("The file ends before its molecule record does: it is damaged or not a molecule document.");
+        return QCoreApplication::translate("DocumentManager", "The file ends before its molecule record does: it is damaged or not a molecule document.");
     case FileException::Cause::Malformed:
-        return QStringLiteral("The file's molecule record is damaged.");
-    case FileException::Cause::WriteFailed: return QStringLiteral("The file could not be written.");
+        return QCoreApplication::translate("DocumentManager", "The file's molecule record is damaged.");
+    case FileException::Cause::WriteFailed: return QCoreApplication::translate("DocumentManager", "The file could not be written.");
     }
     return {};
 }
@@ -42,11 +42,11 @@ QString SourceErrorText(const SourceError& error) {
         return reason + QLatin1Char('.');
     }
     const QString format = QString::fromStdString(error.Format());
-    const QString where = error.Line() > 0 ? QStringLiteral("line %1: ").arg(error.Line()) : QString();
+    const QString where = error.Line() > 0 ? QCoreApplication::translate("DocumentManager", "line %1: ").arg(error.Line()) : QString();
     const QString kind = error.Format() == FormatName(StructureFormat::Molfile)
-                             ? QStringLiteral("The file is neither a Kiva document nor a readable %1").arg(format)
-                             : QStringLiteral("The file is not a readable %1").arg(format);
-    return kind + QStringLiteral(": ") + where + reason + QLatin1Char('.');
+                             ? QCoreApplication::translate("DocumentManager", "The file is neither a Kiva document nor a readable %1").arg(format)
+                             : QCoreApplication::translate("DocumentManager", "The file is not a readable %1").arg(format);
+    return kind + QCoreApplication::translate("DocumentManager", ": ") + where + reason + QLatin1Char('.');
 }
 
 bool EndsWithDocumentExtension(const QString& path, const QString& extension) {
@@ -65,7 +65,7 @@ bool IsForeignFile(const QString& path) {
 // One message per failed file, captioned with the application's name as the framework's are.
 void ReportFileError(QWidget* owner, const QString& action, const QString& path, const QString& reason) {
     ShowMessageBox({owner, QStringLiteral("Molecule"),
-                    QStringLiteral("%1 \"%2\".\n%3").arg(action, QDir::toNativeSeparators(path), reason),
+                    QCoreApplication::translate("DocumentManager", "%1 \"%2\".\n%3").arg(action, QDir::toNativeSeparators(path), reason),
                     MessageButtons::Ok, MessageIcon::Warning});
 }
 
@@ -89,14 +89,14 @@ CChildFrame* DocumentManager::OpenDocument(const QString& path) {
     try {
         document->OnOpenDocument(path);
     } catch (const FileException& error) {
-        ReportFileError(area_.window(), QStringLiteral("Cannot open"), path, CauseText(error));
+        ReportFileError(area_.window(), QCoreApplication::translate("DocumentManager", "Cannot open"), path, CauseText(error));
         return nullptr;
     } catch (const SourceError& error) {
-        ReportFileError(area_.window(), QStringLiteral("Cannot open"), path, SourceErrorText(error));
+        ReportFileError(area_.window(), QCoreApplication::translate("DocumentManager", "Cannot open"), path, SourceErrorText(error));
         return nullptr;
     } catch (const std::exception&) {
-        ReportFileError(area_.window(), QStringLiteral("Cannot open"), path,
-                        QStringLiteral("The file is not a molecule document."));
+        ReportFileError(area_.window(), QCoreApplication::translate("DocumentManager", "Cannot open"), path,
+                        QCoreApplication::translate("DocumentManager", "The file is not a molecule document."));
         return nullptr;
     }
     CKivaDoc& opened = Adopt(std::move(document));
@@ -142,15 +142,15 @@ bool DocumentManager::SaveDocumentAs(CKivaDoc& document) {
 
 bool DocumentManager::SaveTo(CKivaDoc& document, const QString& path) {
     if (IsForeignFile(path)) {
-        ReportFileError(area_.window(), QStringLiteral("Cannot save"), path,
-                        QStringLiteral("The file is not a Kiva document, and Kiva does not write over files of other "
+        ReportFileError(area_.window(), QCoreApplication::translate("DocumentManager", "Cannot save"), path,
+                        QCoreApplication::translate("DocumentManager", "The file is not a Kiva document, and Kiva does not write over files of other "
                                        "kinds. Choose another name."));
         return false;
     }
     try {
         document.OnSaveDocument(path);
     } catch (const FileException& error) {
-        ReportFileError(area_.window(), QStringLiteral("Cannot save"), path, CauseText(error));
+        ReportFileError(area_.window(), QCoreApplication::translate("DocumentManager", "Cannot save"), path, CauseText(error));
         return false;
     }
     emit fileUsed(document.PathName());

@@ -11,15 +11,13 @@ namespace kiva {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("CSubstanceInfoDlg", text); }
-
 QString BondingClassName(BondingClass bondingClass) {
     switch (bondingClass) {
-    case BondingClass::Metal: return Tr("Metal");
-    case BondingClass::Atom: return Tr("Atom");
-    case BondingClass::Ionic: return Tr("Ionic");
-    case BondingClass::Molecule: return Tr("Molecule");
-    case BondingClass::CovalentNetwork: return Tr("Covalent network");
+    case BondingClass::Metal: return QCoreApplication::translate("CSubstanceInfoDlg", "Metal");
+    case BondingClass::Atom: return QCoreApplication::translate("CSubstanceInfoDlg", "Atom");
+    case BondingClass::Ionic: return QCoreApplication::translate("CSubstanceInfoDlg", "Ionic");
+    case BondingClass::Molecule: return QCoreApplication::translate("CSubstanceInfoDlg", "Molecule");
+    case BondingClass::CovalentNetwork: return QCoreApplication::translate("CSubstanceInfoDlg", "Covalent network");
     }
     return QString();
 }
@@ -48,31 +46,31 @@ QLabel* Value(const QString& text, QWidget* parent, Qt::TextFormat format = Qt::
     return label;
 }
 
-QString Length(float angstrom) { return Tr("%1 Å").arg(static_cast<double>(angstrom), 0, 'f', 4); }
-QString Angle(float degrees) { return Tr("%1°").arg(static_cast<double>(degrees), 0, 'f', 3); }
+QString Length(float angstrom) { return QCoreApplication::translate("CSubstanceInfoDlg", "%1 Å").arg(static_cast<double>(angstrom), 0, 'f', 4); }
+QString Angle(float degrees) { return QCoreApplication::translate("CSubstanceInfoDlg", "%1°").arg(static_cast<double>(degrees), 0, 'f', 3); }
 
 }  // namespace
 
 CSubstanceInfoDlg::CSubstanceInfoDlg(const SubstanceFacts& facts, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(Tr("Substance Information"));
+    setWindowTitle(QCoreApplication::translate("CSubstanceInfoDlg", "Substance Information"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     layout->addLayout(form);
-    form->addRow(Tr("Name:"), Value(QString::fromStdString(facts.name), this));
-    form->addRow(Tr("Formula:"), Value(FormulaHtml(facts.formula), this, Qt::RichText));
-    form->addRow(Tr("Bonding:"), Value(BondingClassName(facts.bondingClass), this));
-    if (!facts.description.empty()) form->addRow(Tr("Description:"), Value(QString::fromStdString(facts.description), this));
+    form->addRow(QCoreApplication::translate("CSubstanceInfoDlg", "Name:"), Value(QString::fromStdString(facts.name), this));
+    form->addRow(QCoreApplication::translate("CSubstanceInfoDlg", "Formula:"), Value(FormulaHtml(facts.formula), this, Qt::RichText));
+    form->addRow(QCoreApplication::translate("CSubstanceInfoDlg", "Bonding:"), Value(BondingClassName(facts.bondingClass), this));
+    if (!facts.description.empty()) form->addRow(QCoreApplication::translate("CSubstanceInfoDlg", "Description:"), Value(QString::fromStdString(facts.description), this));
     if (facts.cell) {
         const CellFacts& cell = *facts.cell;
-        form->addRow(Tr("Cell edges a, b, c:"), Value(Tr("%1, %2, %3").arg(Length(cell.cell.a), Length(cell.cell.b), Length(cell.cell.c)), this));
-        form->addRow(Tr("Cell angles α, β, γ:"),
-                     Value(Tr("%1, %2, %3").arg(Angle(cell.cell.alpha), Angle(cell.cell.beta), Angle(cell.cell.gamma)), this));
-        if (!cell.spaceGroup.empty()) form->addRow(Tr("Space group:"), Value(QString::fromStdString(cell.spaceGroup), this));
-        form->addRow(Tr("Atoms in the cell:"), Value(cell.atomCount > 0 ? QString::number(cell.atomCount) : Tr("not known"), this));
-        form->addRow(Tr("Formula units per cell (Z):"),
-                     Value(cell.formulaUnits > 0 ? QString::number(cell.formulaUnits) : Tr("not known"), this));
+        form->addRow(QCoreApplication::translate("CSubstanceInfoDlg", "Cell edges a, b, c:"), Value(QCoreApplication::translate("CSubstanceInfoDlg", "%1, %2, %3").arg(Length(cell.cell.a), Length(cell.cell.b), Length(cell.cell.c)), this));
+        form->addRow(QCoreApplication::translate("CSubstanceInfoDlg", "Cell angles α, β, γ:"),
+                     Value(QCoreApplication::translate("CSubstanceInfoDlg", "%1, %2, %3").arg(Angle(cell.cell.alpha), Angle(cell.cell.beta), Angle(cell.cell.gamma)), this));
+        if (!cell.spaceGroup.empty()) form->addRow(QCoreApplication::translate("CSubstanceInfoDlg", "Space group:"), Value(QString::fromStdString(cell.spaceGroup), this));
+        form->addRow(QCoreApplication::translate("CSubstanceInfoDlg", "Atoms in the cell:"), Value(cell.atomCount > 0 ? QString::number(cell.atomCount) : QCoreApplication::translate("CSubstanceInfoDlg", "not known"), this));
+        form->addRow(QCoreApplication::translate("CSubstanceInfoDlg", "Formula units per cell (Z):"),
+                     Value(cell.formulaUnits > 0 ? QString::number(cell.formulaUnits) : QCoreApplication::translate("CSubstanceInfoDlg", "not known"), this));
     } else {
-        form->addRow(Tr("Crystal:"), Value(Tr("no crystal structure"), this));
+        form->addRow(QCoreApplication::translate("CSubstanceInfoDlg", "Crystal:"), Value(QCoreApplication::translate("CSubstanceInfoDlg", "no crystal structure"), this));
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -82,20 +82,20 @@ std::string PositionReadout(const SceneAtom& atom) {
                   static_cast<double>(atom.radius));
 }
 
-std::optional<std::string> FeatureReadout(const ViewState& view, PicturePoint p) {
+std::optional<std::string> FeatureReadout(const ViewState& view, PicturePoint p, const ReadoutWords& words) {
     if (!SelectionComplete(view) || !PicksAreSceneAtoms(view)) return std::nullopt;
     switch (view.measureMode) {
     case MeasureMode::Distance: {
         if (!NearSegment(p, PickedScreenPoint(view, 0), PickedScreenPoint(view, 1))) return std::nullopt;
         const float distance = Length(Subtract(PickedPosition(view, 0), PickedPosition(view, 1)));
-        return Format("Distance=%.2f Å", static_cast<double>(distance));
+        return Format("%s=%.2f Å", words.distance.c_str(), static_cast<double>(distance));
     }
     case MeasureMode::Angle: {
         if (SquaredDistance(p, PickedScreenPoint(view, 1)) > kVertexZone * kVertexZone) return std::nullopt;
         const Vector3D vertex = PickedPosition(view, 1);
         const float angle = AngleBetween(Subtract(PickedPosition(view, 0), vertex),
                                          Subtract(PickedPosition(view, 2), vertex));
-        return Format("Angle=%.1f degree", static_cast<double>(Degrees(angle)));
+        return Format("%s=%.1f %s", words.angle.c_str(), static_cast<double>(Degrees(angle)), words.degree.c_str());
     }
     case MeasureMode::TorsionAngle: {
         if (!NearSegment(p, PickedScreenPoint(view, 1), PickedScreenPoint(view, 2))) return std::nullopt;
@@ -104,29 +104,29 @@ std::optional<std::string> FeatureReadout(const ViewState& view, PicturePoint p)
         const Vector3D bond = Subtract(PickedPosition(view, 2), b);
         const Vector3D u = Cross(bond, Subtract(PickedPosition(view, 0), b));
         const Vector3D w = Cross(bond, Subtract(PickedPosition(view, 3), b));
-        return Format("Torsion Angle=%.1f degree", static_cast<double>(Degrees(AngleBetween(u, w))));
+        return Format("%s=%.1f %s", words.torsionAngle.c_str(), static_cast<double>(Degrees(AngleBetween(u, w))),
+                      words.degree.c_str());
     }
     case MeasureMode::None: break;
     }
     return std::nullopt;
 }
 
-std::optional<std::string> AxisReadout(const ViewState& view, PicturePoint p) {
-    static constexpr const char* kNames[] = {"Axis X", "Axis Y", "Axis Z"};
+std::optional<std::string> AxisReadout(const ViewState& view, PicturePoint p, const ReadoutWords& words) {
     const std::vector<OverlayLine> axes = AxisLines(view);
     const auto toPicture = [](ImagePoint point) { return FromWindowPoint(point.x, point.row); };
     for (std::size_t axis = 0; axis < axes.size() && axis < 3; ++axis)
-        if (NearSegment(p, toPicture(axes[axis].from), toPicture(axes[axis].to))) return kNames[axis];
+        if (NearSegment(p, toPicture(axes[axis].from), toPicture(axes[axis].to))) return words.axes[axis];
     return std::nullopt;
 }
 
-std::optional<std::string> HoverReadout(const ViewState& view, PicturePoint p) {
-    if (auto feature = FeatureReadout(view, p)) return feature;
+std::optional<std::string> HoverReadout(const ViewState& view, PicturePoint p, const ReadoutWords& words) {
+    if (auto feature = FeatureReadout(view, p, words)) return feature;
     if (view.showPosition) {
         const int atom = HitTestAtom(view, p);
         if (atom >= 0) return PositionReadout(view.atoms[static_cast<std::size_t>(atom)]);
     }
-    return AxisReadout(view, p);
+    return AxisReadout(view, p, words);
 }
 
 bool SelectionComplete(const ViewState& view) {
