@@ -40,7 +40,8 @@ std::vector<DiskFile> BuildFiles(const std::string& buildDirectory) {
     const fs::path directory(buildDirectory);
     std::vector<DiskFile> files;
     for (const char* name : {"Molecule.dat", "Index.dat"}) files.push_back(RequiredFile(directory, name));
-    // The help pages, in English and per language, and the viewer's translations.
+    // The help pages, in English and per language, and the viewer's translations; the installer's
+    // own translations ride beside it on the first disk.
     for (const char* folder : {"help", "translations"}) {
         std::error_code error;
         const fs::path top = directory / folder;
@@ -48,7 +49,8 @@ std::vector<DiskFile> BuildFiles(const std::string& buildDirectory) {
         std::vector<std::string> names;
         for (auto entry = fs::recursive_directory_iterator(top, error);
              !error && entry != fs::recursive_directory_iterator(); entry.increment(error))
-            if (entry->is_regular_file(error)) names.push_back(fs::relative(entry->path(), directory).generic_string());
+            if (entry->is_regular_file(error) && !entry->path().filename().string().starts_with("setup_"))
+                names.push_back(fs::relative(entry->path(), directory).generic_string());
         if (error) throw DiskError("cannot list " + top.string() + ": " + error.message());
         std::sort(names.begin(), names.end());
         for (const std::string& name : names) files.push_back(RequiredFile(directory, name));
