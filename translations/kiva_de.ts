@@ -1037,7 +1037,7 @@ Nur ein einzelnes Molekül verfügbar.</translation>
     <name>OrganicCategory</name>
     <message>
         <source>Alkyl hydrocarbon</source>
-        <translation>Alkan (gesättigter Kohlenwasserstoff)</translation>
+        <translation>Alkan</translation>
     </message>
     <message>
         <source>Ethylenic hydrocarbon</source>
@@ -1049,7 +1049,7 @@ Nur ein einzelnes Molekül verfügbar.</translation>
     </message>
     <message>
         <source>Aromatic hydrocarbon</source>
-        <translation>Aromatischer Kohlenwasserstoff</translation>
+        <translation>Aromat</translation>
     </message>
     <message>
         <source>Alcohol</source>
@@ -1069,7 +1069,7 @@ Nur ein einzelnes Molekül verfügbar.</translation>
     </message>
     <message>
         <source>Oil &amp; Fat/Ester</source>
-        <translation>Öl &amp; Fett/Ester</translation>
+        <translation>Fett/Ester</translation>
     </message>
     <message>
         <source>Sugar</source>
@@ -1085,7 +1085,7 @@ Nur ein einzelnes Molekül verfügbar.</translation>
     </message>
     <message>
         <source>Nitro &amp; Amine</source>
-        <translation>Nitroverbindung &amp; Amin</translation>
+        <translation>Nitro &amp; Amin</translation>
     </message>
     <message>
         <source>Amino acid</source>
@@ -1178,7 +1178,7 @@ Wählen Sie einen Drucker oder eine PDF-Datei mit Datei &gt; Druckereinrichtung.
     <name>SelectionDialog</name>
     <message>
         <source>Selected &amp;Compound:</source>
-        <translation>Ausgewählte &amp;Verbindung:</translation>
+        <translation>&amp;Verbindung:</translation>
     </message>
     <message>
         <source>&amp;Select from:</source>
@@ -1214,7 +1214,7 @@ Wählen Sie einen Drucker oder eine PDF-Datei mit Datei &gt; Druckereinrichtung.
     </message>
     <message>
         <source>&amp;Selected Substance:</source>
-        <translation>Ausgewählter &amp;Stoff:</translation>
+        <translation>&amp;Stoff:</translation>
     </message>
     <message>
         <source>Select &amp;from:</source>

@@ -1037,19 +1037,19 @@ Solo está disponible una molécula aislada.</translation>
     <name>OrganicCategory</name>
     <message>
         <source>Alkyl hydrocarbon</source>
-        <translation>Hidrocarburo saturado (alcano)</translation>
+        <translation>Alcano</translation>
     </message>
     <message>
         <source>Ethylenic hydrocarbon</source>
-        <translation>Hidrocarburo etilénico (alqueno)</translation>
+        <translation>Alqueno</translation>
     </message>
     <message>
         <source>Acetylenic hydrocarbon</source>
-        <translation>Hidrocarburo acetilénico (alquino)</translation>
+        <translation>Alquino</translation>
     </message>
     <message>
         <source>Aromatic hydrocarbon</source>
-        <translation>Hidrocarburo aromático</translation>
+        <translation>Aromático</translation>
     </message>
     <message>
         <source>Alcohol</source>
@@ -1069,7 +1069,7 @@ Solo está disponible una molécula aislada.</translation>
     </message>
     <message>
         <source>Oil &amp; Fat/Ester</source>
-        <translation>Aceite &amp; grasa/éster</translation>
+        <translation>Grasa/éster</translation>
     </message>
     <message>
         <source>Sugar</source>
@@ -1077,7 +1077,7 @@ Solo está disponible una molécula aislada.</translation>
     </message>
     <message>
         <source>Hydrocarbon halide</source>
-        <translation>Derivado halogenado</translation>
+        <translation>Halogenuro</translation>
     </message>
     <message>
         <source>Carboxylic acid</source>
@@ -1085,7 +1085,7 @@ Solo está disponible una molécula aislada.</translation>
     </message>
     <message>
         <source>Nitro &amp; Amine</source>
-        <translation>Nitroderivado &amp; amina</translation>
+        <translation>Nitro &amp; amina</translation>
     </message>
     <message>
         <source>Amino acid</source>
@@ -1178,7 +1178,7 @@ Elija una impresora o un archivo PDF con Archivo &gt; Configurar impresión.</tr
     <name>SelectionDialog</name>
     <message>
         <source>Selected &amp;Compound:</source>
-        <translation>&amp;Compuesto seleccionado:</translation>
+        <translation>&amp;Compuesto:</translation>
     </message>
     <message>
         <source>&amp;Select from:</source>
@@ -1214,7 +1214,7 @@ Elija una impresora o un archivo PDF con Archivo &gt; Configurar impresión.</tr
     </message>
     <message>
         <source>&amp;Selected Substance:</source>
-        <translation>Sustancia s&amp;eleccionada:</translation>
+        <translation>&amp;Sustancia:</translation>
     </message>
     <message>
         <source>Select &amp;from:</source>

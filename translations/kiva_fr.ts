@@ -1037,19 +1037,19 @@ Seule une molécule isolée est disponible.</translation>
     <name>OrganicCategory</name>
     <message>
         <source>Alkyl hydrocarbon</source>
-        <translation>Hydrocarbure saturé (alcane)</translation>
+        <translation>Alcane</translation>
     </message>
     <message>
         <source>Ethylenic hydrocarbon</source>
-        <translation>Hydrocarbure éthylénique (alcène)</translation>
+        <translation>Alcène</translation>
     </message>
     <message>
         <source>Acetylenic hydrocarbon</source>
-        <translation>Hydrocarbure acétylénique (alcyne)</translation>
+        <translation>Alcyne</translation>
     </message>
     <message>
         <source>Aromatic hydrocarbon</source>
-        <translation>Hydrocarbure aromatique</translation>
+        <translation>Aromatique</translation>
     </message>
     <message>
         <source>Alcohol</source>
@@ -1057,7 +1057,7 @@ Seule une molécule isolée est disponible.</translation>
     </message>
     <message>
         <source>Ether</source>
-        <translation>Éther-oxyde</translation>
+        <translation>Éther</translation>
     </message>
     <message>
         <source>Phenol</source>
@@ -1069,7 +1069,7 @@ Seule une molécule isolée est disponible.</translation>
     </message>
     <message>
         <source>Oil &amp; Fat/Ester</source>
-        <translation>Huile &amp; graisse/ester</translation>
+        <translation>Corps gras/ester</translation>
     </message>
     <message>
         <source>Sugar</source>
@@ -1085,7 +1085,7 @@ Seule une molécule isolée est disponible.</translation>
     </message>
     <message>
         <source>Nitro &amp; Amine</source>
-        <translation>Dérivé nitré &amp; amine</translation>
+        <translation>Nitré &amp; amine</translation>
     </message>
     <message>
         <source>Amino acid</source>
@@ -1178,11 +1178,11 @@ Choisissez une imprimante ou un fichier PDF avec Fichier &gt; Configuration de l
     <name>SelectionDialog</name>
     <message>
         <source>Selected &amp;Compound:</source>
-        <translation>Composé &amp;sélectionné :</translation>
+        <translation>&amp;Composé :</translation>
     </message>
     <message>
         <source>&amp;Select from:</source>
-        <translation>&amp;Choisir dans :</translation>
+        <translation>Choi&amp;sir dans :</translation>
     </message>
     <message>
         <source>Metallic Compounds</source>
@@ -1214,7 +1214,7 @@ Choisissez une imprimante ou un fichier PDF avec Fichier &gt; Configuration de l
     </message>
     <message>
         <source>&amp;Selected Substance:</source>
-        <translation>&amp;Substance sélectionnée :</translation>
+        <translation>&amp;Substance :</translation>
     </message>
     <message>
         <source>Select &amp;from:</source>

@@ -1037,19 +1037,19 @@ Only single molecule available.</source>
     <name>OrganicCategory</name>
     <message>
         <source>Alkyl hydrocarbon</source>
-        <translation>Idrocarburo saturo (alcano)</translation>
+        <translation>Alcano</translation>
     </message>
     <message>
         <source>Ethylenic hydrocarbon</source>
-        <translation>Idrocarburo etilenico (alchene)</translation>
+        <translation>Alchene</translation>
     </message>
     <message>
         <source>Acetylenic hydrocarbon</source>
-        <translation>Idrocarburo acetilenico (alchino)</translation>
+        <translation>Alchino</translation>
     </message>
     <message>
         <source>Aromatic hydrocarbon</source>
-        <translation>Idrocarburo aromatico</translation>
+        <translation>Aromatico</translation>
     </message>
     <message>
         <source>Alcohol</source>
@@ -1069,7 +1069,7 @@ Only single molecule available.</source>
     </message>
     <message>
         <source>Oil &amp; Fat/Ester</source>
-        <translation>Olio &amp; grasso/estere</translation>
+        <translation>Grasso/estere</translation>
     </message>
     <message>
         <source>Sugar</source>
@@ -1077,7 +1077,7 @@ Only single molecule available.</source>
     </message>
     <message>
         <source>Hydrocarbon halide</source>
-        <translation>Alogenuro alchilico</translation>
+        <translation>Alogenuro</translation>
     </message>
     <message>
         <source>Carboxylic acid</source>
@@ -1085,7 +1085,7 @@ Only single molecule available.</source>
     </message>
     <message>
         <source>Nitro &amp; Amine</source>
-        <translation>Nitroderivato &amp; ammina</translation>
+        <translation>Nitro &amp; ammina</translation>
     </message>
     <message>
         <source>Amino acid</source>
@@ -1178,7 +1178,7 @@ Scegli una stampante o un file PDF con File &gt; Imposta stampante.</translation
     <name>SelectionDialog</name>
     <message>
         <source>Selected &amp;Compound:</source>
-        <translation>&amp;Composto selezionato:</translation>
+        <translation>&amp;Composto:</translation>
     </message>
     <message>
         <source>&amp;Select from:</source>
@@ -1214,7 +1214,7 @@ Scegli una stampante o un file PDF con File &gt; Imposta stampante.</translation
     </message>
     <message>
         <source>&amp;Selected Substance:</source>
-        <translation>Sostanza s&amp;elezionata:</translation>
+        <translation>&amp;Sostanza:</translation>
     </message>
     <message>
         <source>Select &amp;from:</source>

@@ -1037,19 +1037,19 @@ Só está disponível uma molécula isolada.</translation>
     <name>OrganicCategory</name>
     <message>
         <source>Alkyl hydrocarbon</source>
-        <translation>Hidrocarboneto saturado (alcano)</translation>
+        <translation>Alcano</translation>
     </message>
     <message>
         <source>Ethylenic hydrocarbon</source>
-        <translation>Hidrocarboneto etilênico (alceno)</translation>
+        <translation>Alceno</translation>
     </message>
     <message>
         <source>Acetylenic hydrocarbon</source>
-        <translation>Hidrocarboneto acetilênico (alcino)</translation>
+        <translation>Alcino</translation>
     </message>
     <message>
         <source>Aromatic hydrocarbon</source>
-        <translation>Hidrocarboneto aromático</translation>
+        <translation>Aromático</translation>
     </message>
     <message>
         <source>Alcohol</source>
@@ -1069,7 +1069,7 @@ Só está disponível uma molécula isolada.</translation>
     </message>
     <message>
         <source>Oil &amp; Fat/Ester</source>
-        <translation>Óleo &amp; gordura/éster</translation>
+        <translation>Gordura/éster</translation>
     </message>
     <message>
         <source>Sugar</source>
@@ -1085,7 +1085,7 @@ Só está disponível uma molécula isolada.</translation>
     </message>
     <message>
         <source>Nitro &amp; Amine</source>
-        <translation>Nitrocomposto &amp; amina</translation>
+        <translation>Nitro &amp; amina</translation>
     </message>
     <message>
         <source>Amino acid</source>
@@ -1178,7 +1178,7 @@ Escolha uma impressora ou um arquivo PDF em Arquivo &gt; Configurar impressora.<
     <name>SelectionDialog</name>
     <message>
         <source>Selected &amp;Compound:</source>
-        <translation>&amp;Composto selecionado:</translation>
+        <translation>&amp;Composto:</translation>
     </message>
     <message>
         <source>&amp;Select from:</source>
@@ -1214,7 +1214,7 @@ Escolha uma impressora ou um arquivo PDF em Arquivo &gt; Configurar impressora.<
     </message>
     <message>
         <source>&amp;Selected Substance:</source>
-        <translation>Substância s&amp;elecionada:</translation>
+        <translation>&amp;Substância:</translation>
     </message>
     <message>
         <source>Select &amp;from:</source>

@@ -108,7 +108,7 @@ ________________________________________
     </message>
     <message>
         <source>Exit Setup</source>
-        <translation>Installation beenden</translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Setup will install Zelkora 1.0 in the following directory.</source>
@@ -124,7 +124,7 @@ ________________________________________
     </message>
     <message>
         <source>You can choose not to install Zelkora 1.0 by clicking Exit Setup.</source>
-        <translation>Mit „Installation beenden“ können Sie auf die Installation von Zelkora 1.0 verzichten.</translation>
+        <translation>Mit „Beenden“ können Sie auf die Installation von Zelkora 1.0 verzichten.</translation>
     </message>
     <message>
         <source> Destination Directory </source>
@@ -136,7 +136,7 @@ ________________________________________
     </message>
     <message>
         <source>E&amp;xit Setup</source>
-        <translation>Installation &amp;beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>A copy of the software already exists in the destination directory.</source>
@@ -176,7 +176,7 @@ ________________________________________
     </message>
     <message>
         <source>Abort Setup</source>
-        <translation>Installation abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Setup is not complete. If you quit Setup program now,</source>

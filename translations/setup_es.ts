@@ -108,7 +108,7 @@ ________________________________________
     </message>
     <message>
         <source>Exit Setup</source>
-        <translation>Salir de la instalación</translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Setup will install Zelkora 1.0 in the following directory.</source>
@@ -124,7 +124,7 @@ ________________________________________
     </message>
     <message>
         <source>You can choose not to install Zelkora 1.0 by clicking Exit Setup.</source>
-        <translation>Puede no instalar Zelkora 1.0 haciendo clic en Salir de la instalación.</translation>
+        <translation>Puede no instalar Zelkora 1.0 haciendo clic en Salir.</translation>
     </message>
     <message>
         <source> Destination Directory </source>
@@ -136,7 +136,7 @@ ________________________________________
     </message>
     <message>
         <source>E&amp;xit Setup</source>
-        <translation>&amp;Salir de la instalación</translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>A copy of the software already exists in the destination directory.</source>
@@ -176,7 +176,7 @@ ________________________________________
     </message>
     <message>
         <source>Abort Setup</source>
-        <translation>Cancelar la instalación</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Setup is not complete. If you quit Setup program now,</source>

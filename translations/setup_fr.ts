@@ -108,7 +108,7 @@ ________________________________________
     </message>
     <message>
         <source>Exit Setup</source>
-        <translation>Quitter l&apos;installation</translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Setup will install Zelkora 1.0 in the following directory.</source>
@@ -124,7 +124,7 @@ ________________________________________
     </message>
     <message>
         <source>You can choose not to install Zelkora 1.0 by clicking Exit Setup.</source>
-        <translation>Vous pouvez renoncer à installer Zelkora 1.0 en cliquant sur Quitter l&apos;installation.</translation>
+        <translation>Vous pouvez renoncer à installer Zelkora 1.0 en cliquant sur Quitter.</translation>
     </message>
     <message>
         <source> Destination Directory </source>
@@ -136,7 +136,7 @@ ________________________________________
     </message>
     <message>
         <source>E&amp;xit Setup</source>
-        <translation>&amp;Quitter l&apos;installation</translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>A copy of the software already exists in the destination directory.</source>
@@ -176,7 +176,7 @@ ________________________________________
     </message>
     <message>
         <source>Abort Setup</source>
-        <translation>Interrompre l&apos;installation</translation>
+        <translation>Interrompre</translation>
     </message>
     <message>
         <source>Setup is not complete. If you quit Setup program now,</source>

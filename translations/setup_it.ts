@@ -108,7 +108,7 @@ ________________________________________
     </message>
     <message>
         <source>Exit Setup</source>
-        <translation>Esci dall&apos;installazione</translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Setup will install Zelkora 1.0 in the following directory.</source>
@@ -124,7 +124,7 @@ ________________________________________
     </message>
     <message>
         <source>You can choose not to install Zelkora 1.0 by clicking Exit Setup.</source>
-        <translation>Puoi scegliere di non installare Zelkora 1.0 facendo clic su Esci dall&apos;installazione.</translation>
+        <translation>Puoi scegliere di non installare Zelkora 1.0 facendo clic su Esci.</translation>
     </message>
     <message>
         <source> Destination Directory </source>
@@ -136,7 +136,7 @@ ________________________________________
     </message>
     <message>
         <source>E&amp;xit Setup</source>
-        <translation>&amp;Esci dall&apos;installazione</translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>A copy of the software already exists in the destination directory.</source>
@@ -176,7 +176,7 @@ ________________________________________
     </message>
     <message>
         <source>Abort Setup</source>
-        <translation>Interrompi l&apos;installazione</translation>
+        <translation>Interrompi</translation>
     </message>
     <message>
         <source>Setup is not complete. If you quit Setup program now,</source>

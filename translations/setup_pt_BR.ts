@@ -108,7 +108,7 @@ ________________________________________
     </message>
     <message>
         <source>Exit Setup</source>
-        <translation>Sair da instalação</translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Setup will install Zelkora 1.0 in the following directory.</source>
@@ -124,7 +124,7 @@ ________________________________________
     </message>
     <message>
         <source>You can choose not to install Zelkora 1.0 by clicking Exit Setup.</source>
-        <translation>Você pode optar por não instalar o Zelkora 1.0 clicando em Sair da instalação.</translation>
+        <translation>Você pode optar por não instalar o Zelkora 1.0 clicando em Sair.</translation>
     </message>
     <message>
         <source> Destination Directory </source>
@@ -136,7 +136,7 @@ ________________________________________
     </message>
     <message>
         <source>E&amp;xit Setup</source>
-        <translation>&amp;Sair da instalação</translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>A copy of the software already exists in the destination directory.</source>
@@ -176,7 +176,7 @@ ________________________________________
     </message>
     <message>
         <source>Abort Setup</source>
-        <translation>Cancelar a instalação</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Setup is not complete. If you quit Setup program now,</source>

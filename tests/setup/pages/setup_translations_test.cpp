@@ -36,7 +36,7 @@ TEST(SetupTranslations, SpanishPagesShowSpanishTexts) {
     const CSetupPage welcome({PageId::Welcome, {}, {}}, nullptr);
     EXPECT_EQ(welcome.windowTitle(), QString::fromUtf8("Instalación de Zelkora 1.0"));
     EXPECT_EQ(ButtonText(welcome, kContinue), QStringLiteral("Continuar"));
-    EXPECT_EQ(ButtonText(welcome, kExitSetup), QString::fromUtf8("Salir de la instalación"));
+    EXPECT_EQ(ButtonText(welcome, kExitSetup), QStringLiteral("Salir"));
 
     const CSetupPage destination({PageId::Destination, "/home/s/Kiva", {}}, nullptr);
     EXPECT_EQ(ButtonText(destination, kContinue), QStringLiteral("&Continuar"));
