@@ -2,11 +2,22 @@
 #include "app/child_frame.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <algorithm>
 #include <QMenu>
 
 #include "app/kiva_doc.h"
 #include "view/kiva_view.h"
+
+namespace {
+
+// Qt's own item, in whichever language Qt speaks; a variable, so that our translations leave it out.
+bool IsMaximizeItem(const QAction& action) {
+    const char* maximize = "Ma&ximize";
+    return action.text() == QCoreApplication::translate("QMdiSubWindow", maximize);
+}
+
+}  // namespace
 
 CChildFrame::CChildFrame(CKivaDoc& document, CKivaView* view) : document_(document), view_(view) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -18,7 +29,7 @@ CChildFrame::CChildFrame(CKivaDoc& document, CKivaView* view) : document_(docume
     // The system menu would otherwise offer Maximize and bind Ctrl+W to Close, which the viewer
     // leaves unbound.
     for (QAction* action : systemMenu()->actions()) {
-        if (QString(action->text()).remove(QLatin1Char('&')) == QLatin1String("Maximize")) action->setVisible(false);
+        if (IsMaximizeItem(*action)) action->setVisible(false);
         QList<QKeySequence> keys = action->shortcuts();
         keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W));
         action->setShortcuts(keys);
@@ -52,7 +63,7 @@ void CChildFrame::SetFitWindow(bool fit) {
         resize(kFrameSize);
     }
     for (QAction* action : systemMenu()->actions())
-        if (QString(action->text()).remove(QLatin1Char('&')) == QLatin1String("Maximize")) action->setVisible(fit);
+        if (IsMaximizeItem(*action)) action->setVisible(fit);
     show();
 }
 

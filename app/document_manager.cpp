@@ -37,7 +37,7 @@ bool IsForeignFile(const QString& path) {
 // One message per failed file, captioned with the application's name as the framework's are.
 void ReportFileError(QWidget* owner, const QString& action, const QString& path, const QString& reason) {
     ShowMessageBox({owner, QStringLiteral("Molecule"),
-                    QStringLiteral("%1 \"%2\".\n%3").arg(action, QDir::toNativeSeparators(path), reason),
+                    QCoreApplication::translate("DocumentManager", "%1 \"%2\".\n%3").arg(action, QDir::toNativeSeparators(path), reason),
                     MessageButtons::Ok, MessageIcon::Warning});
 }
 
@@ -61,14 +61,14 @@ CChildFrame* DocumentManager::OpenDocument(const QString& path) {
     try {
         document->OnOpenDocument(path);
     } catch (const FileException& error) {
-        ReportFileError(area_.window(), QStringLiteral("Cannot open"), path, CauseText(error));
+        ReportFileError(area_.window(), QCoreApplication::translate("DocumentManager", "Cannot open"), path, CauseText(error));
         return nullptr;
     } catch (const SourceError& error) {
-        ReportFileError(area_.window(), QStringLiteral("Cannot open"), path, SourceErrorText(error));
+        ReportFileError(area_.window(), QCoreApplication::translate("DocumentManager", "Cannot open"), path, SourceErrorText(error));
         return nullptr;
     } catch (const std::exception&) {
-        ReportFileError(area_.window(), QStringLiteral("Cannot open"), path,
-                        QStringLiteral("The file is not a molecule document."));
+        ReportFileError(area_.window(), QCoreApplication::translate("DocumentManager", "Cannot open"), path,
+                        QCoreApplication::translate("DocumentManager", "The file is not a molecule document."));
         return nullptr;
     }
     CKivaDoc& opened = Adopt(std::move(document));
@@ -114,15 +114,15 @@ bool DocumentManager::SaveDocumentAs(CKivaDoc& document) {
 
 bool DocumentManager::SaveTo(CKivaDoc& document, const QString& path) {
     if (IsForeignFile(path)) {
-        ReportFileError(area_.window(), QStringLiteral("Cannot save"), path,
-                        QStringLiteral("The file is not a Kiva document, and Kiva does not write over files of other "
+        ReportFileError(area_.window(), QCoreApplication::translate("DocumentManager", "Cannot save"), path,
+                        QCoreApplication::translate("DocumentManager", "The file is not a Kiva document, and Kiva does not write over files of other "
                                        "kinds. Choose another name."));
         return false;
     }
     try {
         document.OnSaveDocument(path);
     } catch (const FileException& error) {
-        ReportFileError(area_.window(), QStringLiteral("Cannot save"), path, CauseText(error));
+        ReportFileError(area_.window(), QCoreApplication::translate("DocumentManager", "Cannot save"), path, CauseText(error));
         return false;
     }
     emit fileUsed(document.PathName());

@@ -2,6 +2,7 @@
 #pragma once
 // The document template and its bookkeeping: new untitled documents, documents opened from
 // files, each in a window of its own, further windows on a document, and closing a document.
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -15,10 +16,10 @@ namespace kiva {
 
 // The document strings of the viewer's one document type.
 struct DocumentTemplate {
-    QString untitledName = QStringLiteral("Untitled-");  // followed by a running number from 1
-    QString filterName = QStringLiteral("Molecule Files (*.mol)");
+    QString untitledName = QCoreApplication::translate("DocumentManager", "Untitled-");  // followed by a running number from 1
+    QString filterName = QCoreApplication::translate("DocumentManager", "Molecule Files (*.mol)");
     // File Open shows every kind of file the viewer reads, each kind alone, and every file.
-    QString openFilters = QStringLiteral(
+    QString openFilters = QCoreApplication::translate("DocumentManager",
         "All Structure Files (*.mol *.cif *.sdf *.sd *.xyz *.pdb *.ent);;"
         "Molecule Files (*.mol);;"
         "Crystallographic Information Files (*.cif);;"

@@ -57,7 +57,7 @@ ContextHelpFilter::ContextHelpFilter(QWidget& mainWindow, QLabel& statusText)
 bool ContextHelpFilter::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::EnterWhatsThisMode:
-        if (statusText_) statusText_->setText(QStringLiteral("Select an object on which to get Help"));
+        if (statusText_) statusText_->setText(QCoreApplication::translate("ContextHelpFilter", "Select an object on which to get Help"));
         break;
     case QEvent::LeaveWhatsThisMode:
         if (statusText_) statusText_->setText(idleText_);

@@ -80,7 +80,7 @@ int CKivaApp::PrintFiles(const kiva::ShellCommand& command, const Options& optio
     QPrinter& printer = kiva::SharedPrinter();
     if (command.kind == kiva::ShellCommand::Kind::PrintTo) {
         if (QPrinterInfo::printerInfo(command.printer).isNull())
-            return fail(QStringLiteral("The printer \"%1\" is not installed.").arg(command.printer));
+            return fail(tr("The printer \"%1\" is not installed.").arg(command.printer));
         printer.setOutputFormat(QPrinter::NativeFormat);
         printer.setPrinterName(command.printer);
     }
@@ -112,14 +112,14 @@ bool CKivaApp::OnIdle() {
 }
 
 bool CKivaApp::SaveAllModified(QWidget* mainWindow) {
-    return kiva::ShowMessageBox({mainWindow, QStringLiteral("Zelkora"), QStringLiteral("Do you really want to quit?"),
+    return kiva::ShowMessageBox({mainWindow, QStringLiteral("Zelkora"), tr("Do you really want to quit?"),
                                  kiva::MessageButtons::YesNo, kiva::MessageIcon::Question}) ==
            kiva::MessageAnswer::Yes;
 }
 
 void CKivaApp::OnAppAbout(QWidget* mainWindow) {
-    kiva::ShowMessageBox({mainWindow, QStringLiteral("About Zelkora"),
-                          QStringLiteral("Zelkora\n\nKiva %1: a three-dimensional molecule viewer for the "
+    kiva::ShowMessageBox({mainWindow, tr("About Zelkora"),
+                          tr("Zelkora\n\nKiva %1: a three-dimensional molecule viewer for the "
                                          "classroom.\nBuilt with Qt %2.\n\n"
                                          "Kiva is free software: you may share and change it under the "
                                          "GNU General Public License, version 2 or (at your option) any "

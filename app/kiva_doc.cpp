@@ -7,6 +7,7 @@
 #include "chem/compound_title.h"
 #include "chem/document_file.h"
 #include "io/structure_file.h"
+#include "view/compound_selection.h"
 #include "view/kiva_view.h"
 
 CKivaDoc::CKivaDoc(QString title) : title_(std::move(title)) {}
@@ -29,7 +30,7 @@ void CKivaDoc::OnOpenDocument(const QString& path) {
     fromCatalogue_ = false;  // even when the file is named like a catalogue substance
     imported_ = read.format != kiva::StructureFormat::Document;
     if (imported_)
-        SetTitle(QFileInfo(path).fileName() + QString::fromStdString(std::string(kiva::BondingClassSuffix(compound.bondingClass))));
+        SetTitle(QFileInfo(path).fileName() + kiva::BondingClassSuffixText(compound.bondingClass));
 }
 
 void CKivaDoc::OnSaveDocument(const QString& path) {

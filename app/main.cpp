@@ -14,6 +14,8 @@
 #include "app/shell_command.h"
 #include "chem/shared_data.h"
 #include "platform/dialog_focus.h"
+#include "platform/translations.h"
+#include "platform/ui_language.h"
 
 namespace {
 
@@ -32,6 +34,8 @@ int main(int argc, char* argv[]) {
     NeedNoDisplayForAHandout(argc, argv);
     QApplication application(argc, argv);
     kiva::ReturnFocusAfterDialogs(application);
+    const kiva::UiTranslations translations("kiva", kiva::UiLanguages(kiva::ProcessEnvironment()),
+                                            kiva::ProcessStartUpPlaces().searchDirectories);
     const kiva::ShellCommand command = kiva::ParseShellCommand(QApplication::arguments().mid(1));
     if (command.kind == kiva::ShellCommand::Kind::HelpTopics) return kiva::ShowHelpAlone();
 

@@ -20,6 +20,7 @@
 #include "app/kiva_doc.h"
 #include "app/printer_choice.h"
 #include "platform/file_dialogs.h"
+#include "platform/translations.h"
 #include "view/commands.h"
 #include "view/help_topics.h"
 #include "view/kiva_view.h"
@@ -35,7 +36,7 @@ const QString kPictureSizeKey = QStringLiteral("View/PictureSize");
 const QString kFitWindow = QStringLiteral("FitWindow");
 const QString kFixed = QStringLiteral("Fixed");
 
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString MenuText(std::string_view text) { return kiva::TranslatedText(kiva::kMenuContext, text); }
 
 }  // namespace
 
@@ -61,7 +62,7 @@ void CMainFrame::CreateActions() {
         if (id == 0 || actions_.count(id)) return;
         auto* action = new QAction(this);
         action->setData(id);
-        action->setStatusTip(ToQString(StringsOf(id).prompt));
+        action->setStatusTip(kiva::TranslatedText(kStringsContext, StringsOf(id).prompt));
         connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
         actions_[id] = action;
     };
@@ -82,7 +83,7 @@ void CMainFrame::CreateActions() {
 }
 
 QMenu* CMainFrame::CreateMenu(const kiva::MenuItem& item) {
-    auto* menu = new QMenu(ToQString(item.text), this);
+    auto* menu = new QMenu(MenuText(item.text), this);
     connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
     for (const kiva::MenuItem& entry : item.items) {
         if (entry.text.empty()) {
@@ -90,7 +91,7 @@ QMenu* CMainFrame::CreateMenu(const kiva::MenuItem& item) {
         } else if (!entry.items.empty()) {
             menu->addMenu(CreateMenu(entry));
         } else if (entry.text == kiva::kRecentFilePlaceholder) {
-            QAction* placeholder = menu->addAction(ToQString(entry.text));
+            QAction* placeholder = menu->addAction(MenuText(entry.text));
             placeholder->setData(entry.id);
             placeholder->setEnabled(false);
             recentPlaceholders_.push_back(placeholder);
@@ -98,7 +99,7 @@ QMenu* CMainFrame::CreateMenu(const kiva::MenuItem& item) {
         } else {
             QAction* action = actions_.at(entry.id);
             // A bound key shows as the action's shortcut; an unbound one stays in the text.
-            const QString text = ToQString(entry.text);
+            const QString text = MenuText(entry.text);
             action->setText(action->shortcuts().isEmpty() ? text : text.section(QLatin1Char('\t'), 0, 0));
             action->setWhatsThis(kiva::WhatsThisText(entry.id, text));
             menu->addAction(action);
@@ -114,7 +115,7 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateStatusBar() {
-    auto* message = new QLabel(QStringLiteral("For Help, press F1"));
+    auto* message = new QLabel(tr("For Help, press F1"));
     message->setObjectName(QStringLiteral("idleText"));
     statusBar()->addWidget(message, 1);
     // Qt cannot read the lock keys' states, so the indicators show dimmed, as when off.
@@ -128,8 +129,8 @@ void CMainFrame::CreateStatusBar() {
         statusBar()->addPermanentWidget(pane);
     }
     new kiva::ContextHelpFilter(*this, *message);
-    setWhatsThis(QStringLiteral("<p><b>Zelkora</b></p><p>Choose a substance from the Molecule menu; it shows "
-                                "in a window of its own.</p><p><a href=\"index.html\">Contents of the help</a></p>"));
+    setWhatsThis(tr("<p><b>Zelkora</b></p><p>Choose a substance from the Molecule menu; it shows "
+                    "in a window of its own.</p><p><a href=\"index.html\">Contents of the help</a></p>"));
 }
 
 void CMainFrame::ConnectDocuments() {

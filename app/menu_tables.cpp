@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/menu_tables.h"
 
+#include <QtGlobal>
+
 #include "view/commands.h"
 
 namespace kiva {
@@ -11,22 +13,22 @@ using namespace command;
 
 const MenuItem kSeparator{};
 
-MenuItem HelpMenu() { return {"&Help", 0, {{"&Help Topics\tF1", Help}, kSeparator, {"&About 'Zelkora'...", AppAbout}}}; }
+MenuItem HelpMenu() { return {QT_TRANSLATE_NOOP("Menu", "&Help"), 0, {{QT_TRANSLATE_NOOP("Menu", "&Help Topics\tF1"), Help}, kSeparator, {QT_TRANSLATE_NOOP("Menu", "&About 'Zelkora'..."), AppAbout}}}; }
 
 }  // namespace
 
 const std::vector<MenuItem>& NoDocumentMenu() {
     static const std::vector<MenuItem> menu = {
-        {"&File", 0,
-         {{"&New\tCtrl+N", FileNew},
-          {"&Open...\tCtrl+O", FileOpen},
+        {QT_TRANSLATE_NOOP("Menu", "&File"), 0,
+         {{QT_TRANSLATE_NOOP("Menu", "&New\tCtrl+N"), FileNew},
+          {QT_TRANSLATE_NOOP("Menu", "&Open...\tCtrl+O"), FileOpen},
           kSeparator,
-          {"P&rint Setup...", FilePrintSetup},
+          {QT_TRANSLATE_NOOP("Menu", "P&rint Setup..."), FilePrintSetup},
           kSeparator,
           {kRecentFilePlaceholder, FileRecent1},
           kSeparator,
-          {"&Quit\tCtrl+Q", AppExit}}},
-        {"&View", 0, {{"Status &Bar", ViewStatusBar}}},
+          {QT_TRANSLATE_NOOP("Menu", "&Quit\tCtrl+Q"), AppExit}}},
+        {QT_TRANSLATE_NOOP("Menu", "&View"), 0, {{QT_TRANSLATE_NOOP("Menu", "Status &Bar"), ViewStatusBar}}},
         HelpMenu(),
     };
     return menu;
@@ -34,59 +36,59 @@ const std::vector<MenuItem>& NoDocumentMenu() {
 
 const std::vector<MenuItem>& DocumentMenu() {
     static const std::vector<MenuItem> menu = {
-        {"&File", 0,
-         {{"&New\tCtrl+N", FileNew},
-          {"&Open...\tCtrl+O", FileOpen},
-          {"&Close\tCtrl+W", FileClose},
-          {"&Save\tCtrl+S", FileSave},
-          {"Save &As...", FileSaveAs},
+        {QT_TRANSLATE_NOOP("Menu", "&File"), 0,
+         {{QT_TRANSLATE_NOOP("Menu", "&New\tCtrl+N"), FileNew},
+          {QT_TRANSLATE_NOOP("Menu", "&Open...\tCtrl+O"), FileOpen},
+          {QT_TRANSLATE_NOOP("Menu", "&Close\tCtrl+W"), FileClose},
+          {QT_TRANSLATE_NOOP("Menu", "&Save\tCtrl+S"), FileSave},
+          {QT_TRANSLATE_NOOP("Menu", "Save &As..."), FileSaveAs},
           kSeparator,
-          {"&Print...\tCtrl+P", FilePrint},
-          {"Print Pre&view", FilePrintPreview},
-          {"P&rint Setup...", FilePrintSetup},
-          {"Prin&t Size...", PrintSize},
-          {"Print &Handout...", PrintHandout},
+          {QT_TRANSLATE_NOOP("Menu", "&Print...\tCtrl+P"), FilePrint},
+          {QT_TRANSLATE_NOOP("Menu", "Print Pre&view"), FilePrintPreview},
+          {QT_TRANSLATE_NOOP("Menu", "P&rint Setup..."), FilePrintSetup},
+          {QT_TRANSLATE_NOOP("Menu", "Prin&t Size..."), PrintSize},
+          {QT_TRANSLATE_NOOP("Menu", "Print &Handout..."), PrintHandout},
           kSeparator,
-          {"E&xport Picture...", ExportPicture},
-          {"&Export Animation...", ExportAnimation},
+          {QT_TRANSLATE_NOOP("Menu", "E&xport Picture..."), ExportPicture},
+          {QT_TRANSLATE_NOOP("Menu", "&Export Animation..."), ExportAnimation},
           kSeparator,
           {kRecentFilePlaceholder, FileRecent1},
           kSeparator,
-          {"&Quit\tCtrl+Q", AppExit}}},
-        {"&Edit", 0, {{"&Copy Picture\tCtrl+C", EditCopy}}},
-        {"&View", 0,
-         {{"&Color...", ElementColor},
+          {QT_TRANSLATE_NOOP("Menu", "&Quit\tCtrl+Q"), AppExit}}},
+        {QT_TRANSLATE_NOOP("Menu", "&Edit"), 0, {{QT_TRANSLATE_NOOP("Menu", "&Copy Picture\tCtrl+C"), EditCopy}}},
+        {QT_TRANSLATE_NOOP("Menu", "&View"), 0,
+         {{QT_TRANSLATE_NOOP("Menu", "&Color..."), ElementColor},
           kSeparator,
-          {"Display &Structure", 0,
-           {{"&Chemical Unit", ChemicalUnit},
-            {"Crystalline &Solid State", CrystalSolid},
-            {"&Liquid State", Liquid},
-            {"&Gas State", Gas}}},
-          {"Display &Model", 0, {{"&Ball-and-Stick", BallAndStick}, {"&Space-Filling", SpaceFilling}}},
-          {"Display &Quality", 0, {{"&Low Quality", LowQuality}, {"&High Quality", HighQuality}}},
-          {"Picture Si&ze", 0, {{"&Fixed (340 \u00d7 340)", PictureFixed}, {"Fit &Window", PictureFitWindow}}},
-          {"&Full Screen\tF11", FullScreen},
+          {QT_TRANSLATE_NOOP("Menu", "Display &Structure"), 0,
+           {{QT_TRANSLATE_NOOP("Menu", "&Chemical Unit"), ChemicalUnit},
+            {QT_TRANSLATE_NOOP("Menu", "Crystalline &Solid State"), CrystalSolid},
+            {QT_TRANSLATE_NOOP("Menu", "&Liquid State"), Liquid},
+            {QT_TRANSLATE_NOOP("Menu", "&Gas State"), Gas}}},
+          {QT_TRANSLATE_NOOP("Menu", "Display &Model"), 0, {{QT_TRANSLATE_NOOP("Menu", "&Ball-and-Stick"), BallAndStick}, {QT_TRANSLATE_NOOP("Menu", "&Space-Filling"), SpaceFilling}}},
+          {QT_TRANSLATE_NOOP("Menu", "Display &Quality"), 0, {{QT_TRANSLATE_NOOP("Menu", "&Low Quality"), LowQuality}, {QT_TRANSLATE_NOOP("Menu", "&High Quality"), HighQuality}}},
+          {QT_TRANSLATE_NOOP("Menu", "Picture Si&ze"), 0, {{QT_TRANSLATE_NOOP("Menu", "&Fixed (340 \u00d7 340)"), PictureFixed}, {QT_TRANSLATE_NOOP("Menu", "Fit &Window"), PictureFitWindow}}},
+          {QT_TRANSLATE_NOOP("Menu", "&Full Screen\tF11"), FullScreen},
           kSeparator,
-          {"Multiples of &Unit Cell...", UnitCellMultiples},
-          {"&XYZ Axes", Axes},
-          {"&Whole Molecules", WholeMolecules},
-          {"Atom &Labels", AtomLabels},
-          {"Substance &Information...", SubstanceInformation},
-          {"Status &Bar", ViewStatusBar},
+          {QT_TRANSLATE_NOOP("Menu", "Multiples of &Unit Cell..."), UnitCellMultiples},
+          {QT_TRANSLATE_NOOP("Menu", "&XYZ Axes"), Axes},
+          {QT_TRANSLATE_NOOP("Menu", "&Whole Molecules"), WholeMolecules},
+          {QT_TRANSLATE_NOOP("Menu", "Atom &Labels"), AtomLabels},
+          {QT_TRANSLATE_NOOP("Menu", "Substance &Information..."), SubstanceInformation},
+          {QT_TRANSLATE_NOOP("Menu", "Status &Bar"), ViewStatusBar},
           kSeparator,
-          {"&Reset", Reset}}},
-        {"&Molecule", 0,
-         {{"&Homoatomic...", Homoatomic},
-          {"&Metallic...", Metallic},
-          {"&Non-Metallic...", NonMetallic},
-          {"&Organic...", Organic},
+          {QT_TRANSLATE_NOOP("Menu", "&Reset"), Reset}}},
+        {QT_TRANSLATE_NOOP("Menu", "&Molecule"), 0,
+         {{QT_TRANSLATE_NOOP("Menu", "&Homoatomic..."), Homoatomic},
+          {QT_TRANSLATE_NOOP("Menu", "&Metallic..."), Metallic},
+          {QT_TRANSLATE_NOOP("Menu", "&Non-Metallic..."), NonMetallic},
+          {QT_TRANSLATE_NOOP("Menu", "&Organic..."), Organic},
           kSeparator,
-          {"&Index...", Index}}},
-        {"M&easure", 0,
-         {{"&Position", Position}, {"&Distance", Distance}, {"&Angle", Angle}, {"&Torsion Angle", TorsionAngle}}},
-        {"&Window", 0,
-         {{"&New Window", WindowNew}, {"&Cascade", WindowCascade}, {"&Tile", WindowTile},
-          {"&Arrange Icons", WindowArrange}}},
+          {QT_TRANSLATE_NOOP("Menu", "&Index..."), Index}}},
+        {QT_TRANSLATE_NOOP("Menu", "M&easure"), 0,
+         {{QT_TRANSLATE_NOOP("Menu", "&Position"), Position}, {QT_TRANSLATE_NOOP("Menu", "&Distance"), Distance}, {QT_TRANSLATE_NOOP("Menu", "&Angle"), Angle}, {QT_TRANSLATE_NOOP("Menu", "&Torsion Angle"), TorsionAngle}}},
+        {QT_TRANSLATE_NOOP("Menu", "&Window"), 0,
+         {{QT_TRANSLATE_NOOP("Menu", "&New Window"), WindowNew}, {QT_TRANSLATE_NOOP("Menu", "&Cascade"), WindowCascade}, {QT_TRANSLATE_NOOP("Menu", "&Tile"), WindowTile},
+          {QT_TRANSLATE_NOOP("Menu", "&Arrange Icons"), WindowArrange}}},
         HelpMenu(),
     };
     return menu;

@@ -2,6 +2,7 @@
 #pragma once
 // The viewer's two menus and its accelerator table, as data the main frame builds from.
 #include <QKeySequence>
+#include <QtGlobal>
 #include <string_view>
 #include <vector>
 
@@ -16,7 +17,10 @@ struct MenuItem {
 };
 
 // Where the recent-file list goes in the File menus: the grayed placeholder's text.
-inline constexpr std::string_view kRecentFilePlaceholder = "Recent File";
+inline constexpr std::string_view kRecentFilePlaceholder = QT_TRANSLATE_NOOP("Menu", "Recent File");
+
+// The texts of the tables are translated in the context "Menu".
+inline constexpr const char* kMenuContext = "Menu";
 
 // Menu 128, shown while no document window is open.
 const std::vector<MenuItem>& NoDocumentMenu();

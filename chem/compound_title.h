@@ -8,7 +8,8 @@
 namespace kiva {
 
 // " - (Metal)", " - (Atom)", " - (Ionic)", " - (Molecule)", " - (Covalent Network)"; nothing for a
-// value outside the five classes.
+// value outside the five classes. Shown translated in the context kBondingClassContext.
+inline constexpr const char* kBondingClassContext = "BondingClass";
 std::string_view BondingClassSuffix(std::int32_t bondingClass);
 
 inline std::string CompoundTitle(std::string_view name, std::int32_t bondingClass) {

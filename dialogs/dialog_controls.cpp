@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "dialogs/dialog_controls.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -17,11 +18,11 @@ void PlaceControl(QWidget* control, QRect rect, int id) {
 }
 
 std::pair<QPushButton*, QPushButton*> AddOkCancel(QDialog& dialog, QRect ok, QRect cancel, std::function<void()> onOk) {
-    auto* okButton = new QPushButton(QStringLiteral("OK"), &dialog);
+    auto* okButton = new QPushButton(QCoreApplication::translate("Dialog", "OK"), &dialog);
     PlaceControl(okButton, ok, 1);
     okButton->setDefault(true);
     QObject::connect(okButton, &QPushButton::clicked, &dialog, std::move(onOk));
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), &dialog);
+    auto* cancelButton = new QPushButton(QCoreApplication::translate("Dialog", "Cancel"), &dialog);
     PlaceControl(cancelButton, cancel, 2);
     QObject::connect(cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
     return {okButton, cancelButton};

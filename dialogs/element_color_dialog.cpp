@@ -51,10 +51,10 @@ void ColorSample::paintEvent(QPaintEvent* event) {
 CElementColorDlg::CElementColorDlg(const ElementColorModel::Rows& rows, QWidget* parent)
     : QDialog(parent), model_(rows) {
     const DialogUnits units(*this);
-    setWindowTitle(QStringLiteral("Color of Element"));
+    setWindowTitle(QCoreApplication::translate("ElementColorDialog", "Color of Element"));
     setFixedSize(units.X(235), units.Y(142));
 
-    auto* group = new QGroupBox(QStringLiteral("Color of element:"), this);
+    auto* group = new QGroupBox(QCoreApplication::translate("ElementColorDialog", "Color of element:"), this);
     PlaceControl(group, units.Rect(8, 8, 156, 64), 0);
     const auto addEdit = [&](const QString& label, int id, int y) {
         auto* edit = new QLineEdit(this);
@@ -68,22 +68,22 @@ CElementColorDlg::CElementColorDlg(const ElementColorModel::Rows& rows, QWidget*
         });
         return edit;
     };
-    red_ = addEdit(QStringLiteral("&Red="), 1019, 20);
-    green_ = addEdit(QStringLiteral("&Green="), 1020, 36);
-    blue_ = addEdit(QStringLiteral("&Blue="), 1021, 52);
-    PlaceControl(new QLabel(QStringLiteral("Sample:"), this), units.Rect(84, 20, 28, 8), 0);
+    red_ = addEdit(QCoreApplication::translate("ElementColorDialog", "&Red="), 1019, 20);
+    green_ = addEdit(QCoreApplication::translate("ElementColorDialog", "&Green="), 1020, 36);
+    blue_ = addEdit(QCoreApplication::translate("ElementColorDialog", "&Blue="), 1021, 52);
+    PlaceControl(new QLabel(QCoreApplication::translate("ElementColorDialog", "Sample:"), this), units.Rect(84, 20, 28, 8), 0);
     sample_ = new ColorSample(this);
     PlaceControl(sample_, units.Rect(112, 20, 36, 28), 1025);
-    auto* choose = new QPushButton(QStringLiteral("&Choose Color..."), this);
+    auto* choose = new QPushButton(QCoreApplication::translate("ElementColorDialog", "&Choose Color..."), this);
     PlaceControl(choose, units.Rect(84, 52, 72, 14), 1022);
     connect(choose, &QPushButton::clicked, this, &CElementColorDlg::ChooseColor);
 
     const auto [ok, cancel] = AddOkCancel(*this, units.Rect(178, 10, 50, 14), units.Rect(178, 28, 50, 14), [this] { Ok(); });
-    auto* restore = new QPushButton(QStringLiteral("Default"), this);
+    auto* restore = new QPushButton(QCoreApplication::translate("ElementColorDialog", "Default"), this);
     PlaceControl(restore, units.Rect(178, 46, 50, 14), 3);
     connect(restore, &QPushButton::clicked, this, &CElementColorDlg::RestoreDefaults);
 
-    auto* listLabel = new QLabel(QStringLiteral("&Elements:"), this);
+    auto* listLabel = new QLabel(QCoreApplication::translate("ElementColorDialog", "&Elements:"), this);
     PlaceControl(listLabel, units.Rect(8, 76, 40, 8), 0);
     list_ = new QListWidget(this);
     PlaceControl(list_, units.Rect(10, 88, 218, 44), 1024);
@@ -132,7 +132,7 @@ QLineEdit* CElementColorDlg::Edit(ColorEdit edit) const {
 
 void CElementColorDlg::Refuse(std::optional<ColorEdit> edit) {
     if (!edit) return;
-    ShowMessageBox({this, QApplication::applicationName(), QString::fromLatin1(kColorRefusal), MessageButtons::Ok,
+    ShowMessageBox({this, QApplication::applicationName(), QCoreApplication::translate("ElementColorDialog", kColorRefusal), MessageButtons::Ok,
                     MessageIcon::Warning});
     QLineEdit* refused = Edit(*edit);
     refused->setFocus();

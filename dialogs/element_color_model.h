@@ -9,6 +9,7 @@
 #include <string>
 
 #include "chem/element_table.h"
+#include "platform/translatable.h"
 
 namespace kiva {
 
@@ -20,7 +21,7 @@ struct ColorFields {
     int row = 0;
 };
 
-inline constexpr const char* kColorRefusal = "Please enter an integer between 0 and 255.";
+inline constexpr const char* kColorRefusal = KIVA_TRANSLATABLE("ElementColorDialog", "Please enter an integer between 0 and 255.");
 
 class ElementColorModel {
 public:

@@ -13,15 +13,13 @@ namespace kiva {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("ExportPicture", text); }
-
 }  // namespace
 
 CExportPictureDlg::CExportPictureDlg(PictureArea viewArea, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(Tr("Export Picture"));
+    setWindowTitle(QCoreApplication::translate("ExportPicture", "Export Picture"));
     auto* form = new QFormLayout(this);
-    viewSize_ = new QRadioButton(Tr("The &view's size, %1 \u00d7 %2 pixels").arg(viewArea.width).arg(viewArea.height), this);
-    otherSize_ = new QRadioButton(Tr("&Another size:"), this);
+    viewSize_ = new QRadioButton(QCoreApplication::translate("ExportPicture", "The &view's size, %1 \u00d7 %2 pixels").arg(viewArea.width).arg(viewArea.height), this);
+    otherSize_ = new QRadioButton(QCoreApplication::translate("ExportPicture", "&Another size:"), this);
     viewSize_->setChecked(true);
     auto* sizes = new QButtonGroup(this);
     sizes->addButton(viewSize_);
@@ -30,7 +28,7 @@ CExportPictureDlg::CExportPictureDlg(PictureArea viewArea, QWidget* parent) : QD
         auto* box = new QSpinBox(this);
         box->setRange(kMinPictureSide, kMaxPictureSide);
         box->setValue(value);
-        box->setSuffix(Tr(" pixels"));
+        box->setSuffix(QCoreApplication::translate("ExportPicture", " pixels"));
         box->setEnabled(false);
         return box;
     };
@@ -40,11 +38,11 @@ CExportPictureDlg::CExportPictureDlg(PictureArea viewArea, QWidget* parent) : QD
     connect(otherSize_, &QRadioButton::toggled, height_, &QSpinBox::setEnabled);
     form->addRow(viewSize_);
     form->addRow(otherSize_);
-    form->addRow(Tr("&Width:"), width_);
-    form->addRow(Tr("&Height:"), height_);
+    form->addRow(QCoreApplication::translate("ExportPicture", "&Width:"), width_);
+    form->addRow(QCoreApplication::translate("ExportPicture", "&Height:"), height_);
 
-    black_ = new QRadioButton(Tr("&Black, as on screen"), this);
-    white_ = new QRadioButton(Tr("W&hite, as in print"), this);
+    black_ = new QRadioButton(QCoreApplication::translate("ExportPicture", "&Black, as on screen"), this);
+    white_ = new QRadioButton(QCoreApplication::translate("ExportPicture", "Wh&ite, as in print"), this);
     black_->setChecked(true);
     auto* backgrounds = new QButtonGroup(this);
     backgrounds->addButton(black_);
@@ -52,7 +50,7 @@ CExportPictureDlg::CExportPictureDlg(PictureArea viewArea, QWidget* parent) : QD
     auto* backgroundRow = new QHBoxLayout;
     backgroundRow->addWidget(black_);
     backgroundRow->addWidget(white_);
-    form->addRow(Tr("Background:"), backgroundRow);
+    form->addRow(QCoreApplication::translate("ExportPicture", "Background:"), backgroundRow);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The organic dialog: fifteen categories as radio buttons, and an OK that checks the name.
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QRadioButton>
 
 #include "chem/selection_keys.h"
 #include "dialogs/selection_dialogs.h"
+#include "platform/translations.h"
 
 namespace kiva {
 
@@ -30,14 +32,13 @@ int CategoryOf(int buttonId) {
 }  // namespace
 
 COrganicDlg::COrganicDlg(const MoleculeIndex& index, QWidget* parent)
-    : SelectionDialog(parent, QStringLiteral("Organic Compounds"), 236, 194, selection_), selection_(index) {
-    auto* group = new QGroupBox(QStringLiteral("&Category:"), this);
+    : SelectionDialog(parent, QCoreApplication::translate("SelectionDialog", "Organic Compounds"), 236, 194, selection_), selection_(index) {
+    auto* group = new QGroupBox(QCoreApplication::translate("SelectionDialog", "&Category:"), this);
     group->setGeometry(units_.Rect(8, 108, 220, 80));
     auto* buttons = new QButtonGroup(this);
     for (const CategoryButton& place : kButtons) {
         const int category = CategoryOf(place.id);
-        const QString label = QString::fromUtf8(kOrganicCategories[static_cast<std::size_t>(category)].label.data(),
-                                                static_cast<qsizetype>(kOrganicCategories[static_cast<std::size_t>(category)].label.size()));
+        const QString label = TranslatedText("OrganicCategory", kOrganicCategories[static_cast<std::size_t>(category)].label);
         auto* button = new QRadioButton(QString(label).replace(QStringLiteral("&"), QStringLiteral("&&")), this);
         QRect rect = units_.Rect(place.x, place.y, place.width, 8);
         rect.setWidth(std::max(rect.width(), button->sizeHint().width()));  // never cut a label off
@@ -49,8 +50,8 @@ COrganicDlg::COrganicDlg(const MoleculeIndex& index, QWidget* parent)
         selection_.ChooseCategory(CategoryOf(id));
         ShowModel();
     });
-    AddMatchList(QStringLiteral("&Select from:"), 1029, units_.Rect(8, 26, 68, 8), units_.Rect(10, 40, 218, 64));
-    AddSelectedEdit(QStringLiteral("Selected &Compound:"), 1028, units_.Rect(8, 10, 68, 8), units_.Rect(80, 8, 90, 12));
+    AddMatchList(QCoreApplication::translate("SelectionDialog", "&Select from:"), 1029, units_.Rect(8, 26, 68, 8), units_.Rect(10, 40, 218, 64));
+    AddSelectedEdit(QCoreApplication::translate("SelectionDialog", "Selected &Compound:"), 1028, units_.Rect(8, 10, 68, 8), units_.Rect(80, 8, 90, 12));
     AddButtons(units_.Rect(179, 8, 50, 14), units_.Rect(179, 24, 50, 14));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "dialogs/print_size_dialog.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -13,12 +14,12 @@ namespace kiva {
 
 CPrintSizeDlg::CPrintSizeDlg(const QString& printSize, QWidget* parent) : QDialog(parent) {
     const DialogUnits units(*this);
-    setWindowTitle(QStringLiteral("Print Size"));
+    setWindowTitle(QCoreApplication::translate("PrintSizeDialog", "Print Size"));
     setFixedSize(units.X(157), units.Y(90));
 
     const auto [ok, cancel] = AddOkCancel(*this, units.Rect(100, 7, 50, 14), units.Rect(100, 24, 50, 14), [this] { accept(); });
 
-    auto* label = new QLabel(QStringLiteral("&Select the print size:"), this);
+    auto* label = new QLabel(QCoreApplication::translate("PrintSizeDialog", "&Select the print size:"), this);
     PlaceControl(label, units.Rect(8, 12, 64, 8), 0);
     sizes_ = new QComboBox(this);
     for (const std::string_view item : kPrintSizes)

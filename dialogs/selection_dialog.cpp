@@ -5,8 +5,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "chem/selection_keys.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/selection_dialogs.h"
+#include "platform/translations.h"
 
 namespace kiva {
 
@@ -76,7 +78,7 @@ QListWidget* SelectionDialog::AddKeyList(const QString& label, int listId, QRect
     auto* list = new QListWidget(this);
     PlaceControl(list, listRect, listId);
     MakeMultiColumn(list, units_, columnPixels);
-    for (const std::string& key : keys) list->addItem(QString::fromStdString(key));
+    for (const std::string& key : keys) list->addItem(TranslatedText(kSelectionKeysContext, key));
     auto* caption = new QLabel(label, this);
     PlaceControl(caption, labelRect, 0);
     caption->setBuddy(list);
@@ -114,7 +116,8 @@ void SelectionDialog::Confirm() {
     if (confirmation.outcome == Confirmation::Outcome::Close)
         accept();
     else if (confirmation.outcome == Confirmation::Outcome::NotFound)
-        Reporter()(this, QString::fromStdString(confirmation.message));
+        Reporter()(this, TranslatedText(kNotFoundContext, confirmation.messageFormat)
+                             .replace(QStringLiteral("%s"), QString::fromStdString(confirmation.name)));
 }
 
 void SelectionDialog::OnOk() { accept(); }

@@ -5,6 +5,7 @@
 
 #include "chem/fixed_text.h"
 #include "chem/selection_keys.h"
+#include "platform/translatable.h"
 
 namespace kiva {
 
@@ -58,7 +59,7 @@ void SelectionModel::HighlightPrefix(const std::string& text) {
 Confirmation SelectionModel::Confirm() const {
     if (selectedName_.empty()) return {Confirmation::Outcome::Stay, ""};
     if (Lookup(selectedName_)) return {Confirmation::Outcome::Close, ""};
-    return {Confirmation::Outcome::NotFound, Format(notFoundFormat_, selectedName_)};
+    return {Confirmation::Outcome::NotFound, Format(notFoundFormat_, selectedName_), notFoundFormat_, selectedName_};
 }
 
 void SelectionModel::Refresh(SubstanceKind kind, std::string_view primaryKey, std::string_view secondaryKey,
@@ -105,14 +106,14 @@ const IndexEntry* KeyPairSelection::Lookup(const std::string& name) const {
 
 MetallicSelection::MetallicSelection(const MoleculeIndex& index)
     : KeyPairSelection(index, SubstanceKind::Metallic, Strings(kPositiveIons), "Other",
-                       "Cannot find the metallic compound \"%s\".") {}
+                       KIVA_TRANSLATABLE("SelectionModel", "Cannot find the metallic compound \"%s\".")) {}
 
 NonMetallicSelection::NonMetallicSelection(const MoleculeIndex& index)
     : KeyPairSelection(index, SubstanceKind::NonMetallic, Strings(kPositiveCovalences), "",
-                       "Cannot find the non-metallic compound \"%s\".") {}
+                       KIVA_TRANSLATABLE("SelectionModel", "Cannot find the non-metallic compound \"%s\".")) {}
 
 HomoatomicSelection::HomoatomicSelection(const MoleculeIndex& index, const ElementTable& elements)
-    : SelectionModel(index, "Cannot find the substance \"%s\".") {
+    : SelectionModel(index, KIVA_TRANSLATABLE("SelectionModel", "Cannot find the substance \"%s\".")) {
     for (const ElementInfo& row : elements.rows) elements_.emplace_back(TextOf(row.symbol));
 }
 
@@ -125,7 +126,7 @@ const IndexEntry* HomoatomicSelection::Lookup(const std::string& name) const {
     return FindIndexEntry(index_, name, static_cast<int>(SubstanceKind::Homoatomic));
 }
 
-IndexSelection::IndexSelection(const MoleculeIndex& index) : SelectionModel(index, "Cannot find the compound \"%s\".") {
+IndexSelection::IndexSelection(const MoleculeIndex& index) : SelectionModel(index, KIVA_TRANSLATABLE("SelectionModel", "Cannot find the compound \"%s\".")) {
     listsWholeIndex_ = true;
     for (const IndexEntry& entry : index.entries) lines_.push_back(EntryLine(entry));
 }
@@ -138,7 +139,7 @@ void IndexSelection::EditChanged(const std::string& text) {
 const IndexEntry* IndexSelection::Lookup(const std::string& name) const { return FindIndexEntryByName(index_, name); }
 
 OrganicSelection::OrganicSelection(const MoleculeIndex& index)
-    : SelectionModel(index, "Cannot find the organic compound \"%s\".") {}
+    : SelectionModel(index, KIVA_TRANSLATABLE("SelectionModel", "Cannot find the organic compound \"%s\".")) {}
 
 void OrganicSelection::ChooseCategory(int category) {
     if (category < 0 || static_cast<std::size_t>(category) >= kOrganicCategories.size()) return;

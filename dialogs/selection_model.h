@@ -18,7 +18,13 @@ namespace kiva {
 struct Confirmation {
     enum class Outcome { Close, Stay, NotFound } outcome;
     std::string message;  // for NotFound
+    // The message before the name took the place of its "%s", and the name: the dialog shows the
+    // message translated in the context kNotFoundContext.
+    const char* messageFormat = "";
+    std::string name;
 };
+
+inline constexpr const char* kNotFoundContext = "SelectionModel";
 
 // The part every selection dialog shares: a "Select from" list of "name - description" lines,
 // its highlighted row and the selected-name edit.

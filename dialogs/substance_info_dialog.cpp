@@ -13,8 +13,6 @@ namespace kiva {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("CSubstanceInfoDlg", text); }
-
 QLabel* Value(const QString& text, QWidget* parent, Qt::TextFormat format = Qt::PlainText) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(format);
@@ -26,12 +24,12 @@ QLabel* Value(const QString& text, QWidget* parent, Qt::TextFormat format = Qt::
 }  // namespace
 
 CSubstanceInfoDlg::CSubstanceInfoDlg(const SubstanceFacts& facts, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(Tr("Substance Information"));
+    setWindowTitle(QCoreApplication::translate("CSubstanceInfoDlg", "Substance Information"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     layout->addLayout(form);
-    form->addRow(Tr("Name:"), Value(QString::fromStdString(facts.name), this));
-    if (!facts.description.empty()) form->addRow(Tr("Description:"), Value(QString::fromStdString(facts.description), this));
+    form->addRow(QCoreApplication::translate("CSubstanceInfoDlg", "Name:"), Value(QString::fromStdString(facts.name), this));
+    if (!facts.description.empty()) form->addRow(QCoreApplication::translate("CSubstanceInfoDlg", "Description:"), Value(QString::fromStdString(facts.description), this));
     for (const FactRow& row : SubstanceFactRows(facts))
         form->addRow(row.label, Value(row.value, this, row.rich ? Qt::RichText : Qt::PlainText));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

@@ -14,7 +14,7 @@ std::optional<MultiplesRefusal> ReadCellMultiples(const std::array<std::string, 
         if (!digitsOnly) return MultiplesRefusal{axis, "Please enter a positive integer."};
         const int value = *ParseInt(words[0]);  // saturates, so a huge number is out of range
         if (value < 1 || value > kMaxCellMultiple)
-            return MultiplesRefusal{axis, "Please enter an integer between 1 and " + std::to_string(kMaxCellMultiple) + "."};
+            return MultiplesRefusal{axis, "Please enter an integer between 1 and " + std::to_string(kMaxCellMultiple) + ".", true};
         multiples[axis] = value;
     }
     return std::nullopt;

@@ -10,6 +10,7 @@ namespace kiva {
 struct MultiplesRefusal {
     int axis;             // 0 for x, 1 for y, 2 for z: the edit that takes the focus
     std::string message;  // "Please enter a positive integer." or the range message
+    bool outOfRange = false;  // an integer, but not one from 1 to kMaxCellMultiple
 };
 
 // Reads x, y and z in that order into `multiples`, each an unsigned integer from 1 to 16, and

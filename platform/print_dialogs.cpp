@@ -41,21 +41,21 @@ bool RunQtPrintDialog(const PrintDialogRequest& request) {
     QPrintDialog dialog(request.printer, request.owner);
     if (request.kind == PrintDialogKind::Setup) {
         // Setting up chooses a printer and its options; it prints nothing.
-        dialog.setWindowTitle(QStringLiteral("Print Setup"));
+        dialog.setWindowTitle(QCoreApplication::translate("PrintDialogs", "Print Setup"));
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
         dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
         dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
         if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
-            if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+            if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QCoreApplication::translate("PrintDialogs", "OK"));
     } else {
-        dialog.setWindowTitle(QStringLiteral("Print"));
+        dialog.setWindowTitle(QCoreApplication::translate("PrintDialogs", "Print"));
     }
     return dialog.exec() == QDialog::Accepted;
 }
 
 void RunQtPreview(QPrinter& printer, QWidget* owner, const PrintoutPainter& paint) {
     QPrintPreviewDialog preview(&printer, owner);
-    preview.setWindowTitle(QStringLiteral("Print Preview"));
+    preview.setWindowTitle(QCoreApplication::translate("PrintDialogs", "Print Preview"));
     // Large enough to read the page: most of the main window.
     if (owner) preview.resize(owner->window()->size() * 4 / 5);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, paint);

@@ -3,11 +3,17 @@
 // Setup.ini.
 #include <QApplication>
 
+#include "platform/file_search.h"
+#include "platform/translations.h"
+#include "platform/ui_language.h"
 #include "setup/pages/setup_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("setup"));
+    // The translations travel on the first disk, beside the installer.
+    const kiva::UiTranslations translations("setup", kiva::UiLanguages(kiva::ProcessEnvironment()),
+                                            {kiva::ProgramDirectory()});
     kiva::setup::CMainFrame frame(kiva::setup::InstallerFlow());
     frame.show();
     QApplication::exec();

@@ -81,7 +81,9 @@ struct Strings {
     std::string_view tooltip;  // second line: the toolbar button's tooltip
 };
 
-// Both lines empty when the command has no string.
+// Both lines empty when the command has no string. The lines are English; the window shows
+// them translated in the context kStringsContext.
+inline constexpr const char* kStringsContext = "Command";
 Strings StringsOf(int id);
 
 }  // namespace kiva::command

@@ -9,6 +9,7 @@
 #include "dialogs/selection_dialogs.h"
 #include "platform/binary_archive.h"
 #include "platform/message_box.h"
+#include "platform/translations.h"
 #include "view/commands.h"
 #include "view/view_document.h"
 
@@ -65,6 +66,10 @@ std::optional<QString> RunSelectionDialog(int commandId, QWidget* owner) {
     return Runner() ? Runner()(commandId, owner) : RunRealDialog(commandId, owner);
 }
 
+QString BondingClassSuffixText(std::int32_t bondingClass) {
+    return TranslatedText(kBondingClassContext, BondingClassSuffix(bondingClass));
+}
+
 void SelectCompound(ViewDocument& document, const QString& name, QWidget* owner) {
     const SharedData& data = TheSharedData();
     bool found = false;
@@ -77,13 +82,14 @@ void SelectCompound(ViewDocument& document, const QString& name, QWidget* owner)
         return;
     }
     if (!found) {
-        ShowMessageBox({owner, QStringLiteral("Zelkora"), QStringLiteral("Cannot find the compound \"%1\".").arg(name),
+        ShowMessageBox({owner, QStringLiteral("Zelkora"),
+                        QCoreApplication::translate("CompoundSelection", "Cannot find the compound \"%1\".").arg(name),
                         MessageButtons::Ok, MessageIcon::Question});
         return;
     }
     document.SetPathName(QDir::current().absoluteFilePath(name));
     document.SetFromCatalogue(true);
-    document.SetTitle(QString::fromStdString(CompoundTitle(name.toStdString(), document.Compound().bondingClass)));
+    document.SetTitle(name + BondingClassSuffixText(document.Compound().bondingClass));
     document.UpdateAllViews();
 }
 

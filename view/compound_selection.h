@@ -3,6 +3,7 @@
 // The Molecule menu: each command runs its selection dialog and loads the chosen substance into
 // the view's document.
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -11,6 +12,9 @@ class QWidget;
 namespace kiva {
 
 class ViewDocument;
+
+// " - (Ionic)" and the other bonding-class suffixes of a title, in the user's language.
+QString BondingClassSuffixText(std::int32_t bondingClass);
 
 // Whether a command id is one of the five selection commands.
 bool IsSelectionCommand(int id);

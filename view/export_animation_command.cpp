@@ -21,8 +21,6 @@ namespace kiva {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("ExportAnimation", text); }
-
 // The dialog's answer: the request without its path.
 struct AnimationChoice {
     AnimationKind kind;
@@ -31,17 +29,17 @@ struct AnimationChoice {
 
 std::optional<AnimationChoice> AskForAnimation(const MoleculeView& view, QWidget* owner) {
     QDialog dialog(owner);
-    dialog.setWindowTitle(Tr("Export Animation"));
+    dialog.setWindowTitle(QCoreApplication::translate("ExportAnimation", "Export Animation"));
     auto* form = new QFormLayout(&dialog);
     const ViewState& state = view.State();
     const bool fluid = AnimationKindFor(state.displayState, false) == AnimationKind::Motion;
     auto* kind = new QComboBox(&dialog);
     if (fluid) {
-        kind->addItem(state.displayState == DisplayState::Liquid ? Tr("The liquid's motion") : Tr("The gas's motion"),
+        kind->addItem(state.displayState == DisplayState::Liquid ? QCoreApplication::translate("ExportAnimation", "The liquid's motion") : QCoreApplication::translate("ExportAnimation", "The gas's motion"),
                       static_cast<int>(AnimationKind::Motion));
     } else {
-        kind->addItem(Tr("A full turn"), static_cast<int>(AnimationKind::Turn));
-        kind->addItem(Tr("One rock swing"), static_cast<int>(AnimationKind::RockSwing));
+        kind->addItem(QCoreApplication::translate("ExportAnimation", "A full turn"), static_cast<int>(AnimationKind::Turn));
+        kind->addItem(QCoreApplication::translate("ExportAnimation", "One rock swing"), static_cast<int>(AnimationKind::RockSwing));
         if (state.mouseMode == MouseMode::Rock) kind->setCurrentIndex(1);
     }
     const auto spin = [&dialog](int low, int high, int value) {
@@ -57,11 +55,11 @@ std::optional<AnimationChoice> AskForAnimation(const MoleculeView& view, QWidget
     QSpinBox* height = spin(kMinPictureSide, kMaxPictureSide, view.Area().height);
     QObject::connect(kind, &QComboBox::currentIndexChanged, frames,
                      [frames, kindAt](int index) { frames->setValue(DefaultFrameCount(kindAt(index))); });
-    form->addRow(Tr("&Animation:"), kind);
-    form->addRow(Tr("&Frames:"), frames);
-    form->addRow(Tr("Frames a &second:"), rate);
-    form->addRow(Tr("&Width (pixels):"), width);
-    form->addRow(Tr("&Height (pixels):"), height);
+    form->addRow(QCoreApplication::translate("ExportAnimation", "&Animation:"), kind);
+    form->addRow(QCoreApplication::translate("ExportAnimation", "&Frames:"), frames);
+    form->addRow(QCoreApplication::translate("ExportAnimation", "Frames a &second:"), rate);
+    form->addRow(QCoreApplication::translate("ExportAnimation", "&Width (pixels):"), width);
+    form->addRow(QCoreApplication::translate("ExportAnimation", "&Height (pixels):"), height);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -83,29 +81,29 @@ QString ExportProblemMessage(const ExportResult& result, const QString& path) {
     switch (result.problem) {
     case ExportProblem::None:
     case ExportProblem::Cancelled: return {};
-    case ExportProblem::NoFrames: return Tr("An animation has 1 to %1 frames.").arg(kMaxAnimationFrames);
-    case ExportProblem::BadFrameRate: return Tr("An animation plays 1 to %1 frames a second.").arg(kMaxFramesPerSecond);
+    case ExportProblem::NoFrames: return QCoreApplication::translate("ExportAnimation", "An animation has 1 to %1 frames.").arg(kMaxAnimationFrames);
+    case ExportProblem::BadFrameRate: return QCoreApplication::translate("ExportAnimation", "An animation plays 1 to %1 frames a second.").arg(kMaxFramesPerSecond);
     case ExportProblem::BadSize:
-        return Tr("An animation's sides are %1 to %2 pixels.").arg(kMinPictureSide).arg(kMaxPictureSide);
-    case ExportProblem::OddVideoSize: return Tr("An MP4 video needs an even width and height, not %1.").arg(detail);
-    case ExportProblem::UnknownFormat: return Tr("Give the file the ending .gif or .mp4:\n%1").arg(path);
-    case ExportProblem::CannotCreate: return Tr("Cannot create the file \"%1\":\n%2.").arg(path, detail);
-    case ExportProblem::CannotWrite: return Tr("Cannot write the file \"%1\":\n%2.").arg(path, detail);
-    case ExportProblem::EncoderMissing: return Tr("This system's FFmpeg has no H.264 encoder for MP4 videos.");
-    case ExportProblem::EncoderFailed: return Tr("Cannot encode the file \"%1\":\n%2.").arg(path, detail);
-    case ExportProblem::TooManyAtoms: return Tr("A PDB file holds at most %1 atoms, not %2.").arg(kMaxPdbAtoms).arg(detail);
+        return QCoreApplication::translate("ExportAnimation", "An animation's sides are %1 to %2 pixels.").arg(kMinPictureSide).arg(kMaxPictureSide);
+    case ExportProblem::OddVideoSize: return QCoreApplication::translate("ExportAnimation", "An MP4 video needs an even width and height, not %1.").arg(detail);
+    case ExportProblem::UnknownFormat: return QCoreApplication::translate("ExportAnimation", "Give the file the ending .gif or .mp4:\n%1").arg(path);
+    case ExportProblem::CannotCreate: return QCoreApplication::translate("ExportAnimation", "Cannot create the file \"%1\":\n%2.").arg(path, detail);
+    case ExportProblem::CannotWrite: return QCoreApplication::translate("ExportAnimation", "Cannot write the file \"%1\":\n%2.").arg(path, detail);
+    case ExportProblem::EncoderMissing: return QCoreApplication::translate("ExportAnimation", "This system's FFmpeg has no H.264 encoder for MP4 videos.");
+    case ExportProblem::EncoderFailed: return QCoreApplication::translate("ExportAnimation", "Cannot encode the file \"%1\":\n%2.").arg(path, detail);
+    case ExportProblem::TooManyAtoms: return QCoreApplication::translate("ExportAnimation", "A PDB file holds at most %1 atoms, not %2.").arg(kMaxPdbAtoms).arg(detail);
     }
-    return Tr("Cannot write the file \"%1\".").arg(path);
+    return QCoreApplication::translate("ExportAnimation", "Cannot write the file \"%1\".").arg(path);
 }
 
 void RunExportAnimationCommand(const MoleculeView& view, QWidget* owner) {
     const auto choice = AskForAnimation(view, owner);
     if (!choice) return;
-    const QString path = ChooseFile({owner, true, QString(), Tr("Animated GIF (*.gif);;MP4 Video (*.mp4)"), "gif"});
+    const QString path = ChooseFile({owner, true, QString(), QCoreApplication::translate("ExportAnimation", "Animated GIF (*.gif);;MP4 Video (*.mp4)"), "gif"});
     if (path.isEmpty()) return;
     const AnimationRequest request{path.toStdString(), choice->kind, choice->frames, choice->framesPerSecond,
                                    choice->width, choice->height};
-    QProgressDialog progress(Tr("Exporting the animation..."), Tr("Cancel"), 0, request.frameCount, owner);
+    QProgressDialog progress(QCoreApplication::translate("ExportAnimation", "Exporting the animation..."), QCoreApplication::translate("ExportAnimation", "Cancel"), 0, request.frameCount, owner);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);  // a short export finishes before the bar would show
     const ExportResult result = ExportAnimation(request, view.State(), view.Motion(), ShadedFrame, [&progress](int done, int) {

@@ -14,8 +14,6 @@ namespace kiva {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("ExportPicture", text); }
-
 void Warn(QWidget* owner, const QString& message) {
     ShowMessageBox({owner, QApplication::applicationName(), message, MessageButtons::Ok, MessageIcon::Warning});
 }
@@ -27,9 +25,9 @@ void RunExportPictureCommand(const MoleculeView& view, QWidget* owner) {
     if (dialog.exec() != QDialog::Accepted) return;
     const PictureExportChoice choice = dialog.choice();
     const auto area = ExportedArea(choice, view.Area());
-    const QString sizeMessage = Tr("A picture's sides are %1 to %2 pixels.").arg(kMinPictureSide).arg(kMaxPictureSide);
+    const QString sizeMessage = QCoreApplication::translate("ExportPicture", "A picture's sides are %1 to %2 pixels.").arg(kMinPictureSide).arg(kMaxPictureSide);
     if (!area) return Warn(owner, sizeMessage);
-    const QString path = ChooseFile({owner, true, QString(), Tr("PNG Picture (*.png)"), "png"});
+    const QString path = ChooseFile({owner, true, QString(), QCoreApplication::translate("ExportPicture", "PNG Picture (*.png)"), "png"});
     if (path.isEmpty()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);  // a poster-sized picture takes a moment
     const ExportResult result = ExportPicture({path.toStdString(), *area, ExportedBackground(choice)}, view.State());

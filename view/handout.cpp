@@ -20,8 +20,6 @@ namespace kiva {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("Handout", text); }
-
 constexpr int kTitlePoints = 20;
 constexpr int kDescriptionPoints = 11;
 constexpr int kTablePoints = 10;
@@ -70,7 +68,7 @@ QString FactsTableHtml(const SubstanceFacts& facts) {
 }
 
 QString ReadoutsHtml(const std::vector<std::string>& readouts) {
-    QString html = QStringLiteral("<p><b>%1</b></p>").arg(Tr("Measurement").toHtmlEscaped());
+    QString html = QStringLiteral("<p><b>%1</b></p>").arg(QCoreApplication::translate("Handout", "Measurement").toHtmlEscaped());
     for (const std::string& readout : readouts) html += QStringLiteral("<p>%1</p>").arg(Escaped(readout));
     return html;
 }
@@ -90,7 +88,7 @@ HandoutLayout PaintHandout(QPainter& painter, const MoleculeView& view, const Su
     const std::unique_ptr<QTextDocument> description =
         facts.description.empty() ? nullptr : TextBlock(Escaped(facts.description), kDescriptionPoints, textWidth, device);
     const std::unique_ptr<QTextDocument> table = TextBlock(FactsTableHtml(facts), kTablePoints, textWidth, device);
-    const std::vector<std::string> readouts = MeasurementReadouts(view.State());
+    const std::vector<std::string> readouts = MeasurementReadouts(view.State(), view.GetReadoutWords());
     const std::unique_ptr<QTextDocument> measurement =
         readouts.empty() ? nullptr : TextBlock(ReadoutsHtml(readouts), kTablePoints, textWidth, device);
 

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "view/help_topics.h"
 
+#include <QCoreApplication>
 #include <array>
 
+#include "platform/translations.h"
 #include "view/commands.h"
 
 namespace kiva {
@@ -90,12 +92,11 @@ QString HelpTopicOf(int commandId) {
 QString WhatsThisText(int commandId, QString name) {
     name = name.section(QLatin1Char('\t'), 0, 0);
     name.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    const std::string_view strings = StringsOf(commandId).prompt;
-    const QString prompt = QString::fromUtf8(strings.data(), static_cast<qsizetype>(strings.size()));
+    const QString prompt = TranslatedText(kStringsContext, StringsOf(commandId).prompt);
     QString text = QStringLiteral("<p><b>%1</b></p>").arg(name.toHtmlEscaped());
     if (!prompt.isEmpty() && prompt != name) text += QStringLiteral("<p>%1.</p>").arg(prompt.toHtmlEscaped());
     const QString topic = HelpTopicOf(commandId);
-    if (!topic.isEmpty()) text += QStringLiteral("<p><a href=\"%1\">More in the help</a></p>").arg(topic);
+    if (!topic.isEmpty()) text += QCoreApplication::translate("HelpTopics", "<p><a href=\"%1\">More in the help</a></p>").arg(topic);
     return text;
 }
 

@@ -22,6 +22,7 @@
 #include "chem/shared_data.h"
 #include "dialogs/substance_info_dialog.h"
 #include "platform/message_box.h"
+#include "platform/translations.h"
 #include "view/commands.h"
 #include "view/compound_selection.h"
 #include "view/export_animation_command.h"
@@ -40,6 +41,14 @@ constexpr int kPicture = kiva::kPictureSize;
 constexpr int kBarThickness = CKivaView::kViewSize - kPicture;
 constexpr int kWheelNotch = 120;  // eighths of a degree
 
+kiva::ReadoutWords TranslatedReadoutWords() {
+    kiva::ReadoutWords words;
+    for (std::string* word : {&words.distance, &words.angle, &words.torsionAngle, &words.degree, &words.axes[0],
+                              &words.axes[1], &words.axes[2]})
+        *word = kiva::TranslatedText("Readout", *word).toStdString();
+    return words;
+}
+
 }  // namespace
 
 CKivaView::CKivaView(const kiva::CompoundRecord& compound, QWidget* parent)
@@ -47,6 +56,7 @@ CKivaView::CKivaView(const kiva::CompoundRecord& compound, QWidget* parent)
     // No fixed size: a frame made smaller than the view clips it.
     resize(kViewSize, kViewSize);
     setMouseTracking(true);  // the read-outs follow the pointer without a button held
+    molecule_.SetReadoutWords(TranslatedReadoutWords());
     using namespace kiva::command;
     navigationToolBar_ = CreateToolBar({Reset, kSeparator, Rotate, Translate, Rock, kSeparator, ZoomIn, ZoomOut,
                                         kSeparator, Position, Distance, Angle, TorsionAngle, kSeparator,
@@ -57,9 +67,9 @@ CKivaView::CKivaView(const kiva::CompoundRecord& compound, QWidget* parent)
                                        CellFrame, Coordination, kSeparator, WholeMolecules},
                                       Qt::Vertical, QRect(kPicture, 0, kBarThickness, kViewSize));
     LayOutPicture();
-    setWhatsThis(QStringLiteral("<p><b>The picture</b></p><p>The substance as shaded atoms and bonds. Drag it to "
-                                "turn or move it; with a measure command on, click atoms to measure.</p>"
-                                "<p><a href=\"molecule_window.html#picture\">More in the help</a></p>"));
+    setWhatsThis(tr("<p><b>The picture</b></p><p>The substance as shaded atoms and bonds. Drag it to "
+                    "turn or move it; with a measure command on, click atoms to measure.</p>"
+                    "<p><a href=\"molecule_window.html#picture\">More in the help</a></p>"));
     UpdateToolBars();
 }
 
@@ -81,7 +91,7 @@ QWidget* CKivaView::CreateToolBar(std::initializer_list<int> buttons, Qt::Orient
         }
         auto* button = new QAction(kiva::ToolIcon(id), QString(), bar);
         button->setData(id);
-        button->setToolTip(QString::fromUtf8(kiva::command::StringsOf(id).tooltip));
+        button->setToolTip(kiva::TranslatedText(kiva::command::kStringsContext, kiva::command::StringsOf(id).tooltip));
         button->setWhatsThis(kiva::WhatsThisText(id, button->toolTip()));
         connect(button, &QAction::triggered, this, [this, id] {
             if (RunCommand(id)) emit commandRan();
@@ -363,6 +373,6 @@ void CKivaView::ShowNoLabelFontMessage() {
 
 void CKivaView::ShowNoCrystalMessage() {
     kiva::ShowMessageBox({this, QApplication::applicationName(),
-                          QStringLiteral("No crystal structure.\nOnly single molecule available."),
+                          tr("No crystal structure.\nOnly single molecule available."),
                           kiva::MessageButtons::Ok, kiva::MessageIcon::None});
 }

@@ -82,18 +82,18 @@ std::string PositionReadout(const SceneAtom& atom) {
                   static_cast<double>(atom.radius));
 }
 
-std::optional<std::string> MeasuredValue(const ViewState& view) {
+std::optional<std::string> MeasuredValue(const ViewState& view, const ReadoutWords& words) {
     if (!SelectionComplete(view) || !PicksAreSceneAtoms(view)) return std::nullopt;
     switch (view.measureMode) {
     case MeasureMode::Distance: {
         const float distance = Length(Subtract(PickedPosition(view, 0), PickedPosition(view, 1)));
-        return Format("Distance=%.2f Å", static_cast<double>(distance));
+        return Format("%s=%.2f Å", words.distance.c_str(), static_cast<double>(distance));
     }
     case MeasureMode::Angle: {
         const Vector3D vertex = PickedPosition(view, 1);
         const float angle = AngleBetween(Subtract(PickedPosition(view, 0), vertex),
                                          Subtract(PickedPosition(view, 2), vertex));
-        return Format("Angle=%.1f degree", static_cast<double>(Degrees(angle)));
+        return Format("%s=%.1f %s", words.angle.c_str(), static_cast<double>(Degrees(angle)), words.degree.c_str());
     }
     case MeasureMode::TorsionAngle: {
         // The angle between the planes A-B-C and B-C-D, from 0 to 180 degrees, without a sign.
@@ -101,14 +101,15 @@ std::optional<std::string> MeasuredValue(const ViewState& view) {
         const Vector3D bond = Subtract(PickedPosition(view, 2), b);
         const Vector3D u = Cross(bond, Subtract(PickedPosition(view, 0), b));
         const Vector3D w = Cross(bond, Subtract(PickedPosition(view, 3), b));
-        return Format("Torsion Angle=%.1f degree", static_cast<double>(Degrees(AngleBetween(u, w))));
+        return Format("%s=%.1f %s", words.torsionAngle.c_str(), static_cast<double>(Degrees(AngleBetween(u, w))),
+                      words.degree.c_str());
     }
     case MeasureMode::None: break;
     }
     return std::nullopt;
 }
 
-std::optional<std::string> FeatureReadout(const ViewState& view, PicturePoint p) {
+std::optional<std::string> FeatureReadout(const ViewState& view, PicturePoint p, const ReadoutWords& words) {
     if (!SelectionComplete(view) || !PicksAreSceneAtoms(view)) return std::nullopt;
     bool onFeature = false;
     switch (view.measureMode) {
@@ -117,34 +118,33 @@ std::optional<std::string> FeatureReadout(const ViewState& view, PicturePoint p)
     case MeasureMode::TorsionAngle: onFeature = NearSegment(p, PickedScreenPoint(view, 1), PickedScreenPoint(view, 2)); break;
     case MeasureMode::None: break;
     }
-    return onFeature ? MeasuredValue(view) : std::nullopt;
+    return onFeature ? MeasuredValue(view, words) : std::nullopt;
 }
 
-std::vector<std::string> MeasurementReadouts(const ViewState& view) {
+std::vector<std::string> MeasurementReadouts(const ViewState& view, const ReadoutWords& words) {
     std::vector<std::string> readouts;
     if (view.measureMode == MeasureMode::None || !PicksAreSceneAtoms(view)) return readouts;
     const int count = std::clamp(view.pickedCount, 0, static_cast<int>(view.measureMode));
     for (int k = 0; k < count; ++k) readouts.push_back(PositionReadout(Picked(view, k)));
-    if (auto value = MeasuredValue(view)) readouts.push_back(std::move(*value));
+    if (auto value = MeasuredValue(view, words)) readouts.push_back(std::move(*value));
     return readouts;
 }
 
-std::optional<std::string> AxisReadout(const ViewState& view, PicturePoint p) {
-    static constexpr const char* kNames[] = {"Axis X", "Axis Y", "Axis Z"};
+std::optional<std::string> AxisReadout(const ViewState& view, PicturePoint p, const ReadoutWords& words) {
     const std::vector<OverlayLine> axes = AxisLines(view);
     const auto toPicture = [](ImagePoint point) { return FromWindowPoint(point.x, point.row); };
     for (std::size_t axis = 0; axis < axes.size() && axis < 3; ++axis)
-        if (NearSegment(p, toPicture(axes[axis].from), toPicture(axes[axis].to))) return kNames[axis];
+        if (NearSegment(p, toPicture(axes[axis].from), toPicture(axes[axis].to))) return words.axes[axis];
     return std::nullopt;
 }
 
-std::optional<std::string> HoverReadout(const ViewState& view, PicturePoint p) {
-    if (auto feature = FeatureReadout(view, p)) return feature;
+std::optional<std::string> HoverReadout(const ViewState& view, PicturePoint p, const ReadoutWords& words) {
+    if (auto feature = FeatureReadout(view, p, words)) return feature;
     if (view.showPosition) {
         const int atom = HitTestAtom(view, p);
         if (atom >= 0) return PositionReadout(view.atoms[static_cast<std::size_t>(atom)]);
     }
-    return AxisReadout(view, p);
+    return AxisReadout(view, p, words);
 }
 
 bool SelectionComplete(const ViewState& view) {

@@ -4,6 +4,7 @@
 // CKivaView turns events into these calls and copies the finished picture to the screen.
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "chem/compound_record.h"
 #include "chem/element_table.h"
@@ -11,6 +12,7 @@
 #include "render/projection.h"
 #include "render/render_frame.h"
 #include "render/view_state.h"
+#include "view/measurements.h"
 #include "view/picture_point.h"
 
 namespace kiva {
@@ -68,6 +70,9 @@ public:
     bool HoldsMouse() const { return dragFrom_.has_value(); }
     // The text the read-out tooltip was last given.
     const std::string& TipText() const { return tipText_; }
+    // The read-outs' words in the user's language.
+    void SetReadoutWords(ReadoutWords words) { readoutWords_ = std::move(words); }
+    const ReadoutWords& GetReadoutWords() const { return readoutWords_; }
 
     CommandStatus QueryCommand(int id) const;
     // False when the view does not serve the command.
@@ -130,6 +135,7 @@ private:
     PictureBuffers picture_;
     std::optional<PicturePoint> dragFrom_;  // the pointer position last handled while dragging
     std::string tipText_;
+    ReadoutWords readoutWords_;
 };
 
 }  // namespace kiva

@@ -32,7 +32,7 @@ void MoleculeView::MouseRelease(PicturePoint p) {
 
 void MoleculeView::ShowReadout(PicturePoint p) {
     if (!InNavigationState()) return;
-    const std::optional<std::string> text = HoverReadout(state_, p);
+    const std::optional<std::string> text = HoverReadout(state_, p, readoutWords_);
     if (!text) {
         host_.HideTip();
         return;

@@ -49,12 +49,12 @@ bool PrintPictures(QPrinter& printer, const std::vector<MoleculeView*>& views, i
 
 QString PrintFailureMessage(const QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat)
-        return QStringLiteral("Cannot write the file \"%1\".").arg(printer.outputFileName());
-    return QStringLiteral("Cannot print on the printer \"%1\".").arg(printer.printerName());
+        return QCoreApplication::translate("Printing", "Cannot write the file \"%1\".").arg(printer.outputFileName());
+    return QCoreApplication::translate("Printing", "Cannot print on the printer \"%1\".").arg(printer.printerName());
 }
 
 QString NoPrinterMessage() {
-    return QStringLiteral("There is no printer to print on.\nChoose a printer or a PDF file with File > Print Setup.");
+    return QCoreApplication::translate("Printing", "There is no printer to print on.\nChoose a printer or a PDF file with File > Print Setup.");
 }
 
 void RunPrintCommand(int id, MoleculeView& view, const QWidget& viewWidget, const QString& documentName,

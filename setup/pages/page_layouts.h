@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <string>
 #include <vector>
 
 #include "setup/page_runner.h"
@@ -55,6 +56,10 @@ const PageLayout& LayoutOf(PageId page);
 
 // Every page's caption.
 QString PageCaption();
+
+// A control's text and a message of the installer's logic, in the user's language.
+QString ControlText(const ControlLayout& control);
+QString SetupMessageText(const std::string& message);
 
 // The agreement shown on the licence page: a plain-words summary, then the licence itself with
 // its hard line breaks joined so the text wraps to the page.

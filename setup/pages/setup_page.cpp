@@ -49,7 +49,7 @@ void CSetupPage::Build() {
         QWidget* widget = nullptr;
         switch (control.kind) {
         case ControlKind::Text: {
-            auto* label = new QLabel(control.text, this);
+            auto* label = new QLabel(ControlText(control), this);
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             widget = label;
@@ -67,11 +67,11 @@ void CSetupPage::Build() {
             break;
         }
         case ControlKind::Group:
-            widget = new QGroupBox(control.text, this);
+            widget = new QGroupBox(ControlText(control), this);
             break;
         case ControlKind::Button:
         case ControlKind::DefaultButton: {
-            auto* button = new QPushButton(control.text, this);
+            auto* button = new QPushButton(ControlText(control), this);
             button->setDefault(control.kind == ControlKind::DefaultButton);
             button->setAutoDefault(control.kind == ControlKind::DefaultButton);
             const int id = control.id;
@@ -102,7 +102,7 @@ void CSetupPage::Build() {
     }
     // Controls framed by a group box are drawn above it.
     if (edit_) edit_->raise();
-    if (request_.page == PageId::Error) SetStaticText(control::kMessage, QString::fromStdString(request_.text));
+    if (request_.page == PageId::Error) SetStaticText(control::kMessage, SetupMessageText(request_.text));
 }
 
 PageOutcome CSetupPage::Run() {

@@ -10,6 +10,7 @@
 
 #include "setup/desktop_menu.h"
 #include "setup/install_flow.h"
+#include "setup/pages/page_layouts.h"
 #include "setup/pages/qt_page_runner.h"
 #include "setup/setup_messages.h"
 #include "setup/setup_places.h"
@@ -47,7 +48,7 @@ void CSetupView::paintEvent(QPaintEvent*) {
     title.setItalic(true);
     title.setPixelSize(TitleHeight(screen() ? screen()->geometry().width() : area.width()));
     painter.setFont(title);
-    const QString text = QString::fromLatin1(kSetupTitle);
+    const QString text = PageCaption();
     const int baseline = QFontMetrics(title).ascent();
     painter.setPen(Qt::black);
     painter.drawText(area.left() + 25, area.top() + 25 + baseline, text);
@@ -62,7 +63,7 @@ void CSetupView::StartFlow() {
 }
 
 CMainFrame::CMainFrame(CSetupView::FlowRunner runFlow) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
-    setWindowTitle(QString::fromLatin1(kSetupTitle));
+    setWindowTitle(PageCaption());
     if (const QScreen* screen = QApplication::primaryScreen()) setGeometry(screen->geometry());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

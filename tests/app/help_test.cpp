@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The help: its pages, their links, the topic of every command, F1, context help and a missing help.
 #include <QDir>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTextBrowser>
@@ -124,6 +125,57 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(help));
         QTest::keyClick(help, Qt::Key_Escape);
         QVERIFY(!help->isVisible());
+    }
+
+    void ATranslatedPageComesFirstAndEnglishFillsIn() {
+        QTemporaryDir dir;
+        for (const char* page : {"index.html", "menu_file.html", "de/index.html"}) {
+            QDir(dir.path()).mkpath(QFileInfo(dir.filePath(QString::fromLatin1(page))).path());
+            QFile file(dir.filePath(QString::fromLatin1(page)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const std::vector<std::string> german = {"de_DE", "de"};
+        QCOMPARE(kiva::HelpPageFile(dir.path(), german, QStringLiteral("index.html")), dir.filePath(QStringLiteral("de/index.html")));
+        QCOMPARE(kiva::HelpPageFile(dir.path(), german, QStringLiteral("menu_file.html")), dir.filePath(QStringLiteral("menu_file.html")));
+        QCOMPARE(kiva::HelpPageFile(dir.path(), {"fr"}, QStringLiteral("index.html")), dir.filePath(QStringLiteral("index.html")));
+        QCOMPARE(kiva::HelpPageFile(dir.path(), german, QStringLiteral("nothing.html")), QString());
+    }
+
+    // The translated pages share the English pages' style sheet and link to pages that exist
+    // in their language or in English.
+    void EveryTranslatedPageLinksToPagesThatExist() {
+        const QStringList languages = QDir(kHelpSource).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QVERIFY(languages.contains(QStringLiteral("de")) && languages.contains(QStringLiteral("fr")));
+        const QRegularExpression link(QStringLiteral("href=\"([^\"]*)\""));
+        for (const QString& language : languages) {
+            const QString folder = kHelpSource + QLatin1Char('/') + language;
+            for (const QString& page : QDir(folder).entryList({QStringLiteral("*.html")}, QDir::Files)) {
+                QFile file(folder + QLatin1Char('/') + page);
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                const QString text = QString::fromUtf8(file.readAll());
+                QVERIFY2(QFileInfo::exists(kHelpSource + QLatin1Char('/') + page), qPrintable(language + QLatin1Char('/') + page + QStringLiteral(" has no English page")));
+                for (const QRegularExpressionMatch& match : link.globalMatch(text)) {
+                    const QString target = match.captured(1);
+                    const bool found = target.startsWith(QStringLiteral("../"))
+                                           ? QFileInfo::exists(folder + QLatin1Char('/') + target)
+                                           : QFileInfo::exists(folder + QLatin1Char('/') + target.section(QLatin1Char('#'), 0, 0)) || TopicExists(target);
+                    QVERIFY2(found, qPrintable(language + QLatin1Char('/') + page + QStringLiteral(" links to ") + target));
+                }
+            }
+        }
+    }
+
+    void AGermanDesktopReadsTheGermanContentsAndFollowsLinksIntoEnglish() {
+        qputenv("LANG", "de_DE.UTF-8");
+        kiva::CHelpWindow help(kiva::FindHelpDirectory());
+        qputenv("LANG", "C.UTF-8");
+        help.ShowPage(kiva::CHelpWindow::kContents);
+        QCOMPARE(QFileInfo(help.Browser()->source().toLocalFile()).dir().dirName(), QStringLiteral("de"));
+        QCOMPARE(help.windowTitle(), QStringLiteral("Inhalt - Zelkora Help"));  // no translation installed here
+        emit help.Browser()->anchorClicked(help.Browser()->source().resolved(QUrl(QStringLiteral("menu_file.html#open"))));
+        QCOMPARE(help.Browser()->source().toLocalFile(), kiva::FindHelpDirectory() + QStringLiteral("/menu_file.html"));
+        emit help.Browser()->anchorClicked(help.Browser()->source().resolved(QUrl(QStringLiteral("index.html"))));
+        QCOMPARE(QFileInfo(help.Browser()->source().toLocalFile()).dir().dirName(), QStringLiteral("de"));
     }
 
     void AMissingHelpIsReportedOnce() {

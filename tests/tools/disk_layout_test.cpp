@@ -75,6 +75,19 @@ TEST(MakeDisks, WorksWithOrWithoutHelp) {
     EXPECT_FALSE(fs::exists(dir.File("disks/disk7"))) << "disks of an earlier run go";
 }
 
+// The viewer's translations are installed with it; the installer's travel uncompressed beside it.
+TEST(MakeDisks, CarriesBothProgramsTranslations) {
+    TempDir dir;
+    kiva::testing::WriteFakeBuild(dir.File("build"), true);
+    fs::create_directories(dir.File("build/translations"));
+    WriteFile(dir.File("build/translations/kiva_de.qm"), "kiva in German");
+    WriteFile(dir.File("build/translations/setup_de.qm"), "setup in German");
+    EXPECT_EQ(MakeDisks({dir.File("build"), dir.File("disks"), 1 << 20, "Kiva"}), 1);
+    EXPECT_TRUE(fs::exists(dir.File("disks/disk1/translations/kiva_de.qm_")));
+    EXPECT_EQ(fs::file_size(dir.File("disks/disk1/translations/setup_de.qm")), std::string("setup in German").size());
+    EXPECT_FALSE(fs::exists(dir.File("disks/disk1/translations/setup_de.qm_")));
+}
+
 TEST(MakeDisks, RefusesABuildItCannotDescribe) {
     TempDir dir;
     kiva::testing::WriteFakeBuild(dir.File("build"));

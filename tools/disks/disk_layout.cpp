@@ -40,17 +40,20 @@ std::vector<DiskFile> BuildFiles(const std::string& buildDirectory) {
     const fs::path directory(buildDirectory);
     std::vector<DiskFile> files;
     for (const char* name : {"Molecule.dat", "Index.dat"}) files.push_back(RequiredFile(directory, name));
-    std::error_code error;
-    const fs::path help = directory / "help";
-    if (fs::is_directory(help, error)) {
-        std::vector<std::string> helpNames;
-        for (auto entry = fs::recursive_directory_iterator(help, error);
+    // The help pages, in English and per language, and the viewer's translations; the installer's
+    // own translations ride beside it on the first disk.
+    for (const char* folder : {"help", "translations"}) {
+        std::error_code error;
+        const fs::path top = directory / folder;
+        if (!fs::is_directory(top, error)) continue;
+        std::vector<std::string> names;
+        for (auto entry = fs::recursive_directory_iterator(top, error);
              !error && entry != fs::recursive_directory_iterator(); entry.increment(error))
-            if (entry->is_regular_file(error))
-                helpNames.push_back(fs::relative(entry->path(), directory).generic_string());
-        if (error) throw DiskError("cannot list " + help.string() + ": " + error.message());
-        std::sort(helpNames.begin(), helpNames.end());
-        for (const std::string& name : helpNames) files.push_back(RequiredFile(directory, name));
+            if (entry->is_regular_file(error) && !entry->path().filename().string().starts_with("setup_"))
+                names.push_back(fs::relative(entry->path(), directory).generic_string());
+        if (error) throw DiskError("cannot list " + top.string() + ": " + error.message());
+        std::sort(names.begin(), names.end());
+        for (const std::string& name : names) files.push_back(RequiredFile(directory, name));
     }
     files.push_back(RequiredFile(directory, "kiva"));
     return files;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -63,6 +64,19 @@ void CheckDescription(const std::string& text, const std::vector<DiskFile>& file
     if (index != files.size()) throw DiskError("the Setup.ini written does not read back");
 }
 
+// The installer reads its translations before it expands anything, so they lie uncompressed in
+// translations/ beside it on the first disk.
+std::vector<fs::path> SetupTranslations(const fs::path& buildDirectory) {
+    std::vector<fs::path> found;
+    std::error_code error;
+    for (auto entry = fs::directory_iterator(buildDirectory / "translations", error);
+         !error && entry != fs::directory_iterator(); entry.increment(error))
+        if (entry->is_regular_file(error) && entry->path().filename().string().starts_with("setup_"))
+            found.push_back(entry->path());
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
 }  // namespace
 
 int MakeDisks(const DiskOptions& options) {
@@ -90,7 +104,9 @@ int MakeDisks(const DiskOptions& options) {
     }
 
     // Setup.ini grows a little with each disk; settle its size before the layout is final.
-    const std::uint64_t setupSize = fs::file_size(setupProgram, error);
+    const std::vector<fs::path> setupTranslations = SetupTranslations(options.buildDirectory);
+    std::uint64_t setupSize = fs::file_size(setupProgram, error);
+    for (const fs::path& translation : setupTranslations) setupSize += fs::file_size(translation, error);
     std::size_t iniReserve = 0;
     int diskCount = 0;
     std::string ini;
@@ -111,6 +127,8 @@ int MakeDisks(const DiskOptions& options) {
                    IsExecutable(files[i].buildPath));
     const fs::path firstDisk = out / "disk1";
     WriteWhole(firstDisk / "setup", ReadWhole(setupProgram.string()), true);
+    for (const fs::path& translation : setupTranslations)
+        WriteWhole(firstDisk / "translations" / translation.filename(), ReadWhole(translation.string()), false);
     WriteWhole(firstDisk / "Setup.ini", ini, false);
     return diskCount;
 }

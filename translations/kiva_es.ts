@@ -1,0 +1,1430 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>BondingClass</name>
+    <message>
+        <source> - (Metal)</source>
+        <translation> - (enlace metálico)</translation>
+    </message>
+    <message>
+        <source> - (Atom)</source>
+        <translation> - (átomo)</translation>
+    </message>
+    <message>
+        <source> - (Ionic)</source>
+        <translation> - (enlace iónico)</translation>
+    </message>
+    <message>
+        <source> - (Molecule)</source>
+        <translation> - (molécula)</translation>
+    </message>
+    <message>
+        <source> - (Covalent Network)</source>
+        <translation> - (red covalente)</translation>
+    </message>
+</context>
+<context>
+    <name>CKivaApp</name>
+    <message>
+        <source>The printer &quot;%1&quot; is not installed.</source>
+        <translation>La impresora «%1» no está instalada.</translation>
+    </message>
+    <message>
+        <source>Do you really want to quit?</source>
+        <translation>¿Seguro que desea salir?</translation>
+    </message>
+    <message>
+        <source>About Zelkora</source>
+        <translation>Acerca de Zelkora</translation>
+    </message>
+    <message>
+        <source>Zelkora
+
+Kiva %1: a three-dimensional molecule viewer for the classroom.
+Built with Qt %2.
+
+Kiva is free software: you may share and change it under the GNU General Public License, version 2 or (at your option) any later version. It comes with no warranty. The licence is in the file COPYING that comes with the program.</source>
+        <translation>Zelkora
+
+Kiva %1: un visor tridimensional de moléculas para el aula.
+Compilado con Qt %2.
+
+Kiva es software libre: puede compartirlo y modificarlo según la Licencia Pública General de GNU, versión 2 o (a su elección) cualquier versión posterior. Se distribuye sin ninguna garantía. La licencia está en el archivo COPYING que acompaña al programa.</translation>
+    </message>
+</context>
+<context>
+    <name>CKivaView</name>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;The picture&lt;/b&gt;&lt;/p&gt;&lt;p&gt;The substance as shaded atoms and bonds. Drag it to turn or move it; with a measure command on, click atoms to measure.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;molecule_window.html#picture&quot;&gt;More in the help&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;La imagen&lt;/b&gt;&lt;/p&gt;&lt;p&gt;La sustancia como átomos y enlaces sombreados. Arrástrela para girarla o moverla; con una orden de medida activa, haga clic en los átomos para medir.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;molecule_window.html#picture&quot;&gt;Más en la ayuda&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>No crystal structure.
+Only single molecule available.</source>
+        <translation>No hay estructura cristalina.
+Solo está disponible una molécula aislada.</translation>
+    </message>
+    <message>
+        <source>Atom labels need the DejaVu Sans Bold font, which is not installed.
+Install the package fonts-dejavu-core to show them.</source>
+        <translation>Las etiquetas de los átomos necesitan la fuente DejaVu Sans Bold, que no está instalada.
+Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>For Help, press F1</source>
+        <translation>Para obtener ayuda, pulse F1</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Zelkora&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Choose a substance from the Molecule menu; it shows in a window of its own.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;index.html&quot;&gt;Contents of the help&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Zelkora&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Elija una sustancia en el menú Molécula; se muestra en una ventana propia.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;index.html&quot;&gt;Contenido de la ayuda&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>CSubstanceInfoDlg</name>
+    <message>
+        <source>Metal</source>
+        <translation>Enlace metálico</translation>
+    </message>
+    <message>
+        <source>Atom</source>
+        <translation>Átomo</translation>
+    </message>
+    <message>
+        <source>Ionic</source>
+        <translation>Enlace iónico</translation>
+    </message>
+    <message>
+        <source>Molecule</source>
+        <translation>Molécula</translation>
+    </message>
+    <message>
+        <source>Covalent network</source>
+        <translation>Red covalente</translation>
+    </message>
+    <message>
+        <source>%1 Å</source>
+        <translation>%1 Å</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>Substance Information</source>
+        <translation>Información de la sustancia</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Formula:</source>
+        <translation>Fórmula:</translation>
+    </message>
+    <message>
+        <source>Bonding:</source>
+        <translation>Enlace:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>Cell edges a, b, c:</source>
+        <translation>Aristas de la celda a, b, c:</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Cell angles α, β, γ:</source>
+        <translation>Ángulos de la celda α, β, γ:</translation>
+    </message>
+    <message>
+        <source>Space group:</source>
+        <translation>Grupo espacial:</translation>
+    </message>
+    <message>
+        <source>Atoms in the cell:</source>
+        <translation>Átomos en la celda:</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>Formula units per cell (Z):</source>
+        <translation>Unidades fórmula por celda (Z):</translation>
+    </message>
+    <message>
+        <source>Crystal:</source>
+        <translation>Cristal:</translation>
+    </message>
+    <message>
+        <source>no crystal structure</source>
+        <translation>sin estructura cristalina</translation>
+    </message>
+</context>
+<context>
+    <name>Command</name>
+    <message>
+        <source>Create a new document</source>
+        <translation>Crear un documento nuevo</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Open a document file</source>
+        <translation>Abrir un archivo de documento</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Close the active document</source>
+        <translation>Cerrar el documento activo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Save the active document</source>
+        <translation>Guardar el documento activo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save the active document under a new name</source>
+        <translation>Guardar el documento activo con otro nombre</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Choose a printer and its options</source>
+        <translation>Elegir una impresora y sus opciones</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configurar impresión</translation>
+    </message>
+    <message>
+        <source>Print the active document</source>
+        <translation>Imprimir el documento activo</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Display full pages</source>
+        <translation>Mostrar páginas completas</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Abrir este documento</translation>
+    </message>
+    <message>
+        <source>Open another window for the active document</source>
+        <translation>Abrir otra ventana para el documento activo</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>Nueva ventana</translation>
+    </message>
+    <message>
+        <source>Arrange icons at the bottom of the window</source>
+        <translation>Organizar los iconos en la parte inferior de la ventana</translation>
+    </message>
+    <message>
+        <source>Arrange Icons</source>
+        <translation>Organizar iconos</translation>
+    </message>
+    <message>
+        <source>Arrange windows so they overlap</source>
+        <translation>Organizar las ventanas superpuestas</translation>
+    </message>
+    <message>
+        <source>Cascade Windows</source>
+        <translation>Cascada</translation>
+    </message>
+    <message>
+        <source>Arrange windows as non-overlapping tiles</source>
+        <translation>Organizar las ventanas en mosaico</translation>
+    </message>
+    <message>
+        <source>Tile Windows</source>
+        <translation>Mosaico</translation>
+    </message>
+    <message>
+        <source>Display program information and version</source>
+        <translation>Mostrar la información y la versión del programa</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Quit the application</source>
+        <translation>Salir de la aplicación</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>List Help topics</source>
+        <translation>Mostrar los temas de ayuda</translation>
+    </message>
+    <message>
+        <source>Help Topics</source>
+        <translation>Temas de ayuda</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>Mostrar u ocultar la barra de estado</translation>
+    </message>
+    <message>
+        <source>Toggle StatusBar</source>
+        <translation>Barra de estado sí/no</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Translate</source>
+        <translation>Desplazar</translation>
+    </message>
+    <message>
+        <source>Translate (Move)</source>
+        <translation>Desplazar (mover)</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Balancear</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Change the print size</source>
+        <translation>Cambiar el tamaño de impresión</translation>
+    </message>
+    <message>
+        <source>Print Size</source>
+        <translation>Tamaño de impresión</translation>
+    </message>
+    <message>
+        <source>Export the turn, the swing or the motion as an animated GIF or an MP4 video</source>
+        <translation>Exportar el giro, el balanceo o el movimiento como GIF animado o vídeo MP4</translation>
+    </message>
+    <message>
+        <source>Export Animation</source>
+        <translation>Exportar animación</translation>
+    </message>
+    <message>
+        <source>Change the color of an element</source>
+        <translation>Cambiar el color de un elemento</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Display molecule as crystalline solid</source>
+        <translation>Mostrar la sustancia como sólido cristalino</translation>
+    </message>
+    <message>
+        <source>Crystalline solid</source>
+        <translation>Sólido cristalino</translation>
+    </message>
+    <message>
+        <source>Display molecule as chemical unit</source>
+        <translation>Mostrar la sustancia como unidad química</translation>
+    </message>
+    <message>
+        <source>Chemical unit</source>
+        <translation>Unidad química</translation>
+    </message>
+    <message>
+        <source>Display molecule in liquid state</source>
+        <translation>Mostrar la sustancia en estado líquido</translation>
+    </message>
+    <message>
+        <source>Liquid</source>
+        <translation>Líquido</translation>
+    </message>
+    <message>
+        <source>Display molecule in gaseous state</source>
+        <translation>Mostrar la sustancia en estado gaseoso</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <source>Display molecule as ball-and-stick model</source>
+        <translation>Mostrar la molécula como modelo de bolas y varillas</translation>
+    </message>
+    <message>
+        <source>Ball-and-stick</source>
+        <translation>Bolas y varillas</translation>
+    </message>
+    <message>
+        <source>Display molecule as space-filling model</source>
+        <translation>Mostrar la molécula como modelo compacto</translation>
+    </message>
+    <message>
+        <source>Space-filling</source>
+        <translation>Modelo compacto</translation>
+    </message>
+    <message>
+        <source>Select a homoatomic substance</source>
+        <translation>Elegir una sustancia homoatómica</translation>
+    </message>
+    <message>
+        <source>Select a metallic compound</source>
+        <translation>Elegir un compuesto metálico</translation>
+    </message>
+    <message>
+        <source>Select a non-metallic compound</source>
+        <translation>Elegir un compuesto no metálico</translation>
+    </message>
+    <message>
+        <source>Select an organic compound</source>
+        <translation>Elegir un compuesto orgánico</translation>
+    </message>
+    <message>
+        <source>Select a molecule from the Index</source>
+        <translation>Elegir una sustancia del índice</translation>
+    </message>
+    <message>
+        <source>To measure the position of a specific atom</source>
+        <translation>Medir la posición de un átomo concreto</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>To measure the distance between two atoms</source>
+        <translation>Medir la distancia entre dos átomos</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>To measure the angle between two bonds</source>
+        <translation>Medir el ángulo entre dos enlaces</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Ángulo</translation>
+    </message>
+    <message>
+        <source>To measure the torsion angle between two planes</source>
+        <translation>Medir el ángulo de torsión entre dos planos</translation>
+    </message>
+    <message>
+        <source>Torsion angle</source>
+        <translation>Ángulo de torsión</translation>
+    </message>
+    <message>
+        <source>Low quality display</source>
+        <translation>Visualización de baja calidad</translation>
+    </message>
+    <message>
+        <source>Low quality</source>
+        <translation>Baja calidad</translation>
+    </message>
+    <message>
+        <source>High quality display</source>
+        <translation>Visualización de alta calidad</translation>
+    </message>
+    <message>
+        <source>High quality</source>
+        <translation>Alta calidad</translation>
+    </message>
+    <message>
+        <source>Show or hide the XYZ axes</source>
+        <translation>Mostrar u ocultar los ejes XYZ</translation>
+    </message>
+    <message>
+        <source>Axes</source>
+        <translation>Ejes</translation>
+    </message>
+    <message>
+        <source>Set multiples of unit cell along x, y and z axes</source>
+        <translation>Fijar los múltiplos de la celda unidad a lo largo de los ejes x, y y z</translation>
+    </message>
+    <message>
+        <source>Multiples of unit cell</source>
+        <translation>Múltiplos de la celda unidad</translation>
+    </message>
+    <message>
+        <source>Reset to initial view state</source>
+        <translation>Volver a la vista inicial</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Show or hide the unit cell frame</source>
+        <translation>Mostrar u ocultar el contorno de la celda unidad</translation>
+    </message>
+    <message>
+        <source>Unit cell frame</source>
+        <translation>Contorno de la celda</translation>
+    </message>
+    <message>
+        <source>Show or hide coordination</source>
+        <translation>Mostrar u ocultar la coordinación</translation>
+    </message>
+    <message>
+        <source>Coordination</source>
+        <translation>Coordinación</translation>
+    </message>
+    <message>
+        <source>Copy the picture to the clipboard</source>
+        <translation>Copiar la imagen al portapapeles</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copiar imagen</translation>
+    </message>
+    <message>
+        <source>Show the picture alone on the whole screen; Escape or F11 leaves</source>
+        <translation>Mostrar solo la imagen en toda la pantalla; Esc o F11 para salir</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Show the picture as a fixed square of 340 by 340 pixels</source>
+        <translation>Mostrar la imagen como un cuadrado fijo de 340 por 340 píxeles</translation>
+    </message>
+    <message>
+        <source>Fixed Picture Size</source>
+        <translation>Tamaño de imagen fijo</translation>
+    </message>
+    <message>
+        <source>Let the picture fill its window, which can then grow and be maximized</source>
+        <translation>La imagen llena su ventana, que entonces puede crecer y maximizarse</translation>
+    </message>
+    <message>
+        <source>Fit Window</source>
+        <translation>Ajustar a la ventana</translation>
+    </message>
+    <message>
+        <source>Show the name, formula and crystal cell of the substance</source>
+        <translation>Mostrar el nombre, la fórmula y la celda cristalina de la sustancia</translation>
+    </message>
+    <message>
+        <source>Substance information</source>
+        <translation>Información de la sustancia</translation>
+    </message>
+    <message>
+        <source>Show the crystal&apos;s molecules and ions whole across the cell faces</source>
+        <translation>Mostrar enteros las moléculas y los iones del cristal a través de las caras de la celda</translation>
+    </message>
+    <message>
+        <source>Whole molecules</source>
+        <translation>Moléculas enteras</translation>
+    </message>
+    <message>
+        <source>Print a lesson handout: the picture with the substance&apos;s name, description and facts</source>
+        <translation>Imprimir una hoja de clase: la imagen con el nombre, la descripción y los datos de la sustancia</translation>
+    </message>
+    <message>
+        <source>Print Handout</source>
+        <translation>Imprimir hoja de clase</translation>
+    </message>
+    <message>
+        <source>Export the picture as a PNG file at the view&apos;s size or another</source>
+        <translation>Exportar la imagen como archivo PNG, al tamaño de la vista o a otro</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagen</translation>
+    </message>
+    <message>
+        <source>Show or hide each atom&apos;s element and charge, and the names of the cell&apos;s edges</source>
+        <translation>Mostrar u ocultar el elemento y la carga de cada átomo, y los nombres de las aristas de la celda</translation>
+    </message>
+    <message>
+        <source>Atom labels</source>
+        <translation>Etiquetas de átomos</translation>
+    </message>
+</context>
+<context>
+    <name>CompoundSelection</name>
+    <message>
+        <source>Cannot find the compound &quot;%1&quot;.</source>
+        <translation>No se encuentra el compuesto «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>ContextHelpFilter</name>
+    <message>
+        <source>Select an object on which to get Help</source>
+        <translation>Seleccione un objeto sobre el que obtener ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentManager</name>
+    <message>
+        <source>The file could not be opened.</source>
+        <translation>No se pudo abrir el archivo.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>No se pudo leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The file ends before its molecule record does: it is damaged or not a molecule document.</source>
+        <translation>El archivo termina antes que su registro de molécula: está dañado o no es un documento de molécula.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s molecule record is damaged.</source>
+        <translation>El registro de molécula del archivo está dañado.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>No se pudo escribir el archivo.</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>línea %1: </translation>
+    </message>
+    <message>
+        <source>The file is neither a Kiva document nor a readable %1</source>
+        <translation>El archivo no es un documento de Kiva ni un archivo %1 legible</translation>
+    </message>
+    <message>
+        <source>The file is not a readable %1</source>
+        <translation>El archivo no es un archivo %1 legible</translation>
+    </message>
+    <message>
+        <source>: </source>
+        <translation>: </translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;.
+%3</source>
+        <translation>%1 «%2».
+%3</translation>
+    </message>
+    <message>
+        <source>Cannot open</source>
+        <translation>No se puede abrir</translation>
+    </message>
+    <message>
+        <source>The file is not a molecule document.</source>
+        <translation>El archivo no es un documento de molécula.</translation>
+    </message>
+    <message>
+        <source>Cannot save</source>
+        <translation>No se puede guardar</translation>
+    </message>
+    <message>
+        <source>The file is not a Kiva document, and Kiva does not write over files of other kinds. Choose another name.</source>
+        <translation>El archivo no es un documento de Kiva, y Kiva no sobrescribe archivos de otros tipos. Elija otro nombre.</translation>
+    </message>
+    <message>
+        <source>Untitled-</source>
+        <translation>Sin título-</translation>
+    </message>
+    <message>
+        <source>Molecule Files (*.mol)</source>
+        <translation>Archivos de molécula (*.mol)</translation>
+    </message>
+    <message>
+        <source>All Structure Files (*.mol *.cif *.sdf *.sd *.xyz *.pdb *.ent);;Molecule Files (*.mol);;Crystallographic Information Files (*.cif);;MDL Molfiles and SD Files (*.mol *.sdf *.sd);;XYZ Files (*.xyz);;Protein Data Bank Files (*.pdb *.ent);;All Files (*)</source>
+        <translation>Todos los archivos de estructura (*.mol *.cif *.sdf *.sd *.xyz *.pdb *.ent);;Archivos de molécula (*.mol);;Archivos CIF (*.cif);;Archivos MDL Molfile y SD (*.mol *.sdf *.sd);;Archivos XYZ (*.xyz);;Archivos Protein Data Bank (*.pdb *.ent);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ElementColorDialog</name>
+    <message>
+        <source>Color of Element</source>
+        <translation>Color del elemento</translation>
+    </message>
+    <message>
+        <source>Color of element:</source>
+        <translation>Color del elemento:</translation>
+    </message>
+    <message>
+        <source>&amp;Red=</source>
+        <translation>&amp;Rojo=</translation>
+    </message>
+    <message>
+        <source>&amp;Green=</source>
+        <translation>&amp;Verde=</translation>
+    </message>
+    <message>
+        <source>&amp;Blue=</source>
+        <translation>&amp;Azul=</translation>
+    </message>
+    <message>
+        <source>Sample:</source>
+        <translation>Muestra:</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Color...</source>
+        <translation>&amp;Elegir color...</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>&amp;Elements:</source>
+        <translation>E&amp;lementos:</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 0 and 255.</source>
+        <translation>Introduzca un número entero entre 0 y 255.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportAnimation</name>
+    <message>
+        <source>Export Animation</source>
+        <translation>Exportar animación</translation>
+    </message>
+    <message>
+        <source>The liquid&apos;s motion</source>
+        <translation>El movimiento del líquido</translation>
+    </message>
+    <message>
+        <source>The gas&apos;s motion</source>
+        <translation>El movimiento del gas</translation>
+    </message>
+    <message>
+        <source>A full turn</source>
+        <translation>Un giro completo</translation>
+    </message>
+    <message>
+        <source>One rock swing</source>
+        <translation>Un balanceo</translation>
+    </message>
+    <message>
+        <source>&amp;Animation:</source>
+        <translation>&amp;Animación:</translation>
+    </message>
+    <message>
+        <source>&amp;Frames:</source>
+        <translation>&amp;Fotogramas:</translation>
+    </message>
+    <message>
+        <source>Frames a &amp;second:</source>
+        <translation>Fotogramas por &amp;segundo:</translation>
+    </message>
+    <message>
+        <source>&amp;Width (pixels):</source>
+        <translation>A&amp;ncho (píxeles):</translation>
+    </message>
+    <message>
+        <source>&amp;Height (pixels):</source>
+        <translation>A&amp;lto (píxeles):</translation>
+    </message>
+    <message>
+        <source>An animation has 1 to %1 frames.</source>
+        <translation>Una animación tiene de 1 a %1 fotogramas.</translation>
+    </message>
+    <message>
+        <source>An animation plays 1 to %1 frames a second.</source>
+        <translation>Una animación reproduce de 1 a %1 fotogramas por segundo.</translation>
+    </message>
+    <message>
+        <source>An animation&apos;s sides are %1 to %2 pixels.</source>
+        <translation>Los lados de una animación miden de %1 a %2 píxeles.</translation>
+    </message>
+    <message>
+        <source>An MP4 video needs an even width and height, not %1.</source>
+        <translation>Un vídeo MP4 necesita un ancho y un alto pares, no %1.</translation>
+    </message>
+    <message>
+        <source>Give the file the ending .gif or .mp4:
+%1</source>
+        <translation>Dé al archivo la extensión .gif o .mp4:
+%1</translation>
+    </message>
+    <message>
+        <source>Cannot create the file &quot;%1&quot;:
+%2.</source>
+        <translation>No se puede crear el archivo «%1»:
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;:
+%2.</source>
+        <translation>No se puede escribir el archivo «%1»:
+%2.</translation>
+    </message>
+    <message>
+        <source>This system&apos;s FFmpeg has no H.264 encoder for MP4 videos.</source>
+        <translation>El FFmpeg de este sistema no tiene codificador H.264 para vídeos MP4.</translation>
+    </message>
+    <message>
+        <source>Cannot encode the file &quot;%1&quot;:
+%2.</source>
+        <translation>No se puede codificar el archivo «%1»:
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;.</source>
+        <translation>No se puede escribir el archivo «%1».</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif);;MP4 Video (*.mp4)</source>
+        <translation>GIF animado (*.gif);;Vídeo MP4 (*.mp4)</translation>
+    </message>
+    <message>
+        <source>Exporting the animation...</source>
+        <translation>Exportando la animación...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>A PDB file holds at most %1 atoms, not %2.</source>
+        <translation>Un archivo PDB admite como máximo %1 átomos, no %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPicture</name>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagen</translation>
+    </message>
+    <message>
+        <source>The &amp;view&apos;s size, %1 × %2 pixels</source>
+        <translation>Tamaño de la &amp;vista, %1 × %2 píxeles</translation>
+    </message>
+    <message>
+        <source>&amp;Another size:</source>
+        <translation>&amp;Otro tamaño:</translation>
+    </message>
+    <message>
+        <source> pixels</source>
+        <translation> píxeles</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Ancho:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>A&amp;lto:</translation>
+    </message>
+    <message>
+        <source>&amp;Black, as on screen</source>
+        <translation>&amp;Negro, como en pantalla</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Fondo:</translation>
+    </message>
+    <message>
+        <source>A picture&apos;s sides are %1 to %2 pixels.</source>
+        <translation>Los lados de una imagen miden de %1 a %2 píxeles.</translation>
+    </message>
+    <message>
+        <source>PNG Picture (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Wh&amp;ite, as in print</source>
+        <translation>Blan&amp;co, como en la impresión</translation>
+    </message>
+</context>
+<context>
+    <name>Handout</name>
+    <message>
+        <source>Measurement</source>
+        <translation>Medida</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTopics</name>
+    <message>
+        <source>&lt;p&gt;&lt;a href=&quot;%1&quot;&gt;More in the help&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;a href=&quot;%1&quot;&gt;Más en la ayuda&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics	F1</source>
+        <translation>&amp;Temas de ayuda	F1</translation>
+    </message>
+    <message>
+        <source>&amp;About &apos;Zelkora&apos;...</source>
+        <translation>&amp;Acerca de &apos;Zelkora&apos;...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Nuevo	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Abrir...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Con&amp;figurar impresión...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit	Ctrl+Q</source>
+        <translation>&amp;Salir	Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>&amp;Barra de estado</translation>
+    </message>
+    <message>
+        <source>&amp;Close	Ctrl+W</source>
+        <translation>&amp;Cerrar	Ctrl+W</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Guardar	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar co&amp;mo...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimir...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t Size...</source>
+        <translation>&amp;Tamaño de impresión...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Animation...</source>
+        <translation>E&amp;xportar animación...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture	Ctrl+C</source>
+        <translation>&amp;Copiar imagen	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Color...</translation>
+    </message>
+    <message>
+        <source>Display &amp;Structure</source>
+        <translation>Mostrar &amp;estructura</translation>
+    </message>
+    <message>
+        <source>&amp;Chemical Unit</source>
+        <translation>&amp;Unidad química</translation>
+    </message>
+    <message>
+        <source>Crystalline &amp;Solid State</source>
+        <translation>Estado &amp;sólido cristalino</translation>
+    </message>
+    <message>
+        <source>&amp;Liquid State</source>
+        <translation>Estado &amp;líquido</translation>
+    </message>
+    <message>
+        <source>&amp;Gas State</source>
+        <translation>Estado &amp;gaseoso</translation>
+    </message>
+    <message>
+        <source>Display &amp;Model</source>
+        <translation>Mostrar &amp;modelo</translation>
+    </message>
+    <message>
+        <source>&amp;Ball-and-Stick</source>
+        <translation>&amp;Bolas y varillas</translation>
+    </message>
+    <message>
+        <source>&amp;Space-Filling</source>
+        <translation>&amp;Modelo compacto</translation>
+    </message>
+    <message>
+        <source>Display &amp;Quality</source>
+        <translation>Cali&amp;dad de visualización</translation>
+    </message>
+    <message>
+        <source>&amp;Low Quality</source>
+        <translation>&amp;Baja calidad</translation>
+    </message>
+    <message>
+        <source>&amp;High Quality</source>
+        <translation>&amp;Alta calidad</translation>
+    </message>
+    <message>
+        <source>Picture Si&amp;ze</source>
+        <translation>&amp;Tamaño de la imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Fixed (340 × 340)</source>
+        <translation>&amp;Fijo (340 × 340)</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Window</source>
+        <translation>&amp;Ajustar a la ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen	F11</source>
+        <translation>&amp;Pantalla completa	F11</translation>
+    </message>
+    <message>
+        <source>Multiples of &amp;Unit Cell...</source>
+        <translation>Múltiplos de la celda &amp;unidad...</translation>
+    </message>
+    <message>
+        <source>&amp;XYZ Axes</source>
+        <translation>Ejes &amp;XYZ</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Molecules</source>
+        <translation>Mo&amp;léculas enteras</translation>
+    </message>
+    <message>
+        <source>Substance &amp;Information...</source>
+        <translation>&amp;Información de la sustancia...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Restablecer</translation>
+    </message>
+    <message>
+        <source>&amp;Molecule</source>
+        <translation>&amp;Molécula</translation>
+    </message>
+    <message>
+        <source>&amp;Homoatomic...</source>
+        <translation>&amp;Homoatómica...</translation>
+    </message>
+    <message>
+        <source>&amp;Metallic...</source>
+        <translation>&amp;Metálica...</translation>
+    </message>
+    <message>
+        <source>&amp;Non-Metallic...</source>
+        <translation>&amp;No metálica...</translation>
+    </message>
+    <message>
+        <source>&amp;Organic...</source>
+        <translation>&amp;Orgánica...</translation>
+    </message>
+    <message>
+        <source>&amp;Index...</source>
+        <translation>Índ&amp;ice...</translation>
+    </message>
+    <message>
+        <source>M&amp;easure</source>
+        <translation>Me&amp;dir</translation>
+    </message>
+    <message>
+        <source>&amp;Position</source>
+        <translation>&amp;Posición</translation>
+    </message>
+    <message>
+        <source>&amp;Distance</source>
+        <translation>&amp;Distancia</translation>
+    </message>
+    <message>
+        <source>&amp;Angle</source>
+        <translation>Á&amp;ngulo</translation>
+    </message>
+    <message>
+        <source>&amp;Torsion Angle</source>
+        <translation>Ángulo de &amp;torsión</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Ve&amp;ntana</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;Nueva ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascada</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Mosaico</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Organizar iconos</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Archivo reciente</translation>
+    </message>
+    <message>
+        <source>Print &amp;Handout...</source>
+        <translation>Imprimir &amp;hoja de clase...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Picture...</source>
+        <translation>&amp;Exportar imagen...</translation>
+    </message>
+    <message>
+        <source>Atom &amp;Labels</source>
+        <translation>Eti&amp;quetas de átomos</translation>
+    </message>
+</context>
+<context>
+    <name>OrganicCategory</name>
+    <message>
+        <source>Alkyl hydrocarbon</source>
+        <translation>Alcano</translation>
+    </message>
+    <message>
+        <source>Ethylenic hydrocarbon</source>
+        <translation>Alqueno</translation>
+    </message>
+    <message>
+        <source>Acetylenic hydrocarbon</source>
+        <translation>Alquino</translation>
+    </message>
+    <message>
+        <source>Aromatic hydrocarbon</source>
+        <translation>Aromático</translation>
+    </message>
+    <message>
+        <source>Alcohol</source>
+        <translation>Alcohol</translation>
+    </message>
+    <message>
+        <source>Ether</source>
+        <translation>Éter</translation>
+    </message>
+    <message>
+        <source>Phenol</source>
+        <translation>Fenol</translation>
+    </message>
+    <message>
+        <source>Aldehyde</source>
+        <translation>Aldehído</translation>
+    </message>
+    <message>
+        <source>Oil &amp; Fat/Ester</source>
+        <translation>Grasa/éster</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Azúcar</translation>
+    </message>
+    <message>
+        <source>Hydrocarbon halide</source>
+        <translation>Halogenuro</translation>
+    </message>
+    <message>
+        <source>Carboxylic acid</source>
+        <translation>Ácido carboxílico</translation>
+    </message>
+    <message>
+        <source>Nitro &amp; Amine</source>
+        <translation>Nitro &amp; amina</translation>
+    </message>
+    <message>
+        <source>Amino acid</source>
+        <translation>Aminoácido</translation>
+    </message>
+    <message>
+        <source>Ketone</source>
+        <translation>Cetona</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDialogs</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configurar impresión</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSizeDialog</name>
+    <message>
+        <source>Print Size</source>
+        <translation>Tamaño de impresión</translation>
+    </message>
+    <message>
+        <source>&amp;Select the print size:</source>
+        <translation>&amp;Seleccione el tamaño de impresión:</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;.</source>
+        <translation>No se puede escribir el archivo «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot print on the printer &quot;%1&quot;.</source>
+        <translation>No se puede imprimir en la impresora «%1».</translation>
+    </message>
+    <message>
+        <source>There is no printer to print on.
+Choose a printer or a PDF file with File &gt; Print Setup.</source>
+        <translation>No hay ninguna impresora en la que imprimir.
+Elija una impresora o un archivo PDF con Archivo &gt; Configurar impresión.</translation>
+    </message>
+</context>
+<context>
+    <name>Readout</name>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Ángulo</translation>
+    </message>
+    <message>
+        <source>Torsion Angle</source>
+        <translation>Ángulo de torsión</translation>
+    </message>
+    <message>
+        <source>degree</source>
+        <translation>grados</translation>
+    </message>
+    <message>
+        <source>Axis X</source>
+        <translation>Eje X</translation>
+    </message>
+    <message>
+        <source>Axis Y</source>
+        <translation>Eje Y</translation>
+    </message>
+    <message>
+        <source>Axis Z</source>
+        <translation>Eje Z</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionDialog</name>
+    <message>
+        <source>Selected &amp;Compound:</source>
+        <translation>&amp;Compuesto:</translation>
+    </message>
+    <message>
+        <source>&amp;Select from:</source>
+        <translation>&amp;Seleccionar de:</translation>
+    </message>
+    <message>
+        <source>Metallic Compounds</source>
+        <translation>Compuestos metálicos</translation>
+    </message>
+    <message>
+        <source>&amp;Positive Ions:</source>
+        <translation>Iones &amp;positivos:</translation>
+    </message>
+    <message>
+        <source>&amp;Negative Ions:</source>
+        <translation>Iones &amp;negativos:</translation>
+    </message>
+    <message>
+        <source>Non-Metallic Compounds</source>
+        <translation>Compuestos no metálicos</translation>
+    </message>
+    <message>
+        <source>&amp;Positive Covalence:</source>
+        <translation>Covalencia &amp;positiva:</translation>
+    </message>
+    <message>
+        <source>&amp;Negative Covalence:</source>
+        <translation>Covalencia &amp;negativa:</translation>
+    </message>
+    <message>
+        <source>Homoatomic Substance</source>
+        <translation>Sustancia homoatómica</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Substance:</source>
+        <translation>&amp;Sustancia:</translation>
+    </message>
+    <message>
+        <source>Select &amp;from:</source>
+        <translation>Seleccionar &amp;de:</translation>
+    </message>
+    <message>
+        <source>&amp;Elements:</source>
+        <translation>E&amp;lementos:</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Índice</translation>
+    </message>
+    <message>
+        <source>Organic Compounds</source>
+        <translation>Compuestos orgánicos</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>C&amp;ategoría:</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionKeys</name>
+    <message>
+        <source>Other</source>
+        <translation>Otros</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionModel</name>
+    <message>
+        <source>Cannot find the metallic compound &quot;%s&quot;.</source>
+        <translation>No se encuentra el compuesto metálico «%s».</translation>
+    </message>
+    <message>
+        <source>Cannot find the non-metallic compound &quot;%s&quot;.</source>
+        <translation>No se encuentra el compuesto no metálico «%s».</translation>
+    </message>
+    <message>
+        <source>Cannot find the substance &quot;%s&quot;.</source>
+        <translation>No se encuentra la sustancia «%s».</translation>
+    </message>
+    <message>
+        <source>Cannot find the compound &quot;%s&quot;.</source>
+        <translation>No se encuentra el compuesto «%s».</translation>
+    </message>
+    <message>
+        <source>Cannot find the organic compound &quot;%s&quot;.</source>
+        <translation>No se encuentra el compuesto orgánico «%s».</translation>
+    </message>
+</context>
+<context>
+    <name>UnitCellMultiplesDialog</name>
+    <message>
+        <source>Multiples of Unit Cell</source>
+        <translation>Múltiplos de la celda unidad</translation>
+    </message>
+    <message>
+        <source>Along axis %1:</source>
+        <translation>A lo largo del eje %1:</translation>
+    </message>
+    <message>
+        <source>cell(s)</source>
+        <translation>celda(s)</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 1 and %1.</source>
+        <translation>Introduzca un número entero entre 1 y %1.</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Introduzca un número entero positivo.</translation>
+    </message>
+</context>
+<context>
+    <name>kiva::CHelpWindow</name>
+    <message>
+        <source>The help cannot be found.
+Its pages belong in a folder &quot;help&quot; beside the program or in share/kiva/help; reinstall the program to bring them back.</source>
+        <translation>No se encuentra la ayuda.
+Sus páginas deben estar en una carpeta «help» junto al programa o en share/kiva/help; reinstale el programa para recuperarlas.</translation>
+    </message>
+    <message>
+        <source>Zelkora Help</source>
+        <translation>Ayuda de Zelkora</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navegación</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Ce&amp;rrar</translation>
+    </message>
+    <message>
+        <source>%1 - Zelkora Help</source>
+        <translation>%1 - Ayuda de Zelkora</translation>
+    </message>
+</context>
+</TS>

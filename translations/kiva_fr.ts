@@ -1,0 +1,1430 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>BondingClass</name>
+    <message>
+        <source> - (Metal)</source>
+        <translation> - (liaison métallique)</translation>
+    </message>
+    <message>
+        <source> - (Atom)</source>
+        <translation> - (atome)</translation>
+    </message>
+    <message>
+        <source> - (Ionic)</source>
+        <translation> - (liaison ionique)</translation>
+    </message>
+    <message>
+        <source> - (Molecule)</source>
+        <translation> - (molécule)</translation>
+    </message>
+    <message>
+        <source> - (Covalent Network)</source>
+        <translation> - (réseau covalent)</translation>
+    </message>
+</context>
+<context>
+    <name>CKivaApp</name>
+    <message>
+        <source>The printer &quot;%1&quot; is not installed.</source>
+        <translation>L&apos;imprimante « %1 » n&apos;est pas installée.</translation>
+    </message>
+    <message>
+        <source>Do you really want to quit?</source>
+        <translation>Voulez-vous vraiment quitter ?</translation>
+    </message>
+    <message>
+        <source>About Zelkora</source>
+        <translation>À propos de Zelkora</translation>
+    </message>
+    <message>
+        <source>Zelkora
+
+Kiva %1: a three-dimensional molecule viewer for the classroom.
+Built with Qt %2.
+
+Kiva is free software: you may share and change it under the GNU General Public License, version 2 or (at your option) any later version. It comes with no warranty. The licence is in the file COPYING that comes with the program.</source>
+        <translation>Zelkora
+
+Kiva %1 : un visualiseur de molécules en trois dimensions pour la classe.
+Construit avec Qt %2.
+
+Kiva est un logiciel libre : vous pouvez le partager et le modifier selon les termes de la licence publique générale GNU, version 2 ou (à votre choix) toute version ultérieure. Il est fourni sans aucune garantie. La licence se trouve dans le fichier COPYING fourni avec le programme.</translation>
+    </message>
+</context>
+<context>
+    <name>CKivaView</name>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;The picture&lt;/b&gt;&lt;/p&gt;&lt;p&gt;The substance as shaded atoms and bonds. Drag it to turn or move it; with a measure command on, click atoms to measure.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;molecule_window.html#picture&quot;&gt;More in the help&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;L&apos;image&lt;/b&gt;&lt;/p&gt;&lt;p&gt;La substance sous forme d&apos;atomes et de liaisons ombrés. Faites-la glisser pour la tourner ou la déplacer ; avec une commande de mesure active, cliquez sur des atomes pour mesurer.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;molecule_window.html#picture&quot;&gt;Plus dans l&apos;aide&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>No crystal structure.
+Only single molecule available.</source>
+        <translation>Pas de structure cristalline.
+Seule une molécule isolée est disponible.</translation>
+    </message>
+    <message>
+        <source>Atom labels need the DejaVu Sans Bold font, which is not installed.
+Install the package fonts-dejavu-core to show them.</source>
+        <translation>Les étiquettes des atomes nécessitent la police DejaVu Sans Bold, qui n&apos;est pas installée.
+Installez le paquet fonts-dejavu-core pour les afficher.</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>For Help, press F1</source>
+        <translation>Pour obtenir de l&apos;aide, appuyez sur F1</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Zelkora&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Choose a substance from the Molecule menu; it shows in a window of its own.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;index.html&quot;&gt;Contents of the help&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Zelkora&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Choisissez une substance dans le menu Molécule ; elle s&apos;affiche dans sa propre fenêtre.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;index.html&quot;&gt;Sommaire de l&apos;aide&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>CSubstanceInfoDlg</name>
+    <message>
+        <source>Metal</source>
+        <translation>Liaison métallique</translation>
+    </message>
+    <message>
+        <source>Atom</source>
+        <translation>Atome</translation>
+    </message>
+    <message>
+        <source>Ionic</source>
+        <translation>Liaison ionique</translation>
+    </message>
+    <message>
+        <source>Molecule</source>
+        <translation>Molécule</translation>
+    </message>
+    <message>
+        <source>Covalent network</source>
+        <translation>Réseau covalent</translation>
+    </message>
+    <message>
+        <source>%1 Å</source>
+        <translation>%1 Å</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>Substance Information</source>
+        <translation>Informations sur la substance</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Formula:</source>
+        <translation>Formule :</translation>
+    </message>
+    <message>
+        <source>Bonding:</source>
+        <translation>Liaison :</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description :</translation>
+    </message>
+    <message>
+        <source>Cell edges a, b, c:</source>
+        <translation>Arêtes de la maille a, b, c :</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Cell angles α, β, γ:</source>
+        <translation>Angles de la maille α, β, γ :</translation>
+    </message>
+    <message>
+        <source>Space group:</source>
+        <translation>Groupe d&apos;espace :</translation>
+    </message>
+    <message>
+        <source>Atoms in the cell:</source>
+        <translation>Atomes dans la maille :</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>Formula units per cell (Z):</source>
+        <translation>Unités formulaires par maille (Z) :</translation>
+    </message>
+    <message>
+        <source>Crystal:</source>
+        <translation>Cristal :</translation>
+    </message>
+    <message>
+        <source>no crystal structure</source>
+        <translation>pas de structure cristalline</translation>
+    </message>
+</context>
+<context>
+    <name>Command</name>
+    <message>
+        <source>Create a new document</source>
+        <translation>Créer un nouveau document</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open a document file</source>
+        <translation>Ouvrir un fichier de document</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Close the active document</source>
+        <translation>Fermer le document actif</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Save the active document</source>
+        <translation>Enregistrer le document actif</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save the active document under a new name</source>
+        <translation>Enregistrer le document actif sous un nouveau nom</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Choose a printer and its options</source>
+        <translation>Choisir une imprimante et ses options</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configuration de l&apos;impression</translation>
+    </message>
+    <message>
+        <source>Print the active document</source>
+        <translation>Imprimer le document actif</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Display full pages</source>
+        <translation>Afficher des pages entières</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Ouvrir ce document</translation>
+    </message>
+    <message>
+        <source>Open another window for the active document</source>
+        <translation>Ouvrir une autre fenêtre pour le document actif</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>Nouvelle fenêtre</translation>
+    </message>
+    <message>
+        <source>Arrange icons at the bottom of the window</source>
+        <translation>Réorganiser les icônes en bas de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Arrange Icons</source>
+        <translation>Réorganiser les icônes</translation>
+    </message>
+    <message>
+        <source>Arrange windows so they overlap</source>
+        <translation>Disposer les fenêtres en cascade</translation>
+    </message>
+    <message>
+        <source>Cascade Windows</source>
+        <translation>Cascade</translation>
+    </message>
+    <message>
+        <source>Arrange windows as non-overlapping tiles</source>
+        <translation>Disposer les fenêtres en mosaïque</translation>
+    </message>
+    <message>
+        <source>Tile Windows</source>
+        <translation>Mosaïque</translation>
+    </message>
+    <message>
+        <source>Display program information and version</source>
+        <translation>Afficher les informations et la version du programme</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Quit the application</source>
+        <translation>Quitter l&apos;application</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>List Help topics</source>
+        <translation>Afficher les rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <source>Help Topics</source>
+        <translation>Rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>Afficher ou masquer la barre d&apos;état</translation>
+    </message>
+    <message>
+        <source>Toggle StatusBar</source>
+        <translation>Barre d&apos;état oui/non</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Tourner</translation>
+    </message>
+    <message>
+        <source>Translate</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Translate (Move)</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Balancer</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Change the print size</source>
+        <translation>Modifier la taille d&apos;impression</translation>
+    </message>
+    <message>
+        <source>Print Size</source>
+        <translation>Taille d&apos;impression</translation>
+    </message>
+    <message>
+        <source>Export the turn, the swing or the motion as an animated GIF or an MP4 video</source>
+        <translation>Exporter la rotation, le balancement ou le mouvement en GIF animé ou en vidéo MP4</translation>
+    </message>
+    <message>
+        <source>Export Animation</source>
+        <translation>Exporter l&apos;animation</translation>
+    </message>
+    <message>
+        <source>Change the color of an element</source>
+        <translation>Modifier la couleur d&apos;un élément</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Display molecule as crystalline solid</source>
+        <translation>Afficher la substance comme solide cristallin</translation>
+    </message>
+    <message>
+        <source>Crystalline solid</source>
+        <translation>Solide cristallin</translation>
+    </message>
+    <message>
+        <source>Display molecule as chemical unit</source>
+        <translation>Afficher la substance comme unité chimique</translation>
+    </message>
+    <message>
+        <source>Chemical unit</source>
+        <translation>Unité chimique</translation>
+    </message>
+    <message>
+        <source>Display molecule in liquid state</source>
+        <translation>Afficher la substance à l&apos;état liquide</translation>
+    </message>
+    <message>
+        <source>Liquid</source>
+        <translation>Liquide</translation>
+    </message>
+    <message>
+        <source>Display molecule in gaseous state</source>
+        <translation>Afficher la substance à l&apos;état gazeux</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Gaz</translation>
+    </message>
+    <message>
+        <source>Display molecule as ball-and-stick model</source>
+        <translation>Afficher la molécule en modèle boules et bâtonnets</translation>
+    </message>
+    <message>
+        <source>Ball-and-stick</source>
+        <translation>Boules et bâtonnets</translation>
+    </message>
+    <message>
+        <source>Display molecule as space-filling model</source>
+        <translation>Afficher la molécule en modèle compact</translation>
+    </message>
+    <message>
+        <source>Space-filling</source>
+        <translation>Modèle compact</translation>
+    </message>
+    <message>
+        <source>Select a homoatomic substance</source>
+        <translation>Choisir une substance homoatomique</translation>
+    </message>
+    <message>
+        <source>Select a metallic compound</source>
+        <translation>Choisir un composé métallique</translation>
+    </message>
+    <message>
+        <source>Select a non-metallic compound</source>
+        <translation>Choisir un composé non métallique</translation>
+    </message>
+    <message>
+        <source>Select an organic compound</source>
+        <translation>Choisir un composé organique</translation>
+    </message>
+    <message>
+        <source>Select a molecule from the Index</source>
+        <translation>Choisir une substance dans l&apos;index</translation>
+    </message>
+    <message>
+        <source>To measure the position of a specific atom</source>
+        <translation>Mesurer la position d&apos;un atome donné</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>To measure the distance between two atoms</source>
+        <translation>Mesurer la distance entre deux atomes</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>To measure the angle between two bonds</source>
+        <translation>Mesurer l&apos;angle entre deux liaisons</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>To measure the torsion angle between two planes</source>
+        <translation>Mesurer l&apos;angle de torsion entre deux plans</translation>
+    </message>
+    <message>
+        <source>Torsion angle</source>
+        <translation>Angle de torsion</translation>
+    </message>
+    <message>
+        <source>Low quality display</source>
+        <translation>Affichage en basse qualité</translation>
+    </message>
+    <message>
+        <source>Low quality</source>
+        <translation>Basse qualité</translation>
+    </message>
+    <message>
+        <source>High quality display</source>
+        <translation>Affichage en haute qualité</translation>
+    </message>
+    <message>
+        <source>High quality</source>
+        <translation>Haute qualité</translation>
+    </message>
+    <message>
+        <source>Show or hide the XYZ axes</source>
+        <translation>Afficher ou masquer les axes XYZ</translation>
+    </message>
+    <message>
+        <source>Axes</source>
+        <translation>Axes</translation>
+    </message>
+    <message>
+        <source>Set multiples of unit cell along x, y and z axes</source>
+        <translation>Définir les multiples de la maille élémentaire selon les axes x, y et z</translation>
+    </message>
+    <message>
+        <source>Multiples of unit cell</source>
+        <translation>Multiples de la maille</translation>
+    </message>
+    <message>
+        <source>Reset to initial view state</source>
+        <translation>Revenir à l&apos;affichage initial</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Show or hide the unit cell frame</source>
+        <translation>Afficher ou masquer le contour de la maille</translation>
+    </message>
+    <message>
+        <source>Unit cell frame</source>
+        <translation>Contour de la maille</translation>
+    </message>
+    <message>
+        <source>Show or hide coordination</source>
+        <translation>Afficher ou masquer la coordinence</translation>
+    </message>
+    <message>
+        <source>Coordination</source>
+        <translation>Coordinence</translation>
+    </message>
+    <message>
+        <source>Copy the picture to the clipboard</source>
+        <translation>Copier l&apos;image dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copier l&apos;image</translation>
+    </message>
+    <message>
+        <source>Show the picture alone on the whole screen; Escape or F11 leaves</source>
+        <translation>Afficher l&apos;image seule sur tout l&apos;écran ; Échap ou F11 pour sortir</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Show the picture as a fixed square of 340 by 340 pixels</source>
+        <translation>Afficher l&apos;image en carré fixe de 340 sur 340 pixels</translation>
+    </message>
+    <message>
+        <source>Fixed Picture Size</source>
+        <translation>Taille d&apos;image fixe</translation>
+    </message>
+    <message>
+        <source>Let the picture fill its window, which can then grow and be maximized</source>
+        <translation>L&apos;image remplit sa fenêtre, qui peut alors s&apos;agrandir et être maximisée</translation>
+    </message>
+    <message>
+        <source>Fit Window</source>
+        <translation>Adapter à la fenêtre</translation>
+    </message>
+    <message>
+        <source>Show the name, formula and crystal cell of the substance</source>
+        <translation>Afficher le nom, la formule et la maille cristalline de la substance</translation>
+    </message>
+    <message>
+        <source>Substance information</source>
+        <translation>Informations sur la substance</translation>
+    </message>
+    <message>
+        <source>Show the crystal&apos;s molecules and ions whole across the cell faces</source>
+        <translation>Afficher les molécules et les ions du cristal entiers au-delà des faces de la maille</translation>
+    </message>
+    <message>
+        <source>Whole molecules</source>
+        <translation>Molécules entières</translation>
+    </message>
+    <message>
+        <source>Print a lesson handout: the picture with the substance&apos;s name, description and facts</source>
+        <translation>Imprimer une fiche de cours : l&apos;image avec le nom, la description et les données de la substance</translation>
+    </message>
+    <message>
+        <source>Print Handout</source>
+        <translation>Imprimer la fiche</translation>
+    </message>
+    <message>
+        <source>Export the picture as a PNG file at the view&apos;s size or another</source>
+        <translation>Exporter l&apos;image en fichier PNG, à la taille de la vue ou à une autre</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exporter l&apos;image</translation>
+    </message>
+    <message>
+        <source>Show or hide each atom&apos;s element and charge, and the names of the cell&apos;s edges</source>
+        <translation>Afficher ou masquer l&apos;élément et la charge de chaque atome, et les noms des arêtes de la maille</translation>
+    </message>
+    <message>
+        <source>Atom labels</source>
+        <translation>Étiquettes des atomes</translation>
+    </message>
+</context>
+<context>
+    <name>CompoundSelection</name>
+    <message>
+        <source>Cannot find the compound &quot;%1&quot;.</source>
+        <translation>Impossible de trouver le composé « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>ContextHelpFilter</name>
+    <message>
+        <source>Select an object on which to get Help</source>
+        <translation>Sélectionnez un objet sur lequel obtenir de l&apos;aide</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentManager</name>
+    <message>
+        <source>The file could not be opened.</source>
+        <translation>Le fichier n&apos;a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Le fichier n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>The file ends before its molecule record does: it is damaged or not a molecule document.</source>
+        <translation>Le fichier se termine avant son enregistrement de molécule : il est endommagé ou n&apos;est pas un document de molécule.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s molecule record is damaged.</source>
+        <translation>L&apos;enregistrement de molécule du fichier est endommagé.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Le fichier n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>ligne %1 : </translation>
+    </message>
+    <message>
+        <source>The file is neither a Kiva document nor a readable %1</source>
+        <translation>Le fichier n&apos;est ni un document Kiva ni un fichier %1 lisible</translation>
+    </message>
+    <message>
+        <source>The file is not a readable %1</source>
+        <translation>Le fichier n&apos;est pas un fichier %1 lisible</translation>
+    </message>
+    <message>
+        <source>: </source>
+        <translation> : </translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;.
+%3</source>
+        <translation>%1 « %2 ».
+%3</translation>
+    </message>
+    <message>
+        <source>Cannot open</source>
+        <translation>Impossible d&apos;ouvrir</translation>
+    </message>
+    <message>
+        <source>The file is not a molecule document.</source>
+        <translation>Le fichier n&apos;est pas un document de molécule.</translation>
+    </message>
+    <message>
+        <source>Cannot save</source>
+        <translation>Impossible d&apos;enregistrer</translation>
+    </message>
+    <message>
+        <source>The file is not a Kiva document, and Kiva does not write over files of other kinds. Choose another name.</source>
+        <translation>Le fichier n&apos;est pas un document Kiva, et Kiva n&apos;écrase pas les fichiers d&apos;un autre type. Choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>Untitled-</source>
+        <translation>Sans titre-</translation>
+    </message>
+    <message>
+        <source>Molecule Files (*.mol)</source>
+        <translation>Fichiers de molécule (*.mol)</translation>
+    </message>
+    <message>
+        <source>All Structure Files (*.mol *.cif *.sdf *.sd *.xyz *.pdb *.ent);;Molecule Files (*.mol);;Crystallographic Information Files (*.cif);;MDL Molfiles and SD Files (*.mol *.sdf *.sd);;XYZ Files (*.xyz);;Protein Data Bank Files (*.pdb *.ent);;All Files (*)</source>
+        <translation>Tous les fichiers de structure (*.mol *.cif *.sdf *.sd *.xyz *.pdb *.ent);;Fichiers de molécule (*.mol);;Fichiers CIF (*.cif);;Fichiers MDL Molfile et SD (*.mol *.sdf *.sd);;Fichiers XYZ (*.xyz);;Fichiers Protein Data Bank (*.pdb *.ent);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ElementColorDialog</name>
+    <message>
+        <source>Color of Element</source>
+        <translation>Couleur de l&apos;élément</translation>
+    </message>
+    <message>
+        <source>Color of element:</source>
+        <translation>Couleur de l&apos;élément :</translation>
+    </message>
+    <message>
+        <source>&amp;Red=</source>
+        <translation>&amp;Rouge =</translation>
+    </message>
+    <message>
+        <source>&amp;Green=</source>
+        <translation>&amp;Vert =</translation>
+    </message>
+    <message>
+        <source>&amp;Blue=</source>
+        <translation>&amp;Bleu =</translation>
+    </message>
+    <message>
+        <source>Sample:</source>
+        <translation>Aperçu :</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Color...</source>
+        <translation>&amp;Choisir la couleur...</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>&amp;Elements:</source>
+        <translation>&amp;Éléments :</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 0 and 255.</source>
+        <translation>Veuillez saisir un nombre entier entre 0 et 255.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportAnimation</name>
+    <message>
+        <source>Export Animation</source>
+        <translation>Exporter l&apos;animation</translation>
+    </message>
+    <message>
+        <source>The liquid&apos;s motion</source>
+        <translation>Le mouvement du liquide</translation>
+    </message>
+    <message>
+        <source>The gas&apos;s motion</source>
+        <translation>Le mouvement du gaz</translation>
+    </message>
+    <message>
+        <source>A full turn</source>
+        <translation>Un tour complet</translation>
+    </message>
+    <message>
+        <source>One rock swing</source>
+        <translation>Un balancement</translation>
+    </message>
+    <message>
+        <source>&amp;Animation:</source>
+        <translation>&amp;Animation :</translation>
+    </message>
+    <message>
+        <source>&amp;Frames:</source>
+        <translation>&amp;Images :</translation>
+    </message>
+    <message>
+        <source>Frames a &amp;second:</source>
+        <translation>Images par &amp;seconde :</translation>
+    </message>
+    <message>
+        <source>&amp;Width (pixels):</source>
+        <translation>&amp;Largeur (pixels) :</translation>
+    </message>
+    <message>
+        <source>&amp;Height (pixels):</source>
+        <translation>&amp;Hauteur (pixels) :</translation>
+    </message>
+    <message>
+        <source>An animation has 1 to %1 frames.</source>
+        <translation>Une animation a de 1 à %1 images.</translation>
+    </message>
+    <message>
+        <source>An animation plays 1 to %1 frames a second.</source>
+        <translation>Une animation passe de 1 à %1 images par seconde.</translation>
+    </message>
+    <message>
+        <source>An animation&apos;s sides are %1 to %2 pixels.</source>
+        <translation>Les côtés d&apos;une animation mesurent de %1 à %2 pixels.</translation>
+    </message>
+    <message>
+        <source>An MP4 video needs an even width and height, not %1.</source>
+        <translation>Une vidéo MP4 demande une largeur et une hauteur paires, pas %1.</translation>
+    </message>
+    <message>
+        <source>Give the file the ending .gif or .mp4:
+%1</source>
+        <translation>Donnez au fichier l&apos;extension .gif ou .mp4 :
+%1</translation>
+    </message>
+    <message>
+        <source>Cannot create the file &quot;%1&quot;:
+%2.</source>
+        <translation>Impossible de créer le fichier « %1 » :
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;:
+%2.</source>
+        <translation>Impossible d&apos;écrire le fichier « %1 » :
+%2.</translation>
+    </message>
+    <message>
+        <source>This system&apos;s FFmpeg has no H.264 encoder for MP4 videos.</source>
+        <translation>Le FFmpeg de ce système n&apos;a pas d&apos;encodeur H.264 pour les vidéos MP4.</translation>
+    </message>
+    <message>
+        <source>Cannot encode the file &quot;%1&quot;:
+%2.</source>
+        <translation>Impossible d&apos;encoder le fichier « %1 » :
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;écrire le fichier « %1 ».</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif);;MP4 Video (*.mp4)</source>
+        <translation>GIF animé (*.gif);;Vidéo MP4 (*.mp4)</translation>
+    </message>
+    <message>
+        <source>Exporting the animation...</source>
+        <translation>Exportation de l&apos;animation...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>A PDB file holds at most %1 atoms, not %2.</source>
+        <translation>Un fichier PDB contient au plus %1 atomes, pas %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPicture</name>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exporter l&apos;image</translation>
+    </message>
+    <message>
+        <source>The &amp;view&apos;s size, %1 × %2 pixels</source>
+        <translation>Taille de la &amp;vue, %1 × %2 pixels</translation>
+    </message>
+    <message>
+        <source>&amp;Another size:</source>
+        <translation>&amp;Autre taille :</translation>
+    </message>
+    <message>
+        <source> pixels</source>
+        <translation> pixels</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largeur :</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Hauteur :</translation>
+    </message>
+    <message>
+        <source>&amp;Black, as on screen</source>
+        <translation>&amp;Noir, comme à l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Fond :</translation>
+    </message>
+    <message>
+        <source>A picture&apos;s sides are %1 to %2 pixels.</source>
+        <translation>Les côtés d&apos;une image mesurent de %1 à %2 pixels.</translation>
+    </message>
+    <message>
+        <source>PNG Picture (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Wh&amp;ite, as in print</source>
+        <translation>&amp;Blanc, comme à l&apos;impression</translation>
+    </message>
+</context>
+<context>
+    <name>Handout</name>
+    <message>
+        <source>Measurement</source>
+        <translation>Mesure</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTopics</name>
+    <message>
+        <source>&lt;p&gt;&lt;a href=&quot;%1&quot;&gt;More in the help&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;a href=&quot;%1&quot;&gt;Plus dans l&apos;aide&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics	F1</source>
+        <translation>&amp;Rubriques d&apos;aide	F1</translation>
+    </message>
+    <message>
+        <source>&amp;About &apos;Zelkora&apos;...</source>
+        <translation>À &amp;propos de &apos;Zelkora&apos;...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Nouveau	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Ouvrir...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>&amp;Configuration de l&apos;impression...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit	Ctrl+Q</source>
+        <translation>&amp;Quitter	Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>&amp;Barre d&apos;état</translation>
+    </message>
+    <message>
+        <source>&amp;Close	Ctrl+W</source>
+        <translation>&amp;Fermer	Ctrl+W</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Enregistrer	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimer...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t Size...</source>
+        <translation>&amp;Taille d&apos;impression...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Animation...</source>
+        <translation>E&amp;xporter l&apos;animation...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture	Ctrl+C</source>
+        <translation>&amp;Copier l&apos;image	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Couleur...</translation>
+    </message>
+    <message>
+        <source>Display &amp;Structure</source>
+        <translation>&amp;Structure affichée</translation>
+    </message>
+    <message>
+        <source>&amp;Chemical Unit</source>
+        <translation>&amp;Unité chimique</translation>
+    </message>
+    <message>
+        <source>Crystalline &amp;Solid State</source>
+        <translation>État &amp;solide cristallin</translation>
+    </message>
+    <message>
+        <source>&amp;Liquid State</source>
+        <translation>État &amp;liquide</translation>
+    </message>
+    <message>
+        <source>&amp;Gas State</source>
+        <translation>État &amp;gazeux</translation>
+    </message>
+    <message>
+        <source>Display &amp;Model</source>
+        <translation>&amp;Modèle affiché</translation>
+    </message>
+    <message>
+        <source>&amp;Ball-and-Stick</source>
+        <translation>&amp;Boules et bâtonnets</translation>
+    </message>
+    <message>
+        <source>&amp;Space-Filling</source>
+        <translation>Modèle &amp;compact</translation>
+    </message>
+    <message>
+        <source>Display &amp;Quality</source>
+        <translation>&amp;Qualité d&apos;affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Low Quality</source>
+        <translation>&amp;Basse qualité</translation>
+    </message>
+    <message>
+        <source>&amp;High Quality</source>
+        <translation>&amp;Haute qualité</translation>
+    </message>
+    <message>
+        <source>Picture Si&amp;ze</source>
+        <translation>&amp;Taille de l&apos;image</translation>
+    </message>
+    <message>
+        <source>&amp;Fixed (340 × 340)</source>
+        <translation>&amp;Fixe (340 × 340)</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Window</source>
+        <translation>&amp;Adapter à la fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen	F11</source>
+        <translation>&amp;Plein écran	F11</translation>
+    </message>
+    <message>
+        <source>Multiples of &amp;Unit Cell...</source>
+        <translation>Mu&amp;ltiples de la maille élémentaire...</translation>
+    </message>
+    <message>
+        <source>&amp;XYZ Axes</source>
+        <translation>&amp;Axes XYZ</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Molecules</source>
+        <translation>Molécules &amp;entières</translation>
+    </message>
+    <message>
+        <source>Substance &amp;Information...</source>
+        <translation>&amp;Informations sur la substance...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Réinitialiser</translation>
+    </message>
+    <message>
+        <source>&amp;Molecule</source>
+        <translation>&amp;Molécule</translation>
+    </message>
+    <message>
+        <source>&amp;Homoatomic...</source>
+        <translation>&amp;Homoatomique...</translation>
+    </message>
+    <message>
+        <source>&amp;Metallic...</source>
+        <translation>&amp;Métallique...</translation>
+    </message>
+    <message>
+        <source>&amp;Non-Metallic...</source>
+        <translation>&amp;Non métallique...</translation>
+    </message>
+    <message>
+        <source>&amp;Organic...</source>
+        <translation>&amp;Organique...</translation>
+    </message>
+    <message>
+        <source>&amp;Index...</source>
+        <translation>&amp;Index...</translation>
+    </message>
+    <message>
+        <source>M&amp;easure</source>
+        <translation>Me&amp;sure</translation>
+    </message>
+    <message>
+        <source>&amp;Position</source>
+        <translation>&amp;Position</translation>
+    </message>
+    <message>
+        <source>&amp;Distance</source>
+        <translation>&amp;Distance</translation>
+    </message>
+    <message>
+        <source>&amp;Angle</source>
+        <translation>&amp;Angle</translation>
+    </message>
+    <message>
+        <source>&amp;Torsion Angle</source>
+        <translation>Angle de &amp;torsion</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Fe&amp;nêtre</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;Nouvelle fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Mosaïque</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Réorganiser les icônes</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Fichier récent</translation>
+    </message>
+    <message>
+        <source>Print &amp;Handout...</source>
+        <translation>Imprimer la fic&amp;he...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Picture...</source>
+        <translation>Exporter l&apos;ima&amp;ge...</translation>
+    </message>
+    <message>
+        <source>Atom &amp;Labels</source>
+        <translation>Étiq&amp;uettes des atomes</translation>
+    </message>
+</context>
+<context>
+    <name>OrganicCategory</name>
+    <message>
+        <source>Alkyl hydrocarbon</source>
+        <translation>Alcane</translation>
+    </message>
+    <message>
+        <source>Ethylenic hydrocarbon</source>
+        <translation>Alcène</translation>
+    </message>
+    <message>
+        <source>Acetylenic hydrocarbon</source>
+        <translation>Alcyne</translation>
+    </message>
+    <message>
+        <source>Aromatic hydrocarbon</source>
+        <translation>Aromatique</translation>
+    </message>
+    <message>
+        <source>Alcohol</source>
+        <translation>Alcool</translation>
+    </message>
+    <message>
+        <source>Ether</source>
+        <translation>Éther</translation>
+    </message>
+    <message>
+        <source>Phenol</source>
+        <translation>Phénol</translation>
+    </message>
+    <message>
+        <source>Aldehyde</source>
+        <translation>Aldéhyde</translation>
+    </message>
+    <message>
+        <source>Oil &amp; Fat/Ester</source>
+        <translation>Corps gras/ester</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Sucre</translation>
+    </message>
+    <message>
+        <source>Hydrocarbon halide</source>
+        <translation>Dérivé halogéné</translation>
+    </message>
+    <message>
+        <source>Carboxylic acid</source>
+        <translation>Acide carboxylique</translation>
+    </message>
+    <message>
+        <source>Nitro &amp; Amine</source>
+        <translation>Nitré &amp; amine</translation>
+    </message>
+    <message>
+        <source>Amino acid</source>
+        <translation>Acide aminé</translation>
+    </message>
+    <message>
+        <source>Ketone</source>
+        <translation>Cétone</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDialogs</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configuration de l&apos;impression</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSizeDialog</name>
+    <message>
+        <source>Print Size</source>
+        <translation>Taille d&apos;impression</translation>
+    </message>
+    <message>
+        <source>&amp;Select the print size:</source>
+        <translation>&amp;Choisissez la taille d&apos;impression :</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;écrire le fichier « %1 ».</translation>
+    </message>
+    <message>
+        <source>Cannot print on the printer &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;imprimer sur l&apos;imprimante « %1 ».</translation>
+    </message>
+    <message>
+        <source>There is no printer to print on.
+Choose a printer or a PDF file with File &gt; Print Setup.</source>
+        <translation>Aucune imprimante n&apos;est disponible.
+Choisissez une imprimante ou un fichier PDF avec Fichier &gt; Configuration de l&apos;impression.</translation>
+    </message>
+</context>
+<context>
+    <name>Readout</name>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Torsion Angle</source>
+        <translation>Angle de torsion</translation>
+    </message>
+    <message>
+        <source>degree</source>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <source>Axis X</source>
+        <translation>Axe X</translation>
+    </message>
+    <message>
+        <source>Axis Y</source>
+        <translation>Axe Y</translation>
+    </message>
+    <message>
+        <source>Axis Z</source>
+        <translation>Axe Z</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionDialog</name>
+    <message>
+        <source>Selected &amp;Compound:</source>
+        <translation>&amp;Composé :</translation>
+    </message>
+    <message>
+        <source>&amp;Select from:</source>
+        <translation>Choi&amp;sir dans :</translation>
+    </message>
+    <message>
+        <source>Metallic Compounds</source>
+        <translation>Composés métalliques</translation>
+    </message>
+    <message>
+        <source>&amp;Positive Ions:</source>
+        <translation>Ions &amp;positifs :</translation>
+    </message>
+    <message>
+        <source>&amp;Negative Ions:</source>
+        <translation>Ions &amp;négatifs :</translation>
+    </message>
+    <message>
+        <source>Non-Metallic Compounds</source>
+        <translation>Composés non métalliques</translation>
+    </message>
+    <message>
+        <source>&amp;Positive Covalence:</source>
+        <translation>Covalence &amp;positive :</translation>
+    </message>
+    <message>
+        <source>&amp;Negative Covalence:</source>
+        <translation>Covalence &amp;négative :</translation>
+    </message>
+    <message>
+        <source>Homoatomic Substance</source>
+        <translation>Substance homoatomique</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Substance:</source>
+        <translation>&amp;Substance :</translation>
+    </message>
+    <message>
+        <source>Select &amp;from:</source>
+        <translation>Choisir &amp;dans :</translation>
+    </message>
+    <message>
+        <source>&amp;Elements:</source>
+        <translation>&amp;Éléments :</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Organic Compounds</source>
+        <translation>Composés organiques</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>C&amp;atégorie :</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionKeys</name>
+    <message>
+        <source>Other</source>
+        <translation>Autres</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionModel</name>
+    <message>
+        <source>Cannot find the metallic compound &quot;%s&quot;.</source>
+        <translation>Impossible de trouver le composé métallique « %s ».</translation>
+    </message>
+    <message>
+        <source>Cannot find the non-metallic compound &quot;%s&quot;.</source>
+        <translation>Impossible de trouver le composé non métallique « %s ».</translation>
+    </message>
+    <message>
+        <source>Cannot find the substance &quot;%s&quot;.</source>
+        <translation>Impossible de trouver la substance « %s ».</translation>
+    </message>
+    <message>
+        <source>Cannot find the compound &quot;%s&quot;.</source>
+        <translation>Impossible de trouver le composé « %s ».</translation>
+    </message>
+    <message>
+        <source>Cannot find the organic compound &quot;%s&quot;.</source>
+        <translation>Impossible de trouver le composé organique « %s ».</translation>
+    </message>
+</context>
+<context>
+    <name>UnitCellMultiplesDialog</name>
+    <message>
+        <source>Multiples of Unit Cell</source>
+        <translation>Multiples de la maille élémentaire</translation>
+    </message>
+    <message>
+        <source>Along axis %1:</source>
+        <translation>Selon l&apos;axe %1 :</translation>
+    </message>
+    <message>
+        <source>cell(s)</source>
+        <translation>maille(s)</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 1 and %1.</source>
+        <translation>Veuillez saisir un nombre entier entre 1 et %1.</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Veuillez saisir un nombre entier positif.</translation>
+    </message>
+</context>
+<context>
+    <name>kiva::CHelpWindow</name>
+    <message>
+        <source>The help cannot be found.
+Its pages belong in a folder &quot;help&quot; beside the program or in share/kiva/help; reinstall the program to bring them back.</source>
+        <translation>L&apos;aide est introuvable.
+Ses pages doivent se trouver dans un dossier « help » à côté du programme ou dans share/kiva/help ; réinstallez le programme pour les retrouver.</translation>
+    </message>
+    <message>
+        <source>Zelkora Help</source>
+        <translation>Aide de Zelkora</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigation</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>Suiva&amp;nt</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>%1 - Zelkora Help</source>
+        <translation>%1 - Aide de Zelkora</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1430 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>BondingClass</name>
+    <message>
+        <source> - (Metal)</source>
+        <translation> - (legame metallico)</translation>
+    </message>
+    <message>
+        <source> - (Atom)</source>
+        <translation> - (atomo)</translation>
+    </message>
+    <message>
+        <source> - (Ionic)</source>
+        <translation> - (legame ionico)</translation>
+    </message>
+    <message>
+        <source> - (Molecule)</source>
+        <translation> - (molecola)</translation>
+    </message>
+    <message>
+        <source> - (Covalent Network)</source>
+        <translation> - (reticolo covalente)</translation>
+    </message>
+</context>
+<context>
+    <name>CKivaApp</name>
+    <message>
+        <source>The printer &quot;%1&quot; is not installed.</source>
+        <translation>La stampante &quot;%1&quot; non è installata.</translation>
+    </message>
+    <message>
+        <source>Do you really want to quit?</source>
+        <translation>Vuoi davvero uscire?</translation>
+    </message>
+    <message>
+        <source>About Zelkora</source>
+        <translation>Informazioni su Zelkora</translation>
+    </message>
+    <message>
+        <source>Zelkora
+
+Kiva %1: a three-dimensional molecule viewer for the classroom.
+Built with Qt %2.
+
+Kiva is free software: you may share and change it under the GNU General Public License, version 2 or (at your option) any later version. It comes with no warranty. The licence is in the file COPYING that comes with the program.</source>
+        <translation>Zelkora
+
+Kiva %1: un visualizzatore tridimensionale di molecole per la scuola.
+Compilato con Qt %2.
+
+Kiva è software libero: puoi condividerlo e modificarlo secondo la GNU General Public License, versione 2 o (a tua scelta) qualsiasi versione successiva. Viene fornito senza alcuna garanzia. La licenza si trova nel file COPYING distribuito con il programma.</translation>
+    </message>
+</context>
+<context>
+    <name>CKivaView</name>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;The picture&lt;/b&gt;&lt;/p&gt;&lt;p&gt;The substance as shaded atoms and bonds. Drag it to turn or move it; with a measure command on, click atoms to measure.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;molecule_window.html#picture&quot;&gt;More in the help&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;L&apos;immagine&lt;/b&gt;&lt;/p&gt;&lt;p&gt;La sostanza come atomi e legami ombreggiati. Trascinala per ruotarla o spostarla; con un comando di misura attivo, fai clic sugli atomi per misurare.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;molecule_window.html#picture&quot;&gt;Altro nella guida&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>No crystal structure.
+Only single molecule available.</source>
+        <translation>Nessuna struttura cristallina.
+È disponibile solo una molecola singola.</translation>
+    </message>
+    <message>
+        <source>Atom labels need the DejaVu Sans Bold font, which is not installed.
+Install the package fonts-dejavu-core to show them.</source>
+        <translation>Le etichette degli atomi richiedono il carattere DejaVu Sans Bold, che non è installato.
+Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>For Help, press F1</source>
+        <translation>Per la guida, premi F1</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Zelkora&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Choose a substance from the Molecule menu; it shows in a window of its own.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;index.html&quot;&gt;Contents of the help&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Zelkora&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Scegli una sostanza dal menu Molecola; viene mostrata in una finestra propria.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;index.html&quot;&gt;Sommario della guida&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>CSubstanceInfoDlg</name>
+    <message>
+        <source>Metal</source>
+        <translation>Legame metallico</translation>
+    </message>
+    <message>
+        <source>Atom</source>
+        <translation>Atomo</translation>
+    </message>
+    <message>
+        <source>Ionic</source>
+        <translation>Legame ionico</translation>
+    </message>
+    <message>
+        <source>Molecule</source>
+        <translation>Molecola</translation>
+    </message>
+    <message>
+        <source>Covalent network</source>
+        <translation>Reticolo covalente</translation>
+    </message>
+    <message>
+        <source>%1 Å</source>
+        <translation>%1 Å</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>Substance Information</source>
+        <translation>Informazioni sulla sostanza</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Formula:</source>
+        <translation>Formula:</translation>
+    </message>
+    <message>
+        <source>Bonding:</source>
+        <translation>Legame:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descrizione:</translation>
+    </message>
+    <message>
+        <source>Cell edges a, b, c:</source>
+        <translation>Spigoli della cella a, b, c:</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Cell angles α, β, γ:</source>
+        <translation>Angoli della cella α, β, γ:</translation>
+    </message>
+    <message>
+        <source>Space group:</source>
+        <translation>Gruppo spaziale:</translation>
+    </message>
+    <message>
+        <source>Atoms in the cell:</source>
+        <translation>Atomi nella cella:</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <source>Formula units per cell (Z):</source>
+        <translation>Unità formula per cella (Z):</translation>
+    </message>
+    <message>
+        <source>Crystal:</source>
+        <translation>Cristallo:</translation>
+    </message>
+    <message>
+        <source>no crystal structure</source>
+        <translation>nessuna struttura cristallina</translation>
+    </message>
+</context>
+<context>
+    <name>Command</name>
+    <message>
+        <source>Create a new document</source>
+        <translation>Crea un nuovo documento</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Open a document file</source>
+        <translation>Apri un file di documento</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Close the active document</source>
+        <translation>Chiudi il documento attivo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Save the active document</source>
+        <translation>Salva il documento attivo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save the active document under a new name</source>
+        <translation>Salva il documento attivo con un nuovo nome</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>Choose a printer and its options</source>
+        <translation>Scegli una stampante e le sue opzioni</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Imposta stampante</translation>
+    </message>
+    <message>
+        <source>Print the active document</source>
+        <translation>Stampa il documento attivo</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Display full pages</source>
+        <translation>Mostra pagine intere</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Apri questo documento</translation>
+    </message>
+    <message>
+        <source>Open another window for the active document</source>
+        <translation>Apri un&apos;altra finestra per il documento attivo</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>Nuova finestra</translation>
+    </message>
+    <message>
+        <source>Arrange icons at the bottom of the window</source>
+        <translation>Disponi le icone in fondo alla finestra</translation>
+    </message>
+    <message>
+        <source>Arrange Icons</source>
+        <translation>Disponi icone</translation>
+    </message>
+    <message>
+        <source>Arrange windows so they overlap</source>
+        <translation>Disponi le finestre sovrapposte</translation>
+    </message>
+    <message>
+        <source>Cascade Windows</source>
+        <translation>Sovrapponi</translation>
+    </message>
+    <message>
+        <source>Arrange windows as non-overlapping tiles</source>
+        <translation>Affianca le finestre senza sovrapporle</translation>
+    </message>
+    <message>
+        <source>Tile Windows</source>
+        <translation>Affianca</translation>
+    </message>
+    <message>
+        <source>Display program information and version</source>
+        <translation>Mostra informazioni e versione del programma</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Quit the application</source>
+        <translation>Esci dall&apos;applicazione</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>List Help topics</source>
+        <translation>Elenca gli argomenti della guida</translation>
+    </message>
+    <message>
+        <source>Help Topics</source>
+        <translation>Argomenti della guida</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>Mostra o nasconde la barra di stato</translation>
+    </message>
+    <message>
+        <source>Toggle StatusBar</source>
+        <translation>Barra di stato sì/no</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Translate</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>Translate (Move)</source>
+        <translation>Sposta (trasla)</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Oscilla</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Change the print size</source>
+        <translation>Cambia le dimensioni di stampa</translation>
+    </message>
+    <message>
+        <source>Print Size</source>
+        <translation>Dimensioni di stampa</translation>
+    </message>
+    <message>
+        <source>Export the turn, the swing or the motion as an animated GIF or an MP4 video</source>
+        <translation>Esporta la rotazione, l&apos;oscillazione o il moto come GIF animata o video MP4</translation>
+    </message>
+    <message>
+        <source>Export Animation</source>
+        <translation>Esporta animazione</translation>
+    </message>
+    <message>
+        <source>Change the color of an element</source>
+        <translation>Cambia il colore di un elemento</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Display molecule as crystalline solid</source>
+        <translation>Mostra la sostanza come solido cristallino</translation>
+    </message>
+    <message>
+        <source>Crystalline solid</source>
+        <translation>Solido cristallino</translation>
+    </message>
+    <message>
+        <source>Display molecule as chemical unit</source>
+        <translation>Mostra la sostanza come unità chimica</translation>
+    </message>
+    <message>
+        <source>Chemical unit</source>
+        <translation>Unità chimica</translation>
+    </message>
+    <message>
+        <source>Display molecule in liquid state</source>
+        <translation>Mostra la sostanza allo stato liquido</translation>
+    </message>
+    <message>
+        <source>Liquid</source>
+        <translation>Liquido</translation>
+    </message>
+    <message>
+        <source>Display molecule in gaseous state</source>
+        <translation>Mostra la sostanza allo stato gassoso</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <source>Display molecule as ball-and-stick model</source>
+        <translation>Mostra la molecola come modello a sfere e bastoncini</translation>
+    </message>
+    <message>
+        <source>Ball-and-stick</source>
+        <translation>Sfere e bastoncini</translation>
+    </message>
+    <message>
+        <source>Display molecule as space-filling model</source>
+        <translation>Mostra la molecola come modello compatto</translation>
+    </message>
+    <message>
+        <source>Space-filling</source>
+        <translation>Modello compatto</translation>
+    </message>
+    <message>
+        <source>Select a homoatomic substance</source>
+        <translation>Scegli una sostanza omoatomica</translation>
+    </message>
+    <message>
+        <source>Select a metallic compound</source>
+        <translation>Scegli un composto metallico</translation>
+    </message>
+    <message>
+        <source>Select a non-metallic compound</source>
+        <translation>Scegli un composto non metallico</translation>
+    </message>
+    <message>
+        <source>Select an organic compound</source>
+        <translation>Scegli un composto organico</translation>
+    </message>
+    <message>
+        <source>Select a molecule from the Index</source>
+        <translation>Scegli una sostanza dall&apos;indice</translation>
+    </message>
+    <message>
+        <source>To measure the position of a specific atom</source>
+        <translation>Misura la posizione di un atomo</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>To measure the distance between two atoms</source>
+        <translation>Misura la distanza tra due atomi</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distanza</translation>
+    </message>
+    <message>
+        <source>To measure the angle between two bonds</source>
+        <translation>Misura l&apos;angolo tra due legami</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angolo</translation>
+    </message>
+    <message>
+        <source>To measure the torsion angle between two planes</source>
+        <translation>Misura l&apos;angolo di torsione tra due piani</translation>
+    </message>
+    <message>
+        <source>Torsion angle</source>
+        <translation>Angolo di torsione</translation>
+    </message>
+    <message>
+        <source>Low quality display</source>
+        <translation>Visualizzazione a bassa qualità</translation>
+    </message>
+    <message>
+        <source>Low quality</source>
+        <translation>Bassa qualità</translation>
+    </message>
+    <message>
+        <source>High quality display</source>
+        <translation>Visualizzazione ad alta qualità</translation>
+    </message>
+    <message>
+        <source>High quality</source>
+        <translation>Alta qualità</translation>
+    </message>
+    <message>
+        <source>Show or hide the XYZ axes</source>
+        <translation>Mostra o nasconde gli assi XYZ</translation>
+    </message>
+    <message>
+        <source>Axes</source>
+        <translation>Assi</translation>
+    </message>
+    <message>
+        <source>Set multiples of unit cell along x, y and z axes</source>
+        <translation>Imposta i multipli della cella unitaria lungo gli assi x, y e z</translation>
+    </message>
+    <message>
+        <source>Multiples of unit cell</source>
+        <translation>Multipli della cella unitaria</translation>
+    </message>
+    <message>
+        <source>Reset to initial view state</source>
+        <translation>Torna alla vista iniziale</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reimposta</translation>
+    </message>
+    <message>
+        <source>Show or hide the unit cell frame</source>
+        <translation>Mostra o nasconde il contorno della cella unitaria</translation>
+    </message>
+    <message>
+        <source>Unit cell frame</source>
+        <translation>Contorno della cella</translation>
+    </message>
+    <message>
+        <source>Show or hide coordination</source>
+        <translation>Mostra o nasconde la coordinazione</translation>
+    </message>
+    <message>
+        <source>Coordination</source>
+        <translation>Coordinazione</translation>
+    </message>
+    <message>
+        <source>Copy the picture to the clipboard</source>
+        <translation>Copia l&apos;immagine negli appunti</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copia immagine</translation>
+    </message>
+    <message>
+        <source>Show the picture alone on the whole screen; Escape or F11 leaves</source>
+        <translation>Mostra solo l&apos;immagine a schermo intero; Esc o F11 per uscire</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>Show the picture as a fixed square of 340 by 340 pixels</source>
+        <translation>Mostra l&apos;immagine come un quadrato fisso di 340 per 340 pixel</translation>
+    </message>
+    <message>
+        <source>Fixed Picture Size</source>
+        <translation>Dimensione immagine fissa</translation>
+    </message>
+    <message>
+        <source>Let the picture fill its window, which can then grow and be maximized</source>
+        <translation>L&apos;immagine riempie la sua finestra, che può allora crescere ed essere ingrandita</translation>
+    </message>
+    <message>
+        <source>Fit Window</source>
+        <translation>Adatta alla finestra</translation>
+    </message>
+    <message>
+        <source>Show the name, formula and crystal cell of the substance</source>
+        <translation>Mostra nome, formula e cella cristallina della sostanza</translation>
+    </message>
+    <message>
+        <source>Substance information</source>
+        <translation>Informazioni sulla sostanza</translation>
+    </message>
+    <message>
+        <source>Show the crystal&apos;s molecules and ions whole across the cell faces</source>
+        <translation>Mostra intere le molecole e gli ioni del cristallo attraverso le facce della cella</translation>
+    </message>
+    <message>
+        <source>Whole molecules</source>
+        <translation>Molecole intere</translation>
+    </message>
+    <message>
+        <source>Print a lesson handout: the picture with the substance&apos;s name, description and facts</source>
+        <translation>Stampare una scheda per la lezione: l&apos;immagine con nome, descrizione e dati della sostanza</translation>
+    </message>
+    <message>
+        <source>Print Handout</source>
+        <translation>Stampa scheda</translation>
+    </message>
+    <message>
+        <source>Export the picture as a PNG file at the view&apos;s size or another</source>
+        <translation>Esportare l&apos;immagine come file PNG, alle dimensioni della vista o ad altre</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Esporta immagine</translation>
+    </message>
+    <message>
+        <source>Show or hide each atom&apos;s element and charge, and the names of the cell&apos;s edges</source>
+        <translation>Mostrare o nascondere l&apos;elemento e la carica di ogni atomo, e i nomi degli spigoli della cella</translation>
+    </message>
+    <message>
+        <source>Atom labels</source>
+        <translation>Etichette degli atomi</translation>
+    </message>
+</context>
+<context>
+    <name>CompoundSelection</name>
+    <message>
+        <source>Cannot find the compound &quot;%1&quot;.</source>
+        <translation>Impossibile trovare il composto &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>ContextHelpFilter</name>
+    <message>
+        <source>Select an object on which to get Help</source>
+        <translation>Seleziona un oggetto su cui ottenere la guida</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentManager</name>
+    <message>
+        <source>The file could not be opened.</source>
+        <translation>Impossibile aprire il file.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Impossibile leggere il file.</translation>
+    </message>
+    <message>
+        <source>The file ends before its molecule record does: it is damaged or not a molecule document.</source>
+        <translation>Il file finisce prima del suo record di molecola: è danneggiato o non è un documento di molecola.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s molecule record is damaged.</source>
+        <translation>Il record di molecola del file è danneggiato.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Impossibile scrivere il file.</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>riga %1: </translation>
+    </message>
+    <message>
+        <source>The file is neither a Kiva document nor a readable %1</source>
+        <translation>Il file non è né un documento Kiva né un file %1 leggibile</translation>
+    </message>
+    <message>
+        <source>The file is not a readable %1</source>
+        <translation>Il file non è un file %1 leggibile</translation>
+    </message>
+    <message>
+        <source>: </source>
+        <translation>: </translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;.
+%3</source>
+        <translation>%1 &quot;%2&quot;.
+%3</translation>
+    </message>
+    <message>
+        <source>Cannot open</source>
+        <translation>Impossibile aprire</translation>
+    </message>
+    <message>
+        <source>The file is not a molecule document.</source>
+        <translation>Il file non è un documento di molecola.</translation>
+    </message>
+    <message>
+        <source>Cannot save</source>
+        <translation>Impossibile salvare</translation>
+    </message>
+    <message>
+        <source>The file is not a Kiva document, and Kiva does not write over files of other kinds. Choose another name.</source>
+        <translation>Il file non è un documento Kiva, e Kiva non sovrascrive file di altro tipo. Scegli un altro nome.</translation>
+    </message>
+    <message>
+        <source>Untitled-</source>
+        <translation>Senza titolo-</translation>
+    </message>
+    <message>
+        <source>Molecule Files (*.mol)</source>
+        <translation>File di molecola (*.mol)</translation>
+    </message>
+    <message>
+        <source>All Structure Files (*.mol *.cif *.sdf *.sd *.xyz *.pdb *.ent);;Molecule Files (*.mol);;Crystallographic Information Files (*.cif);;MDL Molfiles and SD Files (*.mol *.sdf *.sd);;XYZ Files (*.xyz);;Protein Data Bank Files (*.pdb *.ent);;All Files (*)</source>
+        <translation>Tutti i file di struttura (*.mol *.cif *.sdf *.sd *.xyz *.pdb *.ent);;File di molecola (*.mol);;File CIF (*.cif);;File MDL Molfile e SD (*.mol *.sdf *.sd);;File XYZ (*.xyz);;File Protein Data Bank (*.pdb *.ent);;Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ElementColorDialog</name>
+    <message>
+        <source>Color of Element</source>
+        <translation>Colore dell&apos;elemento</translation>
+    </message>
+    <message>
+        <source>Color of element:</source>
+        <translation>Colore dell&apos;elemento:</translation>
+    </message>
+    <message>
+        <source>&amp;Red=</source>
+        <translation>&amp;Rosso=</translation>
+    </message>
+    <message>
+        <source>&amp;Green=</source>
+        <translation>&amp;Verde=</translation>
+    </message>
+    <message>
+        <source>&amp;Blue=</source>
+        <translation>&amp;Blu=</translation>
+    </message>
+    <message>
+        <source>Sample:</source>
+        <translation>Campione:</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Color...</source>
+        <translation>S&amp;cegli colore...</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>&amp;Elements:</source>
+        <translation>E&amp;lementi:</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 0 and 255.</source>
+        <translation>Inserisci un numero intero tra 0 e 255.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportAnimation</name>
+    <message>
+        <source>Export Animation</source>
+        <translation>Esporta animazione</translation>
+    </message>
+    <message>
+        <source>The liquid&apos;s motion</source>
+        <translation>Il moto del liquido</translation>
+    </message>
+    <message>
+        <source>The gas&apos;s motion</source>
+        <translation>Il moto del gas</translation>
+    </message>
+    <message>
+        <source>A full turn</source>
+        <translation>Un giro completo</translation>
+    </message>
+    <message>
+        <source>One rock swing</source>
+        <translation>Un&apos;oscillazione</translation>
+    </message>
+    <message>
+        <source>&amp;Animation:</source>
+        <translation>&amp;Animazione:</translation>
+    </message>
+    <message>
+        <source>&amp;Frames:</source>
+        <translation>&amp;Fotogrammi:</translation>
+    </message>
+    <message>
+        <source>Frames a &amp;second:</source>
+        <translation>Fotogrammi al &amp;secondo:</translation>
+    </message>
+    <message>
+        <source>&amp;Width (pixels):</source>
+        <translation>&amp;Larghezza (pixel):</translation>
+    </message>
+    <message>
+        <source>&amp;Height (pixels):</source>
+        <translation>Al&amp;tezza (pixel):</translation>
+    </message>
+    <message>
+        <source>An animation has 1 to %1 frames.</source>
+        <translation>Un&apos;animazione ha da 1 a %1 fotogrammi.</translation>
+    </message>
+    <message>
+        <source>An animation plays 1 to %1 frames a second.</source>
+        <translation>Un&apos;animazione riproduce da 1 a %1 fotogrammi al secondo.</translation>
+    </message>
+    <message>
+        <source>An animation&apos;s sides are %1 to %2 pixels.</source>
+        <translation>I lati di un&apos;animazione misurano da %1 a %2 pixel.</translation>
+    </message>
+    <message>
+        <source>An MP4 video needs an even width and height, not %1.</source>
+        <translation>Un video MP4 richiede larghezza e altezza pari, non %1.</translation>
+    </message>
+    <message>
+        <source>Give the file the ending .gif or .mp4:
+%1</source>
+        <translation>Dai al file l&apos;estensione .gif o .mp4:
+%1</translation>
+    </message>
+    <message>
+        <source>Cannot create the file &quot;%1&quot;:
+%2.</source>
+        <translation>Impossibile creare il file &quot;%1&quot;:
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;:
+%2.</source>
+        <translation>Impossibile scrivere il file &quot;%1&quot;:
+%2.</translation>
+    </message>
+    <message>
+        <source>This system&apos;s FFmpeg has no H.264 encoder for MP4 videos.</source>
+        <translation>L&apos;FFmpeg di questo sistema non ha un codificatore H.264 per i video MP4.</translation>
+    </message>
+    <message>
+        <source>Cannot encode the file &quot;%1&quot;:
+%2.</source>
+        <translation>Impossibile codificare il file &quot;%1&quot;:
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;.</source>
+        <translation>Impossibile scrivere il file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif);;MP4 Video (*.mp4)</source>
+        <translation>GIF animata (*.gif);;Video MP4 (*.mp4)</translation>
+    </message>
+    <message>
+        <source>Exporting the animation...</source>
+        <translation>Esportazione dell&apos;animazione...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>A PDB file holds at most %1 atoms, not %2.</source>
+        <translation>Un file PDB contiene al massimo %1 atomi, non %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPicture</name>
+    <message>
+        <source>Export Picture</source>
+        <translation>Esporta immagine</translation>
+    </message>
+    <message>
+        <source>The &amp;view&apos;s size, %1 × %2 pixels</source>
+        <translation>Dimensioni della &amp;vista, %1 × %2 pixel</translation>
+    </message>
+    <message>
+        <source>&amp;Another size:</source>
+        <translation>&amp;Altre dimensioni:</translation>
+    </message>
+    <message>
+        <source> pixels</source>
+        <translation> pixel</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Larghezza:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>Alte&amp;zza:</translation>
+    </message>
+    <message>
+        <source>&amp;Black, as on screen</source>
+        <translation>&amp;Nero, come sullo schermo</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Sfondo:</translation>
+    </message>
+    <message>
+        <source>A picture&apos;s sides are %1 to %2 pixels.</source>
+        <translation>I lati di un&apos;immagine misurano da %1 a %2 pixel.</translation>
+    </message>
+    <message>
+        <source>PNG Picture (*.png)</source>
+        <translation>Immagine PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Wh&amp;ite, as in print</source>
+        <translation>&amp;Bianco, come in stampa</translation>
+    </message>
+</context>
+<context>
+    <name>Handout</name>
+    <message>
+        <source>Measurement</source>
+        <translation>Misura</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTopics</name>
+    <message>
+        <source>&lt;p&gt;&lt;a href=&quot;%1&quot;&gt;More in the help&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;a href=&quot;%1&quot;&gt;Altro nella guida&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics	F1</source>
+        <translation>&amp;Argomenti della guida	F1</translation>
+    </message>
+    <message>
+        <source>&amp;About &apos;Zelkora&apos;...</source>
+        <translation>&amp;Informazioni su &apos;Zelkora&apos;...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Nuovo	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Apri...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>&amp;Imposta stampante...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit	Ctrl+Q</source>
+        <translation>&amp;Esci	Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>&amp;Barra di stato</translation>
+    </message>
+    <message>
+        <source>&amp;Close	Ctrl+W</source>
+        <translation>&amp;Chiudi	Ctrl+W</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Salva	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salva con n&amp;ome...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>S&amp;tampa...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Antep&amp;rima di stampa</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t Size...</source>
+        <translation>&amp;Dimensioni di stampa...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Animation...</source>
+        <translation>Esporta anima&amp;zione...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture	Ctrl+C</source>
+        <translation>&amp;Copia immagine	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Colore...</translation>
+    </message>
+    <message>
+        <source>Display &amp;Structure</source>
+        <translation>Mostra &amp;struttura</translation>
+    </message>
+    <message>
+        <source>&amp;Chemical Unit</source>
+        <translation>&amp;Unità chimica</translation>
+    </message>
+    <message>
+        <source>Crystalline &amp;Solid State</source>
+        <translation>&amp;Solido cristallino</translation>
+    </message>
+    <message>
+        <source>&amp;Liquid State</source>
+        <translation>Stato &amp;liquido</translation>
+    </message>
+    <message>
+        <source>&amp;Gas State</source>
+        <translation>Stato &amp;gassoso</translation>
+    </message>
+    <message>
+        <source>Display &amp;Model</source>
+        <translation>Mostra &amp;modello</translation>
+    </message>
+    <message>
+        <source>&amp;Ball-and-Stick</source>
+        <translation>Sfere e &amp;bastoncini</translation>
+    </message>
+    <message>
+        <source>&amp;Space-Filling</source>
+        <translation>Modello &amp;compatto</translation>
+    </message>
+    <message>
+        <source>Display &amp;Quality</source>
+        <translation>&amp;Qualità di visualizzazione</translation>
+    </message>
+    <message>
+        <source>&amp;Low Quality</source>
+        <translation>&amp;Bassa qualità</translation>
+    </message>
+    <message>
+        <source>&amp;High Quality</source>
+        <translation>&amp;Alta qualità</translation>
+    </message>
+    <message>
+        <source>Picture Si&amp;ze</source>
+        <translation>&amp;Dimensione dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>&amp;Fixed (340 × 340)</source>
+        <translation>&amp;Fissa (340 × 340)</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Window</source>
+        <translation>&amp;Adatta alla finestra</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen	F11</source>
+        <translation>Schermo &amp;intero	F11</translation>
+    </message>
+    <message>
+        <source>Multiples of &amp;Unit Cell...</source>
+        <translation>Multipli della cella &amp;unitaria...</translation>
+    </message>
+    <message>
+        <source>&amp;XYZ Axes</source>
+        <translation>Assi &amp;XYZ</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Molecules</source>
+        <translation>Molecole i&amp;ntere</translation>
+    </message>
+    <message>
+        <source>Substance &amp;Information...</source>
+        <translation>Info&amp;rmazioni sulla sostanza...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>R&amp;eimposta</translation>
+    </message>
+    <message>
+        <source>&amp;Molecule</source>
+        <translation>Mo&amp;lecola</translation>
+    </message>
+    <message>
+        <source>&amp;Homoatomic...</source>
+        <translation>&amp;Omoatomica...</translation>
+    </message>
+    <message>
+        <source>&amp;Metallic...</source>
+        <translation>&amp;Metallica...</translation>
+    </message>
+    <message>
+        <source>&amp;Non-Metallic...</source>
+        <translation>&amp;Non metallica...</translation>
+    </message>
+    <message>
+        <source>&amp;Organic...</source>
+        <translation>O&amp;rganica...</translation>
+    </message>
+    <message>
+        <source>&amp;Index...</source>
+        <translation>&amp;Indice...</translation>
+    </message>
+    <message>
+        <source>M&amp;easure</source>
+        <translation>Mi&amp;sura</translation>
+    </message>
+    <message>
+        <source>&amp;Position</source>
+        <translation>&amp;Posizione</translation>
+    </message>
+    <message>
+        <source>&amp;Distance</source>
+        <translation>&amp;Distanza</translation>
+    </message>
+    <message>
+        <source>&amp;Angle</source>
+        <translation>&amp;Angolo</translation>
+    </message>
+    <message>
+        <source>&amp;Torsion Angle</source>
+        <translation>Angolo di &amp;torsione</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Fi&amp;nestra</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;Nuova finestra</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Sovrapponi</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Affianca</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>Disponi &amp;icone</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>File recente</translation>
+    </message>
+    <message>
+        <source>Print &amp;Handout...</source>
+        <translation>Stampa la sc&amp;heda...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Picture...</source>
+        <translation>Esporta imma&amp;gine...</translation>
+    </message>
+    <message>
+        <source>Atom &amp;Labels</source>
+        <translation>Etichette degli &amp;atomi</translation>
+    </message>
+</context>
+<context>
+    <name>OrganicCategory</name>
+    <message>
+        <source>Alkyl hydrocarbon</source>
+        <translation>Alcano</translation>
+    </message>
+    <message>
+        <source>Ethylenic hydrocarbon</source>
+        <translation>Alchene</translation>
+    </message>
+    <message>
+        <source>Acetylenic hydrocarbon</source>
+        <translation>Alchino</translation>
+    </message>
+    <message>
+        <source>Aromatic hydrocarbon</source>
+        <translation>Aromatico</translation>
+    </message>
+    <message>
+        <source>Alcohol</source>
+        <translation>Alcol</translation>
+    </message>
+    <message>
+        <source>Ether</source>
+        <translation>Etere</translation>
+    </message>
+    <message>
+        <source>Phenol</source>
+        <translation>Fenolo</translation>
+    </message>
+    <message>
+        <source>Aldehyde</source>
+        <translation>Aldeide</translation>
+    </message>
+    <message>
+        <source>Oil &amp; Fat/Ester</source>
+        <translation>Grasso/estere</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Zucchero</translation>
+    </message>
+    <message>
+        <source>Hydrocarbon halide</source>
+        <translation>Alogenuro</translation>
+    </message>
+    <message>
+        <source>Carboxylic acid</source>
+        <translation>Acido carbossilico</translation>
+    </message>
+    <message>
+        <source>Nitro &amp; Amine</source>
+        <translation>Nitro &amp; ammina</translation>
+    </message>
+    <message>
+        <source>Amino acid</source>
+        <translation>Amminoacido</translation>
+    </message>
+    <message>
+        <source>Ketone</source>
+        <translation>Chetone</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDialogs</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>Imposta stampante</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSizeDialog</name>
+    <message>
+        <source>Print Size</source>
+        <translation>Dimensioni di stampa</translation>
+    </message>
+    <message>
+        <source>&amp;Select the print size:</source>
+        <translation>Sc&amp;egli le dimensioni di stampa:</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;.</source>
+        <translation>Impossibile scrivere il file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot print on the printer &quot;%1&quot;.</source>
+        <translation>Impossibile stampare sulla stampante &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>There is no printer to print on.
+Choose a printer or a PDF file with File &gt; Print Setup.</source>
+        <translation>Non c&apos;è nessuna stampante su cui stampare.
+Scegli una stampante o un file PDF con File &gt; Imposta stampante.</translation>
+    </message>
+</context>
+<context>
+    <name>Readout</name>
+    <message>
+        <source>Distance</source>
+        <translation>Distanza</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angolo</translation>
+    </message>
+    <message>
+        <source>Torsion Angle</source>
+        <translation>Angolo di torsione</translation>
+    </message>
+    <message>
+        <source>degree</source>
+        <translation>gradi</translation>
+    </message>
+    <message>
+        <source>Axis X</source>
+        <translation>Asse X</translation>
+    </message>
+    <message>
+        <source>Axis Y</source>
+        <translation>Asse Y</translation>
+    </message>
+    <message>
+        <source>Axis Z</source>
+        <translation>Asse Z</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionDialog</name>
+    <message>
+        <source>Selected &amp;Compound:</source>
+        <translation>&amp;Composto:</translation>
+    </message>
+    <message>
+        <source>&amp;Select from:</source>
+        <translation>&amp;Seleziona da:</translation>
+    </message>
+    <message>
+        <source>Metallic Compounds</source>
+        <translation>Composti metallici</translation>
+    </message>
+    <message>
+        <source>&amp;Positive Ions:</source>
+        <translation>Ioni &amp;positivi:</translation>
+    </message>
+    <message>
+        <source>&amp;Negative Ions:</source>
+        <translation>Ioni &amp;negativi:</translation>
+    </message>
+    <message>
+        <source>Non-Metallic Compounds</source>
+        <translation>Composti non metallici</translation>
+    </message>
+    <message>
+        <source>&amp;Positive Covalence:</source>
+        <translation>Covalenza &amp;positiva:</translation>
+    </message>
+    <message>
+        <source>&amp;Negative Covalence:</source>
+        <translation>Covalenza &amp;negativa:</translation>
+    </message>
+    <message>
+        <source>Homoatomic Substance</source>
+        <translation>Sostanza omoatomica</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Substance:</source>
+        <translation>&amp;Sostanza:</translation>
+    </message>
+    <message>
+        <source>Select &amp;from:</source>
+        <translation>Seleziona &amp;da:</translation>
+    </message>
+    <message>
+        <source>&amp;Elements:</source>
+        <translation>E&amp;lementi:</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Organic Compounds</source>
+        <translation>Composti organici</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>C&amp;ategoria:</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionKeys</name>
+    <message>
+        <source>Other</source>
+        <translation>Altri</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionModel</name>
+    <message>
+        <source>Cannot find the metallic compound &quot;%s&quot;.</source>
+        <translation>Impossibile trovare il composto metallico &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot find the non-metallic compound &quot;%s&quot;.</source>
+        <translation>Impossibile trovare il composto non metallico &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot find the substance &quot;%s&quot;.</source>
+        <translation>Impossibile trovare la sostanza &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot find the compound &quot;%s&quot;.</source>
+        <translation>Impossibile trovare il composto &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot find the organic compound &quot;%s&quot;.</source>
+        <translation>Impossibile trovare il composto organico &quot;%s&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>UnitCellMultiplesDialog</name>
+    <message>
+        <source>Multiples of Unit Cell</source>
+        <translation>Multipli della cella unitaria</translation>
+    </message>
+    <message>
+        <source>Along axis %1:</source>
+        <translation>Lungo l&apos;asse %1:</translation>
+    </message>
+    <message>
+        <source>cell(s)</source>
+        <translation>cella/e</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 1 and %1.</source>
+        <translation>Inserisci un numero intero tra 1 e %1.</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Inserisci un numero intero positivo.</translation>
+    </message>
+</context>
+<context>
+    <name>kiva::CHelpWindow</name>
+    <message>
+        <source>The help cannot be found.
+Its pages belong in a folder &quot;help&quot; beside the program or in share/kiva/help; reinstall the program to bring them back.</source>
+        <translation>La guida non è stata trovata.
+Le sue pagine stanno in una cartella &quot;help&quot; accanto al programma o in share/kiva/help; reinstalla il programma per ripristinarle.</translation>
+    </message>
+    <message>
+        <source>Zelkora Help</source>
+        <translation>Guida di Zelkora</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigazione</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommario</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Indietro</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Avanti</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>%1 - Zelkora Help</source>
+        <translation>%1 - Guida di Zelkora</translation>
+    </message>
+</context>
+</TS>

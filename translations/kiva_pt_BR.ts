@@ -1,0 +1,1430 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>BondingClass</name>
+    <message>
+        <source> - (Metal)</source>
+        <translation> - (ligação metálica)</translation>
+    </message>
+    <message>
+        <source> - (Atom)</source>
+        <translation> - (átomo)</translation>
+    </message>
+    <message>
+        <source> - (Ionic)</source>
+        <translation> - (ligação iônica)</translation>
+    </message>
+    <message>
+        <source> - (Molecule)</source>
+        <translation> - (molécula)</translation>
+    </message>
+    <message>
+        <source> - (Covalent Network)</source>
+        <translation> - (rede covalente)</translation>
+    </message>
+</context>
+<context>
+    <name>CKivaApp</name>
+    <message>
+        <source>The printer &quot;%1&quot; is not installed.</source>
+        <translation>A impressora &quot;%1&quot; não está instalada.</translation>
+    </message>
+    <message>
+        <source>Do you really want to quit?</source>
+        <translation>Deseja realmente sair?</translation>
+    </message>
+    <message>
+        <source>About Zelkora</source>
+        <translation>Sobre o Zelkora</translation>
+    </message>
+    <message>
+        <source>Zelkora
+
+Kiva %1: a three-dimensional molecule viewer for the classroom.
+Built with Qt %2.
+
+Kiva is free software: you may share and change it under the GNU General Public License, version 2 or (at your option) any later version. It comes with no warranty. The licence is in the file COPYING that comes with the program.</source>
+        <translation>Zelkora
+
+Kiva %1: um visualizador tridimensional de moléculas para a sala de aula.
+Compilado com Qt %2.
+
+Kiva é software livre: você pode compartilhá-lo e modificá-lo sob a Licença Pública Geral GNU, versão 2 ou (a seu critério) qualquer versão posterior. Ele não tem nenhuma garantia. A licença está no arquivo COPYING que acompanha o programa.</translation>
+    </message>
+</context>
+<context>
+    <name>CKivaView</name>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;The picture&lt;/b&gt;&lt;/p&gt;&lt;p&gt;The substance as shaded atoms and bonds. Drag it to turn or move it; with a measure command on, click atoms to measure.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;molecule_window.html#picture&quot;&gt;More in the help&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;A imagem&lt;/b&gt;&lt;/p&gt;&lt;p&gt;A substância como átomos e ligações sombreados. Arraste-a para girá-la ou movê-la; com um comando de medida ativo, clique nos átomos para medir.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;molecule_window.html#picture&quot;&gt;Mais na ajuda&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>No crystal structure.
+Only single molecule available.</source>
+        <translation>Não há estrutura cristalina.
+Só está disponível uma molécula isolada.</translation>
+    </message>
+    <message>
+        <source>Atom labels need the DejaVu Sans Bold font, which is not installed.
+Install the package fonts-dejavu-core to show them.</source>
+        <translation>Os rótulos dos átomos precisam da fonte DejaVu Sans Bold, que não está instalada.
+Instale o pacote fonts-dejavu-core para exibi-los.</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>For Help, press F1</source>
+        <translation>Para obter ajuda, pressione F1</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Zelkora&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Choose a substance from the Molecule menu; it shows in a window of its own.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;index.html&quot;&gt;Contents of the help&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Zelkora&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Escolha uma substância no menu Molécula; ela aparece em uma janela própria.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;index.html&quot;&gt;Sumário da ajuda&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>CSubstanceInfoDlg</name>
+    <message>
+        <source>Metal</source>
+        <translation>Ligação metálica</translation>
+    </message>
+    <message>
+        <source>Atom</source>
+        <translation>Átomo</translation>
+    </message>
+    <message>
+        <source>Ionic</source>
+        <translation>Ligação iônica</translation>
+    </message>
+    <message>
+        <source>Molecule</source>
+        <translation>Molécula</translation>
+    </message>
+    <message>
+        <source>Covalent network</source>
+        <translation>Rede covalente</translation>
+    </message>
+    <message>
+        <source>%1 Å</source>
+        <translation>%1 Å</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>Substance Information</source>
+        <translation>Informações da substância</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Formula:</source>
+        <translation>Fórmula:</translation>
+    </message>
+    <message>
+        <source>Bonding:</source>
+        <translation>Ligação:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descrição:</translation>
+    </message>
+    <message>
+        <source>Cell edges a, b, c:</source>
+        <translation>Arestas da célula a, b, c:</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Cell angles α, β, γ:</source>
+        <translation>Ângulos da célula α, β, γ:</translation>
+    </message>
+    <message>
+        <source>Space group:</source>
+        <translation>Grupo espacial:</translation>
+    </message>
+    <message>
+        <source>Atoms in the cell:</source>
+        <translation>Átomos na célula:</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>desconhecido</translation>
+    </message>
+    <message>
+        <source>Formula units per cell (Z):</source>
+        <translation>Unidades de fórmula por célula (Z):</translation>
+    </message>
+    <message>
+        <source>Crystal:</source>
+        <translation>Cristal:</translation>
+    </message>
+    <message>
+        <source>no crystal structure</source>
+        <translation>sem estrutura cristalina</translation>
+    </message>
+</context>
+<context>
+    <name>Command</name>
+    <message>
+        <source>Create a new document</source>
+        <translation>Criar um novo documento</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Open a document file</source>
+        <translation>Abrir um arquivo de documento</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Close the active document</source>
+        <translation>Fechar o documento ativo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Save the active document</source>
+        <translation>Salvar o documento ativo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Save the active document under a new name</source>
+        <translation>Salvar o documento ativo com um novo nome</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>Choose a printer and its options</source>
+        <translation>Escolher uma impressora e suas opções</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configurar impressora</translation>
+    </message>
+    <message>
+        <source>Print the active document</source>
+        <translation>Imprimir o documento ativo</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Display full pages</source>
+        <translation>Exibir páginas inteiras</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Visualizar impressão</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Abrir este documento</translation>
+    </message>
+    <message>
+        <source>Open another window for the active document</source>
+        <translation>Abrir outra janela para o documento ativo</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>Nova janela</translation>
+    </message>
+    <message>
+        <source>Arrange icons at the bottom of the window</source>
+        <translation>Organizar os ícones na parte inferior da janela</translation>
+    </message>
+    <message>
+        <source>Arrange Icons</source>
+        <translation>Organizar ícones</translation>
+    </message>
+    <message>
+        <source>Arrange windows so they overlap</source>
+        <translation>Organizar as janelas sobrepostas</translation>
+    </message>
+    <message>
+        <source>Cascade Windows</source>
+        <translation>Cascata</translation>
+    </message>
+    <message>
+        <source>Arrange windows as non-overlapping tiles</source>
+        <translation>Organizar as janelas lado a lado</translation>
+    </message>
+    <message>
+        <source>Tile Windows</source>
+        <translation>Lado a lado</translation>
+    </message>
+    <message>
+        <source>Display program information and version</source>
+        <translation>Exibir informações e versão do programa</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Quit the application</source>
+        <translation>Sair do aplicativo</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>List Help topics</source>
+        <translation>Listar os tópicos da ajuda</translation>
+    </message>
+    <message>
+        <source>Help Topics</source>
+        <translation>Tópicos da ajuda</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>Mostrar ou ocultar a barra de status</translation>
+    </message>
+    <message>
+        <source>Toggle StatusBar</source>
+        <translation>Barra de status sim/não</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Translate</source>
+        <translation>Deslocar</translation>
+    </message>
+    <message>
+        <source>Translate (Move)</source>
+        <translation>Deslocar (mover)</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Balançar</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Aproximar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Afastar</translation>
+    </message>
+    <message>
+        <source>Change the print size</source>
+        <translation>Alterar o tamanho de impressão</translation>
+    </message>
+    <message>
+        <source>Print Size</source>
+        <translation>Tamanho de impressão</translation>
+    </message>
+    <message>
+        <source>Export the turn, the swing or the motion as an animated GIF or an MP4 video</source>
+        <translation>Exportar o giro, o balanço ou o movimento como GIF animado ou vídeo MP4</translation>
+    </message>
+    <message>
+        <source>Export Animation</source>
+        <translation>Exportar animação</translation>
+    </message>
+    <message>
+        <source>Change the color of an element</source>
+        <translation>Alterar a cor de um elemento</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Display molecule as crystalline solid</source>
+        <translation>Exibir a substância como sólido cristalino</translation>
+    </message>
+    <message>
+        <source>Crystalline solid</source>
+        <translation>Sólido cristalino</translation>
+    </message>
+    <message>
+        <source>Display molecule as chemical unit</source>
+        <translation>Exibir a substância como unidade química</translation>
+    </message>
+    <message>
+        <source>Chemical unit</source>
+        <translation>Unidade química</translation>
+    </message>
+    <message>
+        <source>Display molecule in liquid state</source>
+        <translation>Exibir a substância no estado líquido</translation>
+    </message>
+    <message>
+        <source>Liquid</source>
+        <translation>Líquido</translation>
+    </message>
+    <message>
+        <source>Display molecule in gaseous state</source>
+        <translation>Exibir a substância no estado gasoso</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Gás</translation>
+    </message>
+    <message>
+        <source>Display molecule as ball-and-stick model</source>
+        <translation>Exibir a molécula como modelo de bola e vareta</translation>
+    </message>
+    <message>
+        <source>Ball-and-stick</source>
+        <translation>Bola e vareta</translation>
+    </message>
+    <message>
+        <source>Display molecule as space-filling model</source>
+        <translation>Exibir a molécula como modelo de preenchimento espacial</translation>
+    </message>
+    <message>
+        <source>Space-filling</source>
+        <translation>Preenchimento espacial</translation>
+    </message>
+    <message>
+        <source>Select a homoatomic substance</source>
+        <translation>Escolher uma substância homoatômica</translation>
+    </message>
+    <message>
+        <source>Select a metallic compound</source>
+        <translation>Escolher um composto metálico</translation>
+    </message>
+    <message>
+        <source>Select a non-metallic compound</source>
+        <translation>Escolher um composto não metálico</translation>
+    </message>
+    <message>
+        <source>Select an organic compound</source>
+        <translation>Escolher um composto orgânico</translation>
+    </message>
+    <message>
+        <source>Select a molecule from the Index</source>
+        <translation>Escolher uma substância do índice</translation>
+    </message>
+    <message>
+        <source>To measure the position of a specific atom</source>
+        <translation>Medir a posição de um átomo específico</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>To measure the distance between two atoms</source>
+        <translation>Medir a distância entre dois átomos</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distância</translation>
+    </message>
+    <message>
+        <source>To measure the angle between two bonds</source>
+        <translation>Medir o ângulo entre duas ligações</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Ângulo</translation>
+    </message>
+    <message>
+        <source>To measure the torsion angle between two planes</source>
+        <translation>Medir o ângulo de torção entre dois planos</translation>
+    </message>
+    <message>
+        <source>Torsion angle</source>
+        <translation>Ângulo de torção</translation>
+    </message>
+    <message>
+        <source>Low quality display</source>
+        <translation>Exibição em baixa qualidade</translation>
+    </message>
+    <message>
+        <source>Low quality</source>
+        <translation>Baixa qualidade</translation>
+    </message>
+    <message>
+        <source>High quality display</source>
+        <translation>Exibição em alta qualidade</translation>
+    </message>
+    <message>
+        <source>High quality</source>
+        <translation>Alta qualidade</translation>
+    </message>
+    <message>
+        <source>Show or hide the XYZ axes</source>
+        <translation>Mostrar ou ocultar os eixos XYZ</translation>
+    </message>
+    <message>
+        <source>Axes</source>
+        <translation>Eixos</translation>
+    </message>
+    <message>
+        <source>Set multiples of unit cell along x, y and z axes</source>
+        <translation>Definir os múltiplos da célula unitária ao longo dos eixos x, y e z</translation>
+    </message>
+    <message>
+        <source>Multiples of unit cell</source>
+        <translation>Múltiplos da célula unitária</translation>
+    </message>
+    <message>
+        <source>Reset to initial view state</source>
+        <translation>Voltar à visualização inicial</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Redefinir</translation>
+    </message>
+    <message>
+        <source>Show or hide the unit cell frame</source>
+        <translation>Mostrar ou ocultar o contorno da célula unitária</translation>
+    </message>
+    <message>
+        <source>Unit cell frame</source>
+        <translation>Contorno da célula</translation>
+    </message>
+    <message>
+        <source>Show or hide coordination</source>
+        <translation>Mostrar ou ocultar a coordenação</translation>
+    </message>
+    <message>
+        <source>Coordination</source>
+        <translation>Coordenação</translation>
+    </message>
+    <message>
+        <source>Copy the picture to the clipboard</source>
+        <translation>Copiar a imagem para a área de transferência</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copiar imagem</translation>
+    </message>
+    <message>
+        <source>Show the picture alone on the whole screen; Escape or F11 leaves</source>
+        <translation>Mostrar só a imagem na tela inteira; Esc ou F11 para sair</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>Show the picture as a fixed square of 340 by 340 pixels</source>
+        <translation>Mostrar a imagem como um quadrado fixo de 340 por 340 pixels</translation>
+    </message>
+    <message>
+        <source>Fixed Picture Size</source>
+        <translation>Tamanho de imagem fixo</translation>
+    </message>
+    <message>
+        <source>Let the picture fill its window, which can then grow and be maximized</source>
+        <translation>A imagem preenche sua janela, que então pode crescer e ser maximizada</translation>
+    </message>
+    <message>
+        <source>Fit Window</source>
+        <translation>Ajustar à janela</translation>
+    </message>
+    <message>
+        <source>Show the name, formula and crystal cell of the substance</source>
+        <translation>Mostrar o nome, a fórmula e a célula cristalina da substância</translation>
+    </message>
+    <message>
+        <source>Substance information</source>
+        <translation>Informações da substância</translation>
+    </message>
+    <message>
+        <source>Show the crystal&apos;s molecules and ions whole across the cell faces</source>
+        <translation>Mostrar inteiros as moléculas e os íons do cristal através das faces da célula</translation>
+    </message>
+    <message>
+        <source>Whole molecules</source>
+        <translation>Moléculas inteiras</translation>
+    </message>
+    <message>
+        <source>Print a lesson handout: the picture with the substance&apos;s name, description and facts</source>
+        <translation>Imprimir uma folha de aula: a imagem com o nome, a descrição e os dados da substância</translation>
+    </message>
+    <message>
+        <source>Print Handout</source>
+        <translation>Imprimir folha de aula</translation>
+    </message>
+    <message>
+        <source>Export the picture as a PNG file at the view&apos;s size or another</source>
+        <translation>Exportar a imagem como arquivo PNG, no tamanho da visualização ou em outro</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagem</translation>
+    </message>
+    <message>
+        <source>Show or hide each atom&apos;s element and charge, and the names of the cell&apos;s edges</source>
+        <translation>Mostrar ou ocultar o elemento e a carga de cada átomo, e os nomes das arestas da célula</translation>
+    </message>
+    <message>
+        <source>Atom labels</source>
+        <translation>Rótulos dos átomos</translation>
+    </message>
+</context>
+<context>
+    <name>CompoundSelection</name>
+    <message>
+        <source>Cannot find the compound &quot;%1&quot;.</source>
+        <translation>Não foi possível encontrar o composto &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>ContextHelpFilter</name>
+    <message>
+        <source>Select an object on which to get Help</source>
+        <translation>Selecione um objeto sobre o qual obter ajuda</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentManager</name>
+    <message>
+        <source>The file could not be opened.</source>
+        <translation>Não foi possível abrir o arquivo.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Não foi possível ler o arquivo.</translation>
+    </message>
+    <message>
+        <source>The file ends before its molecule record does: it is damaged or not a molecule document.</source>
+        <translation>O arquivo termina antes do seu registro de molécula: está danificado ou não é um documento de molécula.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s molecule record is damaged.</source>
+        <translation>O registro de molécula do arquivo está danificado.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Não foi possível gravar o arquivo.</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>linha %1: </translation>
+    </message>
+    <message>
+        <source>The file is neither a Kiva document nor a readable %1</source>
+        <translation>O arquivo não é um documento do Kiva nem um arquivo %1 legível</translation>
+    </message>
+    <message>
+        <source>The file is not a readable %1</source>
+        <translation>O arquivo não é um arquivo %1 legível</translation>
+    </message>
+    <message>
+        <source>: </source>
+        <translation>: </translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;.
+%3</source>
+        <translation>%1 &quot;%2&quot;.
+%3</translation>
+    </message>
+    <message>
+        <source>Cannot open</source>
+        <translation>Não é possível abrir</translation>
+    </message>
+    <message>
+        <source>The file is not a molecule document.</source>
+        <translation>O arquivo não é um documento de molécula.</translation>
+    </message>
+    <message>
+        <source>Cannot save</source>
+        <translation>Não é possível salvar</translation>
+    </message>
+    <message>
+        <source>The file is not a Kiva document, and Kiva does not write over files of other kinds. Choose another name.</source>
+        <translation>O arquivo não é um documento do Kiva, e o Kiva não sobrescreve arquivos de outros tipos. Escolha outro nome.</translation>
+    </message>
+    <message>
+        <source>Untitled-</source>
+        <translation>Sem título-</translation>
+    </message>
+    <message>
+        <source>Molecule Files (*.mol)</source>
+        <translation>Arquivos de molécula (*.mol)</translation>
+    </message>
+    <message>
+        <source>All Structure Files (*.mol *.cif *.sdf *.sd *.xyz *.pdb *.ent);;Molecule Files (*.mol);;Crystallographic Information Files (*.cif);;MDL Molfiles and SD Files (*.mol *.sdf *.sd);;XYZ Files (*.xyz);;Protein Data Bank Files (*.pdb *.ent);;All Files (*)</source>
+        <translation>Todos os arquivos de estrutura (*.mol *.cif *.sdf *.sd *.xyz *.pdb *.ent);;Arquivos de molécula (*.mol);;Arquivos CIF (*.cif);;Arquivos MDL Molfile e SD (*.mol *.sdf *.sd);;Arquivos XYZ (*.xyz);;Arquivos Protein Data Bank (*.pdb *.ent);;Todos os arquivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ElementColorDialog</name>
+    <message>
+        <source>Color of Element</source>
+        <translation>Cor do elemento</translation>
+    </message>
+    <message>
+        <source>Color of element:</source>
+        <translation>Cor do elemento:</translation>
+    </message>
+    <message>
+        <source>&amp;Red=</source>
+        <translation>Ve&amp;rmelho=</translation>
+    </message>
+    <message>
+        <source>&amp;Green=</source>
+        <translation>&amp;Verde=</translation>
+    </message>
+    <message>
+        <source>&amp;Blue=</source>
+        <translation>&amp;Azul=</translation>
+    </message>
+    <message>
+        <source>Sample:</source>
+        <translation>Amostra:</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Color...</source>
+        <translation>&amp;Escolher cor...</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>&amp;Elements:</source>
+        <translation>E&amp;lementos:</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 0 and 255.</source>
+        <translation>Digite um número inteiro entre 0 e 255.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportAnimation</name>
+    <message>
+        <source>Export Animation</source>
+        <translation>Exportar animação</translation>
+    </message>
+    <message>
+        <source>The liquid&apos;s motion</source>
+        <translation>O movimento do líquido</translation>
+    </message>
+    <message>
+        <source>The gas&apos;s motion</source>
+        <translation>O movimento do gás</translation>
+    </message>
+    <message>
+        <source>A full turn</source>
+        <translation>Um giro completo</translation>
+    </message>
+    <message>
+        <source>One rock swing</source>
+        <translation>Um balanço</translation>
+    </message>
+    <message>
+        <source>&amp;Animation:</source>
+        <translation>&amp;Animação:</translation>
+    </message>
+    <message>
+        <source>&amp;Frames:</source>
+        <translation>&amp;Quadros:</translation>
+    </message>
+    <message>
+        <source>Frames a &amp;second:</source>
+        <translation>Quadros por &amp;segundo:</translation>
+    </message>
+    <message>
+        <source>&amp;Width (pixels):</source>
+        <translation>&amp;Largura (pixels):</translation>
+    </message>
+    <message>
+        <source>&amp;Height (pixels):</source>
+        <translation>Al&amp;tura (pixels):</translation>
+    </message>
+    <message>
+        <source>An animation has 1 to %1 frames.</source>
+        <translation>Uma animação tem de 1 a %1 quadros.</translation>
+    </message>
+    <message>
+        <source>An animation plays 1 to %1 frames a second.</source>
+        <translation>Uma animação exibe de 1 a %1 quadros por segundo.</translation>
+    </message>
+    <message>
+        <source>An animation&apos;s sides are %1 to %2 pixels.</source>
+        <translation>Os lados de uma animação medem de %1 a %2 pixels.</translation>
+    </message>
+    <message>
+        <source>An MP4 video needs an even width and height, not %1.</source>
+        <translation>Um vídeo MP4 precisa de largura e altura pares, não %1.</translation>
+    </message>
+    <message>
+        <source>Give the file the ending .gif or .mp4:
+%1</source>
+        <translation>Dê ao arquivo a extensão .gif ou .mp4:
+%1</translation>
+    </message>
+    <message>
+        <source>Cannot create the file &quot;%1&quot;:
+%2.</source>
+        <translation>Não é possível criar o arquivo &quot;%1&quot;:
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;:
+%2.</source>
+        <translation>Não é possível gravar o arquivo &quot;%1&quot;:
+%2.</translation>
+    </message>
+    <message>
+        <source>This system&apos;s FFmpeg has no H.264 encoder for MP4 videos.</source>
+        <translation>O FFmpeg deste sistema não tem codificador H.264 para vídeos MP4.</translation>
+    </message>
+    <message>
+        <source>Cannot encode the file &quot;%1&quot;:
+%2.</source>
+        <translation>Não é possível codificar o arquivo &quot;%1&quot;:
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;.</source>
+        <translation>Não é possível gravar o arquivo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif);;MP4 Video (*.mp4)</source>
+        <translation>GIF animado (*.gif);;Vídeo MP4 (*.mp4)</translation>
+    </message>
+    <message>
+        <source>Exporting the animation...</source>
+        <translation>Exportando a animação...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>A PDB file holds at most %1 atoms, not %2.</source>
+        <translation>Um arquivo PDB comporta no máximo %1 átomos, não %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPicture</name>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagem</translation>
+    </message>
+    <message>
+        <source>The &amp;view&apos;s size, %1 × %2 pixels</source>
+        <translation>Tamanho da &amp;visualização, %1 × %2 pixels</translation>
+    </message>
+    <message>
+        <source>&amp;Another size:</source>
+        <translation>&amp;Outro tamanho:</translation>
+    </message>
+    <message>
+        <source> pixels</source>
+        <translation> pixels</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largura:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>Altu&amp;ra:</translation>
+    </message>
+    <message>
+        <source>&amp;Black, as on screen</source>
+        <translation>&amp;Preto, como na tela</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Fundo:</translation>
+    </message>
+    <message>
+        <source>A picture&apos;s sides are %1 to %2 pixels.</source>
+        <translation>Os lados de uma imagem medem de %1 a %2 pixels.</translation>
+    </message>
+    <message>
+        <source>PNG Picture (*.png)</source>
+        <translation>Imagem PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Wh&amp;ite, as in print</source>
+        <translation>&amp;Branco, como na impressão</translation>
+    </message>
+</context>
+<context>
+    <name>Handout</name>
+    <message>
+        <source>Measurement</source>
+        <translation>Medida</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTopics</name>
+    <message>
+        <source>&lt;p&gt;&lt;a href=&quot;%1&quot;&gt;More in the help&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;a href=&quot;%1&quot;&gt;Mais na ajuda&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics	F1</source>
+        <translation>&amp;Tópicos da ajuda	F1</translation>
+    </message>
+    <message>
+        <source>&amp;About &apos;Zelkora&apos;...</source>
+        <translation>&amp;Sobre o &apos;Zelkora&apos;...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Novo	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Abrir...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Configurar im&amp;pressora...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit	Ctrl+Q</source>
+        <translation>Sai&amp;r	Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>E&amp;xibir</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>&amp;Barra de status</translation>
+    </message>
+    <message>
+        <source>&amp;Close	Ctrl+W</source>
+        <translation>&amp;Fechar	Ctrl+W</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Salvar	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salvar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimir...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Visualizar impressão</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t Size...</source>
+        <translation>&amp;Tamanho de impressão...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Animation...</source>
+        <translation>E&amp;xportar animação...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture	Ctrl+C</source>
+        <translation>&amp;Copiar imagem	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Cor...</translation>
+    </message>
+    <message>
+        <source>Display &amp;Structure</source>
+        <translation>Exibir &amp;estrutura</translation>
+    </message>
+    <message>
+        <source>&amp;Chemical Unit</source>
+        <translation>&amp;Unidade química</translation>
+    </message>
+    <message>
+        <source>Crystalline &amp;Solid State</source>
+        <translation>Estado &amp;sólido cristalino</translation>
+    </message>
+    <message>
+        <source>&amp;Liquid State</source>
+        <translation>Estado &amp;líquido</translation>
+    </message>
+    <message>
+        <source>&amp;Gas State</source>
+        <translation>Estado &amp;gasoso</translation>
+    </message>
+    <message>
+        <source>Display &amp;Model</source>
+        <translation>Exibir &amp;modelo</translation>
+    </message>
+    <message>
+        <source>&amp;Ball-and-Stick</source>
+        <translation>&amp;Bola e vareta</translation>
+    </message>
+    <message>
+        <source>&amp;Space-Filling</source>
+        <translation>&amp;Preenchimento espacial</translation>
+    </message>
+    <message>
+        <source>Display &amp;Quality</source>
+        <translation>&amp;Qualidade de exibição</translation>
+    </message>
+    <message>
+        <source>&amp;Low Quality</source>
+        <translation>&amp;Baixa qualidade</translation>
+    </message>
+    <message>
+        <source>&amp;High Quality</source>
+        <translation>&amp;Alta qualidade</translation>
+    </message>
+    <message>
+        <source>Picture Si&amp;ze</source>
+        <translation>&amp;Tamanho da imagem</translation>
+    </message>
+    <message>
+        <source>&amp;Fixed (340 × 340)</source>
+        <translation>&amp;Fixo (340 × 340)</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Window</source>
+        <translation>&amp;Ajustar à janela</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen	F11</source>
+        <translation>Tela c&amp;heia	F11</translation>
+    </message>
+    <message>
+        <source>Multiples of &amp;Unit Cell...</source>
+        <translation>Múltiplos da célula &amp;unitária...</translation>
+    </message>
+    <message>
+        <source>&amp;XYZ Axes</source>
+        <translation>Eixos &amp;XYZ</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Molecules</source>
+        <translation>Moléculas &amp;inteiras</translation>
+    </message>
+    <message>
+        <source>Substance &amp;Information...</source>
+        <translation>In&amp;formações da substância...</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Redefinir</translation>
+    </message>
+    <message>
+        <source>&amp;Molecule</source>
+        <translation>&amp;Molécula</translation>
+    </message>
+    <message>
+        <source>&amp;Homoatomic...</source>
+        <translation>&amp;Homoatômica...</translation>
+    </message>
+    <message>
+        <source>&amp;Metallic...</source>
+        <translation>&amp;Metálica...</translation>
+    </message>
+    <message>
+        <source>&amp;Non-Metallic...</source>
+        <translation>&amp;Não metálica...</translation>
+    </message>
+    <message>
+        <source>&amp;Organic...</source>
+        <translation>&amp;Orgânica...</translation>
+    </message>
+    <message>
+        <source>&amp;Index...</source>
+        <translation>Índ&amp;ice...</translation>
+    </message>
+    <message>
+        <source>M&amp;easure</source>
+        <translation>Me&amp;dir</translation>
+    </message>
+    <message>
+        <source>&amp;Position</source>
+        <translation>&amp;Posição</translation>
+    </message>
+    <message>
+        <source>&amp;Distance</source>
+        <translation>&amp;Distância</translation>
+    </message>
+    <message>
+        <source>&amp;Angle</source>
+        <translation>Â&amp;ngulo</translation>
+    </message>
+    <message>
+        <source>&amp;Torsion Angle</source>
+        <translation>Ângulo de &amp;torção</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Janela</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;Nova janela</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascata</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Lado a lado</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Organizar ícones</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Arquivo recente</translation>
+    </message>
+    <message>
+        <source>Print &amp;Handout...</source>
+        <translation>Imprimir fol&amp;ha de aula...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Picture...</source>
+        <translation>&amp;Exportar imagem...</translation>
+    </message>
+    <message>
+        <source>Atom &amp;Labels</source>
+        <translation>Rótu&amp;los dos átomos</translation>
+    </message>
+</context>
+<context>
+    <name>OrganicCategory</name>
+    <message>
+        <source>Alkyl hydrocarbon</source>
+        <translation>Alcano</translation>
+    </message>
+    <message>
+        <source>Ethylenic hydrocarbon</source>
+        <translation>Alceno</translation>
+    </message>
+    <message>
+        <source>Acetylenic hydrocarbon</source>
+        <translation>Alcino</translation>
+    </message>
+    <message>
+        <source>Aromatic hydrocarbon</source>
+        <translation>Aromático</translation>
+    </message>
+    <message>
+        <source>Alcohol</source>
+        <translation>Álcool</translation>
+    </message>
+    <message>
+        <source>Ether</source>
+        <translation>Éter</translation>
+    </message>
+    <message>
+        <source>Phenol</source>
+        <translation>Fenol</translation>
+    </message>
+    <message>
+        <source>Aldehyde</source>
+        <translation>Aldeído</translation>
+    </message>
+    <message>
+        <source>Oil &amp; Fat/Ester</source>
+        <translation>Gordura/éster</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Açúcar</translation>
+    </message>
+    <message>
+        <source>Hydrocarbon halide</source>
+        <translation>Haleto orgânico</translation>
+    </message>
+    <message>
+        <source>Carboxylic acid</source>
+        <translation>Ácido carboxílico</translation>
+    </message>
+    <message>
+        <source>Nitro &amp; Amine</source>
+        <translation>Nitro &amp; amina</translation>
+    </message>
+    <message>
+        <source>Amino acid</source>
+        <translation>Aminoácido</translation>
+    </message>
+    <message>
+        <source>Ketone</source>
+        <translation>Cetona</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDialogs</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configurar impressora</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Visualizar impressão</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSizeDialog</name>
+    <message>
+        <source>Print Size</source>
+        <translation>Tamanho de impressão</translation>
+    </message>
+    <message>
+        <source>&amp;Select the print size:</source>
+        <translation>&amp;Selecione o tamanho de impressão:</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;.</source>
+        <translation>Não é possível gravar o arquivo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot print on the printer &quot;%1&quot;.</source>
+        <translation>Não é possível imprimir na impressora &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>There is no printer to print on.
+Choose a printer or a PDF file with File &gt; Print Setup.</source>
+        <translation>Não há impressora para imprimir.
+Escolha uma impressora ou um arquivo PDF em Arquivo &gt; Configurar impressora.</translation>
+    </message>
+</context>
+<context>
+    <name>Readout</name>
+    <message>
+        <source>Distance</source>
+        <translation>Distância</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Ângulo</translation>
+    </message>
+    <message>
+        <source>Torsion Angle</source>
+        <translation>Ângulo de torção</translation>
+    </message>
+    <message>
+        <source>degree</source>
+        <translation>graus</translation>
+    </message>
+    <message>
+        <source>Axis X</source>
+        <translation>Eixo X</translation>
+    </message>
+    <message>
+        <source>Axis Y</source>
+        <translation>Eixo Y</translation>
+    </message>
+    <message>
+        <source>Axis Z</source>
+        <translation>Eixo Z</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionDialog</name>
+    <message>
+        <source>Selected &amp;Compound:</source>
+        <translation>&amp;Composto:</translation>
+    </message>
+    <message>
+        <source>&amp;Select from:</source>
+        <translation>&amp;Selecionar de:</translation>
+    </message>
+    <message>
+        <source>Metallic Compounds</source>
+        <translation>Compostos metálicos</translation>
+    </message>
+    <message>
+        <source>&amp;Positive Ions:</source>
+        <translation>Íons &amp;positivos:</translation>
+    </message>
+    <message>
+        <source>&amp;Negative Ions:</source>
+        <translation>Íons &amp;negativos:</translation>
+    </message>
+    <message>
+        <source>Non-Metallic Compounds</source>
+        <translation>Compostos não metálicos</translation>
+    </message>
+    <message>
+        <source>&amp;Positive Covalence:</source>
+        <translation>Covalência &amp;positiva:</translation>
+    </message>
+    <message>
+        <source>&amp;Negative Covalence:</source>
+        <translation>Covalência &amp;negativa:</translation>
+    </message>
+    <message>
+        <source>Homoatomic Substance</source>
+        <translation>Substância homoatômica</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Substance:</source>
+        <translation>&amp;Substância:</translation>
+    </message>
+    <message>
+        <source>Select &amp;from:</source>
+        <translation>Selecionar &amp;de:</translation>
+    </message>
+    <message>
+        <source>&amp;Elements:</source>
+        <translation>E&amp;lementos:</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Índice</translation>
+    </message>
+    <message>
+        <source>Organic Compounds</source>
+        <translation>Compostos orgânicos</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>C&amp;ategoria:</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionKeys</name>
+    <message>
+        <source>Other</source>
+        <translation>Outros</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionModel</name>
+    <message>
+        <source>Cannot find the metallic compound &quot;%s&quot;.</source>
+        <translation>Não foi possível encontrar o composto metálico &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot find the non-metallic compound &quot;%s&quot;.</source>
+        <translation>Não foi possível encontrar o composto não metálico &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot find the substance &quot;%s&quot;.</source>
+        <translation>Não foi possível encontrar a substância &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot find the compound &quot;%s&quot;.</source>
+        <translation>Não foi possível encontrar o composto &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot find the organic compound &quot;%s&quot;.</source>
+        <translation>Não foi possível encontrar o composto orgânico &quot;%s&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>UnitCellMultiplesDialog</name>
+    <message>
+        <source>Multiples of Unit Cell</source>
+        <translation>Múltiplos da célula unitária</translation>
+    </message>
+    <message>
+        <source>Along axis %1:</source>
+        <translation>Ao longo do eixo %1:</translation>
+    </message>
+    <message>
+        <source>cell(s)</source>
+        <translation>célula(s)</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 1 and %1.</source>
+        <translation>Digite um número inteiro entre 1 e %1.</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Digite um número inteiro positivo.</translation>
+    </message>
+</context>
+<context>
+    <name>kiva::CHelpWindow</name>
+    <message>
+        <source>The help cannot be found.
+Its pages belong in a folder &quot;help&quot; beside the program or in share/kiva/help; reinstall the program to bring them back.</source>
+        <translation>A ajuda não foi encontrada.
+Suas páginas ficam em uma pasta &quot;help&quot; ao lado do programa ou em share/kiva/help; reinstale o programa para recuperá-las.</translation>
+    </message>
+    <message>
+        <source>Zelkora Help</source>
+        <translation>Ajuda do Zelkora</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navegação</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sumário</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Avançar</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>%1 - Zelkora Help</source>
+        <translation>%1 - Ajuda do Zelkora</translation>
+    </message>
+</context>
+</TS>
