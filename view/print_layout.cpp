@@ -12,12 +12,18 @@ PrintPlacement PlacePrintedPicture(int screenWidth, int pageWidth, int pageHeigh
 }
 
 PrintPlacement PlacePrintedPicture(int screenWidth, PictureArea picture, int pageWidth, int pageHeight, float printScale) {
+    const int left = pageWidth / 10, top = pageHeight / 10;
+    if (screenWidth <= 0) return {left, top, 0, 0};
+    double scale = static_cast<double>(pageWidth) / screenWidth * static_cast<double>(printScale);
+    // A picture wider or taller than the page inside its margins (a large window's, or a big print
+    // size on a small screen) shrinks to fit, keeping its shape, rather than running off the page.
+    const double fit = std::min((pageWidth - 2.0 * left) / (picture.width * scale),
+                                (pageHeight - 2.0 * top) / (picture.height * scale));
+    if (fit < 1.0) scale *= std::max(fit, 0.0);
     const auto deviceSize = [&](double pictureSize) {
-        if (screenWidth <= 0) return 0;
-        const double size = pictureSize * pageWidth / screenWidth * static_cast<double>(printScale);
-        return static_cast<int>(std::clamp(size, 0.0, 1e9));  // truncated toward zero
+        return static_cast<int>(std::clamp(pictureSize * scale, 0.0, 1e9));  // truncated toward zero
     };
-    return {pageWidth / 10, pageHeight / 10, deviceSize(picture.width), deviceSize(picture.height / 4.0)};
+    return {left, top, deviceSize(picture.width), deviceSize(picture.height / 4.0)};
 }
 
 PictureArea PrintedPictureArea(const PrintPlacement& place) {

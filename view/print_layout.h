@@ -2,7 +2,8 @@
 #pragma once
 // Where the printed picture goes on the page: a margin of a tenth of the page, and the width that
 // gives the picture the same share of the page's width as it has of the screen's, times the
-// print scale. All sizes in the printer's device pixels.
+// print scale, shrunk only where that would not fit inside the margins. All sizes in the
+// printer's device pixels.
 #include "render/picture_area.h"
 
 namespace kiva {

@@ -31,5 +31,19 @@ TEST(PlacePrintedPicture, AnUnknownScreenGivesAnEmptyPictureNotADivisionByZero) 
     EXPECT_EQ(place.height(), 0);
 }
 
+TEST(PlacePrintedPicture, APictureLargerThanThePageShrinksInsideTheMarginsKeepingItsShape) {
+    // A maximised 1888 x 988 view on a 1920-pixel screen, printed on an A4 page at 1200 dpi.
+    const PrintPlacement wide = PlacePrintedPicture(1920, PictureArea{1888, 988}, 9921, 14031, 1.0f);
+    EXPECT_EQ(wide.left, 992);
+    EXPECT_LE(wide.left + wide.width, 9921 - 992);
+    EXPECT_NEAR(static_cast<double>(wide.height()) / wide.width, 988.0 / 1888.0, 0.001);
+    EXPECT_GE(wide.width, 9921 - 2 * 992 - 1);  // it fills the width between the margins
+
+    // A tall picture is bounded by the page's height instead.
+    const PrintPlacement tall = PlacePrintedPicture(1024, PictureArea{340, 2000}, 4800, 6000, 2.0f);
+    EXPECT_LE(tall.top + tall.height(), 6000 - 600);
+    EXPECT_NEAR(static_cast<double>(tall.width) / tall.height(), 340.0 / 2000.0, 0.01);
+}
+
 }  // namespace
 }  // namespace kiva
