@@ -175,7 +175,10 @@ void CSetupPage::reject() {
 
 void CSetupPage::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // Every page centres itself on the screen when it opens.
+    // Every page centres itself on the screen when it opens. The window system's own show, as a
+    // minimised page comes back, keeps the place: the frame is not measured yet then, and the
+    // page would creep down by half its title bar each time.
+    if (event->spontaneous()) return;
     if (const QScreen* screen = this->screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->geometry().center());

@@ -144,11 +144,18 @@ TEST(CSetupPage, TheProgressBarShowsFullPastTheEndAndAbortKeepsThePage) {
     EXPECT_TRUE(page.isVisible());
 }
 
-TEST(CSetupPage, CentresItselfOnTheScreen) {
+TEST(CSetupPage, CentresItselfOnTheScreenWhenItOpensNotWhenItComesBack) {
     CSetupPage page({PageId::Success, {}, {}}, nullptr);
     page.show();
     const QPoint centre = QApplication::primaryScreen()->geometry().center();
     EXPECT_LE((page.frameGeometry().center() - centre).manhattanLength(), 1);
+
+    // Moved by the user, minimised and back: the window system shows it again where it was.
+    page.move(page.pos() + QPoint(40, 30));
+    const QPoint moved = page.pos();
+    page.setWindowState(Qt::WindowMinimized);
+    page.setWindowState(Qt::WindowNoState);
+    EXPECT_EQ(page.pos(), moved);
 }
 
 TEST(AgreementText, SummarisesThenShowsTheWholeLicence) {
