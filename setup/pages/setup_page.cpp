@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include "dialogs/dialog_units.h"
 
@@ -19,12 +20,27 @@ namespace kiva::setup {
 
 namespace {
 
-// A utility window: freedesktop window managers such as openbox give that type no minimise
-// button, which they give a dialog whatever its hints ask; a fixed size takes maximise away.
+// A title bar with no buttons but the close box where the page has one. Qt turns these flags into
+// the Motif hints (no minimise, no maximise, no close function unless asked for).
 Qt::WindowFlags PageFlags(bool closeBox) {
     Qt::WindowFlags flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (closeBox) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     return flags;
+}
+
+// Openbox draws minimise and maximise on normal, dialog and utility windows whatever their Motif
+// hints ask, and leaves them off toolbar windows only (the close box it always draws). Qt's X11
+// platform puts the types of the window property below (toolbar 0x8) before the utility type in
+// _NET_WM_WINDOW_TYPE, so managers without toolbars still see a utility window. It reads the
+// property when the flags change, hence the round trip through a flag X11 has no use for. Other
+// platforms ignore both.
+void AskForToolbarWindow(QWidget& page) {
+    page.winId();
+    QWindow* window = page.windowHandle();
+    window->setProperty(kX11WindowTypeProperty, kX11ToolbarWindowType);
+    const Qt::WindowFlags flags = window->flags();
+    window->setFlags(flags | Qt::WindowFullscreenButtonHint);
+    window->setFlags(flags);
 }
 
 }  // namespace
@@ -35,6 +51,7 @@ CSetupPage::CSetupPage(const PageRequest& request, MessageShower showMessage, QW
       request_(request),
       showMessage_(std::move(showMessage)) {
     LoadSetupResources();
+    AskForToolbarWindow(*this);
     setWindowTitle(PageCaption());
     setObjectName(QString::number(static_cast<int>(request.page)));
     Build();
@@ -158,7 +175,10 @@ void CSetupPage::reject() {
 
 void CSetupPage::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // Every page centres itself on the screen when it opens.
+    // Every page centres itself on the screen when it opens. The window system's own show, as a
+    // minimised page comes back, keeps the place: the frame is not measured yet then, and the
+    // page would creep down by half its title bar each time.
+    if (event->spontaneous()) return;
     if (const QScreen* screen = this->screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->geometry().center());

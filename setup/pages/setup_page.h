@@ -17,6 +17,11 @@ namespace kiva::setup {
 // Shows the error page with a message while a page waits behind it.
 using MessageShower = std::function<void(const std::string& message)>;
 
+// The window property through which a page asks an X11 window manager for a toolbar window, one
+// without minimise and maximise buttons, and its value.
+inline constexpr const char* kX11WindowTypeProperty = "_q_xcb_wm_window_type";
+inline constexpr int kX11ToolbarWindowType = 0x8;
+
 class CSetupPage : public QDialog {
 public:
     CSetupPage(const PageRequest& request, MessageShower showMessage, QWidget* parent = nullptr);

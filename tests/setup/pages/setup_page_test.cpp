@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <filesystem>
 
 #include "setup/directory_paths.h"
@@ -53,6 +54,10 @@ TEST(CSetupPage, EveryPageHasItsCaptionBitmapAndButtons) {
         EXPECT_EQ(page.windowFlags().testFlag(Qt::WindowCloseButtonHint), closeBox) << static_cast<int>(id);
         EXPECT_EQ(page.windowType(), Qt::Tool) << "a window type given no minimise button";
         EXPECT_FALSE(page.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        ASSERT_TRUE(page.windowHandle()) << "the window exists before it is shown, so its type goes out with it";
+        EXPECT_EQ(page.windowHandle()->property(kX11WindowTypeProperty).toInt(), kX11ToolbarWindowType)
+            << "openbox draws no minimise or maximise on a toolbar window";
+        EXPECT_EQ(page.windowHandle()->flags(), page.windowFlags()) << "the flags are back as the page asked";
     }
     const CSetupPage welcome({PageId::Welcome, {}, {}}, nullptr);
     EXPECT_TRUE(welcome.findChild<QLabel*>(QStringLiteral("welcome bitmap")));
@@ -139,11 +144,18 @@ TEST(CSetupPage, TheProgressBarShowsFullPastTheEndAndAbortKeepsThePage) {
     EXPECT_TRUE(page.isVisible());
 }
 
-TEST(CSetupPage, CentresItselfOnTheScreen) {
+TEST(CSetupPage, CentresItselfOnTheScreenWhenItOpensNotWhenItComesBack) {
     CSetupPage page({PageId::Success, {}, {}}, nullptr);
     page.show();
     const QPoint centre = QApplication::primaryScreen()->geometry().center();
     EXPECT_LE((page.frameGeometry().center() - centre).manhattanLength(), 1);
+
+    // Moved by the user, minimised and back: the window system shows it again where it was.
+    page.move(page.pos() + QPoint(40, 30));
+    const QPoint moved = page.pos();
+    page.setWindowState(Qt::WindowMinimized);
+    page.setWindowState(Qt::WindowNoState);
+    EXPECT_EQ(page.pos(), moved);
 }
 
 TEST(AgreementText, SummarisesThenShowsTheWholeLicence) {
