@@ -14,12 +14,9 @@ namespace kiva {
 
 namespace {
 
-constexpr std::int16_t kFarthest = -32640;  // every depth byte 0x80
 constexpr int kDepthTile = 16;  // pixels a side of the tiles that keep a least depth
 // Atoms and bonds stay below the overlay depth 32767, which nothing may beat.
 constexpr int kNearestSceneDepth = 32766;
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kYellow = 0x00FFFF;
 
 int g_ditherSeed = 0;  // process-wide on purpose: the dither sequence runs on across frames and views
 

@@ -92,7 +92,10 @@ void BuildCrystal(ViewState& view, const CompoundRecord& compound, const Element
     view.atoms.Reset();
     int multiples[3];
     for (int axis = 0; axis < 3; ++axis) multiples[axis] = std::clamp(view.cellMultiples[axis], 1, kMaxCellMultiple);
-    const auto& [a, b, c] = view.cellAxes;
+    // Named references, not a structured binding: clang 14 lets no lambda capture a binding.
+    const Vector3D& a = view.cellAxes[0];
+    const Vector3D& b = view.cellAxes[1];
+    const Vector3D& c = view.cellAxes[2];
     // Every site's positions in the cell first, so the atoms' room is known before they come.
     std::vector<std::vector<Vector3D>> sitePositions;
     const std::uint64_t operations = compound.symmetry.operations.size();
