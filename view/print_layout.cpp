@@ -14,14 +14,17 @@ PrintPlacement PlacePrintedPicture(int screenWidth, int pageWidth, int pageHeigh
 PrintPlacement PlacePrintedPicture(int screenWidth, PictureArea picture, int pageWidth, int pageHeight, float printScale) {
     const int left = pageWidth / 10, top = pageHeight / 10;
     if (screenWidth <= 0) return {left, top, 0, 0};
-    double scale = static_cast<double>(pageWidth) / screenWidth * static_cast<double>(printScale);
+    // In this order, so the fixed picture's sizes truncate exactly as they always have.
+    const auto printedSize = [&](double pictureSize) {
+        return pictureSize * pageWidth / screenWidth * static_cast<double>(printScale);
+    };
     // A picture wider or taller than the page inside its margins (a large window's, or a big print
     // size on a small screen) shrinks to fit, keeping its shape, rather than running off the page.
-    const double fit = std::min((pageWidth - 2.0 * left) / (picture.width * scale),
-                                (pageHeight - 2.0 * top) / (picture.height * scale));
-    if (fit < 1.0) scale *= std::max(fit, 0.0);
+    const double fit = std::min((pageWidth - 2.0 * left) / printedSize(picture.width),
+                                (pageHeight - 2.0 * top) / printedSize(picture.height));
+    const double shrink = fit < 1.0 ? std::max(fit, 0.0) : 1.0;
     const auto deviceSize = [&](double pictureSize) {
-        return static_cast<int>(std::clamp(pictureSize * scale, 0.0, 1e9));  // truncated toward zero
+        return static_cast<int>(std::clamp(printedSize(pictureSize) * shrink, 0.0, 1e9));  // truncated toward zero
     };
     return {left, top, deviceSize(picture.width), deviceSize(picture.height / 4.0)};
 }
