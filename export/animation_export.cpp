@@ -7,6 +7,7 @@
 #include "export/animation_writer.h"
 #include "export/file_names.h"
 #include "export/pending_file.h"
+#include "render/render_picture.h"
 
 namespace kiva {
 
@@ -33,6 +34,14 @@ ExportResult CheckAnimationRequest(const AnimationRequest& request) {
 }
 
 ExportResult ExportAnimation(const AnimationRequest& request, const ViewState& view, const MotionTables& motion,
+                             const ExportProgress& progress) {
+    PictureBuffers buffers(PictureArea{request.width, request.height});
+    const PictureStyle style{0, request.pictureFrame};
+    const auto shaded = [&](const ViewState& frame) -> const Picture& { return RenderPicture(frame, style, buffers); };
+    return ExportAnimation(request, view, motion, shaded, progress);
+}
+
+ExportResult ExportAnimation(const AnimationRequest& request, const ViewState& view, const MotionTables& motion,
                              const FrameDrawer& draw, const ExportProgress& progress) {
     ExportResult result = CheckAnimationRequest(request);
     if (!result.Ok()) return result;
@@ -46,9 +55,9 @@ ExportResult ExportAnimation(const AnimationRequest& request, const ViewState& v
     if (!writer) return result;
     AnimationFrames frames(view, motion, request.kind, request.frameCount, {request.width, request.height});
     for (int i = 0; i < request.frameCount; ++i) {
-        const AnimationPicture picture = draw(frames.Next(), request.width, request.height);
+        const Picture& picture = draw(frames.Next());
         const std::size_t bytes = 3 * static_cast<std::size_t>(request.width) * static_cast<std::size_t>(request.height);
-        if (picture.width != request.width || picture.height != request.height || picture.bgr.size() != bytes)
+        if (picture.width != request.width || picture.height != request.height || picture.colour.size() != bytes)
             return {ExportProblem::EncoderFailed, "frame size"};
         if (!(result = writer->AddFrame(picture)).Ok()) return result;
         if (progress && !progress(i + 1, request.frameCount)) return {ExportProblem::Cancelled, {}};

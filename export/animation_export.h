@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// Exporting a view's animation to a file: the frames stepped as the view animates, drawn by the
-// caller's renderer at the asked size, and written as an animated GIF or an H.264 MP4 under a
+// Exporting a view's animation to a file: the frames stepped as the view animates, rendered at the
+// asked size (or drawn by the caller), and written as an animated GIF or an H.264 MP4 under a
 // temporary name that becomes the file's only when every frame is in.
 #include <functional>
 #include <optional>
@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "export/animation_frames.h"
-#include "export/animation_picture.h"
 #include "export/export_result.h"
+#include "render/picture.h"
 #include "render/picture_area.h"
 
 namespace kiva {
@@ -30,19 +30,25 @@ struct AnimationRequest {
     int framesPerSecond = kDefaultFramesPerSecond;
     int width = kPictureUnits;  // device pixels, kMinPictureSide to kMaxPictureSide
     int height = kPictureUnits;
+    bool pictureFrame = false;  // the window's green frame round every picture
 };
 
 // What is wrong with the request before anything is drawn or written; Ok when nothing is.
 ExportResult CheckAnimationRequest(const AnimationRequest& request);
 
-// The view's picture at its picture area, which is the request's width x height.
-using FrameDrawer = std::function<AnimationPicture(const ViewState& view, int width, int height)>;
+// The view's picture at its picture area, which is the request's width x height; the picture lasts
+// until the next call.
+using FrameDrawer = std::function<const Picture&(const ViewState& view)>;
 // Told after each frame that is written; returning false cancels the export.
 using ExportProgress = std::function<bool(int framesDone, int frameCount)>;
 
 // Writes the animation of a copy of the view and its motion tables; the view itself and the
 // tables stay as they are. A cancelled or failed export leaves no file at the request's path,
-// and a file that was there before stays untouched.
+// and a file that was there before stays untouched. The shaded pictures are rendered into one set
+// of buffers for every frame, which keeps its footprints and font.
+ExportResult ExportAnimation(const AnimationRequest& request, const ViewState& view, const MotionTables& motion,
+                             const ExportProgress& progress = {});
+// The same with the frames drawn by `draw`.
 ExportResult ExportAnimation(const AnimationRequest& request, const ViewState& view, const MotionTables& motion,
                              const FrameDrawer& draw, const ExportProgress& progress = {});
 

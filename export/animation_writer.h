@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "export/animation_picture.h"
 #include "export/export_result.h"
+#include "render/picture.h"
 
 namespace kiva {
 
@@ -13,7 +13,7 @@ class AnimationWriter {
 public:
     virtual ~AnimationWriter() = default;
     // The frame is of the size the writer was opened with.
-    virtual ExportResult AddFrame(const AnimationPicture& frame) = 0;
+    virtual ExportResult AddFrame(const Picture& frame) = 0;
     // Writes what remains and closes the file; nothing may be added after.
     virtual ExportResult Finish() = 0;
 };

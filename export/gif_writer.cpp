@@ -39,13 +39,13 @@ public:
         return {};
     }
 
-    ExportResult AddFrame(const AnimationPicture& frame) override {
+    ExportResult AddFrame(const Picture& frame) override {
         const std::size_t pixels = static_cast<std::size_t>(spec_.width) * static_cast<std::size_t>(spec_.height);
         std::vector<GifByteType> red(pixels), green(pixels), blue(pixels), indices(pixels);
         for (std::size_t i = 0; i < pixels; ++i) {
-            blue[i] = frame.bgr[3 * i];
-            green[i] = frame.bgr[3 * i + 1];
-            red[i] = frame.bgr[3 * i + 2];
+            blue[i] = frame.colour[3 * i];
+            green[i] = frame.colour[3 * i + 1];
+            red[i] = frame.colour[3 * i + 2];
         }
         int colours = kPaletteSize;
         std::vector<GifColorType> palette(kPaletteSize);

@@ -2,15 +2,14 @@
 #include "export/picture_export.h"
 
 #include "export/png_file.h"
-#include "render/render_frame.h"
+#include "render/render_picture.h"
 
 namespace kiva {
 
-ExportResult ExportPicture(const PictureRequest& request, const ViewState& view) {
+ExportResult ExportPicture(const PictureRequest& request, const ViewState& view, const MotionTables& motion) {
     if (BoundedPictureArea(request.area.width, request.area.height) != request.area) return {ExportProblem::BadSize, {}};
     PictureBuffers buffers(request.area);
-    RenderFrame(view, buffers, request.background);
-    return WritePngFile(request.path, {buffers.width, buffers.height, std::move(buffers.colour)});
+    return WritePngFile(request.path, RenderPicture(ViewAtArea(view, motion, request.area), request.style, buffers));
 }
 
 }  // namespace kiva

@@ -7,7 +7,7 @@
 
 namespace kiva {
 
-ExportResult WritePngFile(const std::string& path, const BgrPicture& picture) {
+ExportResult WritePngFile(const std::string& path, const Picture& picture) {
     PendingFile file(path);
     if (!file.Created()) return {ExportProblem::CannotCreate, file.Reason()};
     png_image image{};
@@ -17,7 +17,7 @@ ExportResult WritePngFile(const std::string& path, const BgrPicture& picture) {
     image.format = PNG_FORMAT_BGR;
     image.flags = PNG_IMAGE_FLAG_FAST;
     // libpng checks the flush and the close, so a full disk fails here and not later.
-    if (!png_image_write_to_file(&image, file.TemporaryPath().c_str(), 0, picture.bytes.data(), picture.width * 3,
+    if (!png_image_write_to_file(&image, file.TemporaryPath().c_str(), 0, picture.colour.data(), picture.width * 3,
                                  nullptr)) {
         ExportResult failed{ExportProblem::CannotWrite, image.message};
         png_image_free(&image);

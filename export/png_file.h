@@ -2,23 +2,16 @@
 #pragma once
 // Pictures as PNG files, written with libpng alone, so a program that draws in the core needs no
 // window system.
-#include <cstdint>
 #include <string>
-#include <vector>
 
 #include "export/export_result.h"
+#include "render/picture.h"
 
 namespace kiva {
-
-// A picture of `width` x `height` pixels: blue, green, red bytes in top-down rows.
-struct BgrPicture {
-    int width = 0, height = 0;
-    std::vector<std::uint8_t> bytes;
-};
 
 // Writes the picture as an 8-bit RGB PNG file under a temporary name and renames it into place
 // when it is whole, so a failed write leaves nothing under `path` and an older file there stays
 // as it was. Compressed for speed: the files are for worksheets and slides, not for archives.
-ExportResult WritePngFile(const std::string& path, const BgrPicture& picture);
+ExportResult WritePngFile(const std::string& path, const Picture& picture);
 
 }  // namespace kiva

@@ -96,6 +96,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             DrawBothQualities(view, image);
         }
     }
-    view.RenderPrintPicture();
+    view.RenderPicture(view.Area(), {255, true});
     return 0;
 }

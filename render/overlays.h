@@ -7,7 +7,7 @@
 
 #include "render/canvas.h"
 #include "render/image_point.h"
-#include "render/render_frame.h"
+#include "render/rasterizer.h"
 
 namespace kiva {
 

@@ -9,7 +9,7 @@
 #include "render/image_point.h"
 #include "render/label_font.h"
 #include "render/picture_area.h"
-#include "render/render_frame.h"
+#include "render/picture_buffers.h"
 #include "render/view_state.h"
 
 namespace kiva {

@@ -1,67 +1,155 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "render/render_frame.h"
-
+// The whole frame: the scene and its overlays drawn band by band, each band of rows on a thread of
+// its own. Every pixel takes the same writes in the same order whichever band holds it, so the
+// bytes do not depend on the number of bands.
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
+#include <atomic>
+#include <thread>
 
 #include "render/draw_budget.h"
-#include "render/footprint.h"
 #include "render/image_point.h"
 #include "render/overlays.h"
+#include "render/picture_labels.h"
+#include "render/rasterizer.h"
+#include "render/render_frame.h"
 
 namespace kiva {
 
 namespace {
 
-constexpr int kDepthTile = 16;  // pixels a side of the tiles that keep a least depth
-// Atoms and bonds stay below the overlay depth 32767, which nothing may beat.
-constexpr int kNearestSceneDepth = 32766;
+constexpr std::int16_t kFarthest = -32640;  // every depth byte 0x80
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kYellow = 0x00FFFF;
+constexpr int kMaxRenderThreads = 64;
+constexpr int kBandsPerThread = 2;  // a thread that finishes early takes another band
+constexpr int kFewestBandRows = 32;  // below this a band costs more in setup than it draws
 
-int g_ditherSeed = 0;  // process-wide on purpose: the dither sequence runs on across frames and views
-
-int ClampDepth(int z) { return std::clamp(z, -kNearestSceneDepth, kNearestSceneDepth); }
-
-
-// Steps from one point to another along the longest axis with error sums, calling visit at every
-// step where a coordinate moved: the first point itself is not visited, the last one is.
-template <typename Visit>
-void StepAlong(int x1, int row1, int z1, int x2, int row2, int z2, Visit visit) {
-    const long long dx = std::llabs(static_cast<long long>(x2) - x1);
-    const long long drow = std::llabs(static_cast<long long>(row2) - row1);
-    const long long dz = std::llabs(static_cast<long long>(z2) - z1);
-    const long long n = std::max({dx, drow, dz});
-    int x = x1, row = row1, z = z1;
-    long long sumX = 0, sumRow = 0, sumZ = 0;
-    for (long long step = 0; step <= n; ++step) {
-        bool moved = false;
-        sumX += dx;
-        sumRow += drow;
-        sumZ += dz;
-        if (sumX > n) {
-            x += x2 > x1 ? 1 : -1;
-            sumX -= n;
-            moved = true;
-        }
-        if (sumRow > n) {
-            row += row2 > row1 ? 1 : -1;
-            sumRow -= n;
-            moved = true;
-        }
-        if (sumZ > n) {
-            z += z2 > z1 ? 1 : -1;
-            sumZ -= n;
-            moved = true;
-        }
-        if (moved) visit(x, row, z);
+void DrawBond(Rasterizer& raster, const ViewState& view, const PictureMap& map, const SceneBond& bond,
+              std::uint32_t contrast) {
+    const Vector3D a = ToDeviceVector(view.atoms[bond.first].picture, map);
+    const Vector3D b = ToDeviceVector(view.atoms[bond.second].picture, map);
+    const ImagePoint pa = ToImagePoint(view.atoms[bond.first].picture, map);
+    const ImagePoint pb = ToImagePoint(view.atoms[bond.second].picture, map);
+    const float w = DevicePixelSize(view, map);
+    switch (bond.kind) {
+    case 0:
+        if (view.showCoordination) raster.DrawLine3D(pa.x, pa.row, pa.z, pb.x, pb.row, pb.z, contrast);
+        break;
+    case 1:
+    case 4:
+        raster.DrawCylinder(pa.x, pa.row, pa.z, pb.x, pb.row, pb.z, ToPixel(0.1f / w), bond.kind == 1 ? kWhite : kYellow);
+        break;
+    case 2: {
+        const SidewaysOffset o = DoubleBondOffset(a, b, w);
+        const int r = ToPixel(0.075f / w);
+        raster.DrawCylinder(pa.x + o.ox, pa.row - o.oy, pa.z, pb.x + o.ox, pb.row - o.oy, pb.z, r, kWhite);
+        raster.DrawCylinder(pa.x - o.ox, pa.row + o.oy, pa.z, pb.x - o.ox, pb.row + o.oy, pb.z, r, kWhite);
+        break;
     }
+    case 3: {
+        const int r = ToPixel(0.05f / w);
+        for (const Vector3D& o : TripleBondOffsets(Subtract(a, b), w)) {
+            const int ox = ToPixel(o.x), oy = ToPixel(o.y), oz = ToPixel(o.z);
+            raster.DrawCylinder(pa.x + ox, pa.row - oy, pa.z + oz, pb.x + ox, pb.row - oy, pb.z + oz, r, kWhite);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// What every band of one frame shares, worked out once.
+struct FrameWork {
+    const ViewState& view;
+    PictureMap map;
+    PictureStyle style;
+    bool everything;          // every item fits the drawing budget
+    std::vector<bool> drawn;  // otherwise, which items do
+    std::vector<PlacedLabel> atomLabels, cellLabels;
+};
+
+// The background, the picture frame, the atoms and the bonds.
+void RenderSceneBand(const FrameWork& frame, PictureBuffers& picture, RowBand band, FootprintCache& footprints) {
+    const ViewState& view = frame.view;
+    const auto first = static_cast<std::size_t>(band.first) * static_cast<std::size_t>(picture.width);
+    const auto end = static_cast<std::size_t>(band.end) * static_cast<std::size_t>(picture.width);
+    std::fill(picture.colour.begin() + static_cast<std::ptrdiff_t>(3 * first),
+              picture.colour.begin() + static_cast<std::ptrdiff_t>(3 * end), frame.style.background);
+    std::fill(picture.depth.begin() + static_cast<std::ptrdiff_t>(first), picture.depth.begin() + static_cast<std::ptrdiff_t>(end),
+              kFarthest);
+    Rasterizer raster(picture, view.screenBitsPerPixel, band, footprints);
+    const std::uint32_t contrast = ContrastColor(frame.style.background);
+    if (frame.style.frame) DrawPictureFrame(raster);
+    const std::size_t atomCount = view.atoms.size();
+    // Atoms come in runs of one element: their pixel radius is worked out once a run.
+    bool known = false;
+    float lastRadius = 0;
+    int pixelRadius = 0;
+    for (std::size_t i = 0; i < atomCount; ++i) {
+        if (!frame.everything && !frame.drawn[i]) continue;
+        const SceneAtom& atom = view.atoms[i];
+        if (!known || !(atom.radius == lastRadius)) {
+            known = true;
+            lastRadius = atom.radius;
+            pixelRadius = AtomPixelRadius(atom, view, frame.map);
+        }
+        const ImagePoint p = ToImagePoint(atom.picture, frame.map);
+        raster.DrawSphere(p.x, p.row, p.z, pixelRadius, atom.color);
+    }
+    if (view.displayModel == DisplayModel::BallAndStick)
+        for (std::size_t e = 0; e < view.bonds.size(); ++e) {
+            const SceneBond& bond = view.bonds[e];
+            const bool hidden = bond.kind == static_cast<std::int32_t>(BondKind::Coordination) && !view.showCoordination;
+            if (!hidden && (frame.everything || frame.drawn[atomCount + e]) && BondIsValid(view, bond))
+                DrawBond(raster, view, frame.map, bond, contrast);
+        }
+}
+
+// The atoms' labels, then the line work over them, then the cell's labels.
+void RenderOverlayBand(const FrameWork& frame, PictureBuffers& picture, RowBand band, FootprintCache& footprints) {
+    DrawLabels(frame.atomLabels, picture, band);
+    Rasterizer raster(picture, frame.view.screenBitsPerPixel, band, footprints);
+    DrawOverlays(frame.view, frame.map, raster, ContrastColor(frame.style.background));
+    DrawLabels(frame.cellLabels, picture, band);
+}
+
+void RenderBand(const FrameWork& frame, PictureBuffers& picture, RowBand band, FootprintCache& footprints) {
+    RenderSceneBand(frame, picture, band, footprints);
+    RenderOverlayBand(frame, picture, band, footprints);
+}
+
+using BandWork = void (*)(const FrameWork&, PictureBuffers&, RowBand, FootprintCache&);
+
+// Runs `work` over the picture's bands on `threads` threads. The dither runs on one sequence
+// across the picture's pixels in drawing order: a dithered picture is one band, drawn as a
+// single pass would draw it.
+void RunBands(const FrameWork& frame, PictureBuffers& picture, int threads, BandWork work) {
+    const int height = picture.height;
+    const bool dithered = frame.view.screenBitsPerPixel < 16;
+    int workers = dithered ? 1 : std::clamp(threads, 1, kMaxRenderThreads);
+    const int bands = dithered ? 1 : std::clamp(workers * kBandsPerThread, 1, std::max(height / kFewestBandRows, 1));
+    workers = std::min(workers, bands);
+    if (bands == 1) {
+        work(frame, picture, {0, height}, picture.footprints);
+        return;
+    }
+    while (picture.threadFootprints.size() + 1 < static_cast<std::size_t>(workers)) picture.threadFootprints.emplace_back();
+    std::atomic<int> next{0};
+    const auto run = [&](FootprintCache& footprints) {
+        for (int band = next++; band < bands; band = next++)
+            work(frame, picture, {band * height / bands, (band + 1) * height / bands}, footprints);
+    };
+    std::vector<std::jthread> helpers;
+    for (int t = 1; t < workers; ++t) helpers.emplace_back(run, std::ref(picture.threadFootprints[static_cast<std::size_t>(t - 1)]));
+    run(picture.footprints);
 }
 
 }  // namespace
 
-int NextDitherValue() {
-    g_ditherSeed = (29 * g_ditherSeed + 217) % 1024;
-    return g_ditherSeed;
+int RenderThreadCount() {
+    const unsigned cores = std::thread::hardware_concurrency();
+    return std::clamp(static_cast<int>(cores), 1, kMaxRenderThreads);
 }
 
 std::uint32_t ContrastColor(std::uint8_t background) {
@@ -69,237 +157,30 @@ std::uint32_t ContrastColor(std::uint8_t background) {
     return grey | grey << 8 | grey << 16;
 }
 
-Rasterizer::Rasterizer(PictureBuffers& picture, int screenBitsPerPixel, bool everyStep)
-    : Rasterizer(picture, screenBitsPerPixel, {0, picture.height}, picture.footprints, everyStep) {}
-
-Rasterizer::Rasterizer(PictureBuffers& picture, int screenBitsPerPixel, RowBand band, FootprintCache& footprints,
-                       bool everyStep)
-    : picture_(picture),
-      footprints_(footprints),
-      width_(picture.width),
-      firstRow_(std::max(band.first, 0)),
-      endRow_(std::min(band.end, picture.height)),
-      dither_(screenBitsPerPixel < 16),
-      everyStep_(everyStep),
-      tileColumns_((width_ + kDepthTile - 1) / kDepthTile),
-      tileRows_(std::max(endRow_ - firstRow_, 0) / kDepthTile + 1),
-      tileLeast_(static_cast<std::size_t>(tileColumns_) * static_cast<std::size_t>(tileRows_), INT16_MIN),
-      tileDrawn_(tileLeast_.size(), true) {}
-
-bool Rasterizer::Inside(int x, int row) const { return x >= 0 && x < width_ && row >= firstRow_ && row < endRow_; }
-
-bool Rasterizer::SquareOutside(int x, int row, int r) const {
-    return x + r < 0 || x - r >= width_ || row + r < firstRow_ || row - r >= endRow_;
+void RenderFrame(const ViewState& view, PictureBuffers& picture, std::uint8_t background) {
+    RenderFrame(view, picture, PictureStyle{background, true});
 }
 
-bool Rasterizer::SquareInside(int x, int row, int r) const {
-    return x - r >= 0 && x + r < width_ && row - r >= firstRow_ && row + r < endRow_;
+void RenderFrame(const ViewState& view, PictureBuffers& picture, std::uint8_t background, int threads) {
+    RenderFrame(view, picture, PictureStyle{background, true}, threads);
 }
 
-bool Rasterizer::DepthPasses(int x, int row, int z) {
-    if (clip_ && !Inside(x, row)) return false;
-    std::int16_t& stored = picture_.depth[static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
-    if (z <= stored) return false;
-    stored = static_cast<std::int16_t>(z);
-    return true;
-}
-
-int Rasterizer::LeastDepthOfTile(int column, int tileRow) const {
-    const int left = column * kDepthTile, top = firstRow_ + tileRow * kDepthTile;
-    const int right = std::min(left + kDepthTile, width_), bottom = std::min(top + kDepthTile, endRow_);
-    int least = INT16_MAX;
-    for (int row = top; row < bottom; ++row) {
-        const std::int16_t* stored = picture_.depth.data() + static_cast<std::ptrdiff_t>(row) * width_;
-        for (int x = left; x < right; ++x) least = std::min<int>(least, stored[x]);
-    }
-    return least;
-}
-
-bool Rasterizer::HiddenBehind(int x, int row, int r, int nearest) {
-    const int firstColumn = std::max(x - r, 0) / kDepthTile, lastColumn = std::min(x + r, width_ - 1) / kDepthTile;
-    const int firstTileRow = (std::max(row - r, firstRow_) - firstRow_) / kDepthTile;
-    const int lastTileRow = (std::min(row + r, endRow_ - 1) - firstRow_) / kDepthTile;
-    for (int tileRow = firstTileRow; tileRow <= lastTileRow; ++tileRow)
-        for (int column = firstColumn; column <= lastColumn; ++column) {
-            const std::size_t tile = static_cast<std::size_t>(tileRow) * static_cast<std::size_t>(tileColumns_) +
-                                     static_cast<std::size_t>(column);
-            if (tileLeast_[tile] >= nearest) continue;
-            if (!tileDrawn_[tile]) return false;
-            tileLeast_[tile] = static_cast<std::int16_t>(LeastDepthOfTile(column, tileRow));
-            tileDrawn_[tile] = false;
-            if (tileLeast_[tile] < nearest) return false;
-        }
-    return true;
-}
-
-void Rasterizer::MarkTilesDrawn(int x, int row, int r) {
-    const int firstColumn = std::max(x - r, 0) / kDepthTile, lastColumn = std::min(x + r, width_ - 1) / kDepthTile;
-    const int firstTileRow = (std::max(row - r, firstRow_) - firstRow_) / kDepthTile;
-    const int lastTileRow = (std::min(row + r, endRow_ - 1) - firstRow_) / kDepthTile;
-    for (int tileRow = firstTileRow; tileRow <= lastTileRow; ++tileRow)
-        for (int column = firstColumn; column <= lastColumn; ++column)
-            tileDrawn_[static_cast<std::size_t>(tileRow) * static_cast<std::size_t>(tileColumns_) +
-                       static_cast<std::size_t>(column)] = true;
-}
-
-void Rasterizer::WritePixel(int x, int row, std::uint32_t colour, int intensity) {
-    const auto bytes = ShadedBytes(colour, intensity);
-    std::copy(bytes.begin(), bytes.end(), &picture_.colour[(static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)) * 3]);
-}
-
-void Rasterizer::SpherePixel(int x, int row, int z, std::uint32_t colour) {
-    z = ClampDepth(z);
-    if (!DepthPasses(x, row, z)) return;
-    int intensity = SphereShade(x - centreX_, row - centreRow_, z - centreZ_, sphereRadius_);
-    if (dither_) intensity -= NextDitherValue() % 32;
-    WritePixel(x, row, colour, intensity);
-}
-
-void Rasterizer::SphereSpan(int x0, int row, int z0, int halfWidth, std::uint32_t colour) {
-    if (clip_ && (row < firstRow_ || row >= endRow_)) return;  // every pixel of the span lies in this row
-    WalkCircle(halfWidth, [&](int k, int m, bool closing) {
-        SpherePixel(x0 + k, row, z0 + m, colour);
-        if (!closing) SpherePixel(x0 + m, row, z0 + k, colour);
-        SpherePixel(x0 - k, row, z0 + m, colour);
-        if (!closing) SpherePixel(x0 - m, row, z0 + k, colour);
-    });
-}
-
-void Rasterizer::DrawSphere(int x, int row, int z, int r, std::uint32_t colour) {
-    r = std::clamp(r, 0, static_cast<int>(kPixelLimit));
-    if (SquareOutside(x, row, r)) return;
-    // Dithering takes a value for every step that passes the depth test, so it walks them all;
-    // so do spheres whose depths the clamp would change, and the largest ones.
-    if (!dither_ && !everyStep_ && r <= kLargestFootprint && z >= -kNearestSceneDepth && z <= kNearestSceneDepth - r) {
-        // No pixel of the footprint lies nearer than its centre, z + r: behind what is drawn
-        // there already, the sphere would pass no depth test. Worth asking of spheres larger
-        // than a tile; a smaller one is drawn in about the time a tile's depths are read.
-        const bool large = r >= kDepthTile;
-        if (large && HiddenBehind(x, row, r, z + r)) return;
-        const PaintedFootprint* painted = footprints_.Painted(r, colour, width_);
-        DrawSphereFootprint(x, row, z, painted ? *painted->footprint : footprints_.Traced(r), painted, colour);
-        if (large) MarkTilesDrawn(x, row, r);
+void RenderFrame(const ViewState& view, PictureBuffers& picture, PictureStyle style, int threads) {
+    FrameWork frame{view, MapOfArea(picture.Area()), style, false, {}, {}, {}};
+    const std::uint64_t budget = FrameDrawBudget(frame.map);
+    frame.everything = EveryItemFitsBudget(view, frame.map, budget);
+    if (!frame.everything) frame.drawn = ItemsDrawnWithinBudget(view, frame.map, budget);
+    LabelFont* font = view.showLabels ? picture.lettering.Font() : nullptr;
+    if (!font) {
+        RunBands(frame, picture, threads, RenderBand);
         return;
     }
-    clip_ = !SquareInside(x, row, r);
-    centreX_ = x;
-    centreRow_ = row;
-    centreZ_ = z;
-    sphereRadius_ = std::max(r, 1);
-    WalkCircle(r, [&](int i, int j, bool closing) {
-        SphereSpan(x, row + i, z, j, colour);
-        if (!closing) SphereSpan(x, row + j, z, i, colour);
-        SphereSpan(x, row - i, z, j, colour);
-        if (!closing) SphereSpan(x, row - j, z, i, colour);
-    });
-}
-
-void Rasterizer::DrawSphereFootprint(int x, int row, int z, const SphereFootprint& footprint,
-                                     const PaintedFootprint* painted, std::uint32_t colour) {
-    const int r = footprint.radius;
-    if (painted && SquareInside(x, row, r)) {
-        const auto centre = static_cast<std::ptrdiff_t>(row) * width_ + x;
-        std::int16_t* depth = picture_.depth.data() + centre;
-        std::uint8_t* pixels = picture_.colour.data() + 3 * centre;
-        for (const PaintedPixel& pixel : painted->pixels) {
-            const int nearer = z + pixel.depth;
-            if (nearer <= depth[pixel.offset]) continue;
-            depth[pixel.offset] = static_cast<std::int16_t>(nearer);
-            std::uint8_t* bytes = pixels + 3 * pixel.offset;
-            bytes[0] = pixel.bytes[0];
-            bytes[1] = pixel.bytes[1];
-            bytes[2] = pixel.bytes[2];
-        }
-        return;
-    }
-    for (int dy = std::max(-r, firstRow_ - row); dy <= std::min(r, endRow_ - 1 - row); ++dy) {
-        const auto index = static_cast<std::size_t>(dy + r);
-        const int halfWidth = footprint.halfWidth[index];
-        const std::size_t centre = footprint.rowStart[index] + static_cast<std::size_t>(halfWidth);
-        const int* depth = &footprint.depth[centre];
-        const int* shade = &footprint.shade[centre];
-        const std::uint8_t* bytes = painted ? &painted->bytes[3 * centre] : nullptr;
-        // Offsets from the centre, which may lie left of the picture.
-        const std::ptrdiff_t at = static_cast<std::ptrdiff_t>(row + dy) * width_ + x;
-        std::int16_t* storedRow = picture_.depth.data() + at;
-        std::uint8_t* colourRow = picture_.colour.data() + 3 * at;
-        for (int dx = std::max(-halfWidth, -x); dx <= std::min(halfWidth, width_ - 1 - x); ++dx) {
-            const int nearer = z + depth[dx];
-            if (nearer <= storedRow[dx]) continue;
-            storedRow[dx] = static_cast<std::int16_t>(nearer);
-            const auto shaded = bytes ? std::array{bytes[3 * dx], bytes[3 * dx + 1], bytes[3 * dx + 2]}
-                                      : ShadedBytes(colour, shade[dx]);
-            std::copy(shaded.begin(), shaded.end(), colourRow + 3 * dx);
-        }
-    }
-}
-
-void Rasterizer::CylinderPixel(int x, int row, int z, int vx, int vrow, int vz, std::uint32_t colour) {
-    z = ClampDepth(z);
-    if (!DepthPasses(x, row, z)) return;
-    // The normal is v less its part along the axis; 64-bit so long tubes at close zoom never overflow.
-    const long long s = static_cast<long long>(vx) * axisX_ + static_cast<long long>(vrow) * axisRow_ +
-                        static_cast<long long>(vz) * axisZ_;
-    const long long lengthSquared = axisLengthSquared_;
-    long long intensity = (axisRow_ * s / lengthSquared - axisX_ * s / lengthSquared - axisZ_ * s / lengthSquared -
-                           vrow + vz + vx) * 80 / cylinderRadius_ + 80;
-    if (intensity < 80) intensity = 80;
-    WritePixel(x, row, colour, static_cast<int>(std::min<long long>(intensity, 1 << 20)));
-}
-
-void Rasterizer::CylinderDisc(int x0, int row0, int z0, bool horizontal, std::uint32_t colour) {
-    // A horizontal disc spreads along the row, a vertical one along the column.
-    if (clip_ && (horizontal ? row0 < firstRow_ || row0 >= endRow_ || x0 + discRadius_ < 0 || x0 - discRadius_ >= width_
-                             : x0 < 0 || x0 >= width_ || row0 + discRadius_ < firstRow_ || row0 - discRadius_ >= endRow_))
-        return;  // wholly outside the picture
-    const auto pixel = [&](int along, int depth) {
-        if (horizontal)
-            CylinderPixel(x0 + along, row0, z0 + depth, along, 0, depth, colour);
-        else
-            CylinderPixel(x0, row0 + along, z0 + depth, 0, along, depth, colour);
-    };
-    if (!discDepths_.empty()) {
-        for (int along = -discRadius_; along <= discRadius_; ++along)
-            pixel(along, discDepths_[static_cast<std::size_t>(along + discRadius_)]);
-        return;
-    }
-    WalkCircle(discRadius_, [&](int k, int m, bool closing) {
-        pixel(k, m);
-        if (!closing) pixel(m, k);
-        pixel(-k, m);
-        if (!closing) pixel(-m, k);
-    });
-}
-
-void Rasterizer::DrawCylinder(int x1, int row1, int z1, int x2, int row2, int z2, int r, std::uint32_t colour) {
-    r = std::clamp(r, 0, static_cast<int>(kPixelLimit));
-    // Nothing to draw only when the tube's whole box lies outside: a bond may cross the picture
-    // with both its ends beyond it.
-    if (std::max(x1, x2) + r < 0 || std::min(x1, x2) - r >= width_ || std::max(row1, row2) + r < firstRow_ ||
-        std::min(row1, row2) - r >= endRow_)
-        return;
-    clip_ = !(SquareInside(x1, row1, r) && SquareInside(x2, row2, r));
-    axisX_ = x2 - x1;
-    axisRow_ = row2 - row1;
-    axisZ_ = z2 - z1;
-    const long long squared = static_cast<long long>(axisX_) * axisX_ + static_cast<long long>(axisRow_) * axisRow_ +
-                              static_cast<long long>(axisZ_) * axisZ_;
-    axisLengthSquared_ = std::max<long long>(squared, 1);
-    discRadius_ = r;
-    cylinderRadius_ = std::max(r, 1);
-    // The disc is traced once ahead, unless the clamp would change its depths or it is very large.
-    discDepths_.clear();
-    if (!everyStep_ && r <= kLargestFootprint && std::min(z1, z2) >= -kNearestSceneDepth && std::max(z1, z2) <= kNearestSceneDepth - r)
-        discDepths_ = TraceDisc(r);
-    const bool horizontal = std::abs(axisRow_) >= std::abs(axisX_);
-    StepAlong(x1, row1, z1, x2, row2, z2, [&](int x, int row, int z) { CylinderDisc(x, row, z, horizontal, colour); });
-}
-
-void Rasterizer::DrawLine3D(int x1, int row1, int z1, int x2, int row2, int z2, std::uint32_t colour) {
-    clip_ = !(Inside(x1, row1) && Inside(x2, row2));
-    StepAlong(x1, row1, z1, x2, row2, z2, [&](int x, int row, int z) {
-        if (DepthPasses(x, row, std::clamp(z, -32767, 32767))) WritePixel(x, row, colour, 256);
-    });
+    // Whether an atom's label shows depends on the finished depths at its centre, which may lie
+    // in another band: every band's atoms and bonds come first.
+    RunBands(frame, picture, threads, RenderSceneBand);
+    frame.atomLabels = AtomLabels(view, frame.map, picture, frame.drawn, *font);
+    frame.cellLabels = CellEdgeLabels(view, frame.map, *font);
+    RunBands(frame, picture, threads, RenderOverlayBand);
 }
 
 }  // namespace kiva

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "view/molecule_view.h"
 
+#include "render/render_picture.h"
 #include "render/scene_build.h"
 #include "view/commands.h"
 #include "view/mouse_modes.h"
@@ -31,27 +32,16 @@ bool MoleculeView::AnimateStep() {
     return true;
 }
 
-const PictureBuffers& MoleculeView::RenderPicture() {
-    RenderFrame(state_, picture_, 0);
-    return picture_;
+const Picture& MoleculeView::RenderPicture(PictureArea area, PictureStyle style) const {
+    if (BoundedPictureArea(area.width, area.height) == state_.pictureArea) return kiva::RenderPicture(state_, style, picture_);
+    return kiva::RenderPicture(ViewAtArea(state_, motion_, area), style, picture_);
 }
 
 void MoleculeView::SetPictureArea(PictureArea area) {
-    state_.pictureArea = BoundedPictureArea(area.width, area.height);
-    if (picture_.Area() == state_.pictureArea) return;
-    picture_.Resize(state_.pictureArea);
+    const PictureArea bounded = BoundedPictureArea(area.width, area.height);
+    if (bounded == state_.pictureArea) return;
+    state_.pictureArea = bounded;
     host_.InvalidatePicture();
-}
-
-PictureBuffers MoleculeView::RenderPictureAt(PictureArea area, std::uint8_t background) const {
-    PictureBuffers picture(area);
-    RenderFrame(state_, picture, background);
-    return picture;
-}
-
-const PictureBuffers& MoleculeView::RenderPrintPicture() {
-    RenderFrame(state_, picture_, 255);
-    return picture_;
 }
 
 void MoleculeView::SetCellMultiples(const std::array<int, 3>& multiples) {

@@ -10,7 +10,7 @@
 #include "chem/element_table.h"
 #include "render/canvas.h"
 #include "render/projection.h"
-#include "render/render_frame.h"
+#include "render/picture_buffers.h"
 #include "render/view_state.h"
 #include "view/measurements.h"
 #include "view/picture_point.h"
@@ -78,19 +78,16 @@ public:
     // False when the view does not serve the command.
     bool RunCommand(int id);
 
-    // The picture's size on screen in device pixels: the pictures below are drawn at it, and the
-    // liquid and the gas move over all of it.
+    // The picture's size on screen in device pixels: the liquid and the gas move over all of it.
     void SetPictureArea(PictureArea area);
     PictureArea Area() const { return state_.pictureArea; }
     PictureMap Map() const { return MapOfArea(state_.pictureArea); }
 
-    // The high-quality picture on a black background.
-    const PictureBuffers& RenderPicture();
-    // The same picture at another size, on a grey background (0 black, 255 white): for printing
-    // and for pictures written out.
-    PictureBuffers RenderPictureAt(PictureArea area, std::uint8_t background) const;
-    // The printout: the high-quality picture on a white background, whatever the display quality.
-    const PictureBuffers& RenderPrintPicture();
+    // The high-quality picture at the view's area as the window shows it: on black, in its frame.
+    const Picture& RenderPicture() const { return RenderPicture(Area(), {}); }
+    // The high-quality picture, whatever the display quality, as the view would show it at `area`
+    // (for a copy, a print or a handout), in the style. It lasts until the view renders again.
+    const Picture& RenderPicture(PictureArea area, PictureStyle style) const;
     void DrawLowQuality(Canvas& canvas);
     void DrawLowQuality(Canvas& canvas, const PictureMap& map);
 
@@ -132,7 +129,7 @@ private:
     MotionTables& motion_;
     ViewState state_;
     float printScale_ = 1.0f;
-    PictureBuffers picture_;
+    mutable PictureBuffers picture_;  // a cache: the footprints and the font stay for the next picture
     std::optional<PicturePoint> dragFrom_;  // the pointer position last handled while dragging
     std::string tipText_;
     ReadoutWords readoutWords_;

@@ -26,10 +26,10 @@ void PaintPrintout(QPainter& painter, QSize page, MoleculeView& view, int screen
     const PrintPlacement place = PlacePrintedPicture(screenWidth, view.Area(), page.width(), page.height(), view.PrintScale());
     // Rendered at the pixels the page gives it, so a fine printer shows no pixels of the screen.
     DrawPrintedPicture(painter, QRect(place.left, place.top, place.width, place.height()),
-                       view.RenderPictureAt(PrintedPictureArea(place), 255));
+                       view.RenderPicture(PrintedPictureArea(place), {255, true}));
 }
 
-void DrawPrintedPicture(QPainter& painter, QRect place, const PictureBuffers& picture) {
+void DrawPrintedPicture(QPainter& painter, QRect place, const Picture& picture) {
     const QImage image(picture.colour.data(), picture.width, picture.height, picture.width * 3, QImage::Format_BGR888);
     // The picture goes out in one piece, pixel for pixel, without smoothing or lossy compression.
     painter.setRenderHint(QPainter::LosslessImageRendering);

@@ -15,7 +15,7 @@ class QWidget;
 namespace kiva {
 
 class MoleculeView;
-struct PictureBuffers;
+struct Picture;
 
 // The screen's width in device pixels: the measure the printout keeps its share of.
 int ScreenWidthOf(const QWidget& widget);
@@ -25,7 +25,7 @@ void PaintPrintout(QPainter& painter, QSize page, MoleculeView& view, int screen
 
 // A rendered picture drawn into its place on the page, pixel for pixel when it was rendered at
 // the place's size.
-void DrawPrintedPicture(QPainter& painter, QRect place, const PictureBuffers& picture);
+void DrawPrintedPicture(QPainter& painter, QRect place, const Picture& picture);
 
 // One job on the printer with a page for each view's picture; false when the printer cannot take it.
 bool PrintPictures(QPrinter& printer, const std::vector<MoleculeView*>& views, int screenWidth);

@@ -136,7 +136,7 @@ private slots:
             kiva::PlacePrintedPicture(1024, molecule.Area(), printer.width(), printer.height(), molecule.PrintScale());
         QCOMPARE(images[0].size(), QSize(place.width, place.height()));
         QVERIFY(place.width > 3 * kiva::kPictureSize);
-        const kiva::PictureBuffers expected = molecule.RenderPictureAt(kiva::PrintedPictureArea(place), 255);
+        const kiva::Picture expected = molecule.RenderPicture(kiva::PrintedPictureArea(place), {255, true});
         const QImage shaded(expected.colour.data(), expected.width, expected.height, expected.width * 3,
                             QImage::Format_BGR888);
         QCOMPARE(images[0], shaded.convertToFormat(QImage::Format_RGB888));

@@ -13,7 +13,7 @@ extern "C" {
 
 #include "chem/molecule_index.h"
 #include "export/animation_export.h"
-#include "render/render_frame.h"
+#include "render/render_picture.h"
 #include "render/scene_build.h"
 
 namespace kiva {
@@ -42,10 +42,10 @@ ViewState FreshView(const CompoundRecord& compound, DisplayState state) {
     return view;
 }
 
-AnimationPicture Shaded(const ViewState& view, int, int) {
-    PictureBuffers buffers(view.pictureArea);
-    RenderFrame(view, buffers, 0);
-    return {buffers.width, buffers.height, std::move(buffers.colour)};
+// A frame as the export renders it: without the window's picture frame.
+Picture Shaded(const ViewState& view) {
+    PictureBuffers buffers;
+    return RenderPicture(view, {0, false}, buffers);
 }
 
 class AnimationExport : public ::testing::Test {
@@ -72,7 +72,7 @@ TEST_F(AnimationExport, GasGifHoldsEveryFrameTheFirstAsTheViewShowsIt) {
     const ViewState view = FreshView(benzene, DisplayState::Gas);
     const MotionTables motion = InitialMotionTables();
     AnimationRequest request{PathOf("gas.gif"), AnimationKind::Motion, 24};
-    ASSERT_TRUE(ExportAnimation(request, view, motion, Shaded).Ok());
+    ASSERT_TRUE(ExportAnimation(request, view, motion).Ok());
 
     int error = 0;
     GifFileType* gif = DGifOpenFileName(request.path.c_str(), &error);
@@ -88,7 +88,7 @@ TEST_F(AnimationExport, GasGifHoldsEveryFrameTheFirstAsTheViewShowsIt) {
     ViewState expected = view;
     MotionTables expectedMotion = motion;
     ProjectScene(expected, expectedMotion);
-    const AnimationPicture truth = Shaded(expected, kPictureSize, kPictureSize);
+    const Picture truth = Shaded(expected);
     const SavedImage& first = gif->SavedImages[0];
     const ColorMapObject* map = first.ImageDesc.ColorMap ? first.ImageDesc.ColorMap : gif->SColorMap;
     long long totalError = 0;
@@ -97,7 +97,7 @@ TEST_F(AnimationExport, GasGifHoldsEveryFrameTheFirstAsTheViewShowsIt) {
         const GifColorType colour = map->Colors[first.RasterBits[i]];
         const int channels[3] = {colour.Blue, colour.Green, colour.Red};
         for (int c = 0; c < 3; ++c) {
-            const int difference = std::abs(channels[c] - truth.bgr[static_cast<std::size_t>(3 * i + c)]);
+            const int difference = std::abs(channels[c] - truth.colour[static_cast<std::size_t>(3 * i + c)]);
             totalError += difference;
             worst = std::max(worst, difference);
         }
@@ -112,7 +112,7 @@ TEST_F(AnimationExport, Mp4IsH264WithEveryFrameAtTheAskedSize) {
     const CompoundRecord benzene = LoadFromCatalogue("Benzene");
     const ViewState view = FreshView(benzene, DisplayState::ChemicalUnit);
     AnimationRequest request{PathOf("turn.MP4"), AnimationKind::Turn, 36, 12, 640, 360};
-    const ExportResult result = ExportAnimation(request, view, InitialMotionTables(), Shaded);
+    const ExportResult result = ExportAnimation(request, view, InitialMotionTables());
     ASSERT_TRUE(result.Ok()) << static_cast<int>(result.problem) << " " << result.detail;
 
     AVFormatContext* container = nullptr;
@@ -142,16 +142,16 @@ TEST(AnimationFrames, TurnAndSwingLeadBackToTheFirstFrame) {
     for (const AnimationKind kind : {AnimationKind::Turn, AnimationKind::RockSwing}) {
         const int count = DefaultFrameCount(kind);
         AnimationFrames frames(view, InitialMotionTables(), kind, count, view.pictureArea);
-        const AnimationPicture first = Shaded(frames.Next(), kPictureSize, kPictureSize);
-        AnimationPicture last;
-        for (int i = 1; i < count; ++i) last = Shaded(frames.Next(), kPictureSize, kPictureSize);
-        EXPECT_NE(last.bgr, first.bgr);
+        const Picture first = Shaded(frames.Next());
+        Picture last;
+        for (int i = 1; i < count; ++i) last = Shaded(frames.Next());
+        EXPECT_NE(last.colour, first.colour);
         const ViewState& again = frames.Next();
         std::size_t differing = 0;
-        const AnimationPicture next = Shaded(again, kPictureSize, kPictureSize);
-        for (std::size_t i = 0; i < next.bgr.size(); ++i) differing += next.bgr[i] != first.bgr[i];
+        const Picture next = Shaded(again);
+        for (std::size_t i = 0; i < next.colour.size(); ++i) differing += next.colour[i] != first.colour[i];
         // The swing sums twelve float rotations, which may move an edge pixel by one.
-        EXPECT_LT(differing, next.bgr.size() / 1000) << static_cast<int>(kind);
+        EXPECT_LT(differing, next.colour.size() / 1000) << static_cast<int>(kind);
     }
 }
 
@@ -187,7 +187,7 @@ TEST_F(AnimationExport, CancelledOrFailedExportLeavesNoFileAndKeepsTheOldOne) {
     int told = 0;
     const auto cancelAtThird = [&told](int done, int) { return ++told, done < 3; };
     const ExportResult cancelled = ExportAnimation({path, AnimationKind::Motion, 60}, view, InitialMotionTables(),
-                                                   Shaded, cancelAtThird);
+                                                   cancelAtThird);
     EXPECT_EQ(cancelled.problem, ExportProblem::Cancelled);
     EXPECT_EQ(told, 3);
     EXPECT_EQ(FilesLeft(), std::vector<std::string>{"water.mp4"});
@@ -197,10 +197,10 @@ TEST_F(AnimationExport, CancelledOrFailedExportLeavesNoFileAndKeepsTheOldOne) {
     EXPECT_EQ(text, "the teacher's earlier file");
 
     const ExportResult nowhere =
-        ExportAnimation({PathOf("no-such-folder/water.gif"), AnimationKind::Motion, 2}, view, InitialMotionTables(), Shaded);
+        ExportAnimation({PathOf("no-such-folder/water.gif"), AnimationKind::Motion, 2}, view, InitialMotionTables());
     EXPECT_EQ(nowhere.problem, ExportProblem::CannotCreate);
     EXPECT_FALSE(nowhere.detail.empty());
-    const ExportResult intoFolder = ExportAnimation({PathOf("."), AnimationKind::Motion, 2}, view, InitialMotionTables(), Shaded);
+    const ExportResult intoFolder = ExportAnimation({PathOf("."), AnimationKind::Motion, 2}, view, InitialMotionTables());
     EXPECT_NE(intoFolder.problem, ExportProblem::None);
     EXPECT_EQ(FilesLeft(), std::vector<std::string>{"water.mp4"});
 }
@@ -209,7 +209,11 @@ TEST_F(AnimationExport, RefusesABadRequestBeforeWritingAnything) {
     const CompoundRecord water = LoadFromCatalogue("H2O");
     const ViewState view = FreshView(water, DisplayState::ChemicalUnit);
     int drawn = 0;
-    const auto counting = [&drawn](const ViewState& frame, int w, int h) { return ++drawn, Shaded(frame, w, h); };
+    PictureBuffers buffers;
+    const auto counting = [&](const ViewState& frame) -> const Picture& {
+        ++drawn;
+        return RenderPicture(frame, {}, buffers);
+    };
     struct Case {
         AnimationRequest request;
         ExportProblem problem;

@@ -34,9 +34,9 @@ ViewState BenzeneView(PictureArea area) {
     return view;
 }
 
-std::array<std::uint8_t, 3> PixelAt(const BgrPicture& picture, int x, int row) {
+std::array<std::uint8_t, 3> PixelAt(const Picture& picture, int x, int row) {
     const std::size_t at = (static_cast<std::size_t>(row) * picture.width + x) * 3;
-    return {picture.bytes[at], picture.bytes[at + 1], picture.bytes[at + 2]};
+    return {picture.colour[at], picture.colour[at + 1], picture.colour[at + 2]};
 }
 
 TEST(ExportPicture, WritesTheViewsOwnPictureAtTheViewsSize) {
@@ -45,17 +45,17 @@ TEST(ExportPicture, WritesTheViewsOwnPictureAtTheViewsSize) {
     ASSERT_TRUE(ExportPicture({dir.File("benzene.png"), view.pictureArea, 0}, view).Ok());
     PictureBuffers shown(view.pictureArea);
     RenderFrame(view, shown, 0);
-    const BgrPicture written = testing::ReadPngBack(dir.File("benzene.png"));
+    const Picture written = testing::ReadPngBack(dir.File("benzene.png"));
     EXPECT_EQ(written.width, 500);
     EXPECT_EQ(written.height, 400);
-    EXPECT_EQ(written.bytes, shown.colour);
+    EXPECT_EQ(written.colour, shown.colour);
 }
 
 TEST(ExportPicture, ALargeSizeOnWhiteHasItsSizeAWhiteBackgroundAndTheModelDrawnLarge) {
     testing::TempDir dir;
     const ViewState view = BenzeneView({340, 340});
     ASSERT_TRUE(ExportPicture({dir.File("poster.png"), {3000, 2000}, 255}, view).Ok());
-    const BgrPicture poster = testing::ReadPngBack(dir.File("poster.png"));
+    const Picture poster = testing::ReadPngBack(dir.File("poster.png"));
     ASSERT_EQ(poster.width, 3000);
     ASSERT_EQ(poster.height, 2000);
     // The picture's green frame runs round the edge; the background starts a pixel inside it.

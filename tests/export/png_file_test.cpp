@@ -14,12 +14,12 @@ namespace kiva {
 namespace {
 
 // Bytes that do not compress, so the file is about as large as the picture.
-BgrPicture Noise(int width, int height) {
-    BgrPicture picture{width, height, {}};
+Picture Noise(int width, int height) {
+    Picture picture{width, height, {}};
     unsigned seed = 12345;
     for (int i = 0; i < width * height * 3; ++i) {
         seed = seed * 1103515245u + 12345u;
-        picture.bytes.push_back(static_cast<std::uint8_t>(seed >> 16));
+        picture.colour.push_back(static_cast<std::uint8_t>(seed >> 16));
     }
     return picture;
 }
@@ -32,13 +32,13 @@ std::vector<std::string> NamesIn(const std::string& folder) {
 
 TEST(WritePngFile, WritesEveryByteToReadBack) {
     testing::TempDir dir;
-    const BgrPicture picture = Noise(340, 123);
+    const Picture picture = Noise(340, 123);
     const ExportResult written = WritePngFile(dir.File("picture.png"), picture);
     ASSERT_TRUE(written.Ok()) << written.detail;
-    const BgrPicture back = testing::ReadPngBack(dir.File("picture.png"));
+    const Picture back = testing::ReadPngBack(dir.File("picture.png"));
     EXPECT_EQ(back.width, 340);
     EXPECT_EQ(back.height, 123);
-    EXPECT_EQ(back.bytes, picture.bytes);
+    EXPECT_EQ(back.colour, picture.colour);
     EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"picture.png"});
 }
 

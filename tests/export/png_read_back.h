@@ -10,16 +10,16 @@
 namespace kiva::testing {
 
 // An empty picture when the file is missing or not a PNG file.
-inline BgrPicture ReadPngBack(const std::string& path) {
+inline Picture ReadPngBack(const std::string& path) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
-    BgrPicture picture;
+    Picture picture;
     if (!png_image_begin_read_from_file(&image, path.c_str())) return picture;
     image.format = PNG_FORMAT_BGR;
     picture.width = static_cast<int>(image.width);
     picture.height = static_cast<int>(image.height);
-    picture.bytes.resize(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, picture.bytes.data(), 0, nullptr)) picture = {};
+    picture.colour.resize(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, picture.colour.data(), 0, nullptr)) picture = {};
     return picture;
 }
 

@@ -5,7 +5,7 @@
 
 #include <random>
 
-#include "render/render_frame.h"
+#include "render/rasterizer.h"
 
 namespace kiva {
 namespace {

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "render/dither.h"
 #include "render/image_point.h"
 #include "render/overlays.h"
 #include "render/projection.h"
+#include "render/rasterizer.h"
 #include "tests/support/sample_records.h"
 
 namespace kiva {

@@ -222,7 +222,7 @@ TEST_F(MoleculeViewTest, AtomLabelsTurnOnAndOffInThePictureAlone) {
     view.RunCommand(command::AtomLabels);
     EXPECT_TRUE(view.QueryCommand(command::AtomLabels).checked);
     EXPECT_NE(view.RenderPicture().colour, plain);
-    EXPECT_EQ(view.RenderPictureAt(view.Area(), 0).colour, view.RenderPicture().colour);  // prints and copies too
+    EXPECT_EQ(view.RenderPicture(view.Area(), {}).colour, view.RenderPicture().colour);  // prints and copies too
     EXPECT_EQ(view.State().atoms.size(), atoms);
     view.RunCommand(command::AtomLabels);
     EXPECT_EQ(view.RenderPicture().colour, plain);
@@ -307,7 +307,7 @@ TEST_F(MoleculeViewTest, ThePrintoutIsTheShadedPictureOnWhiteWhateverTheScreenSh
     MoleculeView& view = ViewOf(testing::SampleSalt());
     view.RunCommand(command::LowQuality);
     EXPECT_FLOAT_EQ(view.PrintScale(), 1.0f);
-    const std::vector<std::uint8_t> printed = view.RenderPrintPicture().colour;
+    const std::vector<std::uint8_t> printed = view.RenderPicture(view.Area(), {255, true}).colour;
     const auto pixel = [&](int x, int row) { return &printed[(static_cast<std::size_t>(row) * kPictureSize + x) * 3]; };
     EXPECT_EQ(pixel(5, 5)[0], 255);  // blue, green and red of the background
     EXPECT_EQ(pixel(5, 5)[1], 255);

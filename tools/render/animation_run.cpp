@@ -31,6 +31,8 @@ std::string DescribeExportProblem(const ExportResult& result, const std::string&
     case ExportProblem::EncoderFailed: return "cannot encode " + file + because;
     case ExportProblem::TooManyAtoms:
         return "a PDB file numbers up to " + std::to_string(kMaxPdbAtoms) + " atoms, not " + result.detail;
+    case ExportProblem::VideoLibraryMissing:
+        return "an MP4 needs FFmpeg's libraries (" + result.detail + "), which are not installed";
     }
     return "cannot write " + file;
 }
@@ -49,11 +51,7 @@ int WriteAnimationFile(const RenderOptions& options, const CompoundRecord& compo
         const ViewState view = PrepareView(options, compound, elements, motion, options.frames - 1);
         request.kind = AnimationKindFor(view.displayState, options.rock);
         // The view is prepared at the request's size, so the frames are drawn at it.
-        const auto drawFrame = [&draw](const ViewState& frame, int, int) {
-            BgrPicture picture = draw(frame);
-            return AnimationPicture{picture.width, picture.height, std::move(picture.bytes)};
-        };
-        result = ExportAnimation(request, view, motion, drawFrame);
+        result = ExportAnimation(request, view, motion, draw);
     }
     if (result.Ok()) return 0;
     std::cerr << "kiva-render: " << DescribeExportProblem(result, options.output) << "\n";

@@ -13,7 +13,8 @@ using namespace kiva;
 
 namespace {
 
-BgrPicture PaintFlatPicture(const ViewState& view) {
+// Painted into `picture`, which the next frame of an animation paints again.
+const Picture& PaintFlatPicture(const ViewState& view, Picture& picture) {
     const PictureMap map = MapOfArea(view.pictureArea);
     QImage image(map.width, map.height, QImage::Format_RGB32);
     {
@@ -23,9 +24,9 @@ BgrPicture PaintFlatPicture(const ViewState& view) {
         DrawSceneGdi(view, canvas, map, view.showLabels ? lettering.Font() : nullptr);
     }
     image = image.convertToFormat(QImage::Format_BGR888);
-    BgrPicture picture{map.width, map.height, {}};
+    picture = {map.width, map.height, {}};
     for (int row = 0; row < map.height; ++row)
-        picture.bytes.insert(picture.bytes.end(), image.constScanLine(row), image.constScanLine(row) + map.width * 3);
+        picture.colour.insert(picture.colour.end(), image.constScanLine(row), image.constScanLine(row) + map.width * 3);
     return picture;
 }
 
@@ -33,5 +34,9 @@ BgrPicture PaintFlatPicture(const ViewState& view) {
 
 int main(int argc, char** argv) {
     const auto options = render_tool::ReadCommandLine(argc, argv);
-    return options ? render_tool::RenderPictureFile(*options, PaintFlatPicture) : 2;
+    if (!options) return 2;
+    Picture picture;
+    return render_tool::RenderPictureFile(*options, [&picture](const ViewState& view) -> const Picture& {
+        return PaintFlatPicture(view, picture);
+    });
 }

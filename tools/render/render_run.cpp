@@ -9,19 +9,12 @@
 #include "io/source_error.h"
 #include "io/structure_file.h"
 #include "platform/binary_archive.h"
-#include "render/render_frame.h"
 #include "export/animation_export.h"
 #include "export/scene_file.h"
 #include "render/label_font.h"
 #include "tools/render/animation_run.h"
 
 namespace kiva::render_tool {
-
-BgrPicture RenderShadedPicture(const ViewState& view) {
-    PictureBuffers buffers(view.pictureArea);
-    RenderFrame(view, buffers, 0);
-    return {buffers.width, buffers.height, std::move(buffers.colour)};
-}
 
 int RenderPictureFile(const RenderOptions& options, const PictureDrawer& draw) {
     if (!options.animateFrames && AnimationFormatOf(options.output)) {
@@ -52,7 +45,7 @@ int RenderPictureFile(const RenderOptions& options, const PictureDrawer& draw) {
         }
         if (LabelLettering lettering; options.labels && !lettering.Font())
             std::cerr << "kiva-render: no labels: the DejaVu Sans Bold font (fonts-dejavu-core) is not installed\n";
-        const BgrPicture picture = draw(PrepareView(options, compound, data.elementTable));
+        const Picture& picture = draw(PrepareView(options, compound, data.elementTable));
         const ExportResult written = WritePngFile(options.output, picture);
         if (!written.Ok()) {
             std::cerr << "kiva-render: cannot write \"" << options.output << "\": " << written.detail << "\n";

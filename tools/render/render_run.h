@@ -10,10 +10,8 @@
 
 namespace kiva::render_tool {
 
-using PictureDrawer = std::function<BgrPicture(const ViewState&)>;
-
-// The shaded picture, rendered in the core.
-BgrPicture RenderShadedPicture(const ViewState& view);
+// The view's picture at its picture area; it lasts until the next call.
+using PictureDrawer = std::function<const Picture&(const ViewState&)>;
 
 // The program's exit status: 0 with the file written, 1 with the reason on standard error.
 int RenderPictureFile(const RenderOptions& options, const PictureDrawer& draw);

@@ -1,0 +1,250 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "render/rasterizer.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "render/dither.h"
+#include "render/footprint.h"
+#include "render/image_point.h"
+
+namespace kiva {
+
+namespace {
+
+// Atoms and bonds stay below the overlay depth 32767, which nothing may beat.
+constexpr int kNearestSceneDepth = 32766;
+
+int ClampDepth(int z) { return std::clamp(z, -kNearestSceneDepth, kNearestSceneDepth); }
+
+
+// Steps from one point to another along the longest axis with error sums, calling visit at every
+// step where a coordinate moved: the first point itself is not visited, the last one is.
+template <typename Visit>
+void StepAlong(int x1, int row1, int z1, int x2, int row2, int z2, Visit visit) {
+    const long long dx = std::llabs(static_cast<long long>(x2) - x1);
+    const long long drow = std::llabs(static_cast<long long>(row2) - row1);
+    const long long dz = std::llabs(static_cast<long long>(z2) - z1);
+    const long long n = std::max({dx, drow, dz});
+    int x = x1, row = row1, z = z1;
+    long long sumX = 0, sumRow = 0, sumZ = 0;
+    for (long long step = 0; step <= n; ++step) {
+        bool moved = false;
+        sumX += dx;
+        sumRow += drow;
+        sumZ += dz;
+        if (sumX > n) {
+            x += x2 > x1 ? 1 : -1;
+            sumX -= n;
+            moved = true;
+        }
+        if (sumRow > n) {
+            row += row2 > row1 ? 1 : -1;
+            sumRow -= n;
+            moved = true;
+        }
+        if (sumZ > n) {
+            z += z2 > z1 ? 1 : -1;
+            sumZ -= n;
+            moved = true;
+        }
+        if (moved) visit(x, row, z);
+    }
+}
+
+}  // namespace
+
+Rasterizer::Rasterizer(PictureBuffers& picture, int screenBitsPerPixel, bool everyStep)
+    : Rasterizer(picture, screenBitsPerPixel, {0, picture.height}, picture.footprints, everyStep) {}
+
+Rasterizer::Rasterizer(PictureBuffers& picture, int screenBitsPerPixel, RowBand band, FootprintCache& footprints,
+                       bool everyStep)
+    : picture_(picture),
+      footprints_(footprints),
+      width_(picture.width),
+      firstRow_(std::max(band.first, 0)),
+      endRow_(std::min(band.end, picture.height)),
+      dither_(screenBitsPerPixel < 16),
+      everyStep_(everyStep),
+      tiles_(picture.depth, width_, {firstRow_, endRow_}) {}
+
+bool Rasterizer::Inside(int x, int row) const { return x >= 0 && x < width_ && row >= firstRow_ && row < endRow_; }
+
+bool Rasterizer::SquareOutside(int x, int row, int r) const {
+    return x + r < 0 || x - r >= width_ || row + r < firstRow_ || row - r >= endRow_;
+}
+
+bool Rasterizer::SquareInside(int x, int row, int r) const {
+    return x - r >= 0 && x + r < width_ && row - r >= firstRow_ && row + r < endRow_;
+}
+
+bool Rasterizer::DepthPasses(int x, int row, int z) {
+    if (clip_ && !Inside(x, row)) return false;
+    std::int16_t& stored = picture_.depth[static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
+    if (z <= stored) return false;
+    stored = static_cast<std::int16_t>(z);
+    return true;
+}
+
+void Rasterizer::WritePixel(int x, int row, std::uint32_t colour, int intensity) {
+    const auto bytes = ShadedBytes(colour, intensity);
+    std::copy(bytes.begin(), bytes.end(), &picture_.colour[(static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)) * 3]);
+}
+
+void Rasterizer::SpherePixel(int x, int row, int z, std::uint32_t colour) {
+    z = ClampDepth(z);
+    if (!DepthPasses(x, row, z)) return;
+    int intensity = SphereShade(x - centreX_, row - centreRow_, z - centreZ_, sphereRadius_);
+    if (dither_) intensity -= NextDitherValue() % 32;
+    WritePixel(x, row, colour, intensity);
+}
+
+void Rasterizer::SphereSpan(int x0, int row, int z0, int halfWidth, std::uint32_t colour) {
+    if (clip_ && (row < firstRow_ || row >= endRow_)) return;  // every pixel of the span lies in this row
+    WalkCircle(halfWidth, [&](int k, int m, bool closing) {
+        SpherePixel(x0 + k, row, z0 + m, colour);
+        if (!closing) SpherePixel(x0 + m, row, z0 + k, colour);
+        SpherePixel(x0 - k, row, z0 + m, colour);
+        if (!closing) SpherePixel(x0 - m, row, z0 + k, colour);
+    });
+}
+
+void Rasterizer::DrawSphere(int x, int row, int z, int r, std::uint32_t colour) {
+    r = std::clamp(r, 0, static_cast<int>(kPixelLimit));
+    if (SquareOutside(x, row, r)) return;
+    // Dithering takes a value for every step that passes the depth test, so it walks them all;
+    // so do spheres whose depths the clamp would change, and the largest ones.
+    if (!dither_ && !everyStep_ && r <= kLargestFootprint && z >= -kNearestSceneDepth && z <= kNearestSceneDepth - r) {
+        // No pixel of the footprint lies nearer than its centre, z + r: behind what is drawn
+        // there already, the sphere would pass no depth test. Worth asking of spheres larger
+        // than a tile; a smaller one is drawn in about the time a tile's depths are read.
+        const bool large = r >= DepthTiles::kSide;
+        if (large && tiles_.HiddenBehind(x, row, r, z + r)) return;
+        const PaintedFootprint* painted = footprints_.Painted(r, colour, width_);
+        DrawSphereFootprint(x, row, z, painted ? *painted->footprint : footprints_.Traced(r), painted, colour);
+        if (large) tiles_.MarkDrawn(x, row, r);
+        return;
+    }
+    clip_ = !SquareInside(x, row, r);
+    centreX_ = x;
+    centreRow_ = row;
+    centreZ_ = z;
+    sphereRadius_ = std::max(r, 1);
+    WalkCircle(r, [&](int i, int j, bool closing) {
+        SphereSpan(x, row + i, z, j, colour);
+        if (!closing) SphereSpan(x, row + j, z, i, colour);
+        SphereSpan(x, row - i, z, j, colour);
+        if (!closing) SphereSpan(x, row - j, z, i, colour);
+    });
+}
+
+void Rasterizer::DrawSphereFootprint(int x, int row, int z, const SphereFootprint& footprint,
+                                     const PaintedFootprint* painted, std::uint32_t colour) {
+    const int r = footprint.radius;
+    if (painted && SquareInside(x, row, r)) {
+        const auto centre = static_cast<std::ptrdiff_t>(row) * width_ + x;
+        std::int16_t* depth = picture_.depth.data() + centre;
+        std::uint8_t* pixels = picture_.colour.data() + 3 * centre;
+        for (const PaintedPixel& pixel : painted->pixels) {
+            const int nearer = z + pixel.depth;
+            if (nearer <= depth[pixel.offset]) continue;
+            depth[pixel.offset] = static_cast<std::int16_t>(nearer);
+            std::uint8_t* bytes = pixels + 3 * pixel.offset;
+            bytes[0] = pixel.bytes[0];
+            bytes[1] = pixel.bytes[1];
+            bytes[2] = pixel.bytes[2];
+        }
+        return;
+    }
+    for (int dy = std::max(-r, firstRow_ - row); dy <= std::min(r, endRow_ - 1 - row); ++dy) {
+        const auto index = static_cast<std::size_t>(dy + r);
+        const int halfWidth = footprint.halfWidth[index];
+        const std::size_t centre = footprint.rowStart[index] + static_cast<std::size_t>(halfWidth);
+        const int* depth = &footprint.depth[centre];
+        const int* shade = &footprint.shade[centre];
+        const std::uint8_t* bytes = painted ? &painted->bytes[3 * centre] : nullptr;
+        // Offsets from the centre, which may lie left of the picture.
+        const std::ptrdiff_t at = static_cast<std::ptrdiff_t>(row + dy) * width_ + x;
+        std::int16_t* storedRow = picture_.depth.data() + at;
+        std::uint8_t* colourRow = picture_.colour.data() + 3 * at;
+        for (int dx = std::max(-halfWidth, -x); dx <= std::min(halfWidth, width_ - 1 - x); ++dx) {
+            const int nearer = z + depth[dx];
+            if (nearer <= storedRow[dx]) continue;
+            storedRow[dx] = static_cast<std::int16_t>(nearer);
+            const auto shaded = bytes ? std::array{bytes[3 * dx], bytes[3 * dx + 1], bytes[3 * dx + 2]}
+                                      : ShadedBytes(colour, shade[dx]);
+            std::copy(shaded.begin(), shaded.end(), colourRow + 3 * dx);
+        }
+    }
+}
+
+void Rasterizer::CylinderPixel(int x, int row, int z, int vx, int vrow, int vz, std::uint32_t colour) {
+    z = ClampDepth(z);
+    if (!DepthPasses(x, row, z)) return;
+    // The normal is v less its part along the axis; 64-bit so long tubes at close zoom never overflow.
+    const long long s = static_cast<long long>(vx) * axisX_ + static_cast<long long>(vrow) * axisRow_ +
+                        static_cast<long long>(vz) * axisZ_;
+    const long long lengthSquared = axisLengthSquared_;
+    long long intensity = (axisRow_ * s / lengthSquared - axisX_ * s / lengthSquared - axisZ_ * s / lengthSquared -
+                           vrow + vz + vx) * 80 / cylinderRadius_ + 80;
+    if (intensity < 80) intensity = 80;
+    WritePixel(x, row, colour, static_cast<int>(std::min<long long>(intensity, 1 << 20)));
+}
+
+void Rasterizer::CylinderDisc(int x0, int row0, int z0, bool horizontal, std::uint32_t colour) {
+    // A horizontal disc spreads along the row, a vertical one along the column.
+    if (clip_ && (horizontal ? row0 < firstRow_ || row0 >= endRow_ || x0 + discRadius_ < 0 || x0 - discRadius_ >= width_
+                             : x0 < 0 || x0 >= width_ || row0 + discRadius_ < firstRow_ || row0 - discRadius_ >= endRow_))
+        return;  // wholly outside the picture
+    const auto pixel = [&](int along, int depth) {
+        if (horizontal)
+            CylinderPixel(x0 + along, row0, z0 + depth, along, 0, depth, colour);
+        else
+            CylinderPixel(x0, row0 + along, z0 + depth, 0, along, depth, colour);
+    };
+    if (!discDepths_.empty()) {
+        for (int along = -discRadius_; along <= discRadius_; ++along)
+            pixel(along, discDepths_[static_cast<std::size_t>(along + discRadius_)]);
+        return;
+    }
+    WalkCircle(discRadius_, [&](int k, int m, bool closing) {
+        pixel(k, m);
+        if (!closing) pixel(m, k);
+        pixel(-k, m);
+        if (!closing) pixel(-m, k);
+    });
+}
+
+void Rasterizer::DrawCylinder(int x1, int row1, int z1, int x2, int row2, int z2, int r, std::uint32_t colour) {
+    r = std::clamp(r, 0, static_cast<int>(kPixelLimit));
+    // Nothing to draw only when the tube's whole box lies outside: a bond may cross the picture
+    // with both its ends beyond it.
+    if (std::max(x1, x2) + r < 0 || std::min(x1, x2) - r >= width_ || std::max(row1, row2) + r < firstRow_ ||
+        std::min(row1, row2) - r >= endRow_)
+        return;
+    clip_ = !(SquareInside(x1, row1, r) && SquareInside(x2, row2, r));
+    axisX_ = x2 - x1;
+    axisRow_ = row2 - row1;
+    axisZ_ = z2 - z1;
+    const long long squared = static_cast<long long>(axisX_) * axisX_ + static_cast<long long>(axisRow_) * axisRow_ +
+                              static_cast<long long>(axisZ_) * axisZ_;
+    axisLengthSquared_ = std::max<long long>(squared, 1);
+    discRadius_ = r;
+    cylinderRadius_ = std::max(r, 1);
+    // The disc is traced once ahead, unless the clamp would change its depths or it is very large.
+    discDepths_.clear();
+    if (!everyStep_ && r <= kLargestFootprint && std::min(z1, z2) >= -kNearestSceneDepth && std::max(z1, z2) <= kNearestSceneDepth - r)
+        discDepths_ = TraceDisc(r);
+    const bool horizontal = std::abs(axisRow_) >= std::abs(axisX_);
+    StepAlong(x1, row1, z1, x2, row2, z2, [&](int x, int row, int z) { CylinderDisc(x, row, z, horizontal, colour); });
+}
+
+void Rasterizer::DrawLine3D(int x1, int row1, int z1, int x2, int row2, int z2, std::uint32_t colour) {
+    clip_ = !(Inside(x1, row1) && Inside(x2, row2));
+    StepAlong(x1, row1, z1, x2, row2, z2, [&](int x, int row, int z) {
+        if (DepthPasses(x, row, std::clamp(z, -32767, 32767))) WritePixel(x, row, colour, 256);
+    });
+}
+
+}  // namespace kiva
