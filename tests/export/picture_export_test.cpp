@@ -17,15 +17,15 @@ namespace {
 
 const std::string kBuiltCatalogue = KIVA_CATALOGUE_DIR;
 
-// Benzene's chemical unit as a new view shows it, at the view's size.
-ViewState BenzeneView(PictureArea area) {
+// Benzene as a new view shows it, at the view's size.
+ViewState BenzeneView(PictureArea area, DisplayState state = DisplayState::ChemicalUnit) {
     MoleculeIndex index;
     index.path = kBuiltCatalogue + "/Index.dat";
     CompoundRecord compound;
     EXPECT_TRUE(LoadMoleculeIndex(index));
     EXPECT_TRUE(LoadCompoundByName(index, kBuiltCatalogue + "/Molecule.dat", "Benzene", compound));
     ViewState view;
-    view.displayState = DisplayState::ChemicalUnit;
+    view.displayState = state;
     view.pictureArea = area;
     BuildCellVectors(view, compound.cell);
     BuildScene(view, compound, MakeDefaultElementTable());
@@ -78,6 +78,39 @@ TEST(ExportPicture, RefusesASizeBeyondThePictureLimitsAndWritesNothing) {
         EXPECT_EQ(ExportPicture({dir.File("refused.png"), area, 0}, view).problem, ExportProblem::BadSize);
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
     EXPECT_TRUE(ExportPicture({dir.File("smallest.png"), {kMinPictureSide, kMinPictureSide}, 0}, view).Ok());
+}
+
+// The share of the picture's columns left of `right` with anything but black in them.
+int ColouredColumns(const Picture& picture, int right) {
+    int coloured = 0;
+    for (int x = 2; x < right; ++x)
+        for (int row = 2; row < picture.height - 2; ++row)
+            if (PixelAt(picture, x, row) != std::array<std::uint8_t, 3>{0, 0, 0}) {
+                ++coloured;
+                break;
+            }
+    return coloured;
+}
+
+TEST(ExportPicture, SpreadsTheLiquidOverTheWholePictureAtAnotherSize) {
+    testing::TempDir dir;
+    const ViewState view = BenzeneView({340, 340}, DisplayState::Liquid);
+    ASSERT_TRUE(ExportPicture({dir.File("wide.png"), {1360, 340}, {0, false}}, view, InitialMotionTables()).Ok());
+    const Picture wide = testing::ReadPngBack(dir.File("wide.png"));
+    // The 340 square sits in the middle, from 510 to 850: the pool reaches far beyond it on the left.
+    EXPECT_GT(ColouredColumns(wide, 400), 40);
+}
+
+TEST(ExportPicture, LeavesThePictureFrameOutUnlessAsked) {
+    testing::TempDir dir;
+    const ViewState view = BenzeneView({340, 340});
+    ASSERT_TRUE(ExportPicture({dir.File("plain.png"), {400, 300}, {0, false}}, view).Ok());
+    ASSERT_TRUE(ExportPicture({dir.File("framed.png"), {400, 300}, {0, true}}, view).Ok());
+    const Picture plain = testing::ReadPngBack(dir.File("plain.png"));
+    const Picture framed = testing::ReadPngBack(dir.File("framed.png"));
+    EXPECT_EQ(PixelAt(plain, 0, 0), (std::array<std::uint8_t, 3>{0, 0, 0}));
+    EXPECT_EQ(PixelAt(framed, 0, 0), (std::array<std::uint8_t, 3>{0, 255, 0}));
+    EXPECT_EQ(PixelAt(plain, 200, 150), PixelAt(framed, 200, 150));
 }
 
 }  // namespace

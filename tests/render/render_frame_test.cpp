@@ -263,6 +263,41 @@ TEST(RenderFrame, DrawsCoordinationOnlyWhenAskedAndCellFrameOnlyInTheCrystal) {
     EXPECT_EQ(At(picture, 70, 289), (Pixel{0, 255, 255}));  // the yellow edge O-a of the cell
 }
 
+TEST(RenderFrame, DithersAPictureInOnePassOnAnyNumberOfThreads) {
+    ViewState view = PlainView(0.02f);
+    view.screenBitsPerPixel = 8;
+    AddAtom(view, {170, 170, 0}, 2, 0xFFFFFF);  // 100 pixels across, over the picture's middle rows
+    // The single pass: the background, the frame, then the sphere, with the dither from one seed.
+    PictureBuffers single = Cleared();
+    std::fill(single.colour.begin(), single.colour.end(), std::uint8_t{0});
+    SetDitherSeed(0);
+    Rasterizer raster(single, view.screenBitsPerPixel);
+    DrawPictureFrame(raster);
+    const ImagePoint centre = ToImagePoint(view.atoms[0].picture);
+    raster.DrawSphere(centre.x, centre.row, centre.z, AtomPixelRadius(view.atoms[0], view), view.atoms[0].color);
+    DrawOverlays(view, raster, ContrastColor(0));
+    const int seedAfter = DitherSeed();
+    for (const int threads : {1, 2, 7}) {
+        SetDitherSeed(0);
+        PictureBuffers picture;
+        RenderFrame(view, picture, 0, threads);
+        EXPECT_EQ(picture.colour, single.colour) << threads << " threads";
+        EXPECT_EQ(DitherSeed(), seedAfter) << threads << " threads";
+    }
+}
+
+TEST(RenderFrame, LeavesTheFrameOutWhenTheStyleSaysSo) {
+    ViewState view = PlainView(0.02f);
+    AddAtom(view, {170, 170, 0}, 1, kRed);
+    PictureBuffers framed, plain;
+    RenderFrame(view, framed, PictureStyle{0, true});
+    RenderFrame(view, plain, PictureStyle{255, false});
+    EXPECT_EQ(At(framed, 0, 0), (Pixel{0, 255, 0}));
+    EXPECT_EQ(At(plain, 0, 0), (Pixel{255, 255, 255}));
+    EXPECT_EQ(At(plain, 339, 200), (Pixel{255, 255, 255}));
+    EXPECT_EQ(At(plain, 170, 170), At(framed, 170, 170));
+}
+
 TEST(RenderFrame, RendersTheSameBytesEveryTime) {
     CompoundRecord salt = testing::SampleSalt();
     ViewState view;
