@@ -19,6 +19,7 @@ enum class ExportProblem {
     EncoderMissing,    // no H.264 encoder in this system's FFmpeg
     EncoderFailed,
     TooManyAtoms,      // a scene file of more atoms than its format can number
+    VideoLibraryMissing,  // FFmpeg's libraries, which MP4 files need, cannot be opened; the detail names them
 };
 
 struct ExportResult {

@@ -828,6 +828,10 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
         <source>A PDB file holds at most %1 atoms, not %2.</source>
         <translation>Eine PDB-Datei fasst höchstens %1 Atome, nicht %2.</translation>
     </message>
+    <message>
+        <source>MP4 videos need FFmpeg&apos;s libraries (%1), which are not installed.</source>
+        <translation>MP4-Videos brauchen die Bibliotheken von FFmpeg (%1), die nicht installiert sind.</translation>
+    </message>
 </context>
 <context>
     <name>ExportPicture</name>

@@ -828,6 +828,10 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
         <source>A PDB file holds at most %1 atoms, not %2.</source>
         <translation>Un archivo PDB admite como máximo %1 átomos, no %2.</translation>
     </message>
+    <message>
+        <source>MP4 videos need FFmpeg&apos;s libraries (%1), which are not installed.</source>
+        <translation>Los vídeos MP4 necesitan las bibliotecas de FFmpeg (%1), que no están instaladas.</translation>
+    </message>
 </context>
 <context>
     <name>ExportPicture</name>

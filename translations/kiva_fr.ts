@@ -828,6 +828,10 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
         <source>A PDB file holds at most %1 atoms, not %2.</source>
         <translation>Un fichier PDB contient au plus %1 atomes, pas %2.</translation>
     </message>
+    <message>
+        <source>MP4 videos need FFmpeg&apos;s libraries (%1), which are not installed.</source>
+        <translation>Les vidéos MP4 ont besoin des bibliothèques de FFmpeg (%1), qui ne sont pas installées.</translation>
+    </message>
 </context>
 <context>
     <name>ExportPicture</name>

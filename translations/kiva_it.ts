@@ -828,6 +828,10 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
         <source>A PDB file holds at most %1 atoms, not %2.</source>
         <translation>Un file PDB contiene al massimo %1 atomi, non %2.</translation>
     </message>
+    <message>
+        <source>MP4 videos need FFmpeg&apos;s libraries (%1), which are not installed.</source>
+        <translation>I video MP4 richiedono le librerie di FFmpeg (%1), che non sono installate.</translation>
+    </message>
 </context>
 <context>
     <name>ExportPicture</name>

@@ -828,6 +828,10 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
         <source>A PDB file holds at most %1 atoms, not %2.</source>
         <translation>Um arquivo PDB comporta no máximo %1 átomos, não %2.</translation>
     </message>
+    <message>
+        <source>MP4 videos need FFmpeg&apos;s libraries (%1), which are not installed.</source>
+        <translation>Vídeos MP4 precisam das bibliotecas do FFmpeg (%1), que não estão instaladas.</translation>
+    </message>
 </context>
 <context>
     <name>ExportPicture</name>

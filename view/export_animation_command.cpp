@@ -92,6 +92,7 @@ QString ExportProblemMessage(const ExportResult& result, const QString& path) {
     case ExportProblem::EncoderMissing: return QCoreApplication::translate("ExportAnimation", "This system's FFmpeg has no H.264 encoder for MP4 videos.");
     case ExportProblem::EncoderFailed: return QCoreApplication::translate("ExportAnimation", "Cannot encode the file \"%1\":\n%2.").arg(path, detail);
     case ExportProblem::TooManyAtoms: return QCoreApplication::translate("ExportAnimation", "A PDB file holds at most %1 atoms, not %2.").arg(kMaxPdbAtoms).arg(detail);
+    case ExportProblem::VideoLibraryMissing: return QCoreApplication::translate("ExportAnimation", "MP4 videos need FFmpeg's libraries (%1), which are not installed.").arg(detail);
     }
     return QCoreApplication::translate("ExportAnimation", "Cannot write the file \"%1\".").arg(path);
 }
