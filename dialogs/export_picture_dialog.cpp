@@ -2,6 +2,7 @@
 #include "dialogs/export_picture_dialog.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -11,11 +12,7 @@
 
 namespace kiva {
 
-namespace {
-
-}  // namespace
-
-CExportPictureDlg::CExportPictureDlg(PictureArea viewArea, QWidget* parent) : QDialog(parent) {
+CExportPictureDlg::CExportPictureDlg(PictureArea viewArea, QWidget* parent, bool pictureFrame) : QDialog(parent) {
     setWindowTitle(QCoreApplication::translate("ExportPicture", "Export Picture"));
     auto* form = new QFormLayout(this);
     viewSize_ = new QRadioButton(QCoreApplication::translate("ExportPicture", "The &view's size, %1 \u00d7 %2 pixels").arg(viewArea.width).arg(viewArea.height), this);
@@ -51,6 +48,9 @@ CExportPictureDlg::CExportPictureDlg(PictureArea viewArea, QWidget* parent) : QD
     backgroundRow->addWidget(black_);
     backgroundRow->addWidget(white_);
     form->addRow(QCoreApplication::translate("ExportPicture", "Background:"), backgroundRow);
+    frame_ = new QCheckBox(QCoreApplication::translate("ExportPicture", "Picture &frame, as in the window"), this);
+    frame_->setChecked(pictureFrame);
+    form->addRow(frame_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -59,7 +59,7 @@ CExportPictureDlg::CExportPictureDlg(PictureArea viewArea, QWidget* parent) : QD
 }
 
 PictureExportChoice CExportPictureDlg::choice() const {
-    return {viewSize_->isChecked(), width_->value(), height_->value(), white_->isChecked()};
+    return {viewSize_->isChecked(), width_->value(), height_->value(), white_->isChecked(), frame_->isChecked()};
 }
 
 }  // namespace kiva

@@ -5,6 +5,7 @@
 
 #include "dialogs/export_picture_model.h"
 
+class QCheckBox;
 class QRadioButton;
 class QSpinBox;
 
@@ -12,8 +13,9 @@ namespace kiva {
 
 class CExportPictureDlg final : public QDialog {
 public:
-    // Opens on the view's size, with its width and height proposed for another size.
-    explicit CExportPictureDlg(PictureArea viewArea, QWidget* parent = nullptr);
+    // Opens on the view's size, with its width and height proposed for another size, and the
+    // picture frame as it was last chosen.
+    explicit CExportPictureDlg(PictureArea viewArea, QWidget* parent = nullptr, bool pictureFrame = false);
 
     PictureExportChoice choice() const;
     // The controls, for tests that answer the dialog as a user would.
@@ -22,6 +24,7 @@ public:
     QSpinBox* widthBox() const { return width_; }
     QSpinBox* heightBox() const { return height_; }
     QRadioButton* whiteButton() const { return white_; }
+    QCheckBox* frameBox() const { return frame_; }
 
 private:
     QRadioButton* viewSize_ = nullptr;
@@ -30,6 +33,7 @@ private:
     QSpinBox* height_ = nullptr;
     QRadioButton* black_ = nullptr;
     QRadioButton* white_ = nullptr;
+    QCheckBox* frame_ = nullptr;
 };
 
 }  // namespace kiva

@@ -13,6 +13,7 @@ struct PictureExportChoice {
     bool viewSize = true;  // the view's own size, else `width` x `height`
     int width = kPictureUnits, height = kPictureUnits;
     bool whiteBackground = false;  // the printout's white rather than the screen's black
+    bool pictureFrame = false;     // the window's green frame round the picture
 };
 
 // The size to write in device pixels; nothing when a given side lies outside the picture limits.

@@ -17,6 +17,11 @@ std::optional<AnimationFormat> AnimationFormatOf(std::string_view path) {
     return std::nullopt;
 }
 
+PictureArea DefaultAnimationArea(PictureArea viewArea) {
+    const auto even = [](int side) { return std::max(side - side % 2, kMinPictureSide); };
+    return {even(viewArea.width), even(viewArea.height)};
+}
+
 ExportResult CheckAnimationRequest(const AnimationRequest& request) {
     const auto format = AnimationFormatOf(request.path);
     if (!format) return {ExportProblem::UnknownFormat, request.path};

@@ -33,6 +33,10 @@ struct AnimationRequest {
     bool pictureFrame = false;  // the window's green frame round every picture
 };
 
+// The size an export proposes for a view: its own, each side rounded down to an even number of
+// pixels, which an MP4 video needs and a GIF takes as well.
+PictureArea DefaultAnimationArea(PictureArea viewArea);
+
 // What is wrong with the request before anything is drawn or written; Ok when nothing is.
 ExportResult CheckAnimationRequest(const AnimationRequest& request);
 

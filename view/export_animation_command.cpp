@@ -2,6 +2,7 @@
 #include "view/export_animation_command.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -14,7 +15,7 @@
 #include "export/scene_file.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
-#include "render/render_frame.h"
+#include "view/exported_frame.h"
 #include "view/molecule_view.h"
 
 namespace kiva {
@@ -25,6 +26,7 @@ namespace {
 struct AnimationChoice {
     AnimationKind kind;
     int frames, framesPerSecond, width, height;
+    bool pictureFrame;
 };
 
 std::optional<AnimationChoice> AskForAnimation(const MoleculeView& view, QWidget* owner) {
@@ -51,8 +53,9 @@ std::optional<AnimationChoice> AskForAnimation(const MoleculeView& view, QWidget
     const auto kindAt = [kind](int index) { return static_cast<AnimationKind>(kind->itemData(index).toInt()); };
     QSpinBox* frames = spin(1, kMaxAnimationFrames, DefaultFrameCount(kindAt(kind->currentIndex())));
     QSpinBox* rate = spin(1, kMaxFramesPerSecond, kDefaultFramesPerSecond);
-    QSpinBox* width = spin(kMinPictureSide, kMaxPictureSide, view.Area().width);
-    QSpinBox* height = spin(kMinPictureSide, kMaxPictureSide, view.Area().height);
+    const PictureArea area = view.Area(), proposed = DefaultAnimationArea(area);
+    QSpinBox* width = spin(kMinPictureSide, kMaxPictureSide, proposed.width);
+    QSpinBox* height = spin(kMinPictureSide, kMaxPictureSide, proposed.height);
     QObject::connect(kind, &QComboBox::currentIndexChanged, frames,
                      [frames, kindAt](int index) { frames->setValue(DefaultFrameCount(kindAt(index))); });
     form->addRow(QCoreApplication::translate("ExportAnimation", "&Animation:"), kind);
@@ -60,18 +63,24 @@ std::optional<AnimationChoice> AskForAnimation(const MoleculeView& view, QWidget
     form->addRow(QCoreApplication::translate("ExportAnimation", "Frames a &second:"), rate);
     form->addRow(QCoreApplication::translate("ExportAnimation", "&Width (pixels):"), width);
     form->addRow(QCoreApplication::translate("ExportAnimation", "&Height (pixels):"), height);
+    if (proposed != area)
+        form->addRow(new QLabel(QCoreApplication::translate("ExportAnimation",
+                                                            "The view's %1 \u00d7 %2 pixels are rounded to even sides, "
+                                                            "which an MP4 video needs.")
+                                    .arg(area.width)
+                                    .arg(area.height),
+                                &dialog));
+    auto* frame = new QCheckBox(QCoreApplication::translate("ExportAnimation", "Picture f&rame, as in the window"), &dialog);
+    frame->setChecked(ExportedPicturesFramed());
+    form->addRow(frame);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     form->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return AnimationChoice{kindAt(kind->currentIndex()), frames->value(), rate->value(), width->value(), height->value()};
-}
-
-AnimationPicture ShadedFrame(const ViewState& frame, int, int) {
-    PictureBuffers buffers(frame.pictureArea);
-    RenderFrame(frame, buffers, 0);
-    return {buffers.width, buffers.height, std::move(buffers.colour)};
+    SetExportedPicturesFramed(frame->isChecked());
+    return AnimationChoice{kindAt(kind->currentIndex()), frames->value(), rate->value(), width->value(), height->value(),
+                           frame->isChecked()};
 }
 
 }  // namespace
@@ -102,12 +111,12 @@ void RunExportAnimationCommand(const MoleculeView& view, QWidget* owner) {
     if (!choice) return;
     const QString path = ChooseFile({owner, true, QString(), QCoreApplication::translate("ExportAnimation", "Animated GIF (*.gif);;MP4 Video (*.mp4)"), "gif"});
     if (path.isEmpty()) return;
-    const AnimationRequest request{path.toStdString(), choice->kind, choice->frames, choice->framesPerSecond,
-                                   choice->width, choice->height};
+    const AnimationRequest request{path.toStdString(), choice->kind,   choice->frames,      choice->framesPerSecond,
+                                   choice->width,      choice->height, choice->pictureFrame};
     QProgressDialog progress(QCoreApplication::translate("ExportAnimation", "Exporting the animation..."), QCoreApplication::translate("ExportAnimation", "Cancel"), 0, request.frameCount, owner);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);  // a short export finishes before the bar would show
-    const ExportResult result = ExportAnimation(request, view.State(), view.Motion(), ShadedFrame, [&progress](int done, int) {
+    const ExportResult result = ExportAnimation(request, view.State(), view.Motion(), [&progress](int done, int) {
         progress.setValue(done);
         QCoreApplication::processEvents();
         return !progress.wasCanceled();

@@ -12,6 +12,7 @@
 #include "chem/molecule_index.h"
 #include "dialogs/substance_fact_rows.h"
 #include "platform/print_dialogs.h"
+#include "view/exported_frame.h"
 #include "view/measurements.h"
 #include "view/molecule_view.h"
 #include "view/printing.h"
@@ -107,7 +108,7 @@ HandoutLayout PaintHandout(QPainter& painter, const MoleculeView& view, const Su
     DrawBlock(painter, description, layout.description);
     if (layout.picture.width > 0) {
         const QRect place(layout.picture.left, layout.picture.top, layout.picture.width, layout.picture.height);
-        DrawPrintedPicture(painter, place, view.RenderPictureAt(BoundedPictureArea(place.width(), place.height()), 255));
+        DrawPrintedPicture(painter, place, view.RenderPicture(BoundedPictureArea(place.width(), place.height()), {255, ExportedPicturesFramed()}));
         painter.setPen(QPen(QColor(160, 160, 160), std::max(dpi / 150, 1)));  // a hairline frame on the white paper
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(place);

@@ -82,10 +82,14 @@ private:
     void ShowTip(kiva::PicturePoint at) override;
     void HideTip() override;
     void MovePointer(kiva::PicturePoint to) override;
-    QWidget* CreateToolBar(std::initializer_list<int> buttons, Qt::Orientation orientation, QRect place);
+    void CreateToolBars();
+    QWidget* CreateToolBar(std::initializer_list<int> buttons, Qt::Orientation orientation);
     void CopyPicture();
     // Places the toolbars beside the picture and gives the picture its size in device pixels.
     void LayOutPicture();
+    // The picture's size in device pixels on this screen, and the device pixels to a point.
+    kiva::PictureArea DevicePictureArea() const;
+    double DevicePixelsPerPoint() const;
     kiva::PicturePoint PicturePointOf(const QMouseEvent* event) const;
     QPoint WindowPointOf(kiva::PicturePoint p) const;
 

@@ -191,6 +191,14 @@ TEST_F(AnimationExport, CancelledOrFailedExportLeavesNoFileAndKeepsTheOldOne) {
     EXPECT_EQ(FilesLeft(), std::vector<std::string>{"water.mp4"});
 }
 
+TEST(DefaultAnimationArea, ProposesTheViewsSizeWithTheEvenSidesAnMp4Needs) {
+    EXPECT_EQ(DefaultAnimationArea({919, 960}), (PictureArea{918, 960}));  // a maximised window at 1920 x 1080
+    EXPECT_EQ(DefaultAnimationArea({340, 340}), (PictureArea{340, 340}));
+    EXPECT_EQ(DefaultAnimationArea({kMinPictureSide + 1, kMinPictureSide}), (PictureArea{kMinPictureSide, kMinPictureSide}));
+    const PictureArea proposed = DefaultAnimationArea({919, 961});
+    EXPECT_TRUE(CheckAnimationRequest({"turn.mp4", AnimationKind::Turn, 36, 12, proposed.width, proposed.height}).Ok());
+}
+
 TEST_F(AnimationExport, RefusesABadRequestBeforeWritingAnything) {
     const CompoundRecord water = LoadFromCatalogue("H2O");
     const ViewState view = FreshView(water, DisplayState::ChemicalUnit);
