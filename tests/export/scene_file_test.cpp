@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
+#include <utility>
 
 #include "export/scene_file.h"
 #include "render/projection.h"
@@ -103,6 +106,55 @@ TEST(WriteSceneFile, LeavesNothingBehindWhenItCannotWrite) {
     EXPECT_EQ(WriteSceneFile(dir.File("taken.xyz"), view, "NaCl").problem, ExportProblem::CannotCreate);
     EXPECT_TRUE(std::filesystem::is_empty(dir.File("taken.xyz")));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), std::filesystem::directory_iterator()), 1);
+}
+
+// The serial numbers in columns 7-11 of the ATOM records, in order.
+std::vector<int> PdbSerials(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<int> serials;
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("ATOM  ", 0) == 0 || line.rfind("HETATM", 0) == 0) serials.push_back(std::stoi(line.substr(6, 5)));
+    return serials;
+}
+
+// The bonds of the CONECT records, each pair of serials once, the smaller first.
+std::set<std::pair<int, int>> PdbConnections(const std::string& text) {
+    std::istringstream in(text);
+    std::set<std::pair<int, int>> bonds;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("CONECT", 0) != 0) continue;
+        const int from = std::stoi(line.substr(6, 5));
+        for (std::size_t column = 11; column + 5 <= line.size(); column += 5) {
+            const std::string field = line.substr(column, 5);
+            if (field.find_first_not_of(' ') == std::string::npos) break;
+            const int to = std::stoi(field);
+            bonds.insert({std::min(from, to), std::max(from, to)});
+        }
+    }
+    return bonds;
+}
+
+// Benzene's atoms numbered from 1, as PDB readers expect: Open Babel reads the file back with
+// every atom, finds the scene's twelve bonds from the positions and writes them as CONECT records.
+TEST(WriteSceneFile, WritesAPdbFileThatOpenBabelReadsWithItsBonds) {
+    const testing::TempDir dir;
+    const ViewState view = testing::BuiltScene(testing::CatalogueRecord("Benzene"), DisplayState::ChemicalUnit);
+    const std::string written = dir.File("benzene.pdb"), converted = dir.File("converted.pdb");
+    ASSERT_TRUE(WriteSceneFile(written, view, "Benzene").Ok());
+    const std::vector<int> serials = PdbSerials(Contents(written));
+    ASSERT_EQ(serials.size(), 12u);
+    for (std::size_t i = 0; i < serials.size(); ++i) ASSERT_EQ(serials[i], static_cast<int>(i) + 1);
+
+    const std::string command = "obabel -ipdb '" + written + "' -opdb -O '" + converted + "' 2>'" + dir.File("obabel.log") + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << "obabel (Debian's openbabel) failed: " << Contents(dir.File("obabel.log"));
+    const std::string back = Contents(converted);
+    EXPECT_EQ(PdbSerials(back).size(), 12u) << back;
+    std::set<std::pair<int, int>> sceneBonds;
+    for (const SceneBond& bond : view.bonds.items)
+        if (bond.kind != static_cast<std::int32_t>(BondKind::Coordination))
+            sceneBonds.insert({std::min(bond.first, bond.second) + 1, std::max(bond.first, bond.second) + 1});
+    ASSERT_EQ(sceneBonds.size(), 12u);
+    EXPECT_EQ(PdbConnections(back), sceneBonds) << back;
 }
 
 TEST(FormatScenePdb, RefusesMoreAtomsThanItsColumnsNumber) {
