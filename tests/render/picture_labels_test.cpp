@@ -2,6 +2,8 @@
 // Atom labels and the cell's a, b, c and O: drawn on and beside what they name, at every picture
 // size, never for an atom hidden behind another, and nothing at all while labels are off.
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -125,6 +127,39 @@ TEST(AtomLabels, GrowWithThePicture) {
     EXPECT_GT(changedCount(1020), 6 * changedCount(340));
 }
 
+// The rows of a stamp whose letters cover at least half of some pixel: the letters' own height,
+// without the outline, which is a pixel wide at least.
+int LetterRows(const LabelStamp& stamp) {
+    int rows = 0;
+    for (int row = 0; row < stamp.height; ++row) {
+        const auto begin = stamp.letters.begin() + static_cast<std::ptrdiff_t>(row) * stamp.width;
+        if (std::any_of(begin, begin + stamp.width, [](std::uint8_t coverage) { return coverage >= 128; })) ++rows;
+    }
+    return rows;
+}
+
+// The cell's a, b, c and O are 14 picture units high: three times the pixels at three times the
+// side, for each letter.
+TEST(CellEdgeLabels, GrowWithThePicture) {
+    const auto heights = [](int side) {
+        const ViewState view = SaltCrystal(side, true);
+        LabelFont font;
+        const auto path = FindLabelFontFile();
+        EXPECT_TRUE(path && font.Open(*path)) << "the DejaVu Sans Bold face is not installed";
+        std::vector<int> found;
+        for (const PlacedLabel& label : CellEdgeLabels(view, MapOfArea(view.pictureArea), font)) found.push_back(LetterRows(*label.stamp));
+        return found;
+    };
+    const std::vector<int> small = heights(340), large = heights(1020);
+    ASSERT_EQ(small.size(), 4u);
+    ASSERT_EQ(large.size(), 4u);
+    for (std::size_t i = 0; i < small.size(); ++i) {
+        const std::string heightsText = std::to_string(small[i]) + " and " + std::to_string(large[i]) + " rows";
+        EXPECT_GE(2 * large[i], 5 * small[i]) << "label " << i << ": " << heightsText;
+        EXPECT_LE(2 * large[i], 7 * small[i]) << "label " << i << ": " << heightsText;
+    }
+}
+
 // A chloride straight behind a sodium shows round its edge but has no label of its own: the
 // labelled picture changes exactly where the sodium's label alone changes it.
 TEST(AtomLabels, HideWithTheirHiddenAtoms) {
@@ -157,10 +192,28 @@ TEST(AtomLabels, HideWithTheirHiddenAtoms) {
     for (std::size_t i = 0; i < both.size(); ++i) EXPECT_TRUE(both[i].x == alone[i].x && both[i].row == alone[i].row);
 }
 
+// An environment variable set for one test and restored after it, so later tests find the font.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        setenv(name, value, 1);
+    }
+    ~ScopedVariable() {
+        if (old_) setenv(name_, old_->c_str(), 1);
+        else unsetenv(name_);
+    }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
 // Without the font the picture is the unlabelled one, byte for byte.
 TEST(AtomLabels, LeaveThePictureAsItIsWithoutTheirFont) {
-    setenv("XDG_DATA_DIRS", "/nonexistent/share", 1);
-    setenv("XDG_DATA_HOME", "/nonexistent/home", 1);
+    const ScopedVariable dataDirs("XDG_DATA_DIRS", "/nonexistent/share"), dataHome("XDG_DATA_HOME", "/nonexistent/home");
     EXPECT_TRUE(ChangedPixels(Rendered(SaltCrystal(340, false)), Rendered(SaltCrystal(340, true))).empty());
 }
 
