@@ -16,6 +16,7 @@
 #include "render/scene_build.h"
 #include "tests/support/built_scene.h"
 #include "tests/support/catalogue_record.h"
+#include "tests/support/sample_records.h"
 
 namespace kiva {
 namespace {
@@ -127,6 +128,28 @@ TEST(WholeMolecules, LeavesNetworksIonicLatticesAndMetalsAsTheyAre) {
             RenderFrame(whole, wholePicture, 0);
             EXPECT_EQ(plainPicture.colour, wholePicture.colour) << name;
         }
+    }
+}
+
+// Iodine molecules, 2.67 angstrom long, lying along the 1.25 angstrom edge of a thin cell: each
+// bond reaches three cells over. A shorter covalent rule listed after the iodine's does not
+// shorten the search, nor one listed before it.
+TEST(WholeMolecules, SearchAsFarAsTheLongestBondRuleWhereverItIsListed) {
+    const BondRule iodine = testing::Rule("I", "I", 2.55f, 2.8f, static_cast<int>(BondKind::Single));
+    const BondRule hydrogen = testing::Rule("C", "H", 0.9f, 1.2f, static_cast<int>(BondKind::Single));
+    const std::array<Vector3D, 3> axes = {Vector3D{1.25f, 0, 0}, Vector3D{0, 6, 0}, Vector3D{0, 0, 6}};
+    const Vector3D first{0.95f, 0.5f, 0.5f}, second{0.086f, 0.5f, 0.5f};  // 3.086 cells along a from the first
+    for (const std::vector<BondRule>& rules : {std::vector{iodine, hydrogen}, std::vector{hydrogen, iodine}}) {
+        CompoundRecord record;
+        record.basisAtoms = {testing::Site("I", 0, first), testing::Site("I", 0, second)};
+        record.bondRules = rules;
+        const CrystalMolecules found = FindCrystalMolecules({{first}, {second}}, record, axes, 1e-3f);
+        ASSERT_EQ(found.molecules.size(), 1u) << "iodine's rule listed " << (rules[0].symbolA[0] == 'I' ? "first" : "last");
+        const CrystalMolecule& molecule = found.molecules[0];
+        ASSERT_EQ(molecule.fractions.size(), 2u);
+        const Vector3D bond = Subtract(molecule.fractions[1], molecule.fractions[0]);
+        EXPECT_NEAR(Length({bond.x * 1.25f, bond.y * 6, bond.z * 6}), 2.67f, 1e-3f);
+        EXPECT_EQ(found.grouped, (std::vector<bool>{true, true}));
     }
 }
 
