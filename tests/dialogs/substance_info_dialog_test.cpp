@@ -2,6 +2,7 @@
 // The information window shows every fact it is given, and says what a molecule lacks.
 #include "dialogs/substance_info_dialog.h"
 
+#include <QFormLayout>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -13,6 +14,19 @@ QStringList Texts(const QDialog& dialog) {
     QStringList texts;
     for (const QLabel* label : dialog.findChildren<QLabel*>()) texts << label->text();
     return texts;
+}
+
+// The value the dialog's form shows in the row labelled `label`; empty when it has no such row.
+QString ValueBeside(const QDialog& dialog, const QString& label) {
+    for (const QFormLayout* form : dialog.findChildren<QFormLayout*>())
+        for (int row = 0; row < form->rowCount(); ++row) {
+            const QLayoutItem* name = form->itemAt(row, QFormLayout::LabelRole);
+            const QLayoutItem* value = form->itemAt(row, QFormLayout::FieldRole);
+            const auto* nameLabel = name ? qobject_cast<const QLabel*>(name->widget()) : nullptr;
+            const auto* valueLabel = value ? qobject_cast<const QLabel*>(value->widget()) : nullptr;
+            if (nameLabel && valueLabel && nameLabel->text() == label) return valueLabel->text();
+        }
+    return QString();
 }
 
 TEST(CSubstanceInfoDlg, ShowsTheCellAndItsFormulaUnits) {
@@ -30,6 +44,18 @@ TEST(CSubstanceInfoDlg, ShowsTheCellAndItsFormulaUnits) {
     EXPECT_TRUE(texts.contains(QStringLiteral("6")));
     EXPECT_TRUE(texts.contains(QStringLiteral("4.9900 Å, 4.9900 Å, 17.0600 Å")));
     EXPECT_TRUE(texts.contains(QStringLiteral("90.000°, 90.000°, 120.000°")));
+}
+
+// A cell whose atoms are no whole number of formula units: Z is not known, never 0.
+TEST(CSubstanceInfoDlg, SaysTheFormulaUnitsAreNotKnownWhereTheyCannotBeWorkedOut) {
+    SubstanceFacts facts;
+    facts.name = "Odd";
+    facts.formula = "NaCl";
+    facts.bondingClass = BondingClass::Ionic;
+    facts.cell = CellFacts{{5.64f, 5.64f, 5.64f, 90, 90, 90}, "F m -3 m", 7, 0};
+    const CSubstanceInfoDlg dialog(facts);
+    EXPECT_EQ(ValueBeside(dialog, QStringLiteral("Atoms in the cell:")), QStringLiteral("7"));
+    EXPECT_EQ(ValueBeside(dialog, QStringLiteral("Formula units per cell (Z):")), QStringLiteral("not known"));
 }
 
 TEST(CSubstanceInfoDlg, SaysAMoleculeHasNoCrystal) {
