@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The Export Picture dialog driven as a user drives it.
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -28,6 +29,8 @@ TEST(ExportPictureDialog, OpensOnTheViewsSizeOnBlackWithTheOtherSizeWaiting) {
     const PictureExportChoice choice = dialog.choice();
     EXPECT_TRUE(choice.viewSize);
     EXPECT_FALSE(choice.whiteBackground);
+    EXPECT_FALSE(choice.pictureFrame);
+    EXPECT_TRUE(CExportPictureDlg({340, 340}, nullptr, true).choice().pictureFrame);  // as it was last chosen
     EXPECT_EQ(choice.width, 1280);
     EXPECT_EQ(choice.height, 720);
     EXPECT_FALSE(dialog.widthBox()->isEnabled());
@@ -42,7 +45,9 @@ TEST(ExportPictureDialog, AnotherSizeIsTypedAndHeldWithinThePictureLimits) {
     Retype(dialog.widthBox(), QStringLiteral("3000"));
     Retype(dialog.heightBox(), QStringLiteral("2000"));
     ClickRadio(dialog.whiteButton());
+    dialog.frameBox()->click();
     PictureExportChoice choice = dialog.choice();
+    EXPECT_TRUE(choice.pictureFrame);
     EXPECT_FALSE(choice.viewSize);
     EXPECT_EQ(choice.width, 3000);
     EXPECT_EQ(choice.height, 2000);
