@@ -2,9 +2,10 @@
 // The viewer's entry point: the shared data first, then the application; at exit the
 // application goes first and the element table is written back last. The print verbs print and
 // end, the handout is written to its file without a window, and the help alone needs no data at
-// all.
+// all. The usage and the version are printed before anything else, without a display.
 #include <QApplication>
 #include <QTextStream>
+#include <cstdio>
 #include <cstring>
 
 #include "app/handout_file.h"
@@ -13,6 +14,7 @@
 #include "app/recent_files.h"
 #include "app/shell_command.h"
 #include "chem/shared_data.h"
+#include "platform/command_line.h"
 #include "platform/dialog_focus.h"
 #include "platform/translations.h"
 #include "platform/ui_language.h"
@@ -31,6 +33,8 @@ void NeedNoDisplayForAHandout(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (kiva::AsksForUsage(argc, argv)) return std::fputs(kiva::kShellUsage, stdout) < 0 ? 1 : 0;
+    if (kiva::AsksForVersion(argc, argv)) return std::fputs(kiva::kShellVersion, stdout) < 0 ? 1 : 0;
     NeedNoDisplayForAHandout(argc, argv);
     QApplication application(argc, argv);
     kiva::ReturnFocusAfterDialogs(application);

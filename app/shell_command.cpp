@@ -12,6 +12,25 @@ bool IsFlag(const QString& argument, const QString& name) {
 
 }  // namespace
 
+const char* const kShellUsage =
+    "usage: kiva [FILE...]\n"
+    "       kiva -p FILE...\n"
+    "       kiva -pt FILE PRINTER\n"
+    "       kiva --handout FILE|NAME -o OUTPUT.pdf\n"
+    "       kiva --help-topics | --help | --version\n"
+    "Opens each FILE (a Kiva document, a CIF, MDL molfile, SD, XYZ or PDB file) in a window of its own.\n"
+    "  -p FILE...          print the files on the printer of File > Print Setup, then end\n"
+    "  -pt FILE PRINTER    print the file on the printer named PRINTER, then end\n"
+    "                      (/p and /pt are the same; either is told in any letter case)\n"
+    "  --handout FILE|NAME -o OUTPUT.pdf\n"
+    "                      write the lesson handout of a structure file or of a catalogue\n"
+    "                      substance to a PDF file, without a window\n"
+    "  --help-topics       show only the help window\n"
+    "  --help, -h          show this usage and end\n"
+    "  --version           show the version and end\n";
+
+const char* const kShellVersion = "kiva " KIVA_VERSION "\n";
+
 ShellCommand ParseShellCommand(const QStringList& arguments) {
     ShellCommand command;
     QStringList plain;

@@ -23,4 +23,9 @@ struct ShellCommand {
 // --handout and -o.
 ShellCommand ParseShellCommand(const QStringList& arguments);
 
+// What `kiva --help` prints: every way of starting the viewer, one option a line.
+extern const char* const kShellUsage;
+// What `kiva --version` prints: "kiva" and the version, on a line.
+extern const char* const kShellVersion;
+
 }  // namespace kiva
