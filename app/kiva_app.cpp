@@ -67,7 +67,7 @@ void CKivaApp::StartUp(const Options& options) {
     kiva::SetUpSharedPrinter([profile = options.profilePath](QPrinter& printer) {
         kiva::RestorePrinterChoice(printer, profile);
     });
-    mainFrame_ = std::make_unique<CMainFrame>(options.profilePath);
+    mainFrame_ = std::make_unique<CMainFrame>(options.profilePath, *this);
 }
 
 int CKivaApp::PrintFiles(const kiva::ShellCommand& command, const Options& options) {

@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/application_commands.h"
+
 class CMainFrame;
 class QWidget;
 
@@ -15,7 +17,7 @@ class InstanceServer;
 struct ShellCommand;
 }
 
-class CKivaApp final : public QObject {
+class CKivaApp final : public QObject, public kiva::ApplicationCommands {
     Q_OBJECT
 public:
     struct Options {
@@ -43,8 +45,8 @@ public:
     bool OnIdle();
 
     // The quit prompt, which replaces every offer to save: true only for Yes.
-    static bool SaveAllModified(QWidget* mainWindow);
-    static void OnAppAbout(QWidget* mainWindow);
+    bool SaveAllModified(QWidget* mainWindow) override;
+    void OnAppAbout(QWidget* mainWindow) override;
 
     static constexpr int kFrameMilliseconds = 100;  // the animation's shortest frame
 

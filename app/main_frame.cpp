@@ -15,7 +15,6 @@
 #include <memory>
 
 #include "app/child_frame.h"
-#include "app/kiva_app.h"
 #include "app/help_commands.h"
 #include "app/kiva_doc.h"
 #include "app/printer_choice.h"
@@ -40,7 +39,8 @@ QString MenuText(std::string_view text) { return kiva::TranslatedText(kiva::kMen
 
 }  // namespace
 
-CMainFrame::CMainFrame(const QString& profilePath) : profilePath_(profilePath), recentFiles_(profilePath) {
+CMainFrame::CMainFrame(const QString& profilePath, kiva::ApplicationCommands& application)
+    : profilePath_(profilePath), application_(application), recentFiles_(profilePath) {
     fitWindow_ = QSettings(profilePath_, QSettings::IniFormat).value(kPictureSizeKey).toString() == kFitWindow;
     setWindowTitle(kTitle);
     mdiArea_ = new QMdiArea(this);
@@ -199,7 +199,7 @@ void CMainFrame::ExecuteCommand(int id) {
         fitWindow_ = id == PictureFitWindow;
         QSettings(profilePath_, QSettings::IniFormat).setValue(kPictureSizeKey, fitWindow_ ? kFitWindow : kFixed);
         break;
-    case AppAbout: CKivaApp::OnAppAbout(this); break;
+    case AppAbout: application_.OnAppAbout(this); break;
     case FilePrintSetup: kiva::RunPrintSetup(this, profilePath_); break;
     case Help: kiva::ShowHelp(*this, kiva::HelpPageForContext(frame != nullptr)); break;
     case ContextHelp: kiva::EnterContextHelp(); break;
@@ -282,7 +282,7 @@ void CMainFrame::ArrangeIcons() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (CKivaApp::SaveAllModified(this))
+    if (application_.SaveAllModified(this))
         event->accept();
     else
         event->ignore();

@@ -2,11 +2,13 @@
 #pragma once
 // CMainFrame: the maximized main window. It holds the document windows, the menus (one set
 // without a document, one with), the accelerators and the status bar, and routes every command
-// id to whoever serves it: the active view, its document, this frame, then the application.
+// id to whoever serves it: the active view, its document, this frame, then the application,
+// which it knows only by the commands it asks of it.
 #include <QMainWindow>
 #include <map>
 #include <memory>
 
+#include "app/application_commands.h"
 #include "app/document_manager.h"
 #include "app/menu_tables.h"
 #include "app/recent_files.h"
@@ -24,7 +26,7 @@ class CMainFrame final : public QMainWindow {
 public:
     static inline const QString kTitle = QStringLiteral("Zelkora");
 
-    explicit CMainFrame(const QString& profilePath);
+    CMainFrame(const QString& profilePath, kiva::ApplicationCommands& application);
     ~CMainFrame() override;
 
     kiva::DocumentManager& Documents() { return *documents_; }
@@ -68,6 +70,7 @@ private:
     void ArrangeIcons();
 
     QString profilePath_;
+    kiva::ApplicationCommands& application_;
     QMdiArea* mdiArea_ = nullptr;
     std::unique_ptr<kiva::DocumentManager> documents_;
     kiva::RecentFileList recentFiles_;
