@@ -10,8 +10,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 
 #include "app/child_frame.h"
@@ -19,6 +21,7 @@
 #include "app/kiva_doc.h"
 #include "app/printer_choice.h"
 #include "platform/file_dialogs.h"
+#include "platform/profile_settings.h"
 #include "platform/translations.h"
 #include "view/commands.h"
 #include "view/help_topics.h"
@@ -42,6 +45,7 @@ QString MenuText(std::string_view text) { return kiva::TranslatedText(kiva::kMen
 CMainFrame::CMainFrame(const QString& profilePath, kiva::ApplicationCommands& application)
     : profilePath_(profilePath), application_(application), recentFiles_(profilePath) {
     fitWindow_ = QSettings(profilePath_, QSettings::IniFormat).value(kPictureSizeKey).toString() == kFitWindow;
+    kiva::SetProfilePath(profilePath_);  // the export dialogs keep their choices there
     setWindowTitle(kTitle);
     mdiArea_ = new QMdiArea(this);
     setCentralWidget(mdiArea_);
@@ -110,7 +114,12 @@ QMenu* CMainFrame::CreateMenu(const kiva::MenuItem& item) {
 
 void CMainFrame::CreateMenus() {
     for (const kiva::MenuItem& item : kiva::NoDocumentMenu()) noDocumentMenus_.push_back(CreateMenu(item));
-    for (const kiva::MenuItem& item : kiva::DocumentMenu()) documentMenus_.push_back(CreateMenu(item));
+    for (const kiva::MenuItem& item : kiva::DocumentMenu()) {
+        documentMenus_.push_back(CreateMenu(item));
+        if (std::any_of(item.items.begin(), item.items.end(), [](const kiva::MenuItem& entry) { return entry.id == WindowNew; }))
+            windowMenu_ = documentMenus_.back();
+    }
+    if (windowMenu_) connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateWindowList);
     ShowMenuSet(false);
 }
 
@@ -138,6 +147,8 @@ void CMainFrame::ConnectDocuments() {
     connect(documents_.get(), &kiva::DocumentManager::frameCreated, this, [this](CChildFrame* frame) {
         connect(frame->View(), &CKivaView::commandRan, this, &CMainFrame::UpdateCommands);
         connect(&frame->Document(), &CKivaDoc::titleChanged, this, &CMainFrame::UpdateTitle);
+        // Maximizing sets a main title of Qt's own.
+        connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateTitle);
         connect(frame, &QObject::destroyed, this, &CMainFrame::UpdateCommands, Qt::QueuedConnection);
     });
     connect(documents_.get(), &kiva::DocumentManager::fileUsed, this, [this](const QString& path) {
@@ -244,10 +255,45 @@ void CMainFrame::UpdateRecentFileItems() {
     for (QAction* placeholder : recentPlaceholders_) placeholder->setVisible(files.isEmpty());
 }
 
-// "Zelkora - Untitled-1" while a document window is active.
+void CMainFrame::UpdateWindowList() {
+    for (QAction* item : windowListItems_) delete item;
+    windowListItems_.clear();
+    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
+    if (!windowMenu_ || windows.isEmpty()) return;
+    windowListItems_.push_back(windowMenu_->addSeparator());
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        auto* frame = qobject_cast<CChildFrame*>(windows[i]);
+        if (!frame) continue;
+        // The first nine are chosen by their digit; a '&' of the title is a letter, not a key.
+        const QString title = QString(frame->FrameTitle()).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
+        QAction* item = windowMenu_->addAction(number + QLatin1Char(' ') + title);
+        item->setCheckable(true);
+        item->setChecked(frame == ActiveFrame());
+        connect(item, &QAction::triggered, this, [this, window = QPointer<QMdiSubWindow>(frame)] {
+            if (window) mdiArea_->setActiveSubWindow(window);
+        });
+        windowListItems_.push_back(item);
+    }
+}
+
+// "Zelkora - Untitled-1" while a document window is active, maximized or not.
 void CMainFrame::UpdateTitle() {
     CChildFrame* frame = ActiveFrame();
-    setWindowTitle(frame ? kTitle + QStringLiteral(" - ") + frame->FrameTitle() : kTitle);
+    const QString title = frame ? kTitle + QStringLiteral(" - ") + frame->FrameTitle() : kTitle;
+    if (windowTitle() == title) return;
+    // A maximized document window hears of every new main title through its filter of this
+    // window's events and adds " - [its title]"; this title names the document already, so its
+    // change goes past that filter, and this one goes first.
+    settingTitle_ = true;
+    installEventFilter(this);
+    setWindowTitle(title);
+    settingTitle_ = false;
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == this && settingTitle_ && event->type() == QEvent::WindowTitleChange) return true;
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {

@@ -52,6 +52,7 @@ public:
     const QString& ProfilePath() const { return profilePath_; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -64,6 +65,8 @@ private:
     void ConnectDocuments();
     void ShowMenuSet(bool documentMenu);
     void UpdateRecentFileItems();
+    // The open document windows at the end of the Window menu, numbered, the active one checked.
+    void UpdateWindowList();
     void UpdateTitle();
     void ChooseAndOpen();
     void OpenRecentFile(int index);
@@ -78,6 +81,9 @@ private:
     std::vector<QMenu*> noDocumentMenus_;
     std::vector<QMenu*> documentMenus_;
     std::vector<QAction*> recentPlaceholders_;
+    QMenu* windowMenu_ = nullptr;
+    std::vector<QAction*> windowListItems_;
     bool showingDocumentMenu_ = false;
+    bool settingTitle_ = false;
     bool fitWindow_ = false;  // the picture fills its document window; kept in the profile
 };

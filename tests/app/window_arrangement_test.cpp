@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Window > Cascade and Window > Tile: the document windows stay usable.
+// Window > Cascade and Window > Tile: the document windows stay usable. The Window menu lists
+// them, and a maximized one names its document once in the main title.
+#include <QMenu>
+#include <QMenuBar>
 #include <QtTest>
+
+#include "app/kiva_doc.h"
 
 #include "tests/app/app_test_support.h"
 #include "view/commands.h"
@@ -12,6 +17,32 @@ namespace {
 
 void OpenWindows(RunningViewer& viewer, int count) {
     while (viewer.Windows().size() < count) viewer.Run(command::FileNew);
+}
+
+// The Window menu as it opens.
+QMenu& WindowMenu(RunningViewer& viewer) {
+    for (QAction* top : viewer.Frame().menuBar()->actions())
+        if (top->menu() && top->menu()->actions().contains(viewer.Frame().Action(command::WindowNew))) {
+            emit top->menu()->aboutToShow();
+            return *top->menu();
+        }
+    qFatal("no Window menu");
+}
+
+// The items after the menu's last separator, a checked one marked with a '*'.
+QStringList WindowList(RunningViewer& viewer) {
+    QStringList items;
+    for (QAction* item : WindowMenu(viewer).actions()) {
+        if (item->isSeparator()) items.clear();
+        else items << item->text() + (item->isChecked() ? QStringLiteral("*") : QString());
+    }
+    return items;
+}
+
+QAction* WindowItem(RunningViewer& viewer, const QString& text) {
+    for (QAction* item : WindowMenu(viewer).actions())
+        if (item->text() == text) return item;
+    return nullptr;
 }
 
 }  // namespace
@@ -53,6 +84,49 @@ private slots:
                     if (other != window) QVERIFY(!window->geometry().intersects(other->geometry()));
             }
         }
+    }
+
+    void TheWindowMenuListsTheWindowsNumberedAndActivatesTheOneChosen() {
+        RunningViewer viewer;
+        OpenWindows(viewer, 2);
+        viewer.Run(command::WindowNew);  // a second window on Untitled-2
+        QCOMPARE(WindowList(viewer), QStringList({"&1 Untitled-1", "&2 Untitled-2:1", "&3 Untitled-2:2*"}));
+        WindowItem(viewer, QStringLiteral("&1 Untitled-1"))->trigger();
+        QCOMPARE(viewer.Active()->windowTitle(), QStringLiteral("Untitled-1"));
+        QCOMPARE(WindowList(viewer), QStringList({"&1 Untitled-1*", "&2 Untitled-2:1", "&3 Untitled-2:2"}));
+
+        // A '&' in a name shows as itself; the tenth window has no key of its own.
+        viewer.Active()->Document().SetTitle(QStringLiteral("Salt & Pepper"));
+        OpenWindows(viewer, 10);
+        const QStringList list = WindowList(viewer);
+        QCOMPARE(list.size(), 10);
+        QCOMPARE(list.first(), QStringLiteral("&1 Salt && Pepper"));
+        QCOMPARE(list.last(), QStringLiteral("10 Untitled-9*"));
+        viewer.Run(command::FileClose);
+        QTRY_COMPARE(viewer.Windows().size(), 9);
+        QCOMPARE(WindowList(viewer).size(), 9);
+    }
+
+    // Qt puts "- [the window's title]" after the main title while a window is maximized; the main
+    // title names the document already.
+    void AMaximizedWindowNamesItsDocumentOnceInTheMainTitle() {
+        RunningViewer viewer;
+        viewer.Frame().resize(1200, 900);
+        viewer.Frame().show();
+        viewer.Run(command::PictureFitWindow);
+        viewer.Active()->Document().SetTitle(QStringLiteral("nacl.mol"));
+        QCOMPARE(viewer.Frame().windowTitle(), QStringLiteral("Zelkora - nacl.mol"));
+        viewer.Active()->showMaximized();
+        QCoreApplication::processEvents();
+        QVERIFY(viewer.Active()->isMaximized());
+        QCOMPARE(viewer.Frame().windowTitle(), QStringLiteral("Zelkora - nacl.mol"));
+        viewer.Frame().UpdateCommands();  // as every idle pass does
+        QCOMPARE(viewer.Frame().windowTitle(), QStringLiteral("Zelkora - nacl.mol"));
+        viewer.Active()->Document().SetTitle(QStringLiteral("NaCl - (Ionic)"));
+        QCOMPARE(viewer.Frame().windowTitle(), QStringLiteral("Zelkora - NaCl - (Ionic)"));
+        viewer.Active()->showNormal();
+        QCoreApplication::processEvents();
+        QCOMPARE(viewer.Frame().windowTitle(), QStringLiteral("Zelkora - NaCl - (Ionic)"));
     }
 };
 
