@@ -4,10 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "chem/compound_title.h"
 #include "chem/document_file.h"
 #include "io/structure_file.h"
-#include "view/compound_selection.h"
 #include "view/kiva_view.h"
 
 CKivaDoc::CKivaDoc(QString title) : title_(std::move(title)) {}
@@ -29,8 +27,7 @@ void CKivaDoc::OnOpenDocument(const QString& path) {
     SetPathName(path);
     fromCatalogue_ = false;  // even when the file is named like a catalogue substance
     imported_ = read.format != kiva::StructureFormat::Document;
-    if (imported_)
-        SetTitle(QFileInfo(path).fileName() + kiva::BondingClassSuffixText(compound.bondingClass));
+    if (imported_) SetSubstanceTitle(QFileInfo(path).fileName());
 }
 
 void CKivaDoc::OnSaveDocument(const QString& path) {

@@ -70,6 +70,10 @@ QString BondingClassSuffixText(std::int32_t bondingClass) {
     return TranslatedText(kBondingClassContext, BondingClassSuffix(bondingClass));
 }
 
+void ViewDocument::SetSubstanceTitle(const QString& name) {
+    SetTitle(name + BondingClassSuffixText(Compound().bondingClass));
+}
+
 void SelectCompound(ViewDocument& document, const QString& name, QWidget* owner) {
     const SharedData& data = TheSharedData();
     bool found = false;
@@ -89,7 +93,7 @@ void SelectCompound(ViewDocument& document, const QString& name, QWidget* owner)
     }
     document.SetPathName(QDir::current().absoluteFilePath(name));
     document.SetFromCatalogue(true);
-    document.SetTitle(name + BondingClassSuffixText(document.Compound().bondingClass));
+    document.SetSubstanceTitle(name);
     document.UpdateAllViews();
 }
 

@@ -54,6 +54,19 @@ private slots:
         QCOMPARE(dialogsRun, std::vector<int>(std::begin(kSelectionCommands), std::end(kSelectionCommands)));
     }
 
+    // The one rule that titles a substance, whether the catalogue or a file gave it.
+    void ASubstancesTitleIsItsNameAndItsBondingClass() {
+        CKivaDoc document(QStringLiteral("Untitled-1"));
+        const std::pair<std::int32_t, const char*> titles[] = {
+            {0, "Cu - (Metal)"}, {1, "Cu - (Atom)"}, {2, "Cu - (Ionic)"}, {3, "Cu - (Molecule)"},
+            {4, "Cu - (Covalent Network)"}, {17, "Cu"}};
+        for (const auto& [bondingClass, title] : titles) {
+            document.compound.bondingClass = bondingClass;
+            document.SetSubstanceTitle(QStringLiteral("Cu"));
+            QCOMPARE(document.Title(), QString::fromLatin1(title));
+        }
+    }
+
     void AChosenSubstanceTitlesTheDocumentWithItsBondingClass() {
         RunningViewer viewer;
         Choose(viewer, command::Metallic, QStringLiteral("NaCl"));
