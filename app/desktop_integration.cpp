@@ -49,9 +49,7 @@ QString RegisteredProgram(const QString& entryPath) {
 }
 
 bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    return WriteDesktopFile(QFile::encodeName(path).toStdString(), bytes.toStdString());
 }
 
 // Output and failures of the tools are of no interest: a desktop without them simply does not learn.

@@ -16,8 +16,9 @@ struct DesktopPlaces {
 DesktopPlaces UserDesktopPlaces();
 
 // Writes into dataHome whichever of the entry, the icon and the file type no place holds yet, the
-// entry starting programPath; then refreshes the desktop's databases with update-mime-database
-// and update-desktop-database where they are installed. Returns the files written.
+// entry starting programPath, each whole or not at all; then refreshes the desktop's databases
+// with update-mime-database and update-desktop-database where they are installed. Returns the
+// files written and read back as written.
 QStringList RegisterWithDesktop(const DesktopPlaces& places, const QString& programPath, bool runUpdateTools = true);
 
 // The start of a desktop entry's Exec line that runs the program at this path.

@@ -2,6 +2,9 @@
 #include "platform/desktop_entry.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string_view>
 
 namespace kiva {
@@ -150,6 +153,33 @@ std::optional<std::string> ReadDesktopEntryString(const std::string& value) {
         }
     }
     return text;
+}
+
+bool WriteDesktopFile(const std::string& path, const std::string& content) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::create_directories(fs::path(path).parent_path(), error);
+    const std::string temporary = path + ".new";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        file << content;
+        file.close();
+        if (!file) {
+            fs::remove(temporary, error);
+            return false;
+        }
+    }
+    fs::rename(temporary, path, error);
+    if (error) {
+        fs::remove(temporary, error);
+        return false;
+    }
+    return ReadDesktopFile(path) == content;
+}
+
+std::string ReadDesktopFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace kiva

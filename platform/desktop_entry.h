@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Writing values into freedesktop desktop entries, and reading them back by the format's own
-// quoting rules.
+// quoting rules; writing the files of the desktop's menus and types whole or not at all.
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,5 +33,13 @@ std::string DesktopEntryString(const std::string& text);
 
 // A string value as the text it stands for; nothing for an unknown escape.
 std::optional<std::string> ReadDesktopEntryString(const std::string& value);
+
+// Writes the file beside its place and renames it over it, so a reader never sees half a file,
+// an existing link at the name is replaced rather than followed and a failed write leaves the
+// old file as it was; missing folders are made. True only when the file then reads back equal.
+bool WriteDesktopFile(const std::string& path, const std::string& content);
+
+// The file's bytes; empty when it cannot be read.
+std::string ReadDesktopFile(const std::string& path);
 
 }  // namespace kiva

@@ -4,8 +4,6 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "platform/desktop_entry.h"
 #include "platform/text_fields.h"
@@ -47,30 +45,6 @@ std::string XmlText(const std::string& text) {
 bool IsRegularFile(const std::string& path) {
     struct stat status {};
     return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
-}
-
-// Written beside its place and renamed over it, so a reader never sees half a file and an
-// existing link at the name is replaced rather than followed. False when it could not be written.
-bool WriteWhole(const std::string& path, const std::string& content) {
-    std::error_code error;
-    fs::create_directories(fs::path(path).parent_path(), error);
-    const std::string temporary = path + ".new";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file << content;
-        if (!file.flush()) {
-            fs::remove(temporary, error);
-            return false;
-        }
-    }
-    fs::rename(temporary, path, error);
-    if (error) fs::remove(temporary, error);
-    return !error;
-}
-
-std::string ReadWhole(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace
@@ -136,24 +110,24 @@ void DesktopMenuManager::CreateGroup(const std::string& group) {
     if (group.empty()) return;
     group_ = group;
     const std::string directoryFile = fs::path(DirectoryEntryPath(group)).filename().string();
-    WriteWhole(MenuFilePath(group),
-               "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
-               " \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\">\n"
-               "<Menu>\n"
-               "  <Name>Applications</Name>\n"
-               "  <Menu>\n"
-               "    <Name>" + XmlText(group) + "</Name>\n"
-               "    <Directory>" + directoryFile + "</Directory>\n"
-               "    <Include>\n"
-               "      <Category>" + Category(group) + "</Category>\n"
-               "    </Include>\n"
-               "  </Menu>\n"
-               "</Menu>\n");
-    WriteWhole(DirectoryEntryPath(group),
-               "[Desktop Entry]\n"
-               "Type=Directory\n"
-               "Name=" + DesktopEntryString(group) + "\n"
-               "Icon=applications-science\n");
+    WriteDesktopFile(MenuFilePath(group),
+                     "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
+                     " \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\">\n"
+                     "<Menu>\n"
+                     "  <Name>Applications</Name>\n"
+                     "  <Menu>\n"
+                     "    <Name>" + XmlText(group) + "</Name>\n"
+                     "    <Directory>" + directoryFile + "</Directory>\n"
+                     "    <Include>\n"
+                     "      <Category>" + Category(group) + "</Category>\n"
+                     "    </Include>\n"
+                     "  </Menu>\n"
+                     "</Menu>\n");
+    WriteDesktopFile(DirectoryEntryPath(group),
+                     "[Desktop Entry]\n"
+                     "Type=Directory\n"
+                     "Name=" + DesktopEntryString(group) + "\n"
+                     "Icon=applications-science\n");
 }
 
 void DesktopMenuManager::ReplaceItem(const std::string& title) {
@@ -170,7 +144,7 @@ void DesktopMenuManager::AddItem(const std::string& commandLine, const std::stri
     command.insert(command.end(), split.arguments.begin(), split.arguments.end());
     const fs::path program(split.program);
     const std::string path = ItemEntryPath(group_, title);
-    const bool written = WriteWhole(path,
+    const bool written = WriteDesktopFile(path,
                "[Desktop Entry]\n"
                "Type=Application\n"
                "Name=" + DesktopEntryString(title) + "\n"
@@ -181,7 +155,7 @@ void DesktopMenuManager::AddItem(const std::string& commandLine, const std::stri
                "Terminal=false\n"
                "Categories=" + Category(group_) + ";\n");
     // An entry that would not start the program, read back as a desktop reads it, is no entry.
-    if (written && EntryStartsCommand(ReadWhole(path), command)) {
+    if (written && EntryStartsCommand(ReadDesktopFile(path), command)) {
         notCreated_.erase(title);
         return;
     }

@@ -6,6 +6,7 @@
 
 #include "app/desktop_integration.h"
 #include "app/instance_channel.h"
+#include "tests/support/file_size_limit.h"
 
 namespace {
 
@@ -86,6 +87,27 @@ private slots:
 
         QVERIFY(kiva::RegisterWithDesktop(places, QStringLiteral("/opt/other/kiva"), false).isEmpty());
         QVERIFY(entryText().contains("Exec=" + installed.toUtf8() + " %F\n"));
+    }
+
+    // On a full disk the entry of a copy that is gone stays whole rather than half replaced, and
+    // no file is said to be written.
+    void AnEntryThatCannotBeWrittenWholeLeavesTheOldOneAsItWas() {
+        QTemporaryDir home;
+        const kiva::DesktopPlaces places{home.filePath(QStringLiteral("share")), {}};
+        const QString entryPath = places.dataHome + QStringLiteral("/applications/kiva.desktop");
+        QCOMPARE(kiva::RegisterWithDesktop(places, QStringLiteral("/no/such/place/kiva"), false).size(), 3);
+        QFile entry(entryPath);
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        const QByteArray old = entry.readAll();
+        entry.close();
+        QVERIFY(old.size() > 200);
+        {
+            const kiva::testing::FileSizeLimit diskFull(100);
+            QCOMPARE(kiva::RegisterWithDesktop(places, QStringLiteral("/opt/new kiva/kiva"), false), QStringList());
+        }
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QCOMPARE(entry.readAll(), old);
+        QVERIFY(!QFile::exists(entryPath + QStringLiteral(".new")));
     }
 
     void AnInstalledCopyIsLeftAlone() {

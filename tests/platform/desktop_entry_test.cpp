@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/desktop_entry.h"
 
+#include <unistd.h>
+
+#include <filesystem>
+
 #include <gtest/gtest.h>
+
+#include "tests/support/file_size_limit.h"
+#include "tests/support/temp_dir.h"
 
 namespace kiva {
 namespace {
@@ -43,6 +50,43 @@ TEST(DesktopEntryString, KeepsTheBlanksAtEitherEndAndReadsBack) {
         EXPECT_EQ(ReadDesktopEntryString(value), text);
     }
     EXPECT_EQ(ReadDesktopEntryString("a\\qb"), std::nullopt);
+}
+
+TEST(WriteDesktopFile, WritesTheWholeFileInNewFoldersAndReadsItBackEqual) {
+    testing::TempDir dir;
+    const std::string path = dir.File("share/applications/kiva.desktop");
+    const std::string entry = "[Desktop Entry]\nType=Application\nName=Kiva\nExec=kiva %F\n";
+    EXPECT_TRUE(WriteDesktopFile(path, entry));
+    EXPECT_EQ(ReadDesktopFile(path), entry);
+    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+    EXPECT_TRUE(WriteDesktopFile(path, "[Desktop Entry]\n"));  // a shorter one replaces it whole
+    EXPECT_EQ(ReadDesktopFile(path), "[Desktop Entry]\n");
+}
+
+// However the write fails, the entry that was there stays as it was and no temporary is left.
+TEST(WriteDesktopFile, AFailedWriteLeavesTheOldFileAndReportsTheFailure) {
+    testing::TempDir dir;
+    const std::string path = dir.File("kiva.desktop");
+    const std::string old = "[Desktop Entry]\nName=Old\n";
+    const std::string entry = "[Desktop Entry]\nName=" + std::string(4096, 'K') + "\n";
+    testing::WriteFile(path, old);
+    {
+        const testing::FileSizeLimit diskFull(64);
+        EXPECT_FALSE(WriteDesktopFile(path, entry));
+    }
+    EXPECT_EQ(ReadDesktopFile(path), old);
+    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+
+    std::filesystem::create_directory(path + ".new");  // the temporary's name is taken
+    EXPECT_FALSE(WriteDesktopFile(path, entry));
+    EXPECT_EQ(ReadDesktopFile(path), old);
+    std::filesystem::remove(path + ".new");
+
+    if (::geteuid() != 0) {  // root writes into a read-only folder all the same
+        std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        EXPECT_FALSE(WriteDesktopFile(path, entry));
+        EXPECT_EQ(ReadDesktopFile(path), old);
+    }
 }
 
 }  // namespace
