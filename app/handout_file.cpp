@@ -28,14 +28,20 @@ int Fail(QTextStream& errors, const QString& message) {
     return 1;
 }
 
+// A handout's substance and whether the catalogue gave it.
+struct HandoutSource {
+    CompoundRecord compound;
+    bool fromCatalogue = false;
+};
+
 // The structure a file holds, or the catalogue's record of that name; nothing after a message.
-std::optional<CompoundRecord> LoadSource(const QString& source, QTextStream& errors) {
+std::optional<HandoutSource> LoadSource(const QString& source, QTextStream& errors) {
     const QString path = QDir::toNativeSeparators(source);
     if (QFileInfo::exists(source)) {
         CKivaDoc document(QFileInfo(source).fileName());
         try {
             document.OnOpenDocument(QFileInfo(source).absoluteFilePath());
-            return document.compound;
+            return HandoutSource{document.compound, document.FromCatalogue()};
         } catch (const FileException& error) {
             Fail(errors, QStringLiteral("cannot open \"%1\": %2").arg(path, CauseText(error)));
         } catch (const SourceError& error) {
@@ -48,7 +54,8 @@ std::optional<CompoundRecord> LoadSource(const QString& source, QTextStream& err
     const SharedData& data = TheSharedData();
     CompoundRecord compound;
     try {
-        if (LoadCompoundByName(data.moleculeIndex, data.moleculeDataPath, source.toStdString(), compound)) return compound;
+        if (LoadCompoundByName(data.moleculeIndex, data.moleculeDataPath, source.toStdString(), compound))
+            return HandoutSource{std::move(compound), true};
     } catch (const FileException& error) {
         Fail(errors, QStringLiteral("cannot read the catalogue: %1").arg(QString::fromStdString(error.what())));
         return std::nullopt;
@@ -71,15 +78,15 @@ void SetUpHandoutPrinter(QPrinter& printer, const QString& file, const QString& 
 int WriteHandoutFile(const ShellCommand& command, QTextStream& errors) {
     if (command.handoutSource.isEmpty() || command.output.isEmpty() || !command.files.isEmpty())
         return Fail(errors, QStringLiteral("usage: kiva --handout FILE|NAME -o OUTPUT.pdf"));
-    const std::optional<CompoundRecord> compound = LoadSource(command.handoutSource, errors);
-    if (!compound) return 1;
+    const std::optional<HandoutSource> source = LoadSource(command.handoutSource, errors);
+    if (!source) return 1;
     QuietViewHost host;
-    MoleculeView view(*compound, TheSharedData().elementTable, host);
+    MoleculeView view(source->compound, TheSharedData().elementTable, host);
     if (!view.HoldsStructure())
         return Fail(errors, QStringLiteral("\"%1\" holds no structure to show.").arg(command.handoutSource));
     view.OnUpdate();
     if (view.HasCrystalData()) view.RunCommand(command::CrystalSolid);
-    const SubstanceFacts facts = FactsOfCompound(*compound, TheSharedData().moleculeIndex);
+    const SubstanceFacts facts = FactsOfDocument(source->compound, source->fromCatalogue, TheSharedData().moleculeIndex);
 
     const QString output = QDir::toNativeSeparators(command.output);
     PendingFile pending(command.output.toStdString());

@@ -80,6 +80,10 @@ SubstanceFacts FactsOfCompound(const CompoundRecord& compound, const MoleculeInd
     return GatherSubstanceFacts(compound, FindIndexEntryByName(index, TextOf(compound.name)));
 }
 
+SubstanceFacts FactsOfDocument(const CompoundRecord& compound, bool fromCatalogue, const MoleculeIndex& index) {
+    return fromCatalogue ? FactsOfCompound(compound, index) : GatherSubstanceFacts(compound, nullptr);
+}
+
 HandoutLayout PaintHandout(QPainter& painter, const MoleculeView& view, const SubstanceFacts& facts) {
     QPaintDevice* device = painter.device();
     const int dpi = std::max(device->logicalDpiY(), 1);

@@ -20,6 +20,11 @@ struct MoleculeIndex;
 // The facts of the view's substance, with the catalogue's entry when the index names it.
 SubstanceFacts FactsOfCompound(const CompoundRecord& compound, const MoleculeIndex& index);
 
+// The facts of a document's substance: one chosen from the catalogue keeps the catalogue's
+// entry, such as its description; a file's substance shows what the file gave, even when a
+// catalogue entry has its name.
+SubstanceFacts FactsOfDocument(const CompoundRecord& compound, bool fromCatalogue, const MoleculeIndex& index);
+
 // Draws the handout with a painter open on a page of its device; returns where each part went.
 HandoutLayout PaintHandout(QPainter& painter, const MoleculeView& view, const SubstanceFacts& facts);
 

@@ -7,6 +7,9 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include "app/handout_file.h"
+#include "app/shell_command.h"
+#include "chem/document_file.h"
 #include "chem/fixed_text.h"
 #include "chem/shared_data.h"
 #include "math/vector_math.h"
@@ -151,6 +154,43 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Cl- -1 (")));
         QVERIFY(text.contains(QStringLiteral("Distance=2.82 Å")));
         QVERIFY(viewer.messages.empty());
+    }
+
+    // A document called NaCl.mol holds whatever its author put in it: both handouts of it, the
+    // window's and --handout's, show the file's facts and not the catalogue's description of NaCl.
+    void BothHandoutsOfAFileNamedLikeACatalogueSubstanceShowTheFilesFacts() {
+        RunningViewer viewer;
+        kiva::CompoundRecord salt;
+        const kiva::SharedData& data = kiva::TheSharedData();
+        QVERIFY(kiva::LoadCompoundByName(data.moleculeIndex, data.moleculeDataPath, "NaCl", salt));
+        const QString file = viewer.File(QStringLiteral("NaCl.mol"));
+        kiva::SaveDocumentFile(QFile::encodeName(file).toStdString(), salt);
+
+        kiva::ShellCommand command;
+        command.kind = kiva::ShellCommand::Kind::Handout;
+        command.handoutSource = file;
+        command.output = viewer.File(QStringLiteral("written.pdf"));
+        QString errors;
+        QTextStream errorStream(&errors);
+        QCOMPARE(kiva::WriteHandoutFile(command, errorStream), 0);
+
+        QVERIFY(viewer.Frame().OpenDocumentFile(file));
+        const QString previewed = viewer.File(QStringLiteral("previewed.pdf"));
+        int previews = 0;
+        PreviewIntoPdf(previewed, &viewer.Frame(), previews);
+        viewer.Run(command::PrintHandout);
+        QCOMPARE(previews, 1);
+
+        for (const QString& pdf : {command.output, previewed}) {
+            const QString text = PdfText(pdf);
+            QVERIFY2(text.contains(QStringLiteral("NaCl")) && text.contains(QStringLiteral("Ionic")), qPrintable(text));
+            QVERIFY2(!text.contains(QStringLiteral("Sodium chloride")), qPrintable(pdf + QStringLiteral(": ") + text));
+        }
+        // The catalogue's own NaCl keeps its description.
+        command.handoutSource = QStringLiteral("NaCl");
+        QCOMPARE(kiva::WriteHandoutFile(command, errorStream), 0);
+        QVERIFY(PdfText(command.output).contains(QStringLiteral("Sodium chloride, NaCl (rock salt)")));
+        QVERIFY2(errors.isEmpty(), qPrintable(errors));
     }
 };
 
