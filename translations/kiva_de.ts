@@ -886,6 +886,18 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
         <source>Measurement</source>
         <translation>Messung</translation>
     </message>
+    <message>
+        <source>Distance %1: %2 Å</source>
+        <translation>Abstand %1: %2 Å</translation>
+    </message>
+    <message>
+        <source>Angle %1: %2°</source>
+        <translation>Winkel %1: %2°</translation>
+    </message>
+    <message>
+        <source>Torsion angle %1: %2°</source>
+        <translation>Torsionswinkel %1: %2°</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopics</name>

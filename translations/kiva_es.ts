@@ -886,6 +886,18 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
         <source>Measurement</source>
         <translation>Medida</translation>
     </message>
+    <message>
+        <source>Distance %1: %2 Å</source>
+        <translation>Distancia %1: %2 Å</translation>
+    </message>
+    <message>
+        <source>Angle %1: %2°</source>
+        <translation>Ángulo %1: %2°</translation>
+    </message>
+    <message>
+        <source>Torsion angle %1: %2°</source>
+        <translation>Ángulo de torsión %1: %2°</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopics</name>

@@ -886,6 +886,18 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
         <source>Measurement</source>
         <translation>Mesure</translation>
     </message>
+    <message>
+        <source>Distance %1: %2 Å</source>
+        <translation>Distance %1 : %2 Å</translation>
+    </message>
+    <message>
+        <source>Angle %1: %2°</source>
+        <translation>Angle %1 : %2°</translation>
+    </message>
+    <message>
+        <source>Torsion angle %1: %2°</source>
+        <translation>Angle de torsion %1 : %2°</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopics</name>

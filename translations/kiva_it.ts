@@ -886,6 +886,18 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
         <source>Measurement</source>
         <translation>Misura</translation>
     </message>
+    <message>
+        <source>Distance %1: %2 Å</source>
+        <translation>Distanza %1: %2 Å</translation>
+    </message>
+    <message>
+        <source>Angle %1: %2°</source>
+        <translation>Angolo %1: %2°</translation>
+    </message>
+    <message>
+        <source>Torsion angle %1: %2°</source>
+        <translation>Angolo di torsione %1: %2°</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopics</name>

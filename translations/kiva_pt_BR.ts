@@ -886,6 +886,18 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
         <source>Measurement</source>
         <translation>Medida</translation>
     </message>
+    <message>
+        <source>Distance %1: %2 Å</source>
+        <translation>Distância %1: %2 Å</translation>
+    </message>
+    <message>
+        <source>Angle %1: %2°</source>
+        <translation>Ângulo %1: %2°</translation>
+    </message>
+    <message>
+        <source>Torsion angle %1: %2°</source>
+        <translation>Ângulo de torção %1: %2°</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopics</name>

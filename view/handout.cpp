@@ -68,10 +68,27 @@ QString FactsTableHtml(const SubstanceFacts& facts) {
     return html + QStringLiteral("</table>");
 }
 
-QString ReadoutsHtml(const std::vector<std::string>& readouts) {
-    QString html = QStringLiteral("<p><b>%1</b></p>").arg(QCoreApplication::translate("Handout", "Measurement").toHtmlEscaped());
-    for (const std::string& readout : readouts) html += QStringLiteral("<p>%1</p>").arg(Escaped(readout));
-    return html;
+// "Distance C–O: 1.25 Å", "Angle C–O–H: 104.5°", "Torsion angle H–C–C–H: 60.0°".
+QString MeasurementSentence(const MeasuredFeature& feature) {
+    QStringList atoms;
+    for (const std::string& atom : feature.atoms) atoms << QString::fromStdString(atom);
+    const QString joined = atoms.join(QChar(0x2013));
+    const double value = static_cast<double>(feature.value);
+    switch (feature.mode) {
+    case MeasureMode::Distance:
+        return QCoreApplication::translate("Handout", "Distance %1: %2 Å").arg(joined, QString::number(value, 'f', 2));
+    case MeasureMode::Angle:
+        return QCoreApplication::translate("Handout", "Angle %1: %2°").arg(joined, QString::number(value, 'f', 1));
+    case MeasureMode::TorsionAngle:
+        return QCoreApplication::translate("Handout", "Torsion angle %1: %2°").arg(joined, QString::number(value, 'f', 1));
+    case MeasureMode::None: break;
+    }
+    return QString();
+}
+
+QString MeasurementHtml(const MeasuredFeature& feature) {
+    return QStringLiteral("<p><b>%1</b></p><p>%2</p>")
+        .arg(QCoreApplication::translate("Handout", "Measurement").toHtmlEscaped(), MeasurementSentence(feature).toHtmlEscaped());
 }
 
 }  // namespace
@@ -93,9 +110,10 @@ HandoutLayout PaintHandout(QPainter& painter, const MoleculeView& view, const Su
     const std::unique_ptr<QTextDocument> description =
         facts.description.empty() ? nullptr : TextBlock(Escaped(facts.description), kDescriptionPoints, textWidth, device);
     const std::unique_ptr<QTextDocument> table = TextBlock(FactsTableHtml(facts), kTablePoints, textWidth, device);
-    const std::vector<std::string> readouts = MeasurementReadouts(view.State(), view.GetReadoutWords());
+    // A measurement is written once its atoms are all picked; the picture marks them.
+    const std::optional<MeasuredFeature> measured = CompleteMeasurement(view.State());
     const std::unique_ptr<QTextDocument> measurement =
-        readouts.empty() ? nullptr : TextBlock(ReadoutsHtml(readouts), kTablePoints, textWidth, device);
+        measured ? TextBlock(MeasurementHtml(*measured), kTablePoints, textWidth, device) : nullptr;
 
     HandoutMeasures measures;
     measures.pageWidth = device->width();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// The lesson handout: one page with the substance's name, the catalogue's description, the
+// The lesson handout: one page with the substance's name, its description where it has one, the
 // picture rendered at the printer's resolution for its place, a table of the substance's facts
-// and the read-outs of the measurement under way.
+// and the measurement of the picture's marked atoms in words.
 #include <QString>
 
 #include "io/substance_facts.h"

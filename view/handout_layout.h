@@ -2,7 +2,7 @@
 #pragma once
 // Where the parts of a lesson handout go on its one page, in the printer's device pixels: the
 // substance's name at the top, the catalogue's description under it, the picture as large as the
-// rest leaves room for, then the table of facts and the measurement's read-outs. The window
+// rest leaves room for, then the table of facts and the measurement in words. The window
 // system measures the texts; this places them.
 #include "render/picture_area.h"
 
@@ -20,7 +20,7 @@ struct HandoutMeasures {
     int titleHeight = 0;        // the name and the formula
     int descriptionHeight = 0;  // 0 without a description
     int factsHeight = 0;        // the table of facts
-    int readoutsHeight = 0;     // 0 without a measurement under way
+    int readoutsHeight = 0;     // the measurement; 0 until its atoms are all picked
     int gap = 0;                // the space between two blocks
     PictureArea picture;        // the view's picture, whose shape the printed one keeps
 };

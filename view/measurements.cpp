@@ -82,18 +82,20 @@ std::string PositionReadout(const SceneAtom& atom) {
                   static_cast<double>(atom.radius));
 }
 
-std::optional<std::string> MeasuredValue(const ViewState& view, const ReadoutWords& words) {
+std::optional<MeasuredFeature> CompleteMeasurement(const ViewState& view) {
     if (!SelectionComplete(view) || !PicksAreSceneAtoms(view)) return std::nullopt;
+    MeasuredFeature feature;
+    feature.mode = view.measureMode;
+    for (int k = 0; k < view.pickedCount; ++k) feature.atoms.emplace_back(TextOf(Picked(view, k).symbol));
     switch (view.measureMode) {
-    case MeasureMode::Distance: {
-        const float distance = Length(Subtract(PickedPosition(view, 0), PickedPosition(view, 1)));
-        return Format("%s=%.2f Å", words.distance.c_str(), static_cast<double>(distance));
-    }
+    case MeasureMode::Distance:
+        feature.value = Length(Subtract(PickedPosition(view, 0), PickedPosition(view, 1)));
+        return feature;
     case MeasureMode::Angle: {
         const Vector3D vertex = PickedPosition(view, 1);
-        const float angle = AngleBetween(Subtract(PickedPosition(view, 0), vertex),
-                                         Subtract(PickedPosition(view, 2), vertex));
-        return Format("%s=%.1f %s", words.angle.c_str(), static_cast<double>(Degrees(angle)), words.degree.c_str());
+        feature.value = Degrees(AngleBetween(Subtract(PickedPosition(view, 0), vertex),
+                                             Subtract(PickedPosition(view, 2), vertex)));
+        return feature;
     }
     case MeasureMode::TorsionAngle: {
         // The angle between the planes A-B-C and B-C-D, from 0 to 180 degrees, without a sign.
@@ -101,9 +103,22 @@ std::optional<std::string> MeasuredValue(const ViewState& view, const ReadoutWor
         const Vector3D bond = Subtract(PickedPosition(view, 2), b);
         const Vector3D u = Cross(bond, Subtract(PickedPosition(view, 0), b));
         const Vector3D w = Cross(bond, Subtract(PickedPosition(view, 3), b));
-        return Format("%s=%.1f %s", words.torsionAngle.c_str(), static_cast<double>(Degrees(AngleBetween(u, w))),
-                      words.degree.c_str());
+        feature.value = Degrees(AngleBetween(u, w));
+        return feature;
     }
+    case MeasureMode::None: break;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> MeasuredValue(const ViewState& view, const ReadoutWords& words) {
+    const std::optional<MeasuredFeature> feature = CompleteMeasurement(view);
+    if (!feature) return std::nullopt;
+    const double value = static_cast<double>(feature->value);
+    switch (feature->mode) {
+    case MeasureMode::Distance: return Format("%s=%.2f Å", words.distance.c_str(), value);
+    case MeasureMode::Angle: return Format("%s=%.1f %s", words.angle.c_str(), value, words.degree.c_str());
+    case MeasureMode::TorsionAngle: return Format("%s=%.1f %s", words.torsionAngle.c_str(), value, words.degree.c_str());
     case MeasureMode::None: break;
     }
     return std::nullopt;

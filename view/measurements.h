@@ -37,6 +37,15 @@ bool NearSegment(PicturePoint p, PicturePoint q, PicturePoint r);
 // "Na+ 1 (1.41, 0.00, 0.00) R=1.16 Å": label, charge, structure position and radius.
 std::string PositionReadout(const SceneAtom& atom);
 
+// A complete selection as a sentence tells it: the picked atoms' labels in the order picked and
+// the value, in angstrom for a distance and in degrees for an angle or a torsion angle.
+struct MeasuredFeature {
+    MeasureMode mode = MeasureMode::None;
+    std::vector<std::string> atoms;
+    float value = 0;
+};
+std::optional<MeasuredFeature> CompleteMeasurement(const ViewState& view);
+
 // The value of a complete selection while p rests on its feature: the segment A-B of a
 // distance, 16 pixels around the vertex B of an angle, the central bond B-C of a torsion angle.
 std::optional<std::string> FeatureReadout(const ViewState& view, PicturePoint p, const ReadoutWords& words = {});

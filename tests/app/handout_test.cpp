@@ -150,10 +150,77 @@ private slots:
         QCOMPARE(previews, 1);
         const QString text = PdfText(pdf);
         QVERIFY2(text.contains(QStringLiteral("Measurement")), qPrintable(text));
-        QVERIFY(text.contains(QStringLiteral("Na+ 1 (")));
-        QVERIFY(text.contains(QStringLiteral("Cl- -1 (")));
-        QVERIFY(text.contains(QStringLiteral("Distance=2.82 Å")));
+        QVERIFY2(text.contains(QStringLiteral("Distance Na+\u2013Cl-: 2.82 Å")), qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("Na+ 1 (")));  // no status-bar read-outs
+        QVERIFY(!text.contains(QStringLiteral("Distance=")));
         QVERIFY(viewer.messages.empty());
+    }
+
+    // The sentence names the atoms in the order picked, with the number the read-out shows.
+    void AnAngleAndATorsionAngleAreWrittenInWords() {
+        RunningViewer viewer;
+        kiva::MoleculeView& ethanol = ShownSubstance(viewer, QStringLiteral("Ethanol"));
+        kiva::ViewState& state = ethanol.State();
+        QVERIFY(state.atoms.size() >= 4);
+        const auto labels = [&state](std::initializer_list<int> atoms) {
+            QStringList texts;
+            for (const int atom : atoms) texts << QString::fromStdString(std::string(kiva::TextOf(state.atoms[static_cast<std::size_t>(atom)].symbol)));
+            return texts.join(QChar(0x2013));
+        };
+        const auto number = [&state] {
+            const QString readout = QString::fromStdString(*kiva::MeasuredValue(state));
+            return readout.section(QLatin1Char('='), 1).section(QLatin1Char(' '), 0, 0);
+        };
+        const struct {
+            int command;
+            std::initializer_list<int> atoms;
+            const char* words;
+        } measurements[] = {{command::Angle, {0, 1, 2}, "Angle %1: %2°"},
+                            {command::TorsionAngle, {0, 1, 2, 3}, "Torsion angle %1: %2°"}};
+        for (const auto& measurement : measurements) {
+            ethanol.RunCommand(measurement.command);
+            for (const int atom : measurement.atoms) QVERIFY(kiva::PickAtom(state, atom));
+            const QString pdf = viewer.File(QStringLiteral("ethanol.pdf"));
+            PrintOnWorksheet(ethanol, pdf);
+            const QString sentence = QString::fromUtf8(measurement.words).arg(labels(measurement.atoms), number());
+            QVERIFY2(PdfText(pdf).contains(sentence), qPrintable(sentence + QStringLiteral(" in ") + PdfText(pdf)));
+        }
+    }
+
+    // The handout's picture keeps the marks of the picked atoms: two measurements of the same
+    // length between other atoms give the same page but for the marks.
+    void ThePictureMarksTheMeasuredAtoms() {
+        RunningViewer viewer;
+        kiva::MoleculeView& salt = ShownSubstance(viewer, QStringLiteral("NaCl"));
+        viewer.Run(command::CrystalSolid);
+        kiva::ViewState& state = salt.State();
+        salt.RunCommand(command::Distance);
+        std::vector<std::pair<int, int>> pairs;
+        for (std::size_t i = 0; i < state.atoms.size() && pairs.size() < 2; ++i)
+            for (std::size_t j = 0; j < state.atoms.size() && pairs.size() < 2; ++j)
+                if (kiva::TextOf(state.atoms[i].symbol) == "Na+" && kiva::TextOf(state.atoms[j].symbol) == "Cl-" &&
+                    std::fabs(kiva::Length(kiva::Subtract(state.atoms[i].position, state.atoms[j].position)) - 2.8203f) < 0.01f &&
+                    (pairs.empty() || (pairs[0].first != static_cast<int>(i) && pairs[0].second != static_cast<int>(j))))
+                    pairs.emplace_back(static_cast<int>(i), static_cast<int>(j));
+        QCOMPARE(pairs.size(), std::size_t{2});
+        std::vector<QImage> pages;
+        kiva::HandoutLayout layout;
+        for (const auto& [first, second] : pairs) {
+            QVERIFY(kiva::PickAtom(state, first) && kiva::PickAtom(state, second));
+            QImage page(1240, 1754, QImage::Format_RGB32);  // A4 at 150 dpi
+            page.setDotsPerMeterX(5906);
+            page.setDotsPerMeterY(5906);
+            page.fill(Qt::white);
+            QPainter painter(&page);
+            layout = kiva::PaintHandout(painter, salt, FactsOf(salt));
+            painter.end();
+            pages.push_back(page);
+        }
+        const QRect picture(layout.picture.left, layout.picture.top, layout.picture.width, layout.picture.height);
+        QVERIFY(!picture.isEmpty());
+        const QRect above(0, 0, pages[0].width(), picture.top());
+        QCOMPARE(pages[0].copy(above), pages[1].copy(above));  // the same page around the picture
+        QVERIFY(pages[0].copy(picture) != pages[1].copy(picture));
     }
 
     // A document called NaCl.mol holds whatever its author put in it: both handouts of it, the
