@@ -10,7 +10,6 @@
 #include "render/bond_search.h"
 #include "render/bonded_groups.h"
 #include "render/scene.h"
-#include "render/scene_build.h"
 
 namespace kiva {
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The scene a view draws: atoms with their structure and picture positions, and bonds between them.
+#include <cstddef>
 #include <cstdint>
 
 #include "chem/compound_record.h"
@@ -8,6 +9,12 @@
 #include "math/vector_math.h"
 
 namespace kiva {
+
+// Bounds that keep a damaged or hostile document from building without end. A picture of
+// 340 x 340 pixels cannot show more; the largest crystal of the catalogue, sulphur in
+// 16 x 16 x 16 cells, has 524,288 atoms and scandium oxide's the most bonds, 780,288.
+inline constexpr std::size_t kMaxSceneAtoms = std::size_t{1} << 20;
+inline constexpr std::size_t kMaxSceneBonds = std::size_t{1} << 20;
 
 enum class DisplayState : std::int32_t { CrystalSolid = 0, ChemicalUnit = 1, Liquid = 2, Gas = 3 };
 

@@ -10,11 +10,6 @@
 
 namespace kiva {
 
-// Bounds that keep a damaged or hostile document from building without end. A picture of
-// 340 x 340 pixels cannot show more; the largest crystal of the catalogue, sulphur in
-// 16 x 16 x 16 cells, has 524,288 atoms and scandium oxide's the most bonds, 780,288.
-inline constexpr std::size_t kMaxSceneAtoms = std::size_t{1} << 20;
-inline constexpr std::size_t kMaxSceneBonds = std::size_t{1} << 20;
 // Each crystal site's expansion compares every image with every kept one: the number of
 // operations squared, summed over the sites. The catalogue needs at most 110,592.
 inline constexpr std::uint64_t kMaxExpansionWork = std::uint64_t{1} << 24;

@@ -38,7 +38,7 @@ std::string DescribeExportProblem(const ExportResult& result, const std::string&
 }
 
 int WriteAnimationFile(const RenderOptions& options, const CompoundRecord& compound, const ElementTable& elements,
-                       const PictureDrawer& draw) {
+                       const FrameDrawer& draw) {
     AnimationRequest request;
     request.path = options.output;
     request.frameCount = *options.animateFrames;

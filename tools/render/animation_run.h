@@ -4,8 +4,8 @@
 // still picture is, so the first frame is the picture that --frames asks for.
 #include <string>
 
-#include "export/export_result.h"
-#include "tools/render/render_run.h"
+#include "export/animation_export.h"
+#include "tools/render/render_options.h"
 
 namespace kiva::render_tool {
 
@@ -14,6 +14,6 @@ std::string DescribeExportProblem(const ExportResult& result, const std::string&
 
 // The program's exit status: 0 with the file written, 1 with the reason on standard error.
 int WriteAnimationFile(const RenderOptions& options, const CompoundRecord& compound, const ElementTable& elements,
-                       const PictureDrawer& draw);
+                       const FrameDrawer& draw);
 
 }  // namespace kiva::render_tool

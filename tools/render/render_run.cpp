@@ -9,14 +9,14 @@
 #include "io/source_error.h"
 #include "io/structure_file.h"
 #include "platform/binary_archive.h"
-#include "export/animation_export.h"
+#include "export/png_file.h"
 #include "export/scene_file.h"
 #include "render/label_font.h"
 #include "tools/render/animation_run.h"
 
 namespace kiva::render_tool {
 
-int RenderPictureFile(const RenderOptions& options, const PictureDrawer& draw) {
+int RenderPictureFile(const RenderOptions& options, const FrameDrawer& draw) {
     if (!options.animateFrames && AnimationFormatOf(options.output)) {
         std::cerr << "kiva-render: \"" << options.output << "\" is an animation's name: say how many frames with --animate N\n";
         return 1;
