@@ -14,10 +14,15 @@ column so that RasMol's "spacefill temperature" draws the spheres Kiva draws. Th
            loading the PDB file and writing its picture (it has no PNG writer; PPM is its
            quickest format);
   sizes    one frame of the 16 x 16 x 16 block at projector and 4K sizes (BM_FrameAtSize)
-           against RasMol's at the same width and height.
+           against RasMol's at the same width and height;
+  viewer   the viewer from its start to its first painted picture of a molecule file, on Qt's
+           offscreen platform, ended there by the probe library kiva_first_picture_probe.
+
+With --before DIR (an older build's bin folder) the whole process and the viewer's start are
+timed for that build too, in the same run.
 
 Run it by hand, with nothing else running, under the build lock:
-    kbuild python3 bench/compare_rasmol.py [--bin build/bin]
+    kbuild python3 bench/compare_rasmol.py [--bin build/bin] [--before old/build/bin]
 """
 import argparse
 import json
@@ -91,6 +96,21 @@ def rasmol_frame(work, pdb, turns, size):
     return 1e3 * (median_seconds(command, turning, 11) - median_seconds(command, still, 11)) / turns
 
 
+def viewer_start_ms(bin_dir, probe, molecule, home):
+    """The viewer's milliseconds from its start to its first painted picture of `molecule`."""
+    environment = dict(os.environ, LD_PRELOAD=probe, QT_QPA_PLATFORM="offscreen", HOME=home,
+                       XDG_CONFIG_HOME=os.path.join(home, "config"), XDG_DATA_HOME=os.path.join(home, "data"),
+                       XDG_RUNTIME_DIR=home)
+    times = []
+    for run in range(3 + 15):  # the first runs write the desktop entry and the profile
+        start = time.perf_counter()
+        subprocess.run([os.path.join(bin_dir, "kiva"), molecule], env=environment, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, check=True, timeout=60)
+        if run >= 3:
+            times.append(time.perf_counter() - start)
+    return 1e3 * statistics.median(times)
+
+
 def ratio(kiva, peer):
     return f"{kiva / peer:5.2f}" if peer else "    -"
 
@@ -99,8 +119,10 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     here = os.path.dirname(os.path.abspath(__file__))
     parser.add_argument("--bin", default=os.path.join(here, "..", "build", "bin"), help="Kiva's built programs")
+    parser.add_argument("--before", help="an older build's programs, timed beside these")
     options = parser.parse_args()
     bin_dir = os.path.abspath(options.bin)
+    before_dir = os.path.abspath(options.before) if options.before else None
     for program in ("kiva-render", "kiva-scene-pdb", "kiva_bench"):
         if not os.access(os.path.join(bin_dir, program), os.X_OK):
             sys.exit(f"compare_rasmol: no {program} in {bin_dir}; build first (make)")
@@ -151,6 +173,20 @@ def main():
     for label, kiva_frame, peer_frame in sized_rows:
         peer_text = f"{peer_frame:7.2f}" if peer_frame is not None else "      -"
         print(f"{label:34} {kiva_frame:7.2f} {peer_text} {ratio(kiva_frame, peer_frame or 0):>6}")
+
+    probe = os.path.join(bin_dir, "libkiva_first_picture_probe.so")
+    molecule = os.path.join(here, "..", "tests", "data", "structures", "ethanol.mol")
+    builds = [("this build", bin_dir)] + ([("before", before_dir)] if before_dir else [])
+    print()
+    print(f"{'Whole process and start':34} {'ms':>7}")
+    with tempfile.TemporaryDirectory(prefix="kiva-start-") as home:
+        for name, directory in builds:
+            block = BLOCKS[2][1]
+            render = 1e3 * median_seconds([os.path.join(directory, "kiva-render"), *block, "--model", "space", "-o",
+                                           os.path.join(home, "block.png")])
+            print(f"{'kiva-render NaCl 16x16x16, ' + name:34} {render:7.1f}")
+            if os.access(probe, os.R_OK) and os.access(os.path.join(directory, "kiva"), os.X_OK):
+                print(f"{'viewer to first picture, ' + name:34} {viewer_start_ms(directory, probe, molecule, home):7.1f}")
 
 
 if __name__ == "__main__":

@@ -10,6 +10,7 @@
 #include "render/canvas.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
+#include "render/render_picture.h"
 #include "render/scene_build.h"
 
 namespace kiva {
@@ -92,8 +93,7 @@ void BM_ProjectAndRender(benchmark::State& state) {
     for (auto _ : state) {
         TurnADegree(view);
         ProjectScene(view);
-        RenderFrame(view, picture, 0);
-        benchmark::DoNotOptimize(picture.colour.data());
+        benchmark::DoNotOptimize(RenderPicture(view, {}, picture).colour.data());
     }
     Label(state, view);
 }
@@ -131,12 +131,11 @@ void BM_FrameAtSize(benchmark::State& state) {
     BuildCellVectors(view, compound.cell);
     BuildScene(view, compound, MakeDefaultElementTable());
     ResetView(view);
-    PictureBuffers picture(view.pictureArea);
+    PictureBuffers picture;
     for (auto _ : state) {
         TurnADegree(view);
         ProjectScene(view);
-        RenderFrame(view, picture, 0);
-        benchmark::DoNotOptimize(picture.colour.data());
+        benchmark::DoNotOptimize(RenderPicture(view, {}, picture).colour.data());
     }
     state.SetLabel(std::to_string(RenderThreadCount()) + " threads, " + std::to_string(view.atoms.size()) + " atoms");
 }
