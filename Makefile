@@ -4,6 +4,7 @@
 #   make test       build and run the whole suite, then again under ASan and UBSan (build-asan/)
 #   make run        build and start the viewer
 #   make bench      build and run the benchmarks
+#   make compare    build and time Kiva beside RasMol (installs RasMol)
 #   make release    build the Release configuration into build-release/ (CI does it once)
 #   make disks      build the installer's distribution disks from the Release build into build/disks/
 #   make fuzz       build the fuzz targets with clang (build-fuzz/) and run each for FUZZ_SECONDS
@@ -19,7 +20,7 @@ CMAKE_GEN  := -G Ninja
 # Where we build, a warning is an error; a plain configure by a user or packager leaves it off.
 CMAKE_OPTS := $(CMAKE_GEN) -DKIVA_WERROR=ON
 
-.PHONY: all deps deps-fuzz build test test-fast test-sanitize release run bench disks fuzz deb clean
+.PHONY: all deps deps-fuzz build test test-fast test-sanitize release run bench compare disks fuzz deb clean
 
 all: build
 
@@ -61,6 +62,11 @@ run: build
 
 bench: build
 	$(BUILD)/bin/kiva_bench
+
+# Kiva beside RasMol in one run: frames, whole processes and the viewer's start (bench/compare_rasmol.py).
+compare: build
+	@scripts/install-deps --bench
+	python3 bench/compare_rasmol.py --bin $(BUILD)/bin
 
 # Disks of DISK_SIZE bytes (K and M allowed); run $(BUILD)/disks/disk1/setup to install. They carry
 # the Release programs: the everyday build's debugging information would more than double them.
