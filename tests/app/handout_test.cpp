@@ -23,6 +23,7 @@
 using kiva::testing::ChooseSubstance;
 using kiva::testing::MakeWorksheetPrinter;
 using kiva::testing::PdfImageSizes;
+using kiva::testing::PdfImages;
 using kiva::testing::PdfText;
 using kiva::testing::PreviewIntoPdf;
 using kiva::testing::RunningViewer;
@@ -104,6 +105,20 @@ private slots:
         QCOMPARE(PdfImageSizes(pdf), QList<QSize>({QSize(layout.picture.width, layout.picture.height)}));
         QVERIFY(layout.facts.top > layout.picture.Bottom());
         QVERIFY(PdfText(pdf).contains(QStringLiteral("CaCO3")));
+    }
+
+    // Paper is white, and so is the picture's background: its corners are the paper's colour.
+    void ThePictureIsPrintedOnWhite() {
+        RunningViewer viewer;
+        const QString pdf = viewer.File(QStringLiteral("white.pdf"));
+        const kiva::HandoutLayout layout = PrintOnWorksheet(ShownSubstance(viewer, QStringLiteral("CaCO3")), pdf);
+        const QList<QImage> images = PdfImages(pdf);
+        QCOMPARE(images.size(), 1);
+        const QImage& picture = images.first();
+        QCOMPARE(picture.size(), QSize(layout.picture.width, layout.picture.height));
+        const int right = picture.width() - 1, bottom = picture.height() - 1;
+        for (const QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
+            QCOMPARE(picture.pixelColor(corner).name(), QStringLiteral("#ffffff"));
     }
 
     // The texts' sizes are points and the spaces inches, so every printer gets the same page.

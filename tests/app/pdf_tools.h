@@ -2,6 +2,8 @@
 #pragma once
 // Printing to PDF files and reading them back with poppler's tools (pdftotext, pdfimages).
 #include <QByteArray>
+#include <QDir>
+#include <QImage>
 #include <QList>
 #include <QPageLayout>
 #include <QPageSize>
@@ -11,6 +13,7 @@
 #include <QSize>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "platform/print_dialogs.h"
@@ -69,6 +72,16 @@ inline QList<QSize> PdfImageSizes(const QString& pdf) {
         if (const QRegularExpressionMatch match = row.match(line); match.hasMatch())
             sizes << QSize(match.captured(1).toInt(), match.captured(2).toInt());
     return sizes;
+}
+
+// Each image the PDF holds, in order, as pdfimages writes it out without loss.
+inline QList<QImage> PdfImages(const QString& pdf) {
+    QList<QImage> images;
+    QTemporaryDir dir;
+    RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-png"), pdf, dir.filePath(QStringLiteral("image"))});
+    for (const QString& name : QDir(dir.path()).entryList({QStringLiteral("image-*.png")}, QDir::Files, QDir::Name))
+        images << QImage(dir.filePath(name));
+    return images;
 }
 
 }  // namespace kiva::testing
