@@ -177,7 +177,7 @@ private slots:
         kiva::MoleculeView& ethanol = ShownSubstance(viewer, QStringLiteral("Ethanol"));
         kiva::ViewState& state = ethanol.State();
         QVERIFY(state.atoms.size() >= 4);
-        const auto labels = [&state](std::initializer_list<int> atoms) {
+        const auto labels = [&state](const std::vector<int>& atoms) {
             QStringList texts;
             for (const int atom : atoms) texts << QString::fromStdString(std::string(kiva::TextOf(state.atoms[static_cast<std::size_t>(atom)].symbol)));
             return texts.join(QChar(0x2013));
@@ -188,7 +188,7 @@ private slots:
         };
         const struct {
             int command;
-            std::initializer_list<int> atoms;
+            std::vector<int> atoms;
             const char* words;
         } measurements[] = {{command::Angle, {0, 1, 2}, "Angle %1: %2°"},
                             {command::TorsionAngle, {0, 1, 2, 3}, "Torsion angle %1: %2°"}};
