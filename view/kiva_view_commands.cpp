@@ -80,10 +80,8 @@ void CKivaView::CopyPicture() {
 
 // A file's substance shows what the file gave, even when a catalogue entry has its name.
 kiva::SubstanceFacts CKivaView::Facts() const {
-    const kiva::CompoundRecord& compound = molecule_.Compound();
-    if (document_ && document_->FromCatalogue())
-        return kiva::FactsOfCompound(compound, kiva::TheSharedData().moleculeIndex);
-    return kiva::GatherSubstanceFacts(compound, nullptr);
+    return kiva::FactsOfDocument(molecule_.Compound(), document_ && document_->FromCatalogue(),
+                                 kiva::TheSharedData().moleculeIndex);
 }
 
 // The document's title as its frame shows it, for the print job.
