@@ -832,6 +832,14 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
         <source>MP4 videos need FFmpeg&apos;s libraries (%1), which are not installed.</source>
         <translation>MP4-Videos brauchen die Bibliotheken von FFmpeg (%1), die nicht installiert sind.</translation>
     </message>
+    <message>
+        <source>The view&apos;s %1 × %2 pixels are rounded to even sides, which an MP4 video needs.</source>
+        <translation>Die %1 × %2 Pixel der Ansicht werden auf gerade Seitenlängen gerundet, die ein MP4-Video braucht.</translation>
+    </message>
+    <message>
+        <source>Picture f&amp;rame, as in the window</source>
+        <translation>Bildrah&amp;men wie im Fenster</translation>
+    </message>
 </context>
 <context>
     <name>ExportPicture</name>
@@ -878,6 +886,10 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     <message>
         <source>Wh&amp;ite, as in print</source>
         <translation>&amp;Weiß, wie im Druck</translation>
+    </message>
+    <message>
+        <source>Picture &amp;frame, as in the window</source>
+        <translation>Bild&amp;rahmen wie im Fenster</translation>
     </message>
 </context>
 <context>

@@ -832,6 +832,14 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
         <source>MP4 videos need FFmpeg&apos;s libraries (%1), which are not installed.</source>
         <translation>Los vídeos MP4 necesitan las bibliotecas de FFmpeg (%1), que no están instaladas.</translation>
     </message>
+    <message>
+        <source>The view&apos;s %1 × %2 pixels are rounded to even sides, which an MP4 video needs.</source>
+        <translation>Los %1 × %2 píxeles de la vista se redondean a lados pares, como necesita un vídeo MP4.</translation>
+    </message>
+    <message>
+        <source>Picture f&amp;rame, as in the window</source>
+        <translation>&amp;Marco de la imagen, como en la ventana</translation>
+    </message>
 </context>
 <context>
     <name>ExportPicture</name>
@@ -878,6 +886,10 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     <message>
         <source>Wh&amp;ite, as in print</source>
         <translation>Blan&amp;co, como en la impresión</translation>
+    </message>
+    <message>
+        <source>Picture &amp;frame, as in the window</source>
+        <translation>&amp;Marco de la imagen, como en la ventana</translation>
     </message>
 </context>
 <context>

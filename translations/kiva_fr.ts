@@ -832,6 +832,14 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
         <source>MP4 videos need FFmpeg&apos;s libraries (%1), which are not installed.</source>
         <translation>Les vidéos MP4 ont besoin des bibliothèques de FFmpeg (%1), qui ne sont pas installées.</translation>
     </message>
+    <message>
+        <source>The view&apos;s %1 × %2 pixels are rounded to even sides, which an MP4 video needs.</source>
+        <translation>Les %1 × %2 pixels de la vue sont arrondis à des côtés pairs, comme l&apos;exige une vidéo MP4.</translation>
+    </message>
+    <message>
+        <source>Picture f&amp;rame, as in the window</source>
+        <translation>&amp;Cadre de l&apos;image, comme dans la fenêtre</translation>
+    </message>
 </context>
 <context>
     <name>ExportPicture</name>
@@ -878,6 +886,10 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     <message>
         <source>Wh&amp;ite, as in print</source>
         <translation>&amp;Blanc, comme à l&apos;impression</translation>
+    </message>
+    <message>
+        <source>Picture &amp;frame, as in the window</source>
+        <translation>&amp;Cadre de l&apos;image, comme dans la fenêtre</translation>
     </message>
 </context>
 <context>

@@ -832,6 +832,14 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
         <source>MP4 videos need FFmpeg&apos;s libraries (%1), which are not installed.</source>
         <translation>I video MP4 richiedono le librerie di FFmpeg (%1), che non sono installate.</translation>
     </message>
+    <message>
+        <source>The view&apos;s %1 × %2 pixels are rounded to even sides, which an MP4 video needs.</source>
+        <translation>I %1 × %2 pixel della vista sono arrotondati a lati pari, come richiede un video MP4.</translation>
+    </message>
+    <message>
+        <source>Picture f&amp;rame, as in the window</source>
+        <translation>&amp;Cornice dell&apos;immagine, come nella finestra</translation>
+    </message>
 </context>
 <context>
     <name>ExportPicture</name>
@@ -878,6 +886,10 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     <message>
         <source>Wh&amp;ite, as in print</source>
         <translation>&amp;Bianco, come in stampa</translation>
+    </message>
+    <message>
+        <source>Picture &amp;frame, as in the window</source>
+        <translation>&amp;Cornice dell&apos;immagine, come nella finestra</translation>
     </message>
 </context>
 <context>

@@ -832,6 +832,14 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
         <source>MP4 videos need FFmpeg&apos;s libraries (%1), which are not installed.</source>
         <translation>Vídeos MP4 precisam das bibliotecas do FFmpeg (%1), que não estão instaladas.</translation>
     </message>
+    <message>
+        <source>The view&apos;s %1 × %2 pixels are rounded to even sides, which an MP4 video needs.</source>
+        <translation>Os %1 × %2 pixels da visualização são arredondados para lados pares, como exige um vídeo MP4.</translation>
+    </message>
+    <message>
+        <source>Picture f&amp;rame, as in the window</source>
+        <translation>&amp;Moldura da imagem, como na janela</translation>
+    </message>
 </context>
 <context>
     <name>ExportPicture</name>
@@ -878,6 +886,10 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     <message>
         <source>Wh&amp;ite, as in print</source>
         <translation>&amp;Branco, como na impressão</translation>
+    </message>
+    <message>
+        <source>Picture &amp;frame, as in the window</source>
+        <translation>&amp;Moldura da imagem, como na janela</translation>
     </message>
 </context>
 <context>
