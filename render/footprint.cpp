@@ -111,6 +111,13 @@ const PaintedFootprint* FootprintCache::Painted(int radius, std::uint32_t colour
     return last_;
 }
 
+const std::vector<int>& FootprintCache::Disc(int radius) {
+    const auto index = static_cast<std::size_t>(radius);
+    if (discs_.size() <= index) discs_.resize(index + 1);
+    if (discs_[index].empty()) discs_[index] = TraceDisc(radius);
+    return discs_[index];
+}
+
 void FootprintCache::Clear() {
     last_ = nullptr;
     painted_.clear();

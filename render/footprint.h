@@ -91,6 +91,8 @@ public:
         return *this;
     }
     const SphereFootprint& Traced(int radius);
+    // A tube's disc of the radius, 0 to kLargestFootprint, as TraceDisc gives it.
+    const std::vector<int>& Disc(int radius);
     // The painted footprint, or null the first time. Its pixel offsets are for rows `rowLength`
     // long: a picture of another width starts the cache afresh.
     const PaintedFootprint* Painted(int radius, std::uint32_t colour, int rowLength);
@@ -98,6 +100,7 @@ public:
 private:
     void Clear();
     std::deque<SphereFootprint> traced_;
+    std::vector<std::vector<int>> discs_;  // by radius, empty until first asked for
     std::deque<PaintedFootprint> painted_;
     std::vector<std::pair<int, std::uint32_t>> askedOnce_;
     const PaintedFootprint* last_ = nullptr;

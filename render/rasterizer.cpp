@@ -179,9 +179,7 @@ void Rasterizer::DrawSphereFootprint(int x, int row, int z, const SphereFootprin
     }
 }
 
-void Rasterizer::CylinderPixel(int x, int row, int z, int vx, int vrow, int vz, std::uint32_t colour) {
-    z = ClampDepth(z);
-    if (!DepthPasses(x, row, z)) return;
+int Rasterizer::CylinderIntensity(int vx, int vrow, int vz) const {
     // The normal is v less its part along the axis; 64-bit so long tubes at close zoom never overflow.
     const long long s = static_cast<long long>(vx) * axisX_ + static_cast<long long>(vrow) * axisRow_ +
                         static_cast<long long>(vz) * axisZ_;
@@ -189,7 +187,13 @@ void Rasterizer::CylinderPixel(int x, int row, int z, int vx, int vrow, int vz, 
     long long intensity = (axisRow_ * s / lengthSquared - axisX_ * s / lengthSquared - axisZ_ * s / lengthSquared -
                            vrow + vz + vx) * 80 / cylinderRadius_ + 80;
     if (intensity < 80) intensity = 80;
-    WritePixel(x, row, colour, static_cast<int>(std::min<long long>(intensity, 1 << 20)));
+    return static_cast<int>(std::min<long long>(intensity, 1 << 20));
+}
+
+void Rasterizer::CylinderPixel(int x, int row, int z, int vx, int vrow, int vz, std::uint32_t colour) {
+    z = ClampDepth(z);
+    if (!DepthPasses(x, row, z)) return;
+    WritePixel(x, row, colour, CylinderIntensity(vx, vrow, vz));
 }
 
 void Rasterizer::CylinderDisc(int x0, int row0, int z0, bool horizontal, std::uint32_t colour) {
@@ -203,9 +207,15 @@ void Rasterizer::CylinderDisc(int x0, int row0, int z0, bool horizontal, std::ui
         else
             CylinderPixel(x0, row0 + along, z0 + depth, 0, along, depth, colour);
     };
-    if (!discDepths_.empty()) {
-        for (int along = -discRadius_; along <= discRadius_; ++along)
-            pixel(along, discDepths_[static_cast<std::size_t>(along + discRadius_)]);
+    if (discDepths_) {
+        // Every step's disc shades alike: its pixels keep their offsets from the axis.
+        for (int along = -discRadius_; along <= discRadius_; ++along) {
+            const auto at = static_cast<std::size_t>(along + discRadius_);
+            const int x = horizontal ? x0 + along : x0, row = horizontal ? row0 : row0 + along;
+            if (!DepthPasses(x, row, ClampDepth(z0 + (*discDepths_)[at]))) continue;
+            const std::array<std::uint8_t, 3>& bytes = discBytes_[at];
+            std::copy(bytes.begin(), bytes.end(), &picture_.colour[(static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)) * 3]);
+        }
         return;
     }
     WalkCircle(discRadius_, [&](int k, int m, bool closing) {
@@ -232,11 +242,19 @@ void Rasterizer::DrawCylinder(int x1, int row1, int z1, int x2, int row2, int z2
     axisLengthSquared_ = std::max<long long>(squared, 1);
     discRadius_ = r;
     cylinderRadius_ = std::max(r, 1);
-    // The disc is traced once ahead, unless the clamp would change its depths or it is very large.
-    discDepths_.clear();
-    if (!everyStep_ && r <= kLargestFootprint && std::min(z1, z2) >= -kNearestSceneDepth && std::max(z1, z2) <= kNearestSceneDepth - r)
-        discDepths_ = TraceDisc(r);
     const bool horizontal = std::abs(axisRow_) >= std::abs(axisX_);
+    // The disc is traced and shaded once ahead, unless the clamp would change its depths or it is
+    // very large.
+    discDepths_ = nullptr;
+    if (!everyStep_ && r <= kLargestFootprint && std::min(z1, z2) >= -kNearestSceneDepth && std::max(z1, z2) <= kNearestSceneDepth - r) {
+        discDepths_ = &footprints_.Disc(r);
+        discBytes_.resize(discDepths_->size());
+        for (int along = -r; along <= r; ++along) {
+            const auto at = static_cast<std::size_t>(along + r);
+            const int depth = (*discDepths_)[at];
+            discBytes_[at] = ShadedBytes(colour, horizontal ? CylinderIntensity(along, 0, depth) : CylinderIntensity(0, along, depth));
+        }
+    }
     StepAlong(x1, row1, z1, x2, row2, z2, [&](int x, int row, int z) { CylinderDisc(x, row, z, horizontal, colour); });
 }
 

@@ -3,6 +3,7 @@
 // The raster primitives of the high-quality picture: shaded spheres and cylinders and depth-tested
 // lines, drawn into a 24-bit colour buffer with a 16-bit depth buffer. Integer-exact: a scene
 // renders to the same bytes everywhere.
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -36,6 +37,8 @@ private:
                              std::uint32_t colour);
     void CylinderDisc(int x0, int row0, int z0, bool horizontal, std::uint32_t colour);
     void CylinderPixel(int x, int row, int z, int vx, int vrow, int vz, std::uint32_t colour);
+    // A tube pixel's brightness of 256 from its offset v to the axis.
+    int CylinderIntensity(int vx, int vrow, int vz) const;
     bool Inside(int x, int row) const;
     // True when the square of radius r around (x, row) lies wholly outside, or inside, the band.
     bool SquareOutside(int x, int row, int r) const;
@@ -57,7 +60,8 @@ private:
     int discRadius_ = 0;      // the traced radius
     int cylinderRadius_ = 1;  // at least 1, for the shading
     long long axisLengthSquared_ = 1;
-    std::vector<int> discDepths_;  // the tube's disc traced ahead, or empty
+    const std::vector<int>* discDepths_ = nullptr;        // the tube's disc traced ahead, or null
+    std::vector<std::array<std::uint8_t, 3>> discBytes_;  // and its pixels' shaded bytes
 };
 
 }  // namespace kiva
