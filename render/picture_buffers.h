@@ -13,6 +13,12 @@
 
 namespace kiva {
 
+// An atom's sphere as a frame draws it: centre, depth and radius in device pixels.
+struct PlacedSphere {
+    int x, row, z, radius;
+    std::uint32_t colour;
+};
+
 // The colour buffer is the picture; beside it a signed 16-bit depth per pixel, larger nearer.
 struct PictureBuffers : Picture {
     PictureBuffers() : PictureBuffers(PictureArea{}) {}
@@ -26,6 +32,7 @@ struct PictureBuffers : Picture {
     // The same for each further thread of a banded frame, so no two threads share one.
     std::deque<FootprintCache> threadFootprints;
     LabelLettering lettering;  // the atom labels' font, opened at the first labelled frame
+    std::vector<PlacedSphere> spheres;  // the last frame's, its memory kept for the next
 };
 
 // Rows first to end - 1 of a picture.

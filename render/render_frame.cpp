@@ -66,8 +66,30 @@ struct FrameWork {
     PictureStyle style;
     bool everything;          // every item fits the drawing budget
     std::vector<bool> drawn;  // otherwise, which items do
+    const std::vector<PlacedSphere>& spheres;
     std::vector<PlacedLabel> atomLabels, cellLabels;
 };
+
+// The drawn atoms' spheres in device pixels, in the scene's order. Atoms come in runs of one
+// element: their pixel radius is worked out once a run.
+void PlaceSpheres(const FrameWork& frame, std::vector<PlacedSphere>& spheres) {
+    const ViewState& view = frame.view;
+    spheres.clear();
+    bool known = false;
+    float lastRadius = 0;
+    int pixelRadius = 0;
+    for (std::size_t i = 0; i < view.atoms.size(); ++i) {
+        if (!frame.everything && !frame.drawn[i]) continue;
+        const SceneAtom& atom = view.atoms[i];
+        if (!known || !(atom.radius == lastRadius)) {
+            known = true;
+            lastRadius = atom.radius;
+            pixelRadius = std::clamp(AtomPixelRadius(atom, view, frame.map), 0, static_cast<int>(kPixelLimit));
+        }
+        const ImagePoint p = ToImagePoint(atom.picture, frame.map);
+        spheres.push_back({p.x, p.row, p.z, pixelRadius, atom.color});
+    }
+}
 
 // The background, the picture frame, the atoms and the bonds.
 void RenderSceneBand(const FrameWork& frame, PictureBuffers& picture, RowBand band, FootprintCache& footprints) {
@@ -81,22 +103,10 @@ void RenderSceneBand(const FrameWork& frame, PictureBuffers& picture, RowBand ba
     Rasterizer raster(picture, view.screenBitsPerPixel, band, footprints);
     const std::uint32_t contrast = ContrastColor(frame.style.background);
     if (frame.style.frame) DrawPictureFrame(raster);
+    for (const PlacedSphere& sphere : frame.spheres)
+        if (sphere.row + sphere.radius >= band.first && sphere.row - sphere.radius < band.end)
+            raster.DrawSphere(sphere.x, sphere.row, sphere.z, sphere.radius, sphere.colour);
     const std::size_t atomCount = view.atoms.size();
-    // Atoms come in runs of one element: their pixel radius is worked out once a run.
-    bool known = false;
-    float lastRadius = 0;
-    int pixelRadius = 0;
-    for (std::size_t i = 0; i < atomCount; ++i) {
-        if (!frame.everything && !frame.drawn[i]) continue;
-        const SceneAtom& atom = view.atoms[i];
-        if (!known || !(atom.radius == lastRadius)) {
-            known = true;
-            lastRadius = atom.radius;
-            pixelRadius = AtomPixelRadius(atom, view, frame.map);
-        }
-        const ImagePoint p = ToImagePoint(atom.picture, frame.map);
-        raster.DrawSphere(p.x, p.row, p.z, pixelRadius, atom.color);
-    }
     if (view.displayModel == DisplayModel::BallAndStick)
         for (std::size_t e = 0; e < view.bonds.size(); ++e) {
             const SceneBond& bond = view.bonds[e];
@@ -166,10 +176,11 @@ void RenderFrame(const ViewState& view, PictureBuffers& picture, std::uint8_t ba
 }
 
 void RenderFrame(const ViewState& view, PictureBuffers& picture, PictureStyle style, int threads) {
-    FrameWork frame{view, MapOfArea(picture.Area()), style, false, {}, {}, {}};
+    FrameWork frame{view, MapOfArea(picture.Area()), style, false, {}, picture.spheres, {}, {}};
     const std::uint64_t budget = FrameDrawBudget(frame.map);
     frame.everything = EveryItemFitsBudget(view, frame.map, budget);
     if (!frame.everything) frame.drawn = ItemsDrawnWithinBudget(view, frame.map, budget);
+    PlaceSpheres(frame, picture.spheres);
     LabelFont* font = view.showLabels ? picture.lettering.Font() : nullptr;
     if (!font) {
         RunBands(frame, picture, threads, RenderBand);
