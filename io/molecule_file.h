@@ -29,11 +29,6 @@ struct Molecule {
     std::vector<MoleculeBond> bonds;
 };
 
-// The largest molecule read: ten thousand atoms, a small protein with its hydrogens.
-inline constexpr std::size_t kMaxMoleculeAtoms = 10000;
-// Coordinates beyond this (angstrom) are damage, not chemistry.
-inline constexpr double kMaxCoordinate = 100000;
-
 // Reads the first molecule of the text, which is in the format given (Molfile, Xyz or Pdb).
 // Molfiles keep their bonds and orders; XYZ and PDB files get theirs from the distances (and a
 // PDB file's CONECT records). Throws SourceError naming the file and, where it can, the line of

@@ -6,7 +6,6 @@
 #include <map>
 #include <utility>
 
-#include "io/molecule_file.h"
 #include "io/ring_count.h"
 #include "io/source_error.h"
 

@@ -3,6 +3,7 @@
 // A first look at a molecule file's text, before Open Babel reads it: counts, coordinates and
 // bonds checked line by line, so that damage is named where it stands and no count is believed
 // beyond the lines that hold it.
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,11 @@
 #include "io/structure_format.h"
 
 namespace kiva {
+
+// The largest molecule read: ten thousand atoms, a small protein with its hydrogens.
+inline constexpr std::size_t kMaxMoleculeAtoms = 10000;
+// Coordinates beyond this (angstrom) are damage, not chemistry.
+inline constexpr double kMaxCoordinate = 100000;
 
 struct MoleculeText {
     std::string text;                    // the part to read: the first record, frame or model
