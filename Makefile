@@ -16,6 +16,8 @@ RELEASE_BUILD ?= build-release
 FUZZ_BUILD ?= build-fuzz
 DEB_BUILD  ?= build-deb
 JOBS       ?= $(shell nproc)
+# Seconds a test may take: one that waits on a window nobody closes fails instead of stalling CI.
+TEST_TIMEOUT ?= 600
 CMAKE_GEN  := -G Ninja
 # Where we build, a warning is an error; a plain configure by a user or packager leaves it off.
 CMAKE_OPTS := $(CMAKE_GEN) -DKIVA_WERROR=ON
@@ -37,7 +39,7 @@ build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
 test-fast: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout $(TEST_TIMEOUT)
 
 # Any sanitizer report fails the run: recovery is off and leaks are errors.
 test-sanitize: deps $(ASAN_BUILD)/build.ninja
@@ -46,7 +48,7 @@ test-sanitize: deps $(ASAN_BUILD)/build.ninja
 	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
-	    ctest --output-on-failure -j $(JOBS)
+	    ctest --output-on-failure -j $(JOBS) --timeout $(TEST_TIMEOUT)
 
 test: test-fast test-sanitize
 
