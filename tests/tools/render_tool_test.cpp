@@ -4,6 +4,7 @@
 #include "chem/molecule_index.h"
 #include "render/bond_search.h"
 #include "tools/render/render_options.h"
+#include "tools/render/render_run.h"
 
 namespace kiva::render_tool {
 namespace {
@@ -78,6 +79,24 @@ TEST(PrepareView, FallsBackToTheChemicalUnitWithoutACrystal) {
     RenderOptions options;
     options.state = DisplayState::CrystalSolid;
     EXPECT_EQ(PrepareView(options, molecule, MakeDefaultElementTable()).displayState, DisplayState::ChemicalUnit);
+}
+
+TEST(ShadedPictures, DrawTheWindowsPictureInItsFrameAtTheAskedSize) {
+    CompoundRecord molecule;
+    AtomSite atom{};
+    atom.symbol[0] = 'O';
+    molecule.unitAtoms = {atom};
+    RenderOptions options;
+    options.size = {400, 300};
+    PictureBuffers buffers;
+    const FrameDrawer draw = ShadedPictures(buffers);
+    const Picture& picture = draw(PrepareView(options, molecule, MakeDefaultElementTable()));
+    ASSERT_EQ(picture.width, 400);
+    ASSERT_EQ(picture.height, 300);
+    EXPECT_EQ(picture.colour[0], 0);  // the frame's green at the corner, as in the window
+    EXPECT_EQ(picture.colour[1], 255);
+    EXPECT_EQ(picture.colour[2], 0);
+    EXPECT_EQ(picture.colour[3 * (150 * 400 + 3) + 1], 0);  // the black background inside it
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The view's window under a real mouse: a drag turns the picture, and a distance picked by two
 // clicks shows in the tooltip where the pointer lands.
+#include <QClipboard>
+#include <QTemporaryDir>
 #include <QToolTip>
 #include <QWindow>
 #include <QtTest>
@@ -8,6 +10,7 @@
 #include "chem/shared_data.h"
 #include "tests/support/catalogue_record.h"
 #include "view/commands.h"
+#include "view/exported_frame.h"
 #include "view/kiva_view.h"
 #include "view/mouse_modes.h"
 
@@ -52,6 +55,22 @@ private slots:
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&view, &wheel);
         QCOMPARE(view.Molecule().State().viewTransform.m[3][3], pixel / kiva::kZoomInFactor);
+    }
+
+    void CopyLeavesThePictureFrameOutUnlessTheExportsKeepIt() {
+        CKivaView view(salt);
+        view.OnUpdate();
+        QVERIFY(view.RunCommand(kiva::command::EditCopy));
+        QImage copied = QGuiApplication::clipboard()->image();
+        QCOMPARE(copied.size(), QSize(kiva::kPictureSize, kiva::kPictureSize));
+        QCOMPARE(copied.pixel(0, 0), qRgb(0, 0, 0));
+        QTemporaryDir profile;
+        kiva::SetProfilePath(profile.filePath("kiva.ini"));
+        kiva::SetExportedPicturesFramed(true);
+        QVERIFY(view.RunCommand(kiva::command::EditCopy));
+        copied = QGuiApplication::clipboard()->image();
+        kiva::SetProfilePath(QString());
+        QCOMPARE(copied.pixel(0, 0), qRgb(0, 255, 0));
     }
 
     void TwoClicksShowTheDistanceWhereThePointerLands() {

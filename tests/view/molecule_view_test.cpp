@@ -324,6 +324,26 @@ TEST_F(MoleculeViewTest, ThePrintoutIsTheShadedPictureOnWhiteWhateverTheScreenSh
     EXPECT_GT(shades.size(), 5u);
 }
 
+TEST_F(MoleculeViewTest, APictureAtAnotherSizeSpreadsTheLiquidOverItAndLeavesTheViewAsItWas) {
+    MoleculeView& view = ViewOf(testing::SampleSalt());
+    view.RunCommand(command::Liquid);
+    view.AnimateStep();
+    const ViewState before = view.State();
+    const MotionTables motionBefore = motion_;
+    const Picture& wide = view.RenderPicture({1360, 340}, {0, false});
+    // The 340 square lies in the middle, from 510 to 850; the pool reaches beyond it on the left.
+    int coloured = 0;
+    for (int x = 0; x < 400; ++x)
+        for (int row = 0; row < wide.height; ++row)
+            if (wide.colour[(static_cast<std::size_t>(row) * static_cast<std::size_t>(wide.width) + static_cast<std::size_t>(x)) * 3 + 1] != 0) {
+                ++coloured;
+                break;
+            }
+    EXPECT_GT(coloured, 20);
+    EXPECT_EQ(view.Area(), before.pictureArea);
+    EXPECT_EQ(motion_.liquidSpin, motionBefore.liquidSpin);  // the window's motion goes on where it stood
+}
+
 TEST(Commands, TooltipsAreTheStringsSecondLine) {
     EXPECT_EQ(command::StringsOf(command::Translate).tooltip, "Translate (Move)");
     EXPECT_EQ(command::StringsOf(command::ZoomIn).tooltip, "Zoom In");

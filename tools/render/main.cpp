@@ -10,7 +10,6 @@
 
 #include "platform/command_line.h"
 #include "platform/file_search.h"
-#include "render/render_picture.h"
 #include "tools/render/render_run.h"
 
 using namespace kiva;
@@ -44,10 +43,6 @@ int main(int argc, char** argv) {
         std::cerr << "kiva-render: the flat picture needs " << painter << ": " << std::strerror(errno) << "\n";
         return 1;
     }
-    // The shaded pictures are rendered into one set of buffers: an animation's frames share its
-    // footprints and its font.
     PictureBuffers buffers;
-    return render_tool::RenderPictureFile(*options, [&buffers](const ViewState& view) -> const Picture& {
-        return RenderPicture(view, {}, buffers);
-    });
+    return render_tool::RenderPictureFile(*options, render_tool::ShadedPictures(buffers));
 }

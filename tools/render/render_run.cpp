@@ -12,9 +12,14 @@
 #include "export/png_file.h"
 #include "export/scene_file.h"
 #include "render/label_font.h"
+#include "render/render_picture.h"
 #include "tools/render/animation_run.h"
 
 namespace kiva::render_tool {
+
+FrameDrawer ShadedPictures(PictureBuffers& buffers) {
+    return [&buffers](const ViewState& view) -> const Picture& { return RenderPicture(view, {}, buffers); };
+}
 
 int RenderPictureFile(const RenderOptions& options, const FrameDrawer& draw) {
     if (!options.animateFrames && AnimationFormatOf(options.output)) {

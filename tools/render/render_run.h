@@ -4,9 +4,14 @@
 // picture drawn at its size and written. The drawing is the caller's, so the shaded picture needs
 // nothing but the core, and only the flat one a window system's painter.
 #include "export/animation_export.h"
+#include "render/picture_buffers.h"
 #include "tools/render/render_options.h"
 
 namespace kiva::render_tool {
+
+// kiva-render's shaded pictures, in the window's style (on black, in its frame), rendered into
+// `buffers`: an animation's frames share their footprints and their font.
+FrameDrawer ShadedPictures(PictureBuffers& buffers);
 
 // The program's exit status: 0 with the file written, 1 with the reason on standard error. The
 // picture, and each frame of an animation, is what `draw` makes of the prepared view.
