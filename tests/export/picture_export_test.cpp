@@ -42,7 +42,7 @@ std::array<std::uint8_t, 3> PixelAt(const Picture& picture, int x, int row) {
 TEST(ExportPicture, WritesTheViewsOwnPictureAtTheViewsSize) {
     testing::TempDir dir;
     const ViewState view = BenzeneView({500, 400});
-    ASSERT_TRUE(ExportPicture({dir.File("benzene.png"), view.pictureArea, 0}, view).Ok());
+    ASSERT_TRUE(ExportPicture({dir.File("benzene.png"), view.pictureArea, {0, true}}, view).Ok());
     PictureBuffers shown(view.pictureArea);
     RenderFrame(view, shown, 0);
     const Picture written = testing::ReadPngBack(dir.File("benzene.png"));
@@ -54,7 +54,7 @@ TEST(ExportPicture, WritesTheViewsOwnPictureAtTheViewsSize) {
 TEST(ExportPicture, ALargeSizeOnWhiteHasItsSizeAWhiteBackgroundAndTheModelDrawnLarge) {
     testing::TempDir dir;
     const ViewState view = BenzeneView({340, 340});
-    ASSERT_TRUE(ExportPicture({dir.File("poster.png"), {3000, 2000}, 255}, view).Ok());
+    ASSERT_TRUE(ExportPicture({dir.File("poster.png"), {3000, 2000}, {255, true}}, view).Ok());
     const Picture poster = testing::ReadPngBack(dir.File("poster.png"));
     ASSERT_EQ(poster.width, 3000);
     ASSERT_EQ(poster.height, 2000);
@@ -75,9 +75,9 @@ TEST(ExportPicture, RefusesASizeBeyondThePictureLimitsAndWritesNothing) {
     const ViewState view = BenzeneView({340, 340});
     for (const PictureArea area : {PictureArea{kMinPictureSide - 1, 340}, PictureArea{340, kMaxPictureSide + 1},
                                    PictureArea{0, 0}, PictureArea{-5, 100000}})
-        EXPECT_EQ(ExportPicture({dir.File("refused.png"), area, 0}, view).problem, ExportProblem::BadSize);
+        EXPECT_EQ(ExportPicture({dir.File("refused.png"), area, {0, true}}, view).problem, ExportProblem::BadSize);
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
-    EXPECT_TRUE(ExportPicture({dir.File("smallest.png"), {kMinPictureSide, kMinPictureSide}, 0}, view).Ok());
+    EXPECT_TRUE(ExportPicture({dir.File("smallest.png"), {kMinPictureSide, kMinPictureSide}, {0, true}}, view).Ok());
 }
 
 // The share of the picture's columns left of `right` with anything but black in them.
