@@ -33,6 +33,7 @@ struct PictureBuffers : Picture {
     std::deque<FootprintCache> threadFootprints;
     LabelLettering lettering;  // the atom labels' font, opened at the first labelled frame
     std::vector<PlacedSphere> spheres;  // the last frame's, its memory kept for the next
+    std::vector<std::size_t> bonds;     // the same for the bonds it drew
 };
 
 // Rows first to end - 1 of a picture.

@@ -67,6 +67,7 @@ struct FrameWork {
     bool everything;          // every item fits the drawing budget
     std::vector<bool> drawn;  // otherwise, which items do
     const std::vector<PlacedSphere>& spheres;
+    const std::vector<std::size_t>& bonds;  // the bonds drawn, in the scene's order
     std::vector<PlacedLabel> atomLabels, cellLabels;
 };
 
@@ -91,6 +92,19 @@ void PlaceSpheres(const FrameWork& frame, std::vector<PlacedSphere>& spheres) {
     }
 }
 
+// The bonds the frame draws: in the ball-and-stick model those shown, valid and within the budget.
+void ChooseBonds(const FrameWork& frame, std::vector<std::size_t>& bonds) {
+    const ViewState& view = frame.view;
+    bonds.clear();
+    if (view.displayModel != DisplayModel::BallAndStick) return;
+    const std::size_t atomCount = view.atoms.size();
+    for (std::size_t e = 0; e < view.bonds.size(); ++e) {
+        const SceneBond& bond = view.bonds[e];
+        const bool hidden = bond.kind == static_cast<std::int32_t>(BondKind::Coordination) && !view.showCoordination;
+        if (!hidden && (frame.everything || frame.drawn[atomCount + e]) && BondIsValid(view, bond)) bonds.push_back(e);
+    }
+}
+
 // The background, the picture frame, the atoms and the bonds.
 void RenderSceneBand(const FrameWork& frame, PictureBuffers& picture, RowBand band, FootprintCache& footprints) {
     const ViewState& view = frame.view;
@@ -106,14 +120,7 @@ void RenderSceneBand(const FrameWork& frame, PictureBuffers& picture, RowBand ba
     for (const PlacedSphere& sphere : frame.spheres)
         if (sphere.row + sphere.radius >= band.first && sphere.row - sphere.radius < band.end)
             raster.DrawSphere(sphere.x, sphere.row, sphere.z, sphere.radius, sphere.colour);
-    const std::size_t atomCount = view.atoms.size();
-    if (view.displayModel == DisplayModel::BallAndStick)
-        for (std::size_t e = 0; e < view.bonds.size(); ++e) {
-            const SceneBond& bond = view.bonds[e];
-            const bool hidden = bond.kind == static_cast<std::int32_t>(BondKind::Coordination) && !view.showCoordination;
-            if (!hidden && (frame.everything || frame.drawn[atomCount + e]) && BondIsValid(view, bond))
-                DrawBond(raster, view, frame.map, bond, contrast);
-        }
+    for (const std::size_t e : frame.bonds) DrawBond(raster, view, frame.map, view.bonds[e], contrast);
 }
 
 // The atoms' labels, then the line work over them, then the cell's labels.
@@ -176,11 +183,12 @@ void RenderFrame(const ViewState& view, PictureBuffers& picture, std::uint8_t ba
 }
 
 void RenderFrame(const ViewState& view, PictureBuffers& picture, PictureStyle style, int threads) {
-    FrameWork frame{view, MapOfArea(picture.Area()), style, false, {}, picture.spheres, {}, {}};
+    FrameWork frame{view, MapOfArea(picture.Area()), style, false, {}, picture.spheres, picture.bonds, {}, {}};
     const std::uint64_t budget = FrameDrawBudget(frame.map);
     frame.everything = EveryItemFitsBudget(view, frame.map, budget);
     if (!frame.everything) frame.drawn = ItemsDrawnWithinBudget(view, frame.map, budget);
     PlaceSpheres(frame, picture.spheres);
+    ChooseBonds(frame, picture.bonds);
     LabelFont* font = view.showLabels ? picture.lettering.Font() : nullptr;
     if (!font) {
         RunBands(frame, picture, threads, RenderBand);

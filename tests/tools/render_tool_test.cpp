@@ -71,26 +71,27 @@ TEST(PrepareView, BuildsTheSameBondsAsTheAllPairsSearchOnARealCrystal) {
     EXPECT_GT(crystals, 0);
 }
 
-TEST(PrepareView, FallsBackToTheChemicalUnitWithoutACrystal) {
+// A single oxygen atom, without a crystal.
+CompoundRecord LoneOxygen() {
     CompoundRecord molecule;
     AtomSite atom{};
     atom.symbol[0] = 'O';
     molecule.unitAtoms = {atom};
+    return molecule;
+}
+
+TEST(PrepareView, FallsBackToTheChemicalUnitWithoutACrystal) {
     RenderOptions options;
     options.state = DisplayState::CrystalSolid;
-    EXPECT_EQ(PrepareView(options, molecule, MakeDefaultElementTable()).displayState, DisplayState::ChemicalUnit);
+    EXPECT_EQ(PrepareView(options, LoneOxygen(), MakeDefaultElementTable()).displayState, DisplayState::ChemicalUnit);
 }
 
 TEST(ShadedPictures, DrawTheWindowsPictureInItsFrameAtTheAskedSize) {
-    CompoundRecord molecule;
-    AtomSite atom{};
-    atom.symbol[0] = 'O';
-    molecule.unitAtoms = {atom};
     RenderOptions options;
     options.size = {400, 300};
     PictureBuffers buffers;
     const FrameDrawer draw = ShadedPictures(buffers);
-    const Picture& picture = draw(PrepareView(options, molecule, MakeDefaultElementTable()));
+    const Picture& picture = draw(PrepareView(options, LoneOxygen(), MakeDefaultElementTable()));
     ASSERT_EQ(picture.width, 400);
     ASSERT_EQ(picture.height, 300);
     EXPECT_EQ(picture.colour[0], 0);  // the frame's green at the corner, as in the window
