@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 
 #include "export/mp4_writer.h"
 #include "tests/export/video_read_back.h"
+#include "tests/support/temp_dir.h"
 
 namespace kiva {
 namespace {
@@ -15,14 +15,8 @@ namespace fs = std::filesystem;
 
 class Mp4Writer : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("kiva-mp4-" + std::to_string(getpid()) + "-" +
-                                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-    fs::path folder_;
+    std::string PathOf(const std::string& name) const { return folder_.File(name); }
+    testing::TempDir folder_;
 };
 
 // A bar that crosses the picture, so the encoder has motion to predict.
