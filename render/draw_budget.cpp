@@ -34,36 +34,25 @@ std::uint64_t TubeWork(ImagePoint a, ImagePoint b, int radius) {
     return radius > 0 ? 2 * pixels : pixels;
 }
 
-// At least the work of every item of the scene, from one pass over the atoms and none over the
-// bonds' ends: each sphere is taken at the largest radius and as a whole square, each tube as
-// long as the scene is wide or deep. When even that fits the budget, every item is drawn. In
-// double, so no sum wraps round; infinite where the pixel size leaves the radii without sense.
-double SceneWorkBound(const ViewState& view, const PictureMap& map) {
+// At least the work of every item of the scene, from one pass over the atoms and the bonds'
+// kinds, none over the bonds' ends: each sphere is taken at the largest radius and as a whole
+// square, each tube as long as the scene is wide or deep. When even that fits the budget, every
+// item is drawn. In double, so no sum wraps round; infinite where the pixel size leaves the radii
+// without sense.
+double SceneWorkBound(const ViewState& view, const PictureMap& map, const AtomExtent& extent, const BondKindCount& kinds) {
     const float pixelSize = DevicePixelSize(view, map);
     if (!(pixelSize > 0) || !std::isfinite(pixelSize)) return std::numeric_limits<double>::infinity();
     const std::size_t atomCount = view.atoms.size();
-    // The picture's extent, from the floats: the image points follow them in order. Any
-    // coordinate that is not finite turns `unbounded` into NaN, and the extent to every end.
-    constexpr float kInfinity = std::numeric_limits<float>::infinity();
-    float largestRadius = 0;
-    Vector3D least{kInfinity, kInfinity, kInfinity}, most{-kInfinity, -kInfinity, -kInfinity};
-    float unbounded = 0;
-    for (std::size_t i = 0; i < atomCount; ++i) {
-        const SceneAtom& atom = view.atoms[i];
-        largestRadius = std::max(largestRadius, atom.radius);
-        const Vector3D& p = atom.picture;
-        unbounded += (p.x - p.x) + (p.y - p.y) + (p.z - p.z);
-        least = {std::min(least.x, p.x), std::min(least.y, p.y), std::min(least.z, p.z)};
-        most = {std::max(most.x, p.x), std::max(most.y, p.y), std::max(most.z, p.z)};
-    }
-    if (unbounded != 0) {
+    Vector3D least = extent.least, most = extent.most;
+    if (extent.unbounded != 0) {
+        constexpr float kInfinity = std::numeric_limits<float>::infinity();
         least = {-kInfinity, -kInfinity, -kInfinity};
         most = {kInfinity, kInfinity, kInfinity};
     }
     const ImagePoint low = ToImagePoint({least.x, most.y, least.z}, map);
     const ImagePoint high = ToImagePoint({most.x, least.y, most.z}, map);
     SceneAtom largest{};
-    largest.radius = largestRadius;
+    largest.radius = extent.largestRadius;
     const double side = 2.0 * AtomPixelRadius(largest, view, map) + 1;
     double bound = static_cast<double>(atomCount) * (kItemWork + side * side);
     const double items = static_cast<double>(view.bonds.size()) * kItemWork;
@@ -71,15 +60,17 @@ double SceneWorkBound(const ViewState& view, const PictureMap& map) {
     const double line = static_cast<double>(TubeWork(low, high, 0));
     const double tube = static_cast<double>(TubeWork(low, high, ToPixel(0.1f / pixelSize)));
     // Coordination lines, and tubes: a double bond is two, a triple three, any other kind one.
-    std::uint64_t coordination = 0, doubles = 0, triples = 0;
-    for (const SceneBond& bond : view.bonds.items) {
-        coordination += bond.kind == static_cast<std::int32_t>(BondKind::Coordination);
-        doubles += bond.kind == 2;
-        triples += bond.kind == 3;
-    }
-    const double lines = view.showCoordination ? static_cast<double>(coordination) : 0.0;
-    const double tubes = static_cast<double>(view.bonds.size() - coordination + doubles + 2 * triples);
+    const double lines = view.showCoordination ? static_cast<double>(kinds.coordination) : 0.0;
+    const double tubes = static_cast<double>(view.bonds.size() - kinds.coordination + kinds.doubles + 2 * kinds.triples);
     return bound + items + lines * line + tubes * tube;
+}
+
+double SceneWorkBound(const ViewState& view, const PictureMap& map) {
+    AtomExtent extent;
+    for (const SceneAtom& atom : view.atoms.items) extent.Add(atom);
+    BondKindCount kinds;
+    for (const SceneBond& bond : view.bonds.items) kinds.Add(bond);
+    return SceneWorkBound(view, map, extent, kinds);
 }
 
 }  // namespace
@@ -111,6 +102,24 @@ bool EveryItemFitsBudget(const ViewState& view, std::uint64_t budget) { return E
 
 bool EveryItemFitsBudget(const ViewState& view, const PictureMap& map, std::uint64_t budget) {
     return SceneWorkBound(view, map) <= static_cast<double>(budget);
+}
+
+bool EveryItemFitsBudget(const ViewState& view, const PictureMap& map, std::uint64_t budget, const AtomExtent& extent,
+                         const BondKindCount& kinds) {
+    return SceneWorkBound(view, map, extent, kinds) <= static_cast<double>(budget);
+}
+
+void AtomExtent::Merge(const AtomExtent& other) {
+    largestRadius = std::max(largestRadius, other.largestRadius);
+    unbounded += other.unbounded;
+    least = {std::min(least.x, other.least.x), std::min(least.y, other.least.y), std::min(least.z, other.least.z)};
+    most = {std::max(most.x, other.most.x), std::max(most.y, other.most.y), std::max(most.z, other.most.z)};
+}
+
+void BondKindCount::Merge(const BondKindCount& other) {
+    coordination += other.coordination;
+    doubles += other.doubles;
+    triples += other.triples;
 }
 
 std::vector<bool> ItemsDrawnWithinBudget(const ViewState& view, std::uint64_t budget) {

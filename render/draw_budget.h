@@ -5,7 +5,9 @@
 // item hides it. A document of ten thousand atoms on one point, or of a million bonds across the
 // picture, would take seconds a frame; its farthest items are left out instead, which are those
 // the nearer ones hide.
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "render/view_state.h"
@@ -28,6 +30,39 @@ std::uint64_t ItemDrawWork(const ViewState& view, std::size_t item, const Pictur
 // catalogue: the frame then draws them all without working out which.
 bool EveryItemFitsBudget(const ViewState& view, std::uint64_t budget = kMaxFrameDrawWork);
 bool EveryItemFitsBudget(const ViewState& view, const PictureMap& map, std::uint64_t budget);
+
+// What the quick estimate reads of the atoms and of the bonds' kinds, gathered over parts of the
+// scene and merged: a frame gathers them on every core while it places the atoms.
+struct AtomExtent {
+    float largestRadius = 0;
+    Vector3D least{std::numeric_limits<float>::infinity(), std::numeric_limits<float>::infinity(),
+                   std::numeric_limits<float>::infinity()};
+    Vector3D most{-std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
+                  -std::numeric_limits<float>::infinity()};
+    float unbounded = 0;  // NaN once a picture coordinate is not finite
+    void Add(const SceneAtom& atom) {
+        largestRadius = std::max(largestRadius, atom.radius);
+        const Vector3D& p = atom.picture;
+        // The image points follow the floats in order. A coordinate that is not finite turns
+        // `unbounded` into NaN, and the extent to every end.
+        unbounded += (p.x - p.x) + (p.y - p.y) + (p.z - p.z);
+        least = {std::min(least.x, p.x), std::min(least.y, p.y), std::min(least.z, p.z)};
+        most = {std::max(most.x, p.x), std::max(most.y, p.y), std::max(most.z, p.z)};
+    }
+    void Merge(const AtomExtent& other);
+};
+struct BondKindCount {
+    std::uint64_t coordination = 0, doubles = 0, triples = 0;
+    void Add(const SceneBond& bond) {
+        coordination += bond.kind == static_cast<std::int32_t>(BondKind::Coordination);
+        doubles += bond.kind == 2;
+        triples += bond.kind == 3;
+    }
+    void Merge(const BondKindCount& other);
+};
+// The same estimate from an extent and kinds gathered over the whole scene.
+bool EveryItemFitsBudget(const ViewState& view, const PictureMap& map, std::uint64_t budget, const AtomExtent& extent,
+                         const BondKindCount& kinds);
 
 // Which items a frame draws, indexed like ItemDrawWork: the nearest first, by drawOrder, for as
 // long as their work stays within `budget`; every item when the scene is not projected yet.

@@ -92,23 +92,37 @@ const SphereFootprint& FootprintCache::Traced(int radius) {
     return traced;
 }
 
-const PaintedFootprint* FootprintCache::Painted(int radius, std::uint32_t colour, int rowLength) {
+const PaintedFootprint* FootprintCache::LookUpPainted(int radius, std::uint32_t colour, int rowLength) {
     if (rowLength != rowLength_) {
         Clear();
         rowLength_ = rowLength;
     }
-    if (last_ && last_->footprint->radius == radius && last_->colour == colour) return last_;
+    // A salt's ions take turns: the two footprints asked for last are looked at first.
+    const auto matches = [&](const PaintedFootprint* painted) {
+        return painted && painted->footprint->radius == radius && painted->colour == colour;
+    };
+    if (matches(recent_[0])) return recent_[0];
+    if (matches(recent_[1])) {
+        std::swap(recent_[0], recent_[1]);
+        return recent_[0];
+    }
     for (const PaintedFootprint& painted : painted_)
-        if (painted.footprint->radius == radius && painted.colour == colour) return last_ = &painted;
+        if (painted.footprint->radius == radius && painted.colour == colour) return Remember(&painted);
     const std::pair<int, std::uint32_t> key{radius, colour};
     if (std::find(askedOnce_.begin(), askedOnce_.end(), key) == askedOnce_.end()) {
         askedOnce_.push_back(key);
         return nullptr;
     }
     const SphereFootprint& footprint = Traced(radius);
-    last_ = &painted_.emplace_back(PaintFootprint(footprint, colour, rowLength));
+    const PaintedFootprint* painted = &painted_.emplace_back(PaintFootprint(footprint, colour, rowLength));
     pixels_ += footprint.depth.size();
-    return last_;
+    return Remember(painted);
+}
+
+const PaintedFootprint* FootprintCache::Remember(const PaintedFootprint* painted) {
+    recent_[1] = recent_[0];
+    recent_[0] = painted;
+    return painted;
 }
 
 const std::vector<int>& FootprintCache::Disc(int radius) {
@@ -119,7 +133,7 @@ const std::vector<int>& FootprintCache::Disc(int radius) {
 }
 
 void FootprintCache::Clear() {
-    last_ = nullptr;
+    recent_ = {};
     painted_.clear();
     traced_.clear();
     askedOnce_.clear();

@@ -95,7 +95,11 @@ public:
     const std::vector<int>& Disc(int radius);
     // The painted footprint, or null the first time. Its pixel offsets are for rows `rowLength`
     // long: a picture of another width starts the cache afresh.
-    const PaintedFootprint* Painted(int radius, std::uint32_t colour, int rowLength);
+    const PaintedFootprint* Painted(int radius, std::uint32_t colour, int rowLength) {
+        const PaintedFootprint* last = recent_[0];
+        if (last && rowLength == rowLength_ && last->footprint->radius == radius && last->colour == colour) return last;
+        return LookUpPainted(radius, colour, rowLength);
+    }
 
 private:
     void Clear();
@@ -103,7 +107,9 @@ private:
     std::vector<std::vector<int>> discs_;  // by radius, empty until first asked for
     std::deque<PaintedFootprint> painted_;
     std::vector<std::pair<int, std::uint32_t>> askedOnce_;
-    const PaintedFootprint* last_ = nullptr;
+    const PaintedFootprint* LookUpPainted(int radius, std::uint32_t colour, int rowLength);
+    const PaintedFootprint* Remember(const PaintedFootprint* painted);
+    std::array<const PaintedFootprint*, 2> recent_{};  // the last asked for first
     std::size_t pixels_ = 0;
     int rowLength_ = 0;
 };

@@ -32,8 +32,10 @@ struct PictureBuffers : Picture {
     // The same for each further thread of a banded frame, so no two threads share one.
     std::deque<FootprintCache> threadFootprints;
     LabelLettering lettering;  // the atom labels' font, opened at the first labelled frame
-    std::vector<PlacedSphere> spheres;  // the last frame's, its memory kept for the next
-    std::vector<std::size_t> bonds;     // the same for the bonds it drew
+    // The last frame's spheres and bonds, a list for each part of the scene: their memory is kept
+    // for the next frame.
+    std::vector<std::vector<PlacedSphere>> partSpheres;
+    std::vector<std::vector<std::size_t>> partBonds;
 };
 
 // Rows first to end - 1 of a picture.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/render_workers.h"
 #include "render/view_moves.h"
 
 namespace kiva {
@@ -12,6 +13,7 @@ namespace {
 
 constexpr double kLiquidSpinStep = 0.034906584444444444;   // 2 degrees a frame
 constexpr double kTumbleStep = 0.08726646111111111;        // 5 degrees a frame
+constexpr std::size_t kFewestPartAtoms = 8192;  // below this a part costs more to hand out than to project
 
 // Where a travelling copy's centre turns back: this far inside the picture's edges, in picture
 // units; the liquid's copies keep above the pool of the others at the bottom.
@@ -25,9 +27,26 @@ PictureBounds TravelBounds(const ViewState& view, const PictureBounds& margins) 
             picture.top - margins.top};
 }
 
-void ProjectAtoms(ViewState& view, const Matrix4& m, std::size_t first, std::size_t count) {
-    for (std::size_t i = first; i < first + count && i < view.atoms.size(); ++i)
-        view.atoms[i].picture = TransformPoint(m, view.atoms[i].position);
+void ProjectAtoms(ViewState& view, const Matrix4& transform, std::size_t first, std::size_t count) {
+    // A copy, which the stores into the atoms cannot alias: the compiler keeps it in registers.
+    const Matrix4 m = transform;
+    const std::size_t end = std::min(first + count, view.atoms.size());
+    SceneAtom* atoms = view.atoms.items.data();
+    for (std::size_t i = first; i < end; ++i) atoms[i].picture = TransformPoint(m, atoms[i].position);
+}
+
+// The whole scene through one transform, in parts on every core: a large crystal's projection
+// is a tenth of its frame.
+void ProjectAllAtoms(ViewState& view, const Matrix4& m) {
+    const std::size_t count = view.atoms.size();
+    const int threads = RenderThreadCount();
+    const int parts = static_cast<int>(std::clamp<std::size_t>(count / kFewestPartAtoms, 1, static_cast<std::size_t>(2 * threads)));
+    const auto partCount = static_cast<std::size_t>(parts);
+    SharedRenderWorkers().Run(parts, threads, [&](int task, int) {
+        const auto part = static_cast<std::size_t>(task);
+        const std::size_t first = part * count / partCount;
+        ProjectAtoms(view, m, first, (part + 1) * count / partCount - first);
+    });
 }
 
 // One copy that travels and tumbles about its direction of travel.
@@ -135,7 +154,7 @@ void ProjectScene(ViewState& view, MotionTables& motion) {
         break;
     default:
         if (view.mouseMode == MouseMode::Rock) ApplyRockStep(view, motion.rockSteps);
-        ProjectAtoms(view, view.viewTransform, 0, view.atoms.size());
+        ProjectAllAtoms(view, view.viewTransform);
         break;
     }
     view.drawOrder.pending = true;

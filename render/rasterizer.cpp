@@ -110,12 +110,16 @@ void Rasterizer::SphereSpan(int x0, int row, int z0, int halfWidth, std::uint32_
     });
 }
 
+bool Rasterizer::DrawnFromFootprint(int z, int r) const {
+    // Dithering takes a value for every step that passes the depth test, so it walks them all;
+    // so do spheres whose depths the clamp would change, and the largest ones.
+    return !dither_ && !everyStep_ && r <= kLargestFootprint && z >= -kNearestSceneDepth && z <= kNearestSceneDepth - r;
+}
+
 void Rasterizer::DrawSphere(int x, int row, int z, int r, std::uint32_t colour) {
     r = std::clamp(r, 0, static_cast<int>(kPixelLimit));
     if (SquareOutside(x, row, r)) return;
-    // Dithering takes a value for every step that passes the depth test, so it walks them all;
-    // so do spheres whose depths the clamp would change, and the largest ones.
-    if (!dither_ && !everyStep_ && r <= kLargestFootprint && z >= -kNearestSceneDepth && z <= kNearestSceneDepth - r) {
+    if (DrawnFromFootprint(z, r)) {
         // No pixel of the footprint lies nearer than its centre, z + r: behind what is drawn
         // there already, the sphere would pass no depth test. Worth asking of spheres larger
         // than a tile; a smaller one is drawn in about the time a tile's depths are read.
@@ -139,22 +143,40 @@ void Rasterizer::DrawSphere(int x, int row, int z, int r, std::uint32_t colour) 
     });
 }
 
+void Rasterizer::DrawSpheres(const std::vector<PlacedSphere>& spheres) {
+    for (const PlacedSphere& s : spheres) {
+        if (s.row + s.radius < firstRow_ || s.row - s.radius >= endRow_) continue;
+        // Most spheres of a large scene are small, wholly inside the band and painted already:
+        // straight to their pixels, as DrawSphere would draw them.
+        if (s.radius >= 0 && s.radius < DepthTiles::kSide && DrawnFromFootprint(s.z, s.radius) && SquareInside(s.x, s.row, s.radius))
+            if (const PaintedFootprint* painted = footprints_.Painted(s.radius, s.colour, width_)) {
+                DrawPaintedPixels(s.x, s.row, s.z, *painted);
+                continue;
+            }
+        DrawSphere(s.x, s.row, s.z, s.radius, s.colour);
+    }
+}
+
+void Rasterizer::DrawPaintedPixels(int x, int row, int z, const PaintedFootprint& painted) {
+    const auto centre = static_cast<std::ptrdiff_t>(row) * width_ + x;
+    std::int16_t* depth = picture_.depth.data() + centre;
+    std::uint8_t* pixels = picture_.colour.data() + 3 * centre;
+    for (const PaintedPixel& pixel : painted.pixels) {
+        const int nearer = z + pixel.depth;
+        if (nearer <= depth[pixel.offset]) continue;
+        depth[pixel.offset] = static_cast<std::int16_t>(nearer);
+        std::uint8_t* bytes = pixels + 3 * pixel.offset;
+        bytes[0] = pixel.bytes[0];
+        bytes[1] = pixel.bytes[1];
+        bytes[2] = pixel.bytes[2];
+    }
+}
+
 void Rasterizer::DrawSphereFootprint(int x, int row, int z, const SphereFootprint& footprint,
                                      const PaintedFootprint* painted, std::uint32_t colour) {
     const int r = footprint.radius;
     if (painted && SquareInside(x, row, r)) {
-        const auto centre = static_cast<std::ptrdiff_t>(row) * width_ + x;
-        std::int16_t* depth = picture_.depth.data() + centre;
-        std::uint8_t* pixels = picture_.colour.data() + 3 * centre;
-        for (const PaintedPixel& pixel : painted->pixels) {
-            const int nearer = z + pixel.depth;
-            if (nearer <= depth[pixel.offset]) continue;
-            depth[pixel.offset] = static_cast<std::int16_t>(nearer);
-            std::uint8_t* bytes = pixels + 3 * pixel.offset;
-            bytes[0] = pixel.bytes[0];
-            bytes[1] = pixel.bytes[1];
-            bytes[2] = pixel.bytes[2];
-        }
+        DrawPaintedPixels(x, row, z, *painted);
         return;
     }
     for (int dy = std::max(-r, firstRow_ - row); dy <= std::min(r, endRow_ - 1 - row); ++dy) {

@@ -26,12 +26,18 @@ public:
     int Width() const { return width_; }
     int Height() const { return picture_.height; }
     void DrawSphere(int x, int row, int z, int r, std::uint32_t colour);
+    // The spheres in turn, those that reach the band's rows.
+    void DrawSpheres(const std::vector<PlacedSphere>& spheres);
     void DrawCylinder(int x1, int row1, int z1, int x2, int row2, int z2, int r, std::uint32_t colour);
     void DrawLine3D(int x1, int row1, int z1, int x2, int row2, int z2, std::uint32_t colour);
 
 private:
     void SphereSpan(int x0, int row, int z0, int halfWidth, std::uint32_t colour);
     void SpherePixel(int x, int row, int z, std::uint32_t colour);
+    // Whether a sphere at depth z of radius r is drawn from its footprint, not walked step by step.
+    bool DrawnFromFootprint(int z, int r) const;
+    // A painted footprint wholly inside the band.
+    void DrawPaintedPixels(int x, int row, int z, const PaintedFootprint& painted);
     // From the painted footprint where there is one, else shading each pixel drawn.
     void DrawSphereFootprint(int x, int row, int z, const SphereFootprint& footprint, const PaintedFootprint* painted,
                              std::uint32_t colour);

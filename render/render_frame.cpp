@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The whole frame: the scene and its overlays drawn band by band, each band of rows on a thread of
-// its own. Every pixel takes the same writes in the same order whichever band holds it, so the
-// bytes do not depend on the number of bands.
+// The whole frame: the scene's items placed in parts, then the scene and its overlays drawn band
+// by band, parts and bands shared out among the threads kept for frames. Every pixel takes the
+// same writes in the same order whichever band holds it, so the bytes do not depend on the number
+// of parts, bands or threads.
 #include <algorithm>
-#include <atomic>
-#include <thread>
 
 #include "render/draw_budget.h"
+#include "render/frame_items.h"
 #include "render/image_point.h"
 #include "render/overlays.h"
 #include "render/picture_labels.h"
 #include "render/rasterizer.h"
 #include "render/render_frame.h"
+#include "render/render_workers.h"
 
 namespace kiva {
 
@@ -20,9 +21,9 @@ namespace {
 constexpr std::int16_t kFarthest = -32640;  // every depth byte 0x80
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kYellow = 0x00FFFF;
-constexpr int kMaxRenderThreads = 64;
 constexpr int kBandsPerThread = 2;  // a thread that finishes early takes another band
 constexpr int kFewestBandRows = 32;  // below this a band costs more in setup than it draws
+constexpr std::size_t kFewestPartItems = 4096;  // below this a part costs more to hand out than to place
 
 void DrawBond(Rasterizer& raster, const ViewState& view, const PictureMap& map, const SceneBond& bond,
               std::uint32_t contrast) {
@@ -64,50 +65,22 @@ struct FrameWork {
     const ViewState& view;
     PictureMap map;
     PictureStyle style;
-    bool everything;          // every item fits the drawing budget
-    std::vector<bool> drawn;  // otherwise, which items do
-    const std::vector<PlacedSphere>& spheres;
-    const std::vector<std::size_t>& bonds;  // the bonds drawn, in the scene's order
+    int height, bands;        // band b holds rows b * height / bands to (b + 1) * height / bands - 1
+    int workers;              // the threads that draw the bands
+    int parts;                // the parts of the scene placed one by one
+    std::vector<bool> drawn;  // which items fit the drawing budget; empty when every one does
     std::vector<PlacedLabel> atomLabels, cellLabels;
 };
 
-// The drawn atoms' spheres in device pixels, in the scene's order. Atoms come in runs of one
-// element: their pixel radius is worked out once a run.
-void PlaceSpheres(const FrameWork& frame, std::vector<PlacedSphere>& spheres) {
-    const ViewState& view = frame.view;
-    spheres.clear();
-    bool known = false;
-    float lastRadius = 0;
-    int pixelRadius = 0;
-    for (std::size_t i = 0; i < view.atoms.size(); ++i) {
-        if (!frame.everything && !frame.drawn[i]) continue;
-        const SceneAtom& atom = view.atoms[i];
-        if (!known || !(atom.radius == lastRadius)) {
-            known = true;
-            lastRadius = atom.radius;
-            pixelRadius = std::clamp(AtomPixelRadius(atom, view, frame.map), 0, static_cast<int>(kPixelLimit));
-        }
-        const ImagePoint p = ToImagePoint(atom.picture, frame.map);
-        spheres.push_back({p.x, p.row, p.z, pixelRadius, atom.color});
-    }
-}
-
-// The bonds the frame draws: in the ball-and-stick model those shown, valid and within the budget.
-void ChooseBonds(const FrameWork& frame, std::vector<std::size_t>& bonds) {
-    const ViewState& view = frame.view;
-    bonds.clear();
-    if (view.displayModel != DisplayModel::BallAndStick) return;
-    const std::size_t atomCount = view.atoms.size();
-    for (std::size_t e = 0; e < view.bonds.size(); ++e) {
-        const SceneBond& bond = view.bonds[e];
-        const bool hidden = bond.kind == static_cast<std::int32_t>(BondKind::Coordination) && !view.showCoordination;
-        if (!hidden && (frame.everything || frame.drawn[atomCount + e]) && BondIsValid(view, bond)) bonds.push_back(e);
-    }
+RowBand BandRows(const FrameWork& frame, int band) {
+    return {static_cast<int>(static_cast<long long>(band) * frame.height / frame.bands),
+            static_cast<int>(static_cast<long long>(band + 1) * frame.height / frame.bands)};
 }
 
 // The background, the picture frame, the atoms and the bonds.
-void RenderSceneBand(const FrameWork& frame, PictureBuffers& picture, RowBand band, FootprintCache& footprints) {
+void RenderSceneBand(const FrameWork& frame, PictureBuffers& picture, int bandIndex, FootprintCache& footprints) {
     const ViewState& view = frame.view;
+    const RowBand band = BandRows(frame, bandIndex);
     const auto first = static_cast<std::size_t>(band.first) * static_cast<std::size_t>(picture.width);
     const auto end = static_cast<std::size_t>(band.end) * static_cast<std::size_t>(picture.width);
     std::fill(picture.colour.begin() + static_cast<std::ptrdiff_t>(3 * first),
@@ -117,57 +90,71 @@ void RenderSceneBand(const FrameWork& frame, PictureBuffers& picture, RowBand ba
     Rasterizer raster(picture, view.screenBitsPerPixel, band, footprints);
     const std::uint32_t contrast = ContrastColor(frame.style.background);
     if (frame.style.frame) DrawPictureFrame(raster);
-    for (const PlacedSphere& sphere : frame.spheres)
-        if (sphere.row + sphere.radius >= band.first && sphere.row - sphere.radius < band.end)
-            raster.DrawSphere(sphere.x, sphere.row, sphere.z, sphere.radius, sphere.colour);
-    for (const std::size_t e : frame.bonds) DrawBond(raster, view, frame.map, view.bonds[e], contrast);
+    for (const std::vector<PlacedSphere>& spheres : picture.partSpheres) raster.DrawSpheres(spheres);
+    for (const std::vector<std::size_t>& bonds : picture.partBonds)
+        for (const std::size_t e : bonds) DrawBond(raster, view, frame.map, view.bonds[e], contrast);
 }
 
 // The atoms' labels, then the line work over them, then the cell's labels.
-void RenderOverlayBand(const FrameWork& frame, PictureBuffers& picture, RowBand band, FootprintCache& footprints) {
+void RenderOverlayBand(const FrameWork& frame, PictureBuffers& picture, int bandIndex, FootprintCache& footprints) {
+    const RowBand band = BandRows(frame, bandIndex);
     DrawLabels(frame.atomLabels, picture, band);
     Rasterizer raster(picture, frame.view.screenBitsPerPixel, band, footprints);
     DrawOverlays(frame.view, frame.map, raster, ContrastColor(frame.style.background));
     DrawLabels(frame.cellLabels, picture, band);
 }
 
-void RenderBand(const FrameWork& frame, PictureBuffers& picture, RowBand band, FootprintCache& footprints) {
-    RenderSceneBand(frame, picture, band, footprints);
-    RenderOverlayBand(frame, picture, band, footprints);
+void RenderBand(const FrameWork& frame, PictureBuffers& picture, int bandIndex, FootprintCache& footprints) {
+    RenderSceneBand(frame, picture, bandIndex, footprints);
+    RenderOverlayBand(frame, picture, bandIndex, footprints);
 }
 
-using BandWork = void (*)(const FrameWork&, PictureBuffers&, RowBand, FootprintCache&);
+using BandWork = void (*)(const FrameWork&, PictureBuffers&, int, FootprintCache&);
 
-// Runs `work` over the picture's bands on `threads` threads. The dither runs on one sequence
-// across the picture's pixels in drawing order: a dithered picture is one band, drawn as a
-// single pass would draw it.
-void RunBands(const FrameWork& frame, PictureBuffers& picture, int threads, BandWork work) {
-    const int height = picture.height;
-    const bool dithered = frame.view.screenBitsPerPixel < 16;
-    int workers = dithered ? 1 : std::clamp(threads, 1, kMaxRenderThreads);
-    const int bands = dithered ? 1 : std::clamp(workers * kBandsPerThread, 1, std::max(height / kFewestBandRows, 1));
-    workers = std::min(workers, bands);
-    if (bands == 1) {
-        work(frame, picture, {0, height}, picture.footprints);
+void RunBands(const FrameWork& frame, PictureBuffers& picture, BandWork work) {
+    if (frame.bands == 1) {
+        work(frame, picture, 0, picture.footprints);
         return;
     }
-    while (picture.threadFootprints.size() + 1 < static_cast<std::size_t>(workers)) picture.threadFootprints.emplace_back();
-    std::atomic<int> next{0};
-    const auto run = [&](FootprintCache& footprints) {
-        for (int band = next++; band < bands; band = next++)
-            work(frame, picture, {band * height / bands, (band + 1) * height / bands}, footprints);
-    };
-    std::vector<std::jthread> helpers;
-    for (int t = 1; t < workers; ++t) helpers.emplace_back(run, std::ref(picture.threadFootprints[static_cast<std::size_t>(t - 1)]));
-    run(picture.footprints);
+    while (picture.threadFootprints.size() + 1 < static_cast<std::size_t>(frame.workers)) picture.threadFootprints.emplace_back();
+    SharedRenderWorkers().Run(frame.bands, frame.workers, [&](int band, int worker) {
+        work(frame, picture, band, worker == 0 ? picture.footprints : picture.threadFootprints[static_cast<std::size_t>(worker - 1)]);
+    });
+}
+
+// The spheres and bonds the frame draws, into the buffers' lists. Every part of the scene is placed
+// on the assumption that all of it fits the drawing budget, which the placing itself checks; a
+// scene that does not is placed again, item by item as the budget allows.
+void PlaceItems(FrameWork& frame, PictureBuffers& picture, int threads) {
+    const ViewState& view = frame.view;
+    const std::size_t atomCount = view.atoms.size(), bondCount = view.bonds.size();
+    picture.partSpheres.resize(static_cast<std::size_t>(frame.parts));
+    picture.partBonds.resize(static_cast<std::size_t>(frame.parts));
+    for (std::vector<PlacedSphere>& spheres : picture.partSpheres) spheres.clear();
+    for (std::vector<std::size_t>& bonds : picture.partBonds) bonds.clear();
+    std::vector<AtomExtent> extents(static_cast<std::size_t>(frame.parts));
+    std::vector<BondKindCount> kinds(static_cast<std::size_t>(frame.parts));
+    const auto parts = static_cast<std::size_t>(frame.parts);
+    SharedRenderWorkers().Run(frame.parts, threads, [&](int task, int) {
+        const auto part = static_cast<std::size_t>(task);
+        PlaceSpheres(view, frame.map, part * atomCount / parts, (part + 1) * atomCount / parts, {}, picture.partSpheres[part],
+                     &extents[part]);
+        ChooseBonds(view, part * bondCount / parts, (part + 1) * bondCount / parts, {}, picture.partBonds[part], &kinds[part]);
+    });
+    for (std::size_t part = 1; part < parts; ++part) {
+        extents[0].Merge(extents[part]);
+        kinds[0].Merge(kinds[part]);
+    }
+    const std::uint64_t budget = FrameDrawBudget(frame.map);
+    if (EveryItemFitsBudget(view, frame.map, budget, extents[0], kinds[0])) return;
+    frame.drawn = ItemsDrawnWithinBudget(view, frame.map, budget);
+    for (std::vector<PlacedSphere>& spheres : picture.partSpheres) spheres.clear();
+    for (std::vector<std::size_t>& bonds : picture.partBonds) bonds.clear();
+    PlaceSpheres(view, frame.map, 0, atomCount, frame.drawn, picture.partSpheres[0], nullptr);
+    ChooseBonds(view, 0, bondCount, frame.drawn, picture.partBonds[0], nullptr);
 }
 
 }  // namespace
-
-int RenderThreadCount() {
-    const unsigned cores = std::thread::hardware_concurrency();
-    return std::clamp(static_cast<int>(cores), 1, kMaxRenderThreads);
-}
 
 std::uint32_t ContrastColor(std::uint8_t background) {
     const unsigned grey = 255u - background;
@@ -183,23 +170,26 @@ void RenderFrame(const ViewState& view, PictureBuffers& picture, std::uint8_t ba
 }
 
 void RenderFrame(const ViewState& view, PictureBuffers& picture, PictureStyle style, int threads) {
-    FrameWork frame{view, MapOfArea(picture.Area()), style, false, {}, picture.spheres, picture.bonds, {}, {}};
-    const std::uint64_t budget = FrameDrawBudget(frame.map);
-    frame.everything = EveryItemFitsBudget(view, frame.map, budget);
-    if (!frame.everything) frame.drawn = ItemsDrawnWithinBudget(view, frame.map, budget);
-    PlaceSpheres(frame, picture.spheres);
-    ChooseBonds(frame, picture.bonds);
+    threads = std::clamp(threads, 1, kMaxRenderThreads);
+    // The dither runs on one sequence across the picture's pixels in drawing order: a dithered
+    // picture is one band, drawn as a single pass would draw it.
+    const bool dithered = view.screenBitsPerPixel < 16;
+    const int bands = dithered ? 1 : std::clamp(threads * kBandsPerThread, 1, std::max(picture.height / kFewestBandRows, 1));
+    const std::size_t items = view.atoms.size() + view.bonds.size();
+    const int parts = static_cast<int>(std::clamp<std::size_t>(items / kFewestPartItems, 1, static_cast<std::size_t>(threads * kBandsPerThread)));
+    FrameWork frame{view, MapOfArea(picture.Area()), style, picture.height, bands, std::min(threads, bands), parts, {}, {}, {}};
+    PlaceItems(frame, picture, threads);
     LabelFont* font = view.showLabels ? picture.lettering.Font() : nullptr;
     if (!font) {
-        RunBands(frame, picture, threads, RenderBand);
+        RunBands(frame, picture, RenderBand);
         return;
     }
     // Whether an atom's label shows depends on the finished depths at its centre, which may lie
     // in another band: every band's atoms and bonds come first.
-    RunBands(frame, picture, threads, RenderSceneBand);
+    RunBands(frame, picture, RenderSceneBand);
     frame.atomLabels = AtomLabels(view, frame.map, picture, frame.drawn, *font);
     frame.cellLabels = CellEdgeLabels(view, frame.map, *font);
-    RunBands(frame, picture, threads, RenderOverlayBand);
+    RunBands(frame, picture, RenderOverlayBand);
 }
 
 }  // namespace kiva

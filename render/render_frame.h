@@ -7,12 +7,10 @@
 
 #include "render/picture.h"
 #include "render/picture_buffers.h"
+#include "render/render_workers.h"
 #include "render/view_state.h"
 
 namespace kiva {
-
-// The threads a frame is rendered on: one for each core, at least one.
-int RenderThreadCount();
 
 // The grey opposite the background: white on the black screen, black on the white printout.
 std::uint32_t ContrastColor(std::uint8_t background);

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
 
 #include "render/canvas.h"
 #include "render/projection.h"
@@ -69,10 +72,12 @@ TEST(ItemsDrawnWithinBudget, DrawsEverythingBeforeTheFirstProjection) {
 TEST(ItemsDrawnWithinBudget, KeepTheStackedAtomsPictureAndItsDrawingBounded) {
     const ViewState stacked = ProjectedView(testing::StackedAtoms(), DisplayState::ChemicalUnit, DisplayModel::SpaceFilling);
     const ViewState single = ProjectedView(testing::StackedAtoms(1), DisplayState::ChemicalUnit, DisplayModel::SpaceFilling);
-    PictureBuffers many, one;
-    RenderFrame(stacked, many, 0);
+    PictureBuffers many, manyOnOneThread, one;
+    RenderFrame(stacked, many, 0, 7);
+    RenderFrame(stacked, manyOnOneThread, 0, 1);
     RenderFrame(single, one, 0);
     EXPECT_EQ(many.colour, one.colour);
+    EXPECT_EQ(manyOnOneThread.colour, one.colour);
 
     testing::RecordingCanvas canvas;
     DrawSceneGdi(stacked, canvas);
@@ -137,6 +142,34 @@ TEST(ItemsDrawnWithinBudget, DrawsEverythingExactlyWhenEverythingFits) {
         const std::uint64_t total = DrawnWork(view, all);
         EXPECT_EQ(ItemsDrawnWithinBudget(view, total), all) << v;
         EXPECT_NE(ItemsDrawnWithinBudget(view, total - 1), all) << v;
+    }
+}
+
+// A frame gathers the estimate's extent in parts on several threads: merged, the parts give what
+// the whole scene gives, a coordinate that is not finite included.
+TEST(AtomExtent, MergedFromPartsIsTheWholeScenesExtent) {
+    ViewState view = ProjectedView(testing::StackedAtoms(30), DisplayState::ChemicalUnit, DisplayModel::BallAndStick);
+    for (std::size_t i = 0; i < view.atoms.size(); ++i) {
+        view.atoms[i].picture = {static_cast<float>(i * 7 % 11), -static_cast<float>(i % 5), static_cast<float>(i)};
+        view.atoms[i].radius = static_cast<float>(i % 4);
+    }
+    for (const bool damaged : {false, true}) {
+        if (damaged) view.atoms[17].picture.y = std::numeric_limits<float>::quiet_NaN();
+        AtomExtent whole, merged, part;
+        for (std::size_t i = 0; i < view.atoms.size(); ++i) {
+            whole.Add(view.atoms[i]);
+            part.Add(view.atoms[i]);
+            if (i % 9 == 8) {
+                merged.Merge(std::exchange(part, AtomExtent{}));
+            }
+        }
+        merged.Merge(part);
+        EXPECT_EQ(merged.largestRadius, whole.largestRadius);
+        EXPECT_EQ(merged.least.x, whole.least.x);
+        EXPECT_EQ(merged.most.z, whole.most.z);
+        EXPECT_EQ(merged.least.y, whole.least.y);
+        EXPECT_EQ(std::isnan(merged.unbounded), damaged);
+        EXPECT_EQ(std::isnan(whole.unbounded), damaged);
     }
 }
 

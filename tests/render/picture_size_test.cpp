@@ -84,24 +84,27 @@ TEST(RenderFrame, KeepsTheStructureWholeAndCentredOnARectangle) {
     }
 }
 
+// A crystal of 8 x 8 x 8 cells is placed in parts, one for each band a thread takes; a 4 x 4 x 4
+// one is placed whole.
 TEST(RenderFrame, GivesTheSameBytesOnOneTwoAndSevenThreads) {
-    for (const DisplayModel model : {DisplayModel::BallAndStick, DisplayModel::SpaceFilling}) {
-        ViewState view = SaltCrystal({4, 4, 4}, model);
-        view.showAxes = true;
-        view.showCoordination = true;
-        view.pickedAtoms = {0, 5, 0, 0};
-        view.pickedCount = 2;
-        // Twice over, so the footprints painted on a second sight come into it too.
-        PictureBuffers one({1280, 720}), two({1280, 720}), seven({1280, 720});
-        for (int frame = 0; frame < 2; ++frame) {
-            RenderFrame(view, one, 0, 1);
-            RenderFrame(view, two, 0, 2);
-            RenderFrame(view, seven, 0, 7);
+    for (const int cells : {4, 8})
+        for (const DisplayModel model : {DisplayModel::BallAndStick, DisplayModel::SpaceFilling}) {
+            ViewState view = SaltCrystal({cells, cells, cells}, model);
+            view.showAxes = true;
+            view.showCoordination = true;
+            view.pickedAtoms = {0, 5, 0, 0};
+            view.pickedCount = 2;
+            // Twice over, so the footprints painted on a second sight come into it too.
+            PictureBuffers one({1280, 720}), two({1280, 720}), seven({1280, 720});
+            for (int frame = 0; frame < 2; ++frame) {
+                RenderFrame(view, one, 0, 1);
+                RenderFrame(view, two, 0, 2);
+                RenderFrame(view, seven, 0, 7);
+            }
+            EXPECT_EQ(one.colour, two.colour) << cells;
+            EXPECT_EQ(one.colour, seven.colour) << cells;
+            EXPECT_EQ(one.depth, seven.depth) << cells;
         }
-        EXPECT_EQ(one.colour, two.colour);
-        EXPECT_EQ(one.colour, seven.colour);
-        EXPECT_EQ(one.depth, seven.depth);
-    }
 }
 
 TEST(RenderFrame, StartsItsFootprintsAfreshWhenThePictureWidthChanges) {
