@@ -11,6 +11,8 @@ namespace kiva {
 
 namespace {
 
+constexpr std::size_t kBondsReservedPerAtom = 4;
+
 struct SearchBudget {
     std::size_t bondsLeft;
     std::uint64_t workLeft;
@@ -172,7 +174,10 @@ std::vector<SceneBond> FindBondsAllPairs(std::span<const SceneAtom> atoms, std::
 
 std::vector<SceneBond> FindBonds(std::span<const SceneAtom> atoms, std::span<const BondRule> rules,
                                  BondSearchLimits limits) {
+    // Room for four bonds an atom, above rock salt's three, within the limit: what is never
+    // written is never given memory by the system, and growing from nothing copies the bonds often.
     std::vector<SceneBond> bonds;
+    bonds.reserve(std::min(limits.maxBonds, kBondsReservedPerAtom * atoms.size()));
     std::vector<std::int32_t> candidates, partnersOfJ;
     SearchBudget budget{limits.maxBonds, limits.maxWork};
     for (const BondRule& rule : rules) {

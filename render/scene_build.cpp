@@ -144,8 +144,7 @@ void BuildCrystal(ViewState& view, const CompoundRecord& compound, const Element
 }
 
 void BuildBonds(ViewState& view, const CompoundRecord& compound) {
-    view.bonds.Reset();
-    for (const SceneBond& bond : FindBonds(view.atoms.items, compound.bondRules, {kMaxSceneBonds})) view.bonds.Append(bond);
+    view.bonds.Assign(FindBonds(view.atoms.items, compound.bondRules, {kMaxSceneBonds}));
 }
 
 void BuildScene(ViewState& view, const CompoundRecord& compound, const ElementTable& elements) {
@@ -161,6 +160,8 @@ void BuildScene(ViewState& view, const CompoundRecord& compound, const ElementTa
     const std::size_t atomCount = view.atoms.size();
     const std::size_t bondCount = view.bonds.size();
     if (atomCount * static_cast<std::size_t>(copies) > kMaxSceneAtoms) return;
+    view.atoms.items.reserve(atomCount * static_cast<std::size_t>(copies));
+    view.bonds.items.reserve(std::min(bondCount * static_cast<std::size_t>(copies), kMaxSceneBonds));
     for (int k = 1; k < copies; ++k)
         for (std::size_t i = 0; i < atomCount; ++i) {
             SceneAtom copy = view.atoms[i];

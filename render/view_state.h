@@ -4,6 +4,7 @@
 // display settings, the transform, the picks and the scene itself. The view owns one per window.
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "chem/block_growth.h"
@@ -37,6 +38,12 @@ struct SceneArray {
     void Append(const Record& record) {
         room = RoomBeforeAppend(items.size(), room);
         items.push_back(record);
+    }
+    // Takes the records as an empty array would by appending them one by one, without copying.
+    void Assign(std::vector<Record>&& records) {
+        Reset();
+        for (std::size_t count = 0; count < records.size(); ++count) room = RoomBeforeAppend(count, room);
+        items = std::move(records);
     }
     std::size_t size() const { return items.size(); }
     Record& operator[](std::size_t i) { return items[i]; }

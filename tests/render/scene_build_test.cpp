@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "render/projection.h"
 #include "tests/support/hostile_records.h"
@@ -124,6 +126,23 @@ TEST(SceneArray, GrowsInBlocksOf16BeforeItWouldBeFull) {
     EXPECT_EQ(array.room, 32u);
     array.Reset();
     EXPECT_EQ(array.room, 16u);
+}
+
+TEST(SceneArray, TakesAWholeListWithTheRoomItsAppendsWouldGive) {
+    for (const std::size_t count : {0u, 1u, 15u, 16u, 17u, 100u}) {
+        SceneArray<SceneBond> appended, assigned;
+        appended.Append({9, 9, 9});
+        for (std::size_t i = 0; i < count; ++i) assigned.Append({});
+        appended.Reset();
+        std::vector<SceneBond> records;
+        for (std::size_t i = 0; i < count; ++i) {
+            appended.Append({static_cast<std::int32_t>(i), 0, 1});
+            records.push_back({static_cast<std::int32_t>(i), 0, 1});
+        }
+        assigned.Assign(std::move(records));
+        EXPECT_EQ(assigned.room, appended.room) << count;
+        EXPECT_EQ(assigned.items, appended.items) << count;
+    }
 }
 
 TEST(ResetView, CentresAndFitsTheStructure) {
