@@ -43,14 +43,12 @@ double SceneWorkBound(const ViewState& view, const PictureMap& map, const AtomEx
     const float pixelSize = DevicePixelSize(view, map);
     if (!(pixelSize > 0) || !std::isfinite(pixelSize)) return std::numeric_limits<double>::infinity();
     const std::size_t atomCount = view.atoms.size();
-    Vector3D least = extent.least, most = extent.most;
+    ImagePoint low = extent.low, high = extent.high;
     if (extent.unbounded != 0) {
         constexpr float kInfinity = std::numeric_limits<float>::infinity();
-        least = {-kInfinity, -kInfinity, -kInfinity};
-        most = {kInfinity, kInfinity, kInfinity};
+        low = ToImagePoint({-kInfinity, kInfinity, -kInfinity}, map);
+        high = ToImagePoint({kInfinity, -kInfinity, kInfinity}, map);
     }
-    const ImagePoint low = ToImagePoint({least.x, most.y, least.z}, map);
-    const ImagePoint high = ToImagePoint({most.x, least.y, most.z}, map);
     SceneAtom largest{};
     largest.radius = extent.largestRadius;
     const double side = 2.0 * AtomPixelRadius(largest, view, map) + 1;
@@ -67,7 +65,7 @@ double SceneWorkBound(const ViewState& view, const PictureMap& map, const AtomEx
 
 double SceneWorkBound(const ViewState& view, const PictureMap& map) {
     AtomExtent extent;
-    for (const SceneAtom& atom : view.atoms.items) extent.Add(atom);
+    for (const SceneAtom& atom : view.atoms.items) extent.Add(atom, ToImagePoint(atom.picture, map));
     BondKindCount kinds;
     for (const SceneBond& bond : view.bonds.items) kinds.Add(bond);
     return SceneWorkBound(view, map, extent, kinds);
@@ -112,8 +110,8 @@ bool EveryItemFitsBudget(const ViewState& view, const PictureMap& map, std::uint
 void AtomExtent::Merge(const AtomExtent& other) {
     largestRadius = std::max(largestRadius, other.largestRadius);
     unbounded += other.unbounded;
-    least = {std::min(least.x, other.least.x), std::min(least.y, other.least.y), std::min(least.z, other.least.z)};
-    most = {std::max(most.x, other.most.x), std::max(most.y, other.most.y), std::max(most.z, other.most.z)};
+    low = {std::min(low.x, other.low.x), std::min(low.row, other.low.row), std::min(low.z, other.low.z)};
+    high = {std::max(high.x, other.high.x), std::max(high.row, other.high.row), std::max(high.z, other.high.z)};
 }
 
 void BondKindCount::Merge(const BondKindCount& other) {

@@ -10,6 +10,7 @@
 #include <limits>
 #include <vector>
 
+#include "render/image_point.h"
 #include "render/view_state.h"
 
 namespace kiva {
@@ -35,19 +36,18 @@ bool EveryItemFitsBudget(const ViewState& view, const PictureMap& map, std::uint
 // scene and merged: a frame gathers them on every core while it places the atoms.
 struct AtomExtent {
     float largestRadius = 0;
-    Vector3D least{std::numeric_limits<float>::infinity(), std::numeric_limits<float>::infinity(),
-                   std::numeric_limits<float>::infinity()};
-    Vector3D most{-std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
-                  -std::numeric_limits<float>::infinity()};
-    float unbounded = 0;  // NaN once a picture coordinate is not finite
-    void Add(const SceneAtom& atom) {
+    // The least and greatest image point coordinates. The image points follow the picture
+    // positions in order, so these are the image points of the positions' extent.
+    ImagePoint low{std::numeric_limits<int>::max(), std::numeric_limits<int>::max(), std::numeric_limits<int>::max()};
+    ImagePoint high{std::numeric_limits<int>::min(), std::numeric_limits<int>::min(), std::numeric_limits<int>::min()};
+    float unbounded = 0;  // NaN once a picture coordinate is not finite: the extent is then every end
+    // The atom, at image point `p`, as ToImagePoint gives it for the frame's map.
+    void Add(const SceneAtom& atom, ImagePoint p) {
         largestRadius = std::max(largestRadius, atom.radius);
-        const Vector3D& p = atom.picture;
-        // The image points follow the floats in order. A coordinate that is not finite turns
-        // `unbounded` into NaN, and the extent to every end.
-        unbounded += (p.x - p.x) + (p.y - p.y) + (p.z - p.z);
-        least = {std::min(least.x, p.x), std::min(least.y, p.y), std::min(least.z, p.z)};
-        most = {std::max(most.x, p.x), std::max(most.y, p.y), std::max(most.z, p.z)};
+        const Vector3D& q = atom.picture;
+        unbounded += (q.x - q.x) + (q.y - q.y) + (q.z - q.z);
+        low = {std::min(low.x, p.x), std::min(low.row, p.row), std::min(low.z, p.z)};
+        high = {std::max(high.x, p.x), std::max(high.row, p.row), std::max(high.z, p.z)};
     }
     void Merge(const AtomExtent& other);
 };

@@ -31,16 +31,15 @@ void Place(const ViewState& view, const PictureMap& pictureMap, std::size_t firs
     int r = 0;
     for (std::size_t i = first; i < end; ++i) {
         const SceneAtom& atom = atoms[i];
-        if constexpr (kEvery) {
-            gathered.Add(atom);
-        } else {
+        if constexpr (!kEvery) {
             if (!drawn[i]) continue;
         }
+        const ImagePoint p = ToImagePoint(atom.picture, map);
+        if constexpr (kEvery) gathered.Add(atom, p);
         if (!(atom.radius == lastRadius)) {
             lastRadius = atom.radius;
             r = std::clamp(AtomPixelRadius(atom, view, map), 0, static_cast<int>(kPixelLimit));
         }
-        const ImagePoint p = ToImagePoint(atom.picture, map);
         if (p.row + r < 0 || p.row - r >= map.height || p.x + r < 0 || p.x - r >= map.width) continue;
         *out++ = {p.x, p.row, p.z, r, atom.color};
     }

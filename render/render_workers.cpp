@@ -2,8 +2,23 @@
 #include "render/render_workers.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace kiva {
+
+namespace {
+
+// A frame's runs follow one another within microseconds, and waking a sleeping thread takes tens
+// of them: a thread between runs looks out for the next one this long before it sleeps.
+constexpr std::chrono::microseconds kWatchfulWait{200};
+
+template <typename Done>
+void WatchFor(Done done) {
+    const auto until = std::chrono::steady_clock::now() + kWatchfulWait;
+    while (!done() && std::chrono::steady_clock::now() < until) std::this_thread::yield();
+}
+
+}  // namespace
 
 int RenderThreadCount() {
     const unsigned cores = std::thread::hardware_concurrency();
@@ -47,6 +62,7 @@ void RenderWorkers::Run(int tasks, int workers, const Work& work) {
     }
     wake_.notify_all();
     TakeTasks(0);
+    WatchFor([this] { return helpersBusy_ == 0; });
     std::unique_lock lock(mutex_);
     finished_.wait(lock, [this] { return helpersBusy_ == 0; });
     work_ = nullptr;
@@ -56,6 +72,7 @@ void RenderWorkers::Run(int tasks, int workers, const Work& work) {
 void RenderWorkers::Serve(int worker) {
     std::uint64_t seen = 0;
     for (;;) {
+        WatchFor([&] { return stopping_ || generation_ != seen; });
         {
             std::unique_lock lock(mutex_);
             wake_.wait(lock, [&] { return stopping_ || generation_ != seen; });

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Threads kept from frame to frame for a frame's parallel work. Starting a thread and joining it
-// takes about 50 microseconds, a twentieth of the largest crystal's frame; waking a waiting one
-// takes a fraction of that.
+// takes about 50 microseconds, a tenth of the largest crystal's frame; one that watches for work
+// takes it up at once.
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
@@ -46,13 +46,14 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_, finished_;
     std::vector<std::jthread> threads_;
-    std::uint64_t generation_ = 0;  // counts the runs, so a helper knows a new one from the last
-    bool stopping_ = false;
+    // Written under the mutex, and read without it too while a thread watches for a change.
+    std::atomic<std::uint64_t> generation_{0};  // counts the runs, so a helper knows a new one from the last
+    std::atomic<bool> stopping_{false};
     // The run under way.
     const Work* work_ = nullptr;
     int tasks_ = 0;
     int helpersWanted_ = 0;  // helpers 1 to this take part
-    int helpersBusy_ = 0;
+    std::atomic<int> helpersBusy_{0};
     std::atomic<int> nextTask_{0};
     std::exception_ptr failure_;
 };

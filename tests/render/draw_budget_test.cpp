@@ -157,17 +157,19 @@ TEST(AtomExtent, MergedFromPartsIsTheWholeScenesExtent) {
         if (damaged) view.atoms[17].picture.y = std::numeric_limits<float>::quiet_NaN();
         AtomExtent whole, merged, part;
         for (std::size_t i = 0; i < view.atoms.size(); ++i) {
-            whole.Add(view.atoms[i]);
-            part.Add(view.atoms[i]);
+            const ImagePoint p = ToImagePoint(view.atoms[i].picture);
+            whole.Add(view.atoms[i], p);
+            part.Add(view.atoms[i], p);
             if (i % 9 == 8) {
                 merged.Merge(std::exchange(part, AtomExtent{}));
             }
         }
         merged.Merge(part);
         EXPECT_EQ(merged.largestRadius, whole.largestRadius);
-        EXPECT_EQ(merged.least.x, whole.least.x);
-        EXPECT_EQ(merged.most.z, whole.most.z);
-        EXPECT_EQ(merged.least.y, whole.least.y);
+        EXPECT_EQ(merged.low.x, whole.low.x);
+        EXPECT_EQ(merged.high.z, whole.high.z);
+        EXPECT_EQ(merged.low.row, whole.low.row);
+        EXPECT_EQ(merged.high.row, whole.high.row);
         EXPECT_EQ(std::isnan(merged.unbounded), damaged);
         EXPECT_EQ(std::isnan(whole.unbounded), damaged);
     }
