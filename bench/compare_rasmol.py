@@ -18,6 +18,11 @@ column so that RasMol's "spacefill temperature" draws the spheres Kiva draws. Th
   viewer   the viewer from its start to its first painted picture of a molecule file, on Qt's
            offscreen platform, ended there by the probe library kiva_first_picture_probe.
 
+Kiva and RasMol are timed case by case, one straight after the other, in three rounds: this
+machine's speed drifts by a third within minutes, and a case timed for both in the same moment is
+compared fairly. Each time shown is the median of the rounds, each ratio the median of the
+rounds' ratios.
+
 With --before DIR (an older build's bin folder) the whole process and the viewer's start are
 timed for that build too, in the same run.
 
@@ -47,7 +52,10 @@ MODELS = [("space", "space", 1), ("ball", "ball", 0)]  # name, --model, kiva_ben
 PICTURE_SIZES = [(1920, 1080), (3840, 2160)]
 
 
-def median_seconds(command, stdin_path=None, runs=15, warmups=3):
+ROUNDS = 3
+
+
+def median_seconds(command, stdin_path=None, runs=7, warmups=2):
     """The median wall time of a command, its input from a file, its output discarded."""
     times = []
     for run in range(warmups + runs):
@@ -62,19 +70,16 @@ def median_seconds(command, stdin_path=None, runs=15, warmups=3):
     return statistics.median(times)
 
 
-def kiva_bench_times(bench):
-    """Milliseconds of every case of BM_ProjectAndRender and BM_BuildScene, by name."""
-    result = subprocess.run([bench, "--benchmark_filter=BM_(ProjectAndRender|BuildScene)/[034]/[01]$|"
-                             "BM_FrameAtSize/(1920/1080|3840/2160)/[01]/",
-                             "--benchmark_format=json", "--benchmark_repetitions=3",
-                             "--benchmark_report_aggregates_only=true"],
+def kiva_bench_ms(bench, name):
+    """Milliseconds of one kiva_bench case, the median of its repetitions."""
+    result = subprocess.run([bench, f"--benchmark_filter=^{name}(/real_time)?$", "--benchmark_format=json",
+                             "--benchmark_repetitions=5", "--benchmark_report_aggregates_only=true"],
                             capture_output=True, text=True, check=True)
-    times = {}
     for entry in json.loads(result.stdout)["benchmarks"]:
         if entry.get("aggregate_name") == "median":
             scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[entry["time_unit"]]
-            times[entry["run_name"].removesuffix("/real_time")] = entry["real_time"] * scale
-    return times
+            return entry["real_time"] * scale
+    sys.exit(f"compare_rasmol: kiva_bench has no case {name}")
 
 
 def rasmol_script(directory, name, pdb, turns, picture=None):
@@ -88,12 +93,35 @@ def rasmol_script(directory, name, pdb, turns, picture=None):
     return path
 
 
-def rasmol_frame(work, pdb, turns, size):
+def rasmol_frame(work, pdb, turns, size, runs=7):
     """RasMol's milliseconds for one turning frame at a picture size."""
     still = rasmol_script(work, "still", pdb, 0)
     turning = rasmol_script(work, "turning", pdb, turns)
     command = [RASMOL, "-nodisplay", "-width", str(size[0]), "-height", str(size[1])]
-    return 1e3 * (median_seconds(command, turning, 11) - median_seconds(command, still, 11)) / turns
+    return 1e3 * (median_seconds(command, turning, runs) - median_seconds(command, still, runs)) / turns
+
+
+class Timings:
+    """Kiva's and RasMol's times of one case over the rounds."""
+
+    def __init__(self):
+        self.kiva, self.peer = [], []
+
+    def add(self, kiva, peer):
+        self.kiva.append(kiva)
+        if peer is not None:
+            self.peer.append(peer)
+
+    def kiva_ms(self):
+        return statistics.median(self.kiva)
+
+    def peer_text(self, width, digits):
+        return f"{statistics.median(self.peer):{width}.{digits}f}" if self.peer else " " * (width - 1) + "-"
+
+    def ratio_text(self):
+        if not self.peer:
+            return "    -"
+        return f"{statistics.median(k / p for k, p in zip(self.kiva, self.peer)):5.2f}"
 
 
 def viewer_start_ms(bin_dir, probe, molecule, home):
@@ -111,10 +139,6 @@ def viewer_start_ms(bin_dir, probe, molecule, home):
     return 1e3 * statistics.median(times)
 
 
-def ratio(kiva, peer):
-    return f"{kiva / peer:5.2f}" if peer else "    -"
-
-
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     here = os.path.dirname(os.path.abspath(__file__))
@@ -130,49 +154,48 @@ def main():
     if not have_rasmol:
         print(f"RasMol is not installed ({RASMOL}; Debian package rasmol): timing Kiva alone.")
 
-    bench = kiva_bench_times(os.path.join(bin_dir, "kiva_bench"))
-    rows = []
-    sized_rows = []
+    bench = os.path.join(bin_dir, "kiva_bench")
+    frames, builds, processes, sized = {}, {}, {}, {}
     with tempfile.TemporaryDirectory(prefix="kiva-rasmol-") as work:
         for block, render_args, case, turns in BLOCKS:
             for model, model_option, bench_model in MODELS:
-                label = f"{block}, {model}"
-                pdb = os.path.join(work, f"{case}-{model}.pdb")
                 subprocess.run([os.path.join(bin_dir, "kiva-scene-pdb"), *render_args, "--model", model_option,
-                                "-o", pdb], check=True)
-                kiva_frame = bench.get(f"BM_ProjectAndRender/{case}/{bench_model}")
-                kiva_build = bench.get(f"BM_BuildScene/{case}/{bench_model}")
-                kiva_process = 1e3 * median_seconds([os.path.join(bin_dir, "kiva-render"), *render_args, "--model",
-                                                     model_option, "-o", os.path.join(work, "kiva.png")])
-                peer_frame = peer_process = None
-                if have_rasmol:
-                    still = rasmol_script(work, "still", pdb, 0)
-                    turning = rasmol_script(work, "turning", pdb, turns)
-                    picture = rasmol_script(work, "picture", pdb, 0, os.path.join(work, "rasmol.ppm"))
-                    command = [RASMOL, "-nodisplay", *SIZE]
-                    # RasMol's time for the same run varies by a third from one run to the next.
-                    peer_frame = 1e3 * (median_seconds(command, turning, 11) - median_seconds(command, still, 11)) / turns
-                    peer_process = 1e3 * median_seconds(command, picture)
-                rows.append((label, kiva_frame, peer_frame, kiva_build, kiva_process, peer_process))
-                if case == 4:
-                    for size in PICTURE_SIZES:
-                        kiva_sized = bench.get(f"BM_FrameAtSize/{size[0]}/{size[1]}/{bench_model}")
-                        peer_sized = rasmol_frame(work, pdb, 20, size) if have_rasmol else None
-                        sized_rows.append((f"{label}, {size[0]}x{size[1]}", kiva_sized, peer_sized))
+                                "-o", os.path.join(work, f"{case}-{model}.pdb")], check=True)
+        for _ in range(ROUNDS):
+            for block, render_args, case, turns in BLOCKS:
+                for model, model_option, bench_model in MODELS:
+                    label = f"{block}, {model}"
+                    pdb = os.path.join(work, f"{case}-{model}.pdb")
+                    kiva_frame = kiva_bench_ms(bench, f"BM_ProjectAndRender/{case}/{bench_model}")
+                    peer_frame = rasmol_frame(work, pdb, turns, (340, 340)) if have_rasmol else None
+                    frames.setdefault(label, Timings()).add(kiva_frame, peer_frame)
+                    builds.setdefault(label, []).append(kiva_bench_ms(bench, f"BM_BuildScene/{case}/{bench_model}"))
+                    kiva_process = 1e3 * median_seconds([os.path.join(bin_dir, "kiva-render"), *render_args, "--model",
+                                                         model_option, "-o", os.path.join(work, "kiva.png")])
+                    peer_process = None
+                    if have_rasmol:
+                        picture = rasmol_script(work, "picture", pdb, 0, os.path.join(work, "rasmol.ppm"))
+                        peer_process = 1e3 * median_seconds([RASMOL, "-nodisplay", *SIZE], picture)
+                    processes.setdefault(label, Timings()).add(kiva_process, peer_process)
+                    if case == 4:
+                        for size in PICTURE_SIZES:
+                            kiva_sized = kiva_bench_ms(bench, f"BM_FrameAtSize/{size[0]}/{size[1]}/{bench_model}")
+                            peer_sized = rasmol_frame(work, pdb, 20, size, runs=5) if have_rasmol else None
+                            sized.setdefault(f"{label}, {size[0]}x{size[1]}", Timings()).add(kiva_sized, peer_sized)
 
     print()
-    print("Milliseconds, medians; ratio = Kiva / RasMol (below 0.5: Kiva takes at most half RasMol's time).")
+    print(f"Milliseconds, medians of {ROUNDS} rounds; ratio = Kiva / RasMol, the median of the rounds' ratios "
+          "(below 0.5: Kiva takes at most half RasMol's time).")
     print(f"{'':22} {'frame':>7} {'RasMol':>7} {'ratio':>6}   {'build':>6}   {'process':>7} {'RasMol':>7} {'ratio':>6}")
-    for label, kiva_frame, peer_frame, kiva_build, kiva_process, peer_process in rows:
-        peer_frame_text = f"{peer_frame:7.2f}" if peer_frame is not None else "      -"
-        peer_process_text = f"{peer_process:7.1f}" if peer_process is not None else "      -"
-        print(f"{label:22} {kiva_frame:7.2f} {peer_frame_text} {ratio(kiva_frame, peer_frame):>6}   "
-              f"{kiva_build:6.2f}   {kiva_process:7.1f} {peer_process_text} {ratio(kiva_process, peer_process):>6}")
+    for label, frame in frames.items():
+        process = processes[label]
+        print(f"{label:22} {frame.kiva_ms():7.2f} {frame.peer_text(7, 2)} {frame.ratio_text():>6}   "
+              f"{statistics.median(builds[label]):6.2f}   {process.kiva_ms():7.1f} {process.peer_text(7, 1)} "
+              f"{process.ratio_text():>6}")
     print()
     print(f"{'One frame at a size':34} {'Kiva':>7} {'RasMol':>7} {'ratio':>6}")
-    for label, kiva_frame, peer_frame in sized_rows:
-        peer_text = f"{peer_frame:7.2f}" if peer_frame is not None else "      -"
-        print(f"{label:34} {kiva_frame:7.2f} {peer_text} {ratio(kiva_frame, peer_frame or 0):>6}")
+    for label, frame in sized.items():
+        print(f"{label:34} {frame.kiva_ms():7.2f} {frame.peer_text(7, 2)} {frame.ratio_text():>6}")
 
     probe = os.path.join(bin_dir, "libkiva_first_picture_probe.so")
     molecule = os.path.join(here, "..", "tests", "data", "structures", "ethanol.mol")
