@@ -114,6 +114,18 @@ void AtomExtent::Merge(const AtomExtent& other) {
     high = {std::max(high.x, other.high.x), std::max(high.row, other.high.row), std::max(high.z, other.high.z)};
 }
 
+AtomExtent Merged(std::span<const AtomExtent> parts) {
+    AtomExtent whole;
+    for (const AtomExtent& part : parts) whole.Merge(part);
+    return whole;
+}
+
+BondKindCount Merged(std::span<const BondKindCount> parts) {
+    BondKindCount whole;
+    for (const BondKindCount& part : parts) whole.Merge(part);
+    return whole;
+}
+
 void BondKindCount::Merge(const BondKindCount& other) {
     coordination += other.coordination;
     doubles += other.doubles;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <vector>
 
 #include "render/image_point.h"
@@ -60,6 +61,9 @@ struct BondKindCount {
     }
     void Merge(const BondKindCount& other);
 };
+// The parts' extents, or counts, as one.
+AtomExtent Merged(std::span<const AtomExtent> parts);
+BondKindCount Merged(std::span<const BondKindCount> parts);
 // The same estimate from an extent and kinds gathered over the whole scene.
 bool EveryItemFitsBudget(const ViewState& view, const PictureMap& map, std::uint64_t budget, const AtomExtent& extent,
                          const BondKindCount& kinds);

@@ -141,12 +141,8 @@ void PlaceItems(FrameWork& frame, PictureBuffers& picture, int threads) {
                      &extents[part]);
         ChooseBonds(view, part * bondCount / parts, (part + 1) * bondCount / parts, {}, picture.partBonds[part], &kinds[part]);
     });
-    for (std::size_t part = 1; part < parts; ++part) {
-        extents[0].Merge(extents[part]);
-        kinds[0].Merge(kinds[part]);
-    }
     const std::uint64_t budget = FrameDrawBudget(frame.map);
-    if (EveryItemFitsBudget(view, frame.map, budget, extents[0], kinds[0])) return;
+    if (EveryItemFitsBudget(view, frame.map, budget, Merged(extents), Merged(kinds))) return;
     frame.drawn = ItemsDrawnWithinBudget(view, frame.map, budget);
     for (std::vector<PlacedSphere>& spheres : picture.partSpheres) spheres.clear();
     for (std::vector<std::size_t>& bonds : picture.partBonds) bonds.clear();

@@ -153,26 +153,32 @@ TEST(AtomExtent, MergedFromPartsIsTheWholeScenesExtent) {
         view.atoms[i].picture = {static_cast<float>(i * 7 % 11), -static_cast<float>(i % 5), static_cast<float>(i)};
         view.atoms[i].radius = static_cast<float>(i % 4);
     }
+    // An extreme in every part of nine atoms.
+    view.atoms[3].picture.x = -400;
+    view.atoms[12].picture.y = -900;
+    view.atoms[20].picture.z = 5000;
+    view.atoms[28].radius = 9;
     for (const bool damaged : {false, true}) {
-        if (damaged) view.atoms[17].picture.y = std::numeric_limits<float>::quiet_NaN();
-        AtomExtent whole, merged, part;
+        if (damaged) view.atoms[29].picture.y = std::numeric_limits<float>::quiet_NaN();
+        AtomExtent whole;
+        std::vector<AtomExtent> parts(4);
         for (std::size_t i = 0; i < view.atoms.size(); ++i) {
             const ImagePoint p = ToImagePoint(view.atoms[i].picture);
             whole.Add(view.atoms[i], p);
-            part.Add(view.atoms[i], p);
-            if (i % 9 == 8) {
-                merged.Merge(std::exchange(part, AtomExtent{}));
-            }
+            parts[i / 9].Add(view.atoms[i], p);
         }
-        merged.Merge(part);
+        const AtomExtent merged = Merged(parts);
         EXPECT_EQ(merged.largestRadius, whole.largestRadius);
         EXPECT_EQ(merged.low.x, whole.low.x);
-        EXPECT_EQ(merged.high.z, whole.high.z);
         EXPECT_EQ(merged.low.row, whole.low.row);
         EXPECT_EQ(merged.high.row, whole.high.row);
+        EXPECT_EQ(merged.high.z, whole.high.z);
         EXPECT_EQ(std::isnan(merged.unbounded), damaged);
         EXPECT_EQ(std::isnan(whole.unbounded), damaged);
     }
+    const std::vector<BondKindCount> kinds{{1, 2, 3}, {10, 20, 30}, {100, 200, 300}};
+    EXPECT_EQ(Merged(kinds).coordination, 111u);
+    EXPECT_EQ(Merged(kinds).triples, 333u);
 }
 
 }  // namespace

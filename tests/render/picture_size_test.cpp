@@ -107,15 +107,39 @@ TEST(RenderFrame, GivesTheSameBytesOnOneTwoAndSevenThreads) {
         }
 }
 
+// A picture as high as before keeps its spheres' radii, and so their footprints' size: only the
+// width of the rows they were painted for differs. The ions look alike, so the first sphere of a
+// frame asks for the footprint the last one of the frame before had.
 TEST(RenderFrame, StartsItsFootprintsAfreshWhenThePictureWidthChanges) {
-    const ViewState view = SaltCrystal({2, 2, 2}, DisplayModel::SpaceFilling);
-    PictureBuffers reused;
-    for (int frame = 0; frame < 2; ++frame) RenderFrame(view, reused, 0, 1);
-    reused.Resize({500, 500});
-    RenderFrame(view, reused, 0, 1);
-    PictureBuffers fresh({500, 500});
-    RenderFrame(view, fresh, 0, 1);
-    EXPECT_EQ(reused.colour, fresh.colour);
+    ViewState view = SaltCrystal({2, 2, 2}, DisplayModel::SpaceFilling);
+    for (SceneAtom& atom : view.atoms.items) {
+        atom.color = view.atoms[0].color;
+        atom.radius = view.atoms[0].radius;
+    }
+    for (const PictureArea area : {PictureArea{500, 340}, PictureArea{500, 500}}) {
+        PictureBuffers reused;
+        for (int frame = 0; frame < 2; ++frame) RenderFrame(view, reused, 0, 1);
+        reused.Resize(area);
+        RenderFrame(view, reused, 0, 1);
+        PictureBuffers fresh(area);
+        RenderFrame(view, fresh, 0, 1);
+        EXPECT_EQ(reused.colour, fresh.colour) << area.width << " x " << area.height;
+    }
+}
+
+// A sphere whose centre lies outside the picture still shows the part of it that reaches in.
+TEST(RenderFrame, DrawsTheEdgeOfASphereCentredOutsideThePicture) {
+    ViewState view = SaltCrystal({1, 1, 1}, DisplayModel::SpaceFilling);
+    view.showCellFrame = false;
+    for (std::size_t i = 1; i < view.atoms.size(); ++i) view.atoms[i].picture = {170, 170, -1000};
+    PictureBuffers picture;
+    for (const Vector3D centre : {Vector3D{-6, 100, 0}, Vector3D{346, 100, 0}, Vector3D{100, 346, 0}, Vector3D{100, -6, 0}}) {
+        view.atoms[0].picture = centre;
+        RenderFrame(view, picture, PictureStyle{0, false}, 1);
+        const ImagePoint p = ToImagePoint(centre);
+        const int x = std::clamp(p.x, 1, 338), row = std::clamp(p.row, 1, 338);
+        EXPECT_NE(PixelAt(picture, x, row)[1], 0) << centre.x << ", " << centre.y;
+    }
 }
 
 // The travelling copies keep to the whole picture: a wide picture lets them go further, and a
