@@ -114,6 +114,12 @@ void AtomExtent::Merge(const AtomExtent& other) {
     high = {std::max(high.x, other.high.x), std::max(high.row, other.high.row), std::max(high.z, other.high.z)};
 }
 
+void BondKindCount::Merge(const BondKindCount& other) {
+    coordination += other.coordination;
+    doubles += other.doubles;
+    triples += other.triples;
+}
+
 AtomExtent Merged(std::span<const AtomExtent> parts) {
     AtomExtent whole;
     for (const AtomExtent& part : parts) whole.Merge(part);
@@ -124,12 +130,6 @@ BondKindCount Merged(std::span<const BondKindCount> parts) {
     BondKindCount whole;
     for (const BondKindCount& part : parts) whole.Merge(part);
     return whole;
-}
-
-void BondKindCount::Merge(const BondKindCount& other) {
-    coordination += other.coordination;
-    doubles += other.doubles;
-    triples += other.triples;
 }
 
 std::vector<bool> ItemsDrawnWithinBudget(const ViewState& view, std::uint64_t budget) {
