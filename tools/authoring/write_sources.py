@@ -1,5 +1,8 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
-"""Writes data/SOURCES.md: where every structure comes from, and the licences."""
+"""Writes data/SOURCES.md: where every structure and phase point comes from, and the licences.
+
+build_catalogue.py calls write() with the per-substance rows it builds; run alone, this rewrites
+the fixed text and keeps the rows already in the file."""
 
 HEAD = """# Sources of the catalogue's structures
 
@@ -39,6 +42,30 @@ MMFF94 force field (UFF where MMFF has no parameters), and kekulized. The units 
 network solids are cut from their crystal structures by the same script. No coordinates are
 typed by hand.
 
+## Melting and boiling points
+
+`phase_points.tsv` is written by `tools/authoring/phase_points.py`; every row names its source,
+with a remark in brackets where one is needed.
+
+- **Blue Obelisk Data Repository** (Debian package `bodr`, `/usr/share/bodr/elements.xml`, MIT
+  licence), for the elements: its melting and boiling points, in kelvin. The handbook is used
+  instead where bodr's number is of the wrong kind for the catalogue's form (carbon, black
+  phosphorus, the allotropes of iron), where it differs from the handbook's by more than 2 %
+  (old boiling points of Be, Si, Mn, Fe and Ni, and chromium's melting point), and for the
+  triple points of argon and mercury, fixed points of the temperature scale.
+- **chemical-structures-data** (Debian package, `/usr/share/chemical-structures/`, BSD licence,
+  J. Pansanel), for organic compounds: the melting and boiling points its CML files carry, in
+  whole degrees Celsius. A file is matched to a substance by constitution (its atoms and bonds
+  are compared with the unit's molfile) and, for stereo forms, by name. Its numbers are used
+  where they are the handbook's rounded to whole degrees and the handbook notes no
+  decomposition; elsewhere the handbook's row is, and its source says what the file gives.
+- **CRC Handbook of Chemistry and Physics**, 97th ed. (CRC Press, 2016): Physical Constants of
+  Inorganic Compounds; Physical Constants of Organic Compounds; Melting, Boiling, Triple, and
+  Critical Points of the Elements. For kaolinite, dolomite, zircon and beryl, W. A. Deer,
+  R. A. Howie and J. Zussman, *An Introduction to the Rock-Forming Minerals*, 2nd ed. (Longman,
+  1992). These values are typed in `tools/authoring/table_phase_points.py`, in degrees Celsius
+  as the handbook prints them where it does.
+
 ## Per substance
 
 | Substance | Crystal structure |
@@ -46,8 +73,28 @@ typed by hand.
 """
 
 
+def read_rows(path):
+    """The per-substance rows of an existing SOURCES.md."""
+    with open(path, encoding="utf-8") as f:
+        text = f.read()
+    rows = []
+    table_head = "\n".join(HEAD.splitlines()[-2:]) + "\n"
+    for line in text.split(table_head, 1)[1].splitlines():
+        name, origin = line[2:-2].split(" | ", 1)
+        rows.append((name, origin))
+    return rows
+
+
 def write(path, rows):
     with open(path, "w", encoding="utf-8", newline="\n") as f:
         f.write(HEAD)
         for name, origin in rows:
             f.write("| %s | %s |\n" % (name, origin.replace("|", "/")))
+
+
+if __name__ == "__main__":
+    # Rewrites the fixed text and keeps the per-substance rows the last catalogue build wrote.
+    import os
+    here = os.path.dirname(os.path.abspath(__file__))
+    target = os.path.join(here, "..", "..", "data", "SOURCES.md")
+    write(target, read_rows(target))
