@@ -47,10 +47,16 @@ void StartUpSharedData(SharedData& data, const StartUpPlaces& places) {
     data.moleculeIndex = MoleculeIndex{};
     data.moleculeIndex.path = FindDataFile("Index.dat", places.searchDirectories).value_or("");
     LoadMoleculeIndex(data.moleculeIndex);
+
+    // The table belongs to the catalogue it was compiled with, so it is read from beside it alone.
+    data.phaseTable = data.moleculeDataPath.empty()
+                          ? PhaseTable{}
+                          : LoadPhasePointsFile((fs::path(data.moleculeDataPath).parent_path() / "PhasePoints.dat").string()).table;
 }
 
 void ShutDownSharedData(SharedData& data) {
     data.moleculeIndex = MoleculeIndex{};
+    data.phaseTable = PhaseTable{};
     WriteElementFile(data.elementTable);
 }
 
@@ -66,10 +72,12 @@ SharedDataLifetime::SharedDataLifetime(const StartUpPlaces& places, AtExit atExi
 }
 
 SharedDataLifetime::~SharedDataLifetime() {
-    if (atExit_ == AtExit::SaveElements)
+    if (atExit_ == AtExit::SaveElements) {
         ShutDownSharedData(TheSharedData());
-    else
+    } else {
         TheSharedData().moleculeIndex = MoleculeIndex{};
+        TheSharedData().phaseTable = PhaseTable{};
+    }
 }
 
 }  // namespace kiva

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// The three data objects the whole viewer shares for the whole run, and their ordered start-up
-// and exit: Molecule.dat's path first, then the element table, then the index; at exit the index
-// is released before the element table is written back.
+// The data objects the whole viewer shares for the whole run, and their ordered start-up and
+// exit: Molecule.dat's path first, then the element table, the index and the phase points; at
+// exit the index is released before the element table is written back.
 #include <string>
 #include <vector>
 
 #include "chem/element_table.h"
 #include "chem/molecule_index.h"
+#include "chem/phase_points.h"
 
 namespace kiva {
 
@@ -15,6 +16,7 @@ struct SharedData {
     std::string moleculeDataPath;  // empty when Molecule.dat was not found
     ElementTable elementTable;
     MoleculeIndex moleculeIndex;
+    PhaseTable phaseTable;  // PhasePoints.dat beside Molecule.dat; empty when it is missing or damaged
 };
 
 // The process's one instance. It starts empty; StartUpSharedData fills it.

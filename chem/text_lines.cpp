@@ -74,6 +74,13 @@ std::optional<unsigned> ParseLowByte(std::string_view word) {
     return parts->first ? (256u - value) & 0xFFu : value;
 }
 
+std::string Quoted(std::string_view text) {
+    constexpr std::size_t kShown = 40;
+    std::string shown;
+    for (const char c : text.substr(0, kShown)) shown += c >= ' ' && c <= '~' ? c : '?';
+    return "\"" + shown + (text.size() > kShown ? "...\"" : "\"");
+}
+
 std::optional<float> ParseFloat(std::string_view word) {
     if (!word.empty() && word[0] == '+') word.remove_prefix(1);
     float value = 0;

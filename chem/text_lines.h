@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// Line and field reading shared by the text data files (Elements.dat, Index.dat).
+// Line and field reading shared by the text data files (Elements.dat, Index.dat, PhasePoints.dat).
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -30,6 +30,9 @@ std::optional<int> ParseInt(std::string_view word);
 // The low 8 bits of a decimal integer word of any length, as two's complement: 300 gives 44,
 // -1 gives 255.
 std::optional<unsigned> ParseLowByte(std::string_view word);
+
+// A piece of a damaged file fit to quote in a message: at most 40 characters, printable ASCII.
+std::string Quoted(std::string_view text);
 
 // A finite decimal real word ("1.89", "-0.5e1"); nothing for anything else.
 std::optional<float> ParseFloat(std::string_view word);

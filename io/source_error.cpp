@@ -57,11 +57,4 @@ std::string ReadSourcePrefix(const std::string& path, std::size_t maxBytes) {
     return ReadAtMost(path, maxBytes, more);
 }
 
-std::string Quoted(std::string_view text) {
-    constexpr std::size_t kShown = 40;
-    std::string shown;
-    for (const char c : text.substr(0, kShown)) shown += c >= ' ' && c <= '~' ? c : '?';
-    return "\"" + shown + (text.size() > kShown ? "...\"" : "\"");
-}
-
 }  // namespace kiva

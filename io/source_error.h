@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "chem/text_lines.h"  // Quoted, for the readers' messages
+
 namespace kiva {
 
 class SourceError : public std::runtime_error {
@@ -37,8 +39,5 @@ std::string ReadSourceFile(const std::string& path, std::size_t maxBytes = kMaxS
 
 // At most maxBytes from the start of a file, for formats whose first record is all that counts.
 std::string ReadSourcePrefix(const std::string& path, std::size_t maxBytes);
-
-// A piece of a damaged file fit to quote in a message: at most 40 characters, printable ASCII.
-std::string Quoted(std::string_view text);
 
 }  // namespace kiva

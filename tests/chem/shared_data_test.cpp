@@ -66,6 +66,28 @@ TEST(StartUpSharedData, StartsFromBuiltInRowsAndAnEmptyIndexWithoutDataFiles) {
     EXPECT_EQ(data.elementTable.path, empty.File("config/Elements.dat"));
 }
 
+// The table is the catalogue's own: one in another directory of the search path is not read, and
+// a damaged one leaves the table empty.
+TEST(StartUpSharedData, ReadsThePhasePointsBesideMoleculeDatAlone) {
+    TempDir first;
+    TempDir second;
+    const std::string table = "kiva-phase-points 1\nname\tmelting_K\tboiling_K\tnote\nWater\t273.15\t373.12\t\n";
+    WriteFile(first.File("PhasePoints.dat"), table);
+    WriteFile(second.File("Molecule.dat"), "");
+    SharedData data;
+    StartUpSharedData(data, {{first.Path(), second.Path()}, first.File("config")});
+    EXPECT_TRUE(data.phaseTable.rows.empty());
+
+    WriteFile(second.File("PhasePoints.dat"), table);
+    StartUpSharedData(data, {{first.Path(), second.Path()}, first.File("config")});
+    ASSERT_NE(data.phaseTable.Find("Water"), nullptr);
+    EXPECT_EQ(data.phaseTable.Find("Water")->points.meltingK, 273.15);
+
+    WriteFile(second.File("PhasePoints.dat"), table + "Ice\t400\t300\t\n");
+    StartUpSharedData(data, {{first.Path(), second.Path()}, first.File("config")});
+    EXPECT_TRUE(data.phaseTable.rows.empty());
+}
+
 TEST(ShutDownSharedData, ReleasesTheIndexThenWritesTheElementTable) {
     TempDir dir;
     WriteFile(dir.File("Molecule.dat"), "");
