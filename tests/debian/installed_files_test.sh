@@ -13,7 +13,8 @@ status=0
 fail() { echo "FAIL: $*"; status=1; }
 
 for file in bin/kiva bin/kiva-render bin/kiva-render-flat bin/kiva-mkdb \
-            share/kiva/Molecule.dat share/kiva/Index.dat share/kiva/help/index.html share/kiva/help/de/index.html \
+            share/kiva/Molecule.dat share/kiva/Index.dat share/kiva/PhasePoints.dat \
+            share/kiva/help/index.html share/kiva/help/de/index.html \
             share/kiva/help/fr/index.html share/kiva/translations/kiva_de.qm share/kiva/translations/kiva_fr.qm \
             share/kiva/translations/kiva_es.qm share/kiva/translations/kiva_pt_BR.qm share/kiva/translations/kiva_it.qm \
             share/applications/kiva.desktop share/mime/packages/kiva-molecule.xml \

@@ -66,6 +66,7 @@ TEST(MakeDisks, WorksWithOrWithoutHelp) {
     kiva::testing::WriteFakeBuild(dir.File("build"), false);
     EXPECT_EQ(MakeDisks({dir.File("build"), dir.File("disks"), 1 << 20, "Kiva"}), 1);
     EXPECT_FALSE(fs::exists(dir.File("disks/disk1/help")));
+    EXPECT_TRUE(fs::exists(dir.File("disks/disk1/PhasePoints.da_"))) << "the catalogue's three files travel together";
     EXPECT_EQ(fs::status(dir.File("disks/disk1/kiva_")).permissions() & fs::perms::owner_exec, fs::perms::owner_exec);
 
     kiva::testing::WriteFakeBuild(dir.File("build"), true);

@@ -39,7 +39,7 @@ DiskFile RequiredFile(const fs::path& directory, const std::string& name) {
 std::vector<DiskFile> BuildFiles(const std::string& buildDirectory) {
     const fs::path directory(buildDirectory);
     std::vector<DiskFile> files;
-    for (const char* name : {"Molecule.dat", "Index.dat"}) files.push_back(RequiredFile(directory, name));
+    for (const char* name : {"Molecule.dat", "Index.dat", "PhasePoints.dat"}) files.push_back(RequiredFile(directory, name));
     // The help pages, in English and per language, and the viewer's translations; the installer's
     // own translations ride beside it on the first disk.
     for (const char* folder : {"help", "translations"}) {

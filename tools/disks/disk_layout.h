@@ -48,7 +48,7 @@ int AssignDisks(std::vector<DiskFile>& files, std::uint64_t capacity, std::uint6
 std::string SetupIniText(const std::vector<DiskFile>& files, int diskCount, const std::string& installPath);
 
 struct DiskOptions {
-    std::string buildDirectory;  // where kiva, setup, Molecule.dat, Index.dat and help/ lie
+    std::string buildDirectory;  // where kiva, setup, the catalogue (Molecule.dat, ...) and help/ lie
     std::string outDirectory;    // receives disk1, disk2, ...
     std::uint64_t capacity = 1457664;  // a 3.5-inch high-density diskette
     std::string installPath = "Kiva";  // under the user's home directory

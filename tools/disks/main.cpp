@@ -12,7 +12,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: kiva-mkdisks BUILD_DIR OUT_DIR [--disk-size SIZE] [--install-path PATH]\n"
-    "  BUILD_DIR     where kiva, setup, Molecule.dat, Index.dat and help/ lie (build/bin)\n"
+    "  BUILD_DIR     where kiva, setup, Molecule.dat, Index.dat, PhasePoints.dat and help/ lie (build/bin)\n"
     "  OUT_DIR       receives disk1, disk2, ...; run OUT_DIR/disk1/setup to install\n"
     "  --disk-size   bytes per disk, or with K or M: 1440K (the default), 4M\n"
     "  --install-path  the proposed destination, under the home directory unless it starts with a backslash\n";

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// kiva-mkdb: compiles the catalogue's sources into Molecule.dat and Index.dat, reports on the
-// catalogue, dumps records as text and exports a substance as a document file.
+// kiva-mkdb: compiles the catalogue's sources into Molecule.dat, Index.dat and PhasePoints.dat,
+// reports on the catalogue, dumps records as text and exports a substance as a document file.
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -16,6 +16,7 @@
 #include "platform/command_line.h"
 #include "platform/file_search.h"
 #include "tools/mkdb/catalogue.h"
+#include "tools/mkdb/phase_table.h"
 #include "tools/mkdb/record_dump.h"
 #include "io/source_error.h"
 #include "io/structure_file.h"
@@ -26,7 +27,7 @@ using namespace kiva;
 namespace {
 
 constexpr const char* kUsage =
-    "usage: kiva-mkdb build DATA_DIR OUT_DIR [--report]   compile DATA_DIR/substances.txt\n"
+    "usage: kiva-mkdb build DATA_DIR OUT_DIR [--report]   compile DATA_DIR/substances.txt and phase_points.tsv\n"
     "       kiva-mkdb report DATA_DIR                     counts by kind and key, keys without entries\n"
     "       kiva-mkdb dump FILE [NAME...]                 a document, a structure file, or records of a Molecule.dat\n"
     "       kiva-mkdb export NAME OUT.mol [--catalogue DIR]  a substance as a document file\n";
@@ -41,10 +42,17 @@ int Build(const std::vector<std::string>& args) {
         std::cerr << kUsage;
         return 2;
     }
+    // Every source is read and checked before the first file is written, so a refusal leaves the
+    // files of the last good build as they were.
     const mkdb::Catalogue catalogue = Compile(args[0]);
+    const mkdb::CompiledPhaseTable phases = mkdb::CompilePhaseTable(args[0], catalogue.entries);
+    if (!phases.hasSource)
+        std::cerr << "kiva-mkdb: " << (fs::path(args[0]) / "phase_points.tsv").string()
+                  << " is missing: PhasePoints.dat holds no substance\n";
     fs::create_directories(args[1]);
     WriteFileReplacing((fs::path(args[1]) / "Molecule.dat").string(), catalogue.moleculeData);
     WriteFileReplacing((fs::path(args[1]) / "Index.dat").string(), mkdb::FormatIndex(catalogue.entries));
+    WriteFileReplacing((fs::path(args[1]) / "PhasePoints.dat").string(), phases.fileText);
     if (args.size() == 3) std::cout << mkdb::CatalogueReport(catalogue.entries);
     return 0;
 }
