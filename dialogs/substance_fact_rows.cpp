@@ -2,6 +2,7 @@
 #include "dialogs/substance_fact_rows.h"
 
 #include <QCoreApplication>
+#include <cmath>
 
 namespace kiva {
 
@@ -10,6 +11,19 @@ namespace {
 QString Length(float angstrom) { return QCoreApplication::translate("CSubstanceInfoDlg", "%1 Å").arg(static_cast<double>(angstrom), 0, 'f', 4); }
 QString Angle(float degrees) { return QCoreApplication::translate("CSubstanceInfoDlg", "%1°").arg(static_cast<double>(degrees), 0, 'f', 3); }
 QString CountOrUnknown(int count) { return count > 0 ? QString::number(count) : QCoreApplication::translate("CSubstanceInfoDlg", "not known"); }
+
+constexpr double kZeroCelsiusK = 273.15;
+constexpr double kTenthsBelowK = 100;
+
+// A rounded value with a true minus sign, and never "−0".
+QString Rounded(double value, int decimals) {
+    const double scale = decimals == 0 ? 1 : 10;
+    double rounded = std::round(value * scale) / scale;
+    if (rounded == 0) rounded = 0;
+    QString text = QString::number(rounded, 'f', decimals);
+    if (text.startsWith(QLatin1Char('-'))) text.replace(0, 1, QChar(0x2212));
+    return text;
+}
 
 }  // namespace
 
@@ -39,9 +53,41 @@ QString FormulaHtml(const std::string& formula) {
     return html;
 }
 
+QString TemperatureText(double kelvin) {
+    const int decimals = kelvin < kTenthsBelowK ? 1 : 0;
+    return QCoreApplication::translate("CSubstanceInfoDlg", "%1 K (%2 °C)")
+        .arg(Rounded(kelvin, decimals), Rounded(kelvin - kZeroCelsiusK, decimals));
+}
+
+std::vector<FactRow> PhasePointRows(const PhasePoints& points) {
+    const QString melting = QCoreApplication::translate("CSubstanceInfoDlg", "Melting point:");
+    const QString boiling = QCoreApplication::translate("CSubstanceInfoDlg", "Boiling point:");
+    std::vector<FactRow> rows;
+    switch (points.note) {
+    case PhaseNote::Decomposes:
+        if (points.meltingK)
+            rows.push_back({melting, QCoreApplication::translate("CSubstanceInfoDlg", "decomposes at %1").arg(TemperatureText(*points.meltingK))});
+        return rows;
+    case PhaseNote::Sublimes:
+        if (points.boilingK)
+            rows.push_back({melting, QCoreApplication::translate("CSubstanceInfoDlg", "sublimes at %1").arg(TemperatureText(*points.boilingK))});
+        return rows;
+    case PhaseNote::None:
+        if (points.meltingK)
+            rows.push_back({melting, TemperatureText(*points.meltingK)});
+        else if (NeverFreezes(points))
+            rows.push_back({melting, QCoreApplication::translate("CSubstanceInfoDlg", "does not freeze at normal pressure")});
+        if (points.boilingK) rows.push_back({boiling, TemperatureText(*points.boilingK)});
+        return rows;
+    }
+    return rows;
+}
+
 std::vector<FactRow> SubstanceFactRows(const SubstanceFacts& facts) {
     std::vector<FactRow> rows = {{QCoreApplication::translate("CSubstanceInfoDlg", "Formula:"), FormulaHtml(facts.formula), true},
                                  {QCoreApplication::translate("CSubstanceInfoDlg", "Bonding:"), BondingClassName(facts.bondingClass)}};
+    if (facts.phasePoints)
+        for (FactRow& row : PhasePointRows(*facts.phasePoints)) rows.push_back(std::move(row));
     if (!facts.cell) {
         rows.push_back({QCoreApplication::translate("CSubstanceInfoDlg", "Crystal:"), QCoreApplication::translate("CSubstanceInfoDlg", "no crystal structure")});
         return rows;

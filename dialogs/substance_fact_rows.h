@@ -19,8 +19,18 @@ QString BondingClassName(BondingClass bondingClass);
 // Digits after a letter or a closing bracket are counts, written as subscripts: CaCO<sub>3</sub>.
 QString FormulaHtml(const std::string& formula);
 
-// The formula, the bonding class and, for a crystal, its cell (or that it has none); the name
-// and the description are left to the caller, which shows them in its own way.
+// A temperature in kelvin and in degrees Celsius, "273 K (0 °C)", each rounded on its own; below
+// 100 K to a tenth, "4.2 K (−269.0 °C)", where a whole kelvin is a large share of the value.
+QString TemperatureText(double kelvin);
+
+// "Melting point:" and "Boiling point:" as far as the table gives them: "decomposes at ..." or
+// "sublimes at ..." in the melting point's place, helium's "does not freeze at normal pressure";
+// a temperature that no source gives has no row.
+std::vector<FactRow> PhasePointRows(const PhasePoints& points);
+
+// The formula, the bonding class, the phase points where the facts have them and, for a crystal,
+// its cell (or that it has none); the name and the description are left to the caller, which
+// shows them in its own way.
 std::vector<FactRow> SubstanceFactRows(const SubstanceFacts& facts);
 
 }  // namespace kiva

@@ -5,6 +5,7 @@
 
 #include "chem/element_table.h"
 #include "chem/fixed_text.h"
+#include "chem/shared_data.h"
 #include "io/chemical_formula.h"
 #include "render/scene_build.h"
 
@@ -51,14 +52,21 @@ CellFacts GatherCellFacts(const CompoundRecord& compound) {
 
 }  // namespace
 
-SubstanceFacts GatherSubstanceFacts(const CompoundRecord& compound, const IndexEntry* entry) {
+SubstanceFacts GatherSubstanceFacts(const CompoundRecord& compound, const IndexEntry* entry, const PhaseTable& phases) {
     SubstanceFacts facts;
     facts.name = std::string(TextOf(compound.name));
     facts.formula = ChemicalFormula(compound.unitAtoms);
     facts.bondingClass = static_cast<BondingClass>(compound.bondingClass);
-    if (entry) facts.description = std::string(TextOf(entry->description));
+    if (entry) {
+        facts.description = std::string(TextOf(entry->description));
+        if (const PhasePointsRow* row = phases.Find(TextOf(entry->name))) facts.phasePoints = row->points;
+    }
     if (!compound.basisAtoms.empty()) facts.cell = GatherCellFacts(compound);
     return facts;
+}
+
+SubstanceFacts GatherSubstanceFacts(const CompoundRecord& compound, const IndexEntry* entry) {
+    return GatherSubstanceFacts(compound, entry, TheSharedData().phaseTable);
 }
 
 }  // namespace kiva

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// The facts a student reads beside the picture: what the substance is, and for a crystal the
-// size and content of its unit cell.
+// The facts a student reads beside the picture: what the substance is, where it melts and boils,
+// and for a crystal the size and content of its unit cell.
 #include <optional>
 #include <string>
 
 #include "chem/compound_record.h"
 #include "chem/molecule_index.h"
+#include "chem/phase_points.h"
 
 namespace kiva {
 
@@ -22,11 +23,16 @@ struct SubstanceFacts {
     std::string formula;  // of the chemical unit, e.g. CaCO3
     BondingClass bondingClass = BondingClass::Molecule;
     std::string description;       // the catalogue's line; empty for a file opened from outside
+    std::optional<PhasePoints> phasePoints;  // a catalogue substance's row of the phase table
     std::optional<CellFacts> cell; // only for a substance with a crystal structure
 };
 
-// The facts of a record and, for a catalogue substance, its index entry (null for a file). A
-// cell whose expansion would take more work than the crystal display allows gets no atom count.
+// The facts of a record and, for a catalogue substance, its index entry (null for a file) and its
+// row of `phases`. A cell whose expansion would take more work than the crystal display allows
+// gets no atom count.
+SubstanceFacts GatherSubstanceFacts(const CompoundRecord& compound, const IndexEntry* entry, const PhaseTable& phases);
+
+// The same with the phase table the viewer read at start-up.
 SubstanceFacts GatherSubstanceFacts(const CompoundRecord& compound, const IndexEntry* entry);
 
 }  // namespace kiva

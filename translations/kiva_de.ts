@@ -169,6 +169,30 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
         <source>no crystal structure</source>
         <translation>keine Kristallstruktur</translation>
     </message>
+    <message>
+        <source>%1 K (%2 °C)</source>
+        <translation>%1 K (%2 °C)</translation>
+    </message>
+    <message>
+        <source>Melting point:</source>
+        <translation>Schmelzpunkt:</translation>
+    </message>
+    <message>
+        <source>Boiling point:</source>
+        <translation>Siedepunkt:</translation>
+    </message>
+    <message>
+        <source>decomposes at %1</source>
+        <translation>zersetzt sich bei %1</translation>
+    </message>
+    <message>
+        <source>sublimes at %1</source>
+        <translation>sublimiert bei %1</translation>
+    </message>
+    <message>
+        <source>does not freeze at normal pressure</source>
+        <translation>erstarrt bei Normaldruck nicht</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>

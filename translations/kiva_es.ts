@@ -169,6 +169,30 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
         <source>no crystal structure</source>
         <translation>sin estructura cristalina</translation>
     </message>
+    <message>
+        <source>%1 K (%2 °C)</source>
+        <translation>%1 K (%2 °C)</translation>
+    </message>
+    <message>
+        <source>Melting point:</source>
+        <translation>Punto de fusión:</translation>
+    </message>
+    <message>
+        <source>Boiling point:</source>
+        <translation>Punto de ebullición:</translation>
+    </message>
+    <message>
+        <source>decomposes at %1</source>
+        <translation>se descompone a %1</translation>
+    </message>
+    <message>
+        <source>sublimes at %1</source>
+        <translation>sublima a %1</translation>
+    </message>
+    <message>
+        <source>does not freeze at normal pressure</source>
+        <translation>no se solidifica a presión normal</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>

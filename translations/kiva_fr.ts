@@ -169,6 +169,30 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
         <source>no crystal structure</source>
         <translation>pas de structure cristalline</translation>
     </message>
+    <message>
+        <source>%1 K (%2 °C)</source>
+        <translation>%1 K (%2 °C)</translation>
+    </message>
+    <message>
+        <source>Melting point:</source>
+        <translation>Point de fusion :</translation>
+    </message>
+    <message>
+        <source>Boiling point:</source>
+        <translation>Point d&apos;ébullition :</translation>
+    </message>
+    <message>
+        <source>decomposes at %1</source>
+        <translation>se décompose à %1</translation>
+    </message>
+    <message>
+        <source>sublimes at %1</source>
+        <translation>se sublime à %1</translation>
+    </message>
+    <message>
+        <source>does not freeze at normal pressure</source>
+        <translation>ne se solidifie pas à la pression normale</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>

@@ -169,6 +169,30 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
         <source>no crystal structure</source>
         <translation>nessuna struttura cristallina</translation>
     </message>
+    <message>
+        <source>%1 K (%2 °C)</source>
+        <translation>%1 K (%2 °C)</translation>
+    </message>
+    <message>
+        <source>Melting point:</source>
+        <translation>Punto di fusione:</translation>
+    </message>
+    <message>
+        <source>Boiling point:</source>
+        <translation>Punto di ebollizione:</translation>
+    </message>
+    <message>
+        <source>decomposes at %1</source>
+        <translation>si decompone a %1</translation>
+    </message>
+    <message>
+        <source>sublimes at %1</source>
+        <translation>sublima a %1</translation>
+    </message>
+    <message>
+        <source>does not freeze at normal pressure</source>
+        <translation>non solidifica a pressione normale</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>

@@ -169,6 +169,30 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
         <source>no crystal structure</source>
         <translation>sem estrutura cristalina</translation>
     </message>
+    <message>
+        <source>%1 K (%2 °C)</source>
+        <translation>%1 K (%2 °C)</translation>
+    </message>
+    <message>
+        <source>Melting point:</source>
+        <translation>Ponto de fusão:</translation>
+    </message>
+    <message>
+        <source>Boiling point:</source>
+        <translation>Ponto de ebulição:</translation>
+    </message>
+    <message>
+        <source>decomposes at %1</source>
+        <translation>decompõe-se a %1</translation>
+    </message>
+    <message>
+        <source>sublimes at %1</source>
+        <translation>sublima a %1</translation>
+    </message>
+    <message>
+        <source>does not freeze at normal pressure</source>
+        <translation>não se solidifica à pressão normal</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>

@@ -58,6 +58,48 @@ TEST(CSubstanceInfoDlg, SaysTheFormulaUnitsAreNotKnownWhereTheyCannotBeWorkedOut
     EXPECT_EQ(ValueBeside(dialog, QStringLiteral("Formula units per cell (Z):")), QStringLiteral("not known"));
 }
 
+SubstanceFacts WithPoints(PhasePoints points) {
+    SubstanceFacts facts;
+    facts.name = "X";
+    facts.formula = "X";
+    facts.phasePoints = points;
+    return facts;
+}
+
+// Kelvin and Celsius each rounded on their own, a true minus sign, and a tenth below 100 K.
+TEST(CSubstanceInfoDlg, ShowsWhereASubstanceMeltsAndBoils) {
+    const CSubstanceInfoDlg water(WithPoints({273.15, 373.15, PhaseNote::None}));
+    EXPECT_EQ(ValueBeside(water, QStringLiteral("Melting point:")), QStringLiteral("273 K (0 °C)"));
+    EXPECT_EQ(ValueBeside(water, QStringLiteral("Boiling point:")), QStringLiteral("373 K (100 °C)"));
+    const CSubstanceInfoDlg nitrogen(WithPoints({63.15, 77.36, PhaseNote::None}));
+    EXPECT_EQ(ValueBeside(nitrogen, QStringLiteral("Boiling point:")), QStringLiteral("77.4 K (\u2212195.8 °C)"));
+    const CSubstanceInfoDlg brine(WithPoints({272.9, 373.15, PhaseNote::None}));
+    EXPECT_EQ(ValueBeside(brine, QStringLiteral("Melting point:")), QStringLiteral("273 K (0 °C)")) << "never -0";
+}
+
+TEST(CSubstanceInfoDlg, SaysASubstanceDecomposesOrSublimesInsteadOfMelting) {
+    const CSubstanceInfoDlg calcite(WithPoints({1098.0, std::nullopt, PhaseNote::Decomposes}));
+    EXPECT_EQ(ValueBeside(calcite, QStringLiteral("Melting point:")), QStringLiteral("decomposes at 1098 K (825 °C)"));
+    EXPECT_EQ(ValueBeside(calcite, QStringLiteral("Boiling point:")), QString());
+    const CSubstanceInfoDlg dryIce(WithPoints({std::nullopt, 194.7, PhaseNote::Sublimes}));
+    EXPECT_EQ(ValueBeside(dryIce, QStringLiteral("Melting point:")), QStringLiteral("sublimes at 195 K (\u221278 °C)"));
+    EXPECT_EQ(ValueBeside(dryIce, QStringLiteral("Boiling point:")), QString());
+}
+
+// Helium alone does not freeze; a point no source gives is left out, never shown as frozen.
+TEST(CSubstanceInfoDlg, SaysHeliumDoesNotFreezeAndLeavesOutWhatTheTableLacks) {
+    const CSubstanceInfoDlg helium(WithPoints({std::nullopt, 4.216, PhaseNote::None}));
+    EXPECT_EQ(ValueBeside(helium, QStringLiteral("Melting point:")), QStringLiteral("does not freeze at normal pressure"));
+    EXPECT_EQ(ValueBeside(helium, QStringLiteral("Boiling point:")), QStringLiteral("4.2 K (\u2212268.9 °C)"));
+    const CSubstanceInfoDlg vinylacetylene(WithPoints({std::nullopt, 278.25, PhaseNote::None}));
+    EXPECT_EQ(ValueBeside(vinylacetylene, QStringLiteral("Melting point:")), QString());
+    EXPECT_EQ(ValueBeside(vinylacetylene, QStringLiteral("Boiling point:")), QStringLiteral("278 K (5 °C)"));
+    const CSubstanceInfoDlg saltpetre(WithPoints({607.15, std::nullopt, PhaseNote::None}));
+    EXPECT_EQ(ValueBeside(saltpetre, QStringLiteral("Melting point:")), QStringLiteral("607 K (334 °C)"));
+    EXPECT_EQ(ValueBeside(saltpetre, QStringLiteral("Boiling point:")), QString());
+    EXPECT_EQ(ValueBeside(CSubstanceInfoDlg(WithPoints({})), QStringLiteral("Melting point:")), QString());
+}
+
 TEST(CSubstanceInfoDlg, SaysAMoleculeHasNoCrystal) {
     SubstanceFacts facts;
     facts.name = "Benzene";
@@ -66,6 +108,7 @@ TEST(CSubstanceInfoDlg, SaysAMoleculeHasNoCrystal) {
     EXPECT_TRUE(texts.contains(QStringLiteral("C<sub>6</sub>H<sub>6</sub>")));
     EXPECT_TRUE(texts.contains(QStringLiteral("no crystal structure")));
     EXPECT_FALSE(texts.contains(QStringLiteral("Formula units per cell (Z):")));
+    EXPECT_FALSE(texts.contains(QStringLiteral("Melting point:"))) << "a file's substance has no phase points";
 }
 
 }  // namespace

@@ -65,6 +65,21 @@ TEST(SubstanceFacts, LeavesZOpenWhenTheCellHoldsNoWholeMultiple) {
     EXPECT_EQ(facts.cell->formulaUnits, 0);
 }
 
+// A catalogue substance carries its row of the table; a file's substance none, whatever its name.
+TEST(SubstanceFacts, TakeACatalogueSubstancesPhasePoints) {
+    MoleculeIndex index;
+    index.path = std::string(KIVA_CATALOGUE_DIR) + "/Index.dat";
+    ASSERT_TRUE(LoadMoleculeIndex(index));
+    PhaseTable phases;
+    phases.rows.push_back({"NaCl", {1073.8, 1738.0, PhaseNote::None}, ""});
+    const CompoundRecord salt = testing::CatalogueRecord("NaCl");
+    const SubstanceFacts catalogued = GatherSubstanceFacts(salt, FindIndexEntryByName(index, "NaCl"), phases);
+    ASSERT_TRUE(catalogued.phasePoints);
+    EXPECT_EQ(catalogued.phasePoints->meltingK, 1073.8);
+    EXPECT_FALSE(GatherSubstanceFacts(salt, nullptr, phases).phasePoints);
+    EXPECT_FALSE(GatherSubstanceFacts(salt, FindIndexEntryByName(index, "NaCl"), PhaseTable{}).phasePoints);
+}
+
 TEST(ChemicalFormula, WritesFormulasAsChemistsDo) {
     const auto formula = [](std::initializer_list<const char*> labels) {
         std::vector<AtomSite> atoms;
