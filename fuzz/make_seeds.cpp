@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // kiva-fuzz-seeds: writes the fuzz targets' seed corpora from the built catalogue and the
-// catalogue's sources: the element table, indexes, every record of Molecule.dat as a stream
-// and as a document, each substance's chemical unit as XYZ and PDB files, SD files of several
-// units, the manifest in pieces, and the installer's descriptions and compressed files.
+// catalogue's sources: the element table, indexes, the phase table, every record of Molecule.dat
+// as a stream and as a document, each substance's chemical unit as XYZ and PDB files, SD files of
+// several units, the manifest in pieces, and the installer's descriptions and compressed files.
 //   kiva-fuzz-seeds CATALOGUE_DIR SOURCE_DIR OUT_DIR
 #include <algorithm>
 #include <cstdio>
@@ -67,6 +67,18 @@ void WriteIndexSeeds(SeedWriter& seeds, const fs::path& catalogue, const std::ve
         const auto end = entries.begin() + static_cast<std::ptrdiff_t>(std::min(entries.size(), start + 5));
         seeds.Write("index", Numbered("part", start, ".dat"), mkdb::FormatIndex({entries.begin() + static_cast<std::ptrdiff_t>(start), end}));
     }
+}
+
+// The compiled table and the source it came from, whole and as a few rows with their header.
+void WritePhaseSeeds(SeedWriter& seeds, const fs::path& catalogue, const fs::path& sources) {
+    const std::string compiled = ReadAll(catalogue / "PhasePoints.dat");
+    seeds.Write("phase-points", "compiled.dat", compiled);
+    if (!fs::exists(sources / "phase_points.tsv")) return;
+    const std::string source = ReadAll(sources / "phase_points.tsv");
+    seeds.Write("phase-points", "source.tsv", source);
+    std::size_t end = 0;
+    for (int line = 0; line < 6 && end != std::string::npos; ++line) end = source.find('\n', end + 1);
+    seeds.Write("phase-points", "source-head.tsv", source.substr(0, end));
 }
 
 std::string XyzOf(const CompoundRecord& record) {
@@ -151,6 +163,7 @@ int main(int argc, char** argv) {
         if (!LoadMoleculeIndex(index) || index.entries.empty()) throw std::runtime_error("no catalogue in " + catalogue.string());
         WriteElementSeeds(seeds);
         WriteIndexSeeds(seeds, catalogue, index.entries);
+        WritePhaseSeeds(seeds, catalogue, sources);
         WriteRecordSeeds(seeds, catalogue, index.entries);
         WriteSourceSeeds(seeds, sources);
         for (const fuzz::Seed& seed : fuzz::InstallerSeeds(catalogue, fs::path(argv[2]) / "help"))
