@@ -59,8 +59,10 @@ std::vector<OverlayLine> AxisLines(const ViewState& view, const PictureMap& map)
             {origin, Project(view, map, {0, 0, length})}};
 }
 
+// The crystal's unit cell, or the walls of a heating run's box.
 std::vector<OverlayLine> CellFrameLines(const ViewState& view, const PictureMap& map) {
-    if (view.displayState != DisplayState::CrystalSolid || !view.showCellFrame) return {};
+    const bool box = view.displayState == DisplayState::Heating;
+    if (!box && (view.displayState != DisplayState::CrystalSolid || !view.showCellFrame)) return {};
     const auto& [a, b, c] = view.cellAxes;
     const ImagePoint o = Project(view, map, {0, 0, 0});
     const ImagePoint pa = Project(view, map, a), pb = Project(view, map, b), pc = Project(view, map, c);

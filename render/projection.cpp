@@ -152,6 +152,9 @@ void ProjectScene(ViewState& view, MotionTables& motion) {
     case DisplayState::Gas:
         ProjectGas(view, motion);
         break;
+    case DisplayState::Heating:  // the run moves the copies; the view stays as it is
+        ProjectAllAtoms(view, view.viewTransform);
+        break;
     default:
         if (view.mouseMode == MouseMode::Rock) ApplyRockStep(view, motion.rockSteps);
         ProjectAllAtoms(view, view.viewTransform);

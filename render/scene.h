@@ -16,7 +16,8 @@ namespace kiva {
 inline constexpr std::size_t kMaxSceneAtoms = std::size_t{1} << 20;
 inline constexpr std::size_t kMaxSceneBonds = std::size_t{1} << 20;
 
-enum class DisplayState : std::int32_t { CrystalSolid = 0, ChemicalUnit = 1, Liquid = 2, Gas = 3 };
+// Heating is the copies of a heating run, which the view places itself before each projection.
+enum class DisplayState : std::int32_t { CrystalSolid = 0, ChemicalUnit = 1, Liquid = 2, Gas = 3, Heating = 4 };
 
 // A bond's picture: coordination lines show only on request; kind 4 is a single bond in yellow.
 enum class BondKind : std::int32_t { Coordination = 0, Single = 1, Double = 2, Triple = 3, Yellow = 4 };
