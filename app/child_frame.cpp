@@ -34,6 +34,13 @@ CChildFrame::CChildFrame(CKivaDoc& document, CKivaView* view) : document_(docume
         keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W));
         action->setShortcuts(keys);
     }
+    // The heating panel widens the view beside its fixed picture, and the frame with it.
+    connect(view_, &CKivaView::fixedSizeChanged, this, [this] {
+        if (view_->FitsWindow()) return;
+        const QSize size = kFrameSize + (view_->FixedViewSize() - QSize(CKivaView::kViewSize, CKivaView::kViewSize));
+        setMaximumSize(size);
+        resize(size);
+    });
     connect(&document_, &CKivaDoc::titleChanged, this, &CChildFrame::UpdateTitle);
     connect(&document_, &CKivaDoc::viewsChanged, this, &CChildFrame::UpdateTitle);
     UpdateTitle();
@@ -59,8 +66,9 @@ void CChildFrame::SetFitWindow(bool fit) {
     } else {
         setWindowFlag(Qt::WindowMaximizeButtonHint, false);
         if (isMaximized()) showNormal();
-        setMaximumSize(kFrameSize);
-        resize(kFrameSize);
+        const QSize size = kFrameSize + (view_->FixedViewSize() - QSize(CKivaView::kViewSize, CKivaView::kViewSize));
+        setMaximumSize(size);
+        resize(size);
     }
     for (QAction* action : systemMenu()->actions())
         if (IsMaximizeItem(*action)) action->setVisible(fit);

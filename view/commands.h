@@ -75,6 +75,15 @@ inline constexpr int ExportAnimation = 32845;
 inline constexpr int ExportPicture = 32846;
 inline constexpr int AtomLabels = 32847;
 inline constexpr int PrintHandout = 32848;
+// The heating and cooling state, its number of particles and its controls.
+inline constexpr int Heating = 32849;
+inline constexpr int Particles64 = 32850;
+inline constexpr int Particles216 = 32851;
+inline constexpr int Particles512 = 32852;
+inline constexpr int Particles1000 = 32853;
+inline constexpr int HeatingHeat = 32854;
+inline constexpr int HeatingCool = 32855;
+inline constexpr int HeatingHold = 32856;
 
 struct Strings {
     std::string_view prompt;   // first line: shown in the status bar while the item is highlighted

@@ -41,6 +41,7 @@ constexpr std::array kTopics = {
     Topic{CrystalSolid, "menu_view.html#crystalline_solid"},
     Topic{Liquid, "menu_view.html#liquid"},
     Topic{Gas, "menu_view.html#gas"},
+    Topic{Heating, "menu_view.html#heating"},
     Topic{BallAndStick, "menu_view.html#ball_and_stick"},
     Topic{SpaceFilling, "menu_view.html#space_filling"},
     Topic{LowQuality, "menu_view.html#low_quality"},

@@ -9,6 +9,7 @@
 #include "chem/shared_data.h"
 #include "platform/message_box.h"
 #include "platform/translations.h"
+#include "view/heating_panel.h"
 
 namespace {
 
@@ -28,7 +29,13 @@ CKivaView::CKivaView(const kiva::CompoundRecord& compound, QWidget* parent)
     resize(kViewSize, kViewSize);
     setMouseTracking(true);  // the read-outs follow the pointer without a button held
     molecule_.SetReadoutWords(TranslatedReadoutWords());
+    molecule_.SetPhaseTable(&kiva::TheSharedData().phaseTable);
     CreateToolBars();
+    heatingPanel_ = new CHeatingPanel(*this);
+    heatingPanel_->hide();
+    heatingTimer_.setTimerType(Qt::PreciseTimer);
+    heatingTimer_.setInterval(kHeatingFrameMilliseconds);
+    connect(&heatingTimer_, &QTimer::timeout, this, &CKivaView::HeatingFrame);
     LayOutPicture();
     setWhatsThis(tr("<p><b>The picture</b></p><p>The substance as shaded atoms and bonds. Drag it to "
                     "turn or move it; with a measure command on, click atoms to measure.</p>"
@@ -38,10 +45,13 @@ CKivaView::CKivaView(const kiva::CompoundRecord& compound, QWidget* parent)
 
 void CKivaView::OnUpdate() {
     molecule_.OnUpdate();
+    FollowHeatingState();
     UpdateToolBars();
 }
 
 bool CKivaView::AnimateStep() {
+    // The heating state keeps time itself, faster than the idle animation.
+    if (molecule_.State().displayState == kiva::DisplayState::Heating) return false;
     if (!molecule_.AnimateStep()) return false;
     repaint(PictureRect());
     return true;
@@ -54,6 +64,38 @@ void CKivaView::ShowNoLabelFontMessage() {
                           tr("Atom labels need the DejaVu Sans Bold font, which is not installed.\n"
                              "Install the package fonts-dejavu-core to show them."),
                           kiva::MessageButtons::Ok, kiva::MessageIcon::Information});
+}
+
+void CKivaView::ShowNoPhasePointsMessage() {
+    kiva::ShowMessageBox({this, QApplication::applicationName(),
+                          tr("There are no melting and boiling points for this substance, so it cannot be "
+                             "heated and cooled."),
+                          kiva::MessageButtons::Ok, kiva::MessageIcon::Information});
+}
+
+void CKivaView::FollowHeatingState() {
+    const bool heating = molecule_.Heating() && molecule_.State().displayState == kiva::DisplayState::Heating;
+    if (heating == !heatingPanel_->isHidden() && heating == heatingTimer_.isActive()) {
+        if (heating) heatingPanel_->Refresh();
+        return;
+    }
+    heatingPanel_->setVisible(heating && !fullScreen_);
+    if (heating) {
+        heatingTimer_.start();
+        heatingPanel_->Refresh();
+    } else {
+        heatingTimer_.stop();
+    }
+    if (!fitWindow_ && !fullScreen_) resize(FixedViewSize());
+    LayOutPicture();
+    update();
+    emit fixedSizeChanged();
+}
+
+void CKivaView::HeatingFrame() {
+    if (!molecule_.AnimateStep()) return;
+    repaint(PictureRect());
+    heatingPanel_->Refresh();
 }
 
 void CKivaView::ShowNoCrystalMessage() {

@@ -5,6 +5,7 @@
 // in all; fitted to the window, the picture takes all the view but the toolbars. On a screen of
 // more than one device pixel to a point the picture is drawn in device pixels, not enlarged.
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 
 #include "io/substance_facts.h"
@@ -12,11 +13,13 @@
 #include "view/view_document.h"
 
 class QAction;
+class CHeatingPanel;
 
 class CKivaView final : public QWidget, private kiva::ViewHost {
     Q_OBJECT
 public:
     static constexpr int kViewSize = 372;  // the picture and a 32-pixel toolbar
+    static constexpr int kHeatingFrameMilliseconds = 33;  // the heating state runs at 30 frames a second
 
     CKivaView(const kiva::CompoundRecord& compound, QWidget* parent = nullptr);
 
@@ -45,6 +48,8 @@ public:
     bool IsFullScreen() const { return fullScreen_; }
     // Where the picture lies in the view, in points.
     QRect PictureRect() const;
+    // The view's size with the fixed picture: wider by the heating panel while it shows.
+    QSize FixedViewSize() const;
 
     QWidget* NavigationToolBar() const { return navigationToolBar_; }
     QWidget* StructureToolBar() const { return structureToolBar_; }
@@ -54,6 +59,8 @@ public:
 signals:
     // A command ran from one of the view's own buttons; menus and toolbars need an update.
     void commandRan();
+    // The heating panel came or went: FixedViewSize changed.
+    void fixedSizeChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -74,6 +81,11 @@ private:
     void InvalidatePicture() override;
     void ShowNoCrystalMessage() override;
     void ShowNoLabelFontMessage() override;
+    void ShowNoPhasePointsMessage() override;
+    // Shows the heating panel and runs the heating state's own 30 frames a second while the view
+    // shows that state; hides and stops them otherwise.
+    void FollowHeatingState();
+    void HeatingFrame();
     bool RunDialogCommand(int id);
     QString DocumentName() const;
     // The facts of the substance shown, with the catalogue's entry when the index names it.
@@ -98,6 +110,8 @@ private:
     QWidget* navigationToolBar_ = nullptr;
     QWidget* structureToolBar_ = nullptr;
     std::vector<QAction*> buttons_;
+    CHeatingPanel* heatingPanel_ = nullptr;
+    QTimer heatingTimer_;
     QString tipText_;
     int wheelTurn_ = 0;  // eighths of a degree not yet zoomed by
     bool fitWindow_ = false;

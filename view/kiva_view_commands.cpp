@@ -49,6 +49,7 @@ bool CKivaView::RunCommand(int id) {
     // The liquid and the gas are left unprojected for the animation; its first frame is due now,
     // before the picture repaints, not at the next tick of the idle timer.
     if (id == kiva::command::Liquid || id == kiva::command::Gas) molecule_.AnimateStep();
+    FollowHeatingState();
     UpdateToolBars();
     return true;
 }

@@ -8,6 +8,8 @@
 
 #include "view/kiva_view.h"
 
+#include "view/heating_panel.h"
+
 namespace {
 
 constexpr int kPicture = kiva::kPictureSize;
@@ -15,10 +17,15 @@ constexpr int kBarThickness = CKivaView::kViewSize - kPicture;
 
 }  // namespace
 
+QSize CKivaView::FixedViewSize() const {
+    return {kViewSize + (!heatingPanel_->isHidden() ? CHeatingPanel::kWidth : 0), kViewSize};
+}
+
 QRect CKivaView::PictureRect() const {
     if (fullScreen_) return rect();
     if (!fitWindow_) return QRect(0, 0, kPicture, kPicture);
-    return QRect(0, 0, std::max(width() - kBarThickness, kiva::kMinPictureSide),
+    const int panel = !heatingPanel_->isHidden() ? CHeatingPanel::kWidth : 0;
+    return QRect(0, 0, std::max(width() - kBarThickness - panel, kiva::kMinPictureSide),
                  std::max(height() - kBarThickness, kiva::kMinPictureSide));
 }
 
@@ -45,6 +52,7 @@ void CKivaView::LayOutPicture() {
     const QRect picture = PictureRect();
     navigationToolBar_->setGeometry(0, picture.height(), picture.width(), kBarThickness);
     structureToolBar_->setGeometry(picture.width(), 0, kBarThickness, picture.height() + kBarThickness);
+    heatingPanel_->setGeometry(picture.width() + kBarThickness, 0, CHeatingPanel::kWidth, picture.height() + kBarThickness);
     molecule_.SetPictureArea(DevicePictureArea());
 }
 
@@ -60,6 +68,7 @@ void CKivaView::SetFullScreen(bool on) {
     HideTip();
     navigationToolBar_->setVisible(!on);
     structureToolBar_->setVisible(!on);
+    heatingPanel_->setVisible(!on && molecule_.Heating() && molecule_.State().displayState == kiva::DisplayState::Heating);
     if (on) {
         const QSize screen = this->screen() ? this->screen()->geometry().size() : size();
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint);

@@ -24,13 +24,13 @@ void CKivaView::CreateToolBars() {
                                         kSeparator, Position, Distance, Angle, TorsionAngle, kSeparator,
                                         UnitCellMultiples},
                                        Qt::Horizontal);
-    structureToolBar_ = CreateToolBar({ChemicalUnit, CrystalSolid, Liquid, Gas, kSeparator, BallAndStick,
+    structureToolBar_ = CreateToolBar({ChemicalUnit, CrystalSolid, Liquid, Gas, Heating, kSeparator, BallAndStick,
                                        SpaceFilling, kSeparator, LowQuality, HighQuality, kSeparator, Axes,
                                        CellFrame, Coordination, kSeparator, WholeMolecules},
                                       Qt::Vertical);
 }
 
-// A strip of flat 26-pixel buttons: eleven of them and the separators fit the picture's side.
+// A strip of flat 26-pixel buttons: twelve of them and the separators fit the picture's side.
 QWidget* CKivaView::CreateToolBar(std::initializer_list<int> buttons, Qt::Orientation orientation) {
     auto* bar = new QWidget(this);
     bar->installEventFilter(this);

@@ -26,6 +26,13 @@ void MoleculeView::OnUpdate() {
 
 bool MoleculeView::AnimateStep() {
     if (!HoldsStructure()) return false;
+    if (state_.displayState == DisplayState::Heating) {
+        if (!heating_) return false;
+        heating_->Advance(kHeatingStepsPerFrame);
+        PlaceCopies(state_, copyShape_, heating_->Run());
+        Project();
+        return true;
+    }
     const bool fluid = state_.displayState == DisplayState::Liquid || state_.displayState == DisplayState::Gas;
     if (!fluid && state_.mouseMode != MouseMode::Rock) return false;
     Project();
@@ -75,6 +82,7 @@ CommandStatus MoleculeView::QueryCommand(int id) const {
     const bool navigation = InNavigationState();
     const auto navigationItem = [navigation](bool checked) { return CommandStatus{true, navigation, true, checked}; };
     const DisplayState shown = state_.displayState;
+    if (const CommandStatus heating = QueryHeatingCommand(id); heating.served) return heating;
     switch (id) {
     case command::ChemicalUnit: return checkItem(shown == DisplayState::ChemicalUnit);
     case command::CrystalSolid: return checkItem(shown == DisplayState::CrystalSolid);
@@ -120,6 +128,7 @@ CommandStatus MoleculeView::QueryCommand(int id) const {
 }
 
 bool MoleculeView::RunCommand(int id) {
+    if (RunHeatingCommand(id)) return true;
     switch (id) {
     case command::ChemicalUnit: ShowChemicalUnit(); break;
     case command::CrystalSolid: ShowCrystalSolid(); break;
@@ -193,6 +202,12 @@ void MoleculeView::ToggleLabels() {
 }
 
 void MoleculeView::RebuildScene() {
+    if (state_.displayState == DisplayState::Heating) {
+        ShowHeating();
+        if (heating_) return;
+        state_.displayState = DisplayState::ChemicalUnit;  // a substance without points shows its unit
+    }
+    heating_.reset();
     BuildScene(state_, compound_, elements_);
     ResetView(state_);
     state_.pickedCount = 0;

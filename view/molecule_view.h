@@ -2,12 +2,16 @@
 #pragma once
 // The molecule view's state and its display commands, free of any window system: the Qt widget
 // CKivaView turns events into these calls and copies the finished picture to the screen.
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "chem/compound_record.h"
 #include "chem/element_table.h"
+#include "chem/phase_points.h"
+#include "matter/heating_session.h"
+#include "matter/matter_scene.h"
 #include "render/canvas.h"
 #include "render/projection.h"
 #include "render/picture_buffers.h"
@@ -26,6 +30,8 @@ public:
     virtual void ShowNoCrystalMessage() = 0;
     // The atom labels were asked for, but their font is not installed.
     virtual void ShowNoLabelFontMessage() {}
+    // Heating and Cooling was asked for a substance without melting or boiling points.
+    virtual void ShowNoPhasePointsMessage() {}
     // The read-out tooltip over the picture: its text, and showing it where the pointer rests.
     virtual void SetTipText(const std::string& text) = 0;
     virtual void ShowTip(PicturePoint at) = 0;
@@ -104,6 +110,20 @@ public:
     // The liquid and gas motion and the rock swing the view moves by.
     const MotionTables& Motion() const { return motion_; }
 
+    // Where the heating state finds the substance's melting and boiling points; none by default.
+    void SetPhaseTable(const PhaseTable* table) { phaseTable_ = table; }
+    // The substance's points, when the table has them.
+    const PhasePoints* SubstancePoints() const;
+    // The heating run while the view shows it.
+    const HeatingSession* Heating() const { return heating_ ? &*heating_ : nullptr; }
+    // The slider's set point: the thermostat holds it from now on.
+    void HoldHeatingAt(double kelvin);
+    // Moves a copy of the heating run on by one frame and places its copies in the view it is
+    // given, as the view's own animation does; empty when no run is shown.
+    std::function<void(ViewState&)> HeatingAnimationStep() const;
+    const CopyShape& Shape() const { return copyShape_; }
+    std::size_t HeatingCopies() const { return heatingCopies_; }
+
     bool HoldsStructure() const { return !compound_.unitAtoms.empty(); }
     bool HasCrystalData() const { return !compound_.basisAtoms.empty(); }
 
@@ -112,6 +132,10 @@ private:
     void ShowChemicalUnit();
     void ShowCrystalSolid();
     void ShowFluid(DisplayState state);
+    void ShowHeating();
+    void SetHeatingCopies(std::size_t copies);
+    CommandStatus QueryHeatingCommand(int id) const;
+    bool RunHeatingCommand(int id);
     void RebuildScene();
     void ClearPicks();
     void ToggleMeasureMode(MeasureMode mode);
@@ -133,6 +157,10 @@ private:
     std::optional<PicturePoint> dragFrom_;  // the pointer position last handled while dragging
     std::string tipText_;
     ReadoutWords readoutWords_;
+    const PhaseTable* phaseTable_ = nullptr;
+    std::optional<HeatingSession> heating_;
+    CopyShape copyShape_;
+    std::size_t heatingCopies_ = kDefaultCopies;
 };
 
 }  // namespace kiva

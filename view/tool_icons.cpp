@@ -193,6 +193,13 @@ void DrawImage(int id, Sketch& s) {
         s.Ball({7, 15}, 2.4, kRedAtom);
         s.Line({3, 17}, {5, 16}, kInk, 1.0);
         break;
+    case command::Heating:  // a thermometer beside a flame
+        s.Line({6, 3}, {6, 13}, kInk, 3.2);
+        s.Line({6, 7}, {6, 14}, kRedAtom, 1.6);
+        s.Ball({6, 16}, 3.0, kRedAtom);
+        s.Ball({15, 14}, 3.2, QColor(255, 150, 30));
+        s.Ball({15, 11}, 2.0, QColor(255, 210, 60));
+        break;
     case command::BallAndStick:
         s.Line({5, 15}, {15, 5}, kGreyAtom.darker(140), 2.6);
         s.Ball({5, 15}, 3.8, kBlueAtom);

@@ -145,6 +145,8 @@ private slots:
             "&Edit/&Copy Picture\tCtrl+C=57634", "&View/&Color...=32788",
             "&View/Display &Structure/&Chemical Unit=32790", "&View/Display &Structure/Crystalline &Solid State=32789",
             "&View/Display &Structure/&Liquid State=32791", "&View/Display &Structure/&Gas State=32792",
+            "&View/Display &Structure/&Heating and Cooling=32849",
+            "&View/&Particles/&64=32850", "&View/&Particles/&216=32851", "&View/&Particles/&512=32852", "&View/&Particles/&1000=32853",
             "&View/Display &Model/&Ball-and-Stick=32793", "&View/Display &Model/&Space-Filling=32794",
             "&View/Display &Quality/&Low Quality=32812", "&View/Display &Quality/&High Quality=32814",
             "&View/Picture Si&ze/&Fixed (340 \u00d7 340)=32840", "&View/Picture Si&ze/Fit &Window=32841",
