@@ -39,15 +39,15 @@ ExportResult CheckAnimationRequest(const AnimationRequest& request) {
 }
 
 ExportResult ExportAnimation(const AnimationRequest& request, const ViewState& view, const MotionTables& motion,
-                             const ExportProgress& progress) {
+                             const ExportProgress& progress, const MotionStep& step) {
     PictureBuffers buffers(PictureArea{request.width, request.height});
     const PictureStyle style{0, request.pictureFrame};
     const auto shaded = [&](const ViewState& frame) -> const Picture& { return RenderPicture(frame, style, buffers); };
-    return ExportAnimation(request, view, motion, shaded, progress);
+    return ExportAnimation(request, view, motion, shaded, progress, step);
 }
 
 ExportResult ExportAnimation(const AnimationRequest& request, const ViewState& view, const MotionTables& motion,
-                             const FrameDrawer& draw, const ExportProgress& progress) {
+                             const FrameDrawer& draw, const ExportProgress& progress, const MotionStep& step) {
     ExportResult result = CheckAnimationRequest(request);
     if (!result.Ok()) return result;
     PendingFile file(request.path);
@@ -58,7 +58,7 @@ ExportResult ExportAnimation(const AnimationRequest& request, const ViewState& v
                                                   ? OpenGifWriter(spec, result)
                                                   : OpenMp4Writer(spec, result);
     if (!writer) return result;
-    AnimationFrames frames(view, motion, request.kind, request.frameCount, {request.width, request.height});
+    AnimationFrames frames(view, motion, request.kind, request.frameCount, {request.width, request.height}, step);
     for (int i = 0; i < request.frameCount; ++i) {
         const Picture& picture = draw(frames.Next());
         const std::size_t bytes = 3 * static_cast<std::size_t>(request.width) * static_cast<std::size_t>(request.height);

@@ -50,10 +50,11 @@ using ExportProgress = std::function<bool(int framesDone, int frameCount)>;
 // tables stay as they are. A cancelled or failed export leaves no file at the request's path,
 // and a file that was there before stays untouched. The shaded pictures are rendered into one set
 // of buffers for every frame, which keeps its footprints and font.
+// `step` moves what the projection does not move itself, as the view's own animation does.
 ExportResult ExportAnimation(const AnimationRequest& request, const ViewState& view, const MotionTables& motion,
-                             const ExportProgress& progress = {});
+                             const ExportProgress& progress = {}, const MotionStep& step = {});
 // The same with the frames drawn by `draw`.
 ExportResult ExportAnimation(const AnimationRequest& request, const ViewState& view, const MotionTables& motion,
-                             const FrameDrawer& draw, const ExportProgress& progress = {});
+                             const FrameDrawer& draw, const ExportProgress& progress = {}, const MotionStep& step = {});
 
 }  // namespace kiva

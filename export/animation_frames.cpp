@@ -2,13 +2,15 @@
 #include "export/animation_frames.h"
 
 #include <numbers>
+#include <utility>
 
 #include "render/view_moves.h"
 
 namespace kiva {
 
 AnimationKind AnimationKindFor(DisplayState state, bool rock) {
-    if (state == DisplayState::Liquid || state == DisplayState::Gas) return AnimationKind::Motion;
+    if (state == DisplayState::Liquid || state == DisplayState::Gas || state == DisplayState::Heating)
+        return AnimationKind::Motion;
     return rock ? AnimationKind::RockSwing : AnimationKind::Turn;
 }
 
@@ -22,9 +24,9 @@ int DefaultFrameCount(AnimationKind kind) {
 }
 
 AnimationFrames::AnimationFrames(const ViewState& view, const MotionTables& motion, AnimationKind kind, int frameCount,
-                                 PictureArea area)
+                                 PictureArea area, MotionStep step)
     : view_(view), motion_(motion), kind_(kind), frameCount_(frameCount > 0 ? frameCount : 1),
-      start_(view.viewTransform) {
+      start_(view.viewTransform), step_(std::move(step)) {
     view_.pictureArea = area;  // the liquid and gas move within the whole picture they fill
     // The projection swings the crystal and the chemical unit only in the Rock mode.
     if (kind_ == AnimationKind::Turn) view_.mouseMode = MouseMode::Rotate;
@@ -38,6 +40,7 @@ const ViewState& AnimationFrames::Next() {
         view_.viewTransform = start_;
         ApplyAboutCentre(view_, RotationY(static_cast<float>(2 * std::numbers::pi * share)));
     }
+    if (kind_ == AnimationKind::Motion && step_ && next_ > 0) step_(view_);
     ProjectScene(view_, motion_);
     ++next_;
     return view_;

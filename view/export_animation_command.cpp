@@ -37,8 +37,10 @@ std::optional<AnimationChoice> AskForAnimation(const MoleculeView& view, QWidget
     const bool fluid = AnimationKindFor(state.displayState, false) == AnimationKind::Motion;
     auto* kind = new QComboBox(&dialog);
     if (fluid) {
-        kind->addItem(state.displayState == DisplayState::Liquid ? QCoreApplication::translate("ExportAnimation", "The liquid's motion") : QCoreApplication::translate("ExportAnimation", "The gas's motion"),
-                      static_cast<int>(AnimationKind::Motion));
+        const QString motion = state.displayState == DisplayState::Liquid ? QCoreApplication::translate("ExportAnimation", "The liquid's motion")
+                               : state.displayState == DisplayState::Gas ? QCoreApplication::translate("ExportAnimation", "The gas's motion")
+                                                                         : QCoreApplication::translate("ExportAnimation", "The heating run, from now on");
+        kind->addItem(motion, static_cast<int>(AnimationKind::Motion));
     } else {
         kind->addItem(QCoreApplication::translate("ExportAnimation", "A full turn"), static_cast<int>(AnimationKind::Turn));
         kind->addItem(QCoreApplication::translate("ExportAnimation", "One rock swing"), static_cast<int>(AnimationKind::RockSwing));
@@ -120,7 +122,7 @@ void RunExportAnimationCommand(const MoleculeView& view, QWidget* owner) {
         progress.setValue(done);
         QCoreApplication::processEvents();
         return !progress.wasCanceled();
-    });
+    }, view.HeatingAnimationStep());
     progress.reset();
     const QString message = ExportProblemMessage(result, path);
     if (!message.isEmpty())

@@ -13,6 +13,7 @@
 #include "dialogs/substance_fact_rows.h"
 #include "platform/print_dialogs.h"
 #include "view/exported_frame.h"
+#include "view/heating_curve_painter.h"
 #include "view/measurements.h"
 #include "view/molecule_view.h"
 #include "view/printing.h"
@@ -122,6 +123,8 @@ HandoutLayout PaintHandout(QPainter& painter, const MoleculeView& view, const Su
     measures.descriptionHeight = HeightOf(description);
     measures.factsHeight = HeightOf(table);
     measures.readoutsHeight = HeightOf(measurement);
+    const HeatingSession* heating = view.Heating();
+    if (heating) measures.curveHeight = textWidth * 9 / 20;  // a plot a little under half as high as wide
     measures.gap = dpi / 6;  // a sixth of an inch
     measures.picture = view.Area();
     const HandoutLayout layout = LayOutHandout(measures);
@@ -134,6 +137,10 @@ HandoutLayout PaintHandout(QPainter& painter, const MoleculeView& view, const Su
         painter.setPen(QPen(QColor(160, 160, 160), std::max(dpi / 150, 1)));  // a hairline frame on the white paper
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(place);
+    }
+    if (heating && layout.curve.height > 0) {
+        const QRectF place(layout.curve.left, layout.curve.top, layout.curve.width, layout.curve.height);
+        PaintHeatingCurve(painter, place, CurvePictureOf(*heating), std::max(dpi / 96.0, 1.0));
     }
     DrawBlock(painter, table, layout.facts);
     DrawBlock(painter, measurement, layout.readouts);

@@ -25,7 +25,8 @@ HandoutLayout LayOutHandout(const HandoutMeasures& m) {
     place(layout.title, m.titleHeight);
     place(layout.description, m.descriptionHeight);
 
-    const int textBelow = std::max(m.factsHeight, 0) + (m.readoutsHeight > 0 ? gap + m.readoutsHeight : 0);
+    const int textBelow = (m.curveHeight > 0 ? m.curveHeight + gap : 0) + std::max(m.factsHeight, 0) +
+                          (m.readoutsHeight > 0 ? gap + m.readoutsHeight : 0);
     const int roomHeight = m.pageHeight - margin - top - gap - textBelow;
     const int roomWidth = std::min(textWidth * 4 / 5, kMaxPictureSide);
     const double shapeWidth = std::max(m.picture.width, 1), shapeHeight = std::max(m.picture.height, 1);
@@ -36,6 +37,7 @@ HandoutLayout LayOutHandout(const HandoutMeasures& m) {
         layout.picture = {margin + (textWidth - width) / 2, top, width, height};
         top += height + gap;
     }
+    place(layout.curve, m.curveHeight);
     place(layout.facts, m.factsHeight);
     place(layout.readouts, m.readoutsHeight);
     return layout;

@@ -2,7 +2,7 @@
 #pragma once
 // Where the parts of a lesson handout go on its one page, in the printer's device pixels: the
 // substance's name at the top, the catalogue's description under it, the picture as large as the
-// rest leaves room for, then the table of facts and the measurement in words. The window
+// rest leaves room for, a heating run's curve, then the table of facts and the measurement in words. The window
 // system measures the texts; this places them.
 #include "render/picture_area.h"
 
@@ -20,13 +20,14 @@ struct HandoutMeasures {
     int titleHeight = 0;        // the name and the formula
     int descriptionHeight = 0;  // 0 without a description
     int factsHeight = 0;        // the table of facts
+    int curveHeight = 0;        // the heating curve; 0 unless the view shows a heating run
     int readoutsHeight = 0;     // the measurement; 0 until its atoms are all picked
     int gap = 0;                // the space between two blocks
     PictureArea picture;        // the view's picture, whose shape the printed one keeps
 };
 
 struct HandoutLayout {
-    DeviceRect title, description, picture, facts, readouts;
+    DeviceRect title, description, picture, curve, facts, readouts;
 };
 
 // The margin on every side: a tenth of the page's shorter side.

@@ -165,6 +165,26 @@ TEST(AnimationFrames, MotionFramesAreTheViewsOwnStepsAndLeaveTheViewAlone) {
     EXPECT_EQ(untouched.liquidOffset[8].x, before.liquidOffset[8].x);
 }
 
+// A heating run's copies are moved by the run, not the projection: its first frame is the view as
+// it stands, and the step moves every later one.
+TEST(AnimationFrames, AHeatingRunsFramesAreStepsOfTheRunFromTheViewAsItStands) {
+    const CompoundRecord water = LoadFromCatalogue("H2O");
+    ViewState view = FreshView(water, DisplayState::ChemicalUnit);
+    view.displayState = DisplayState::Heating;
+    const float x = view.atoms[0].position.x;
+    int steps = 0;
+    const MotionStep step = [&steps](ViewState& frame) {
+        ++steps;
+        frame.atoms[0].position.x += 1.0f;
+    };
+    AnimationFrames frames(view, InitialMotionTables(), AnimationKindFor(DisplayState::Heating, false), 3, view.pictureArea, step);
+    EXPECT_EQ(frames.Next().atoms[0].position.x, x);
+    EXPECT_EQ(frames.Next().atoms[0].position.x, x + 1.0f);
+    EXPECT_EQ(frames.Next().atoms[0].position.x, x + 2.0f);
+    EXPECT_EQ(steps, 2);
+    EXPECT_EQ(view.atoms[0].position.x, x);
+}
+
 TEST_F(AnimationExport, CancelledOrFailedExportLeavesNoFileAndKeepsTheOldOne) {
     const CompoundRecord water = LoadFromCatalogue("H2O");
     const ViewState view = FreshView(water, DisplayState::Gas);

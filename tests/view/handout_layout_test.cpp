@@ -65,6 +65,19 @@ TEST(LayOutHandout, ThePictureKeepsTheViewsShapeAndShrinksToTheHeightLeft) {
     EXPECT_LE(tallLayout.readouts.Bottom(), 3508 - 248);
 }
 
+TEST(LayOutHandout, AHeatingCurveGoesBetweenThePictureAndTheFactsAndThePictureMakesRoomForIt) {
+    HandoutMeasures heating = A4Handout();
+    heating.picture = {400, 1200};
+    const int withoutCurve = LayOutHandout(heating).picture.height;
+    heating.curveHeight = 900;
+    const HandoutLayout layout = LayOutHandout(heating);
+    EXPECT_EQ(layout.curve.top, layout.picture.Bottom() + heating.gap);
+    EXPECT_EQ(layout.curve.height, 900);
+    EXPECT_EQ(layout.facts.top, layout.curve.Bottom() + heating.gap);
+    EXPECT_NEAR(layout.picture.height, withoutCurve - 950, 1);
+    EXPECT_LE(layout.readouts.Bottom(), 3508 - 248);
+}
+
 TEST(LayOutHandout, TextsThatFillThePageLeaveNoPictureRatherThanOverlapIt) {
     HandoutMeasures crowded = A4Handout();
     crowded.descriptionHeight = 2600;
