@@ -50,6 +50,25 @@ TEST(ParseRenderOptions, RefusesWhatItCannotDraw) {
     }
 }
 
+TEST(ParseRenderOptions, ReadsTheHeatingStateAndItsCurve) {
+    const auto heating = ParseRenderOptions({"H2O", "--state", "heating", "--temperature", "350.5", "--particles", "1000",
+                                             "--frames", "400", "-o", "water.xyz"});
+    ASSERT_TRUE(heating.options) << heating.error;
+    EXPECT_EQ(heating.options->state, DisplayState::Heating);
+    EXPECT_EQ(heating.options->temperature, 350.5);
+    EXPECT_EQ(heating.options->particles, 1000u);
+    const auto curve = ParseRenderOptions({"H2O", "--heating-curve", "ice.csv", "--from", "200", "--to", "400"});
+    ASSERT_TRUE(curve.options) << curve.error;  // no picture, so no -o
+    EXPECT_EQ(curve.options->heatingCurve, "ice.csv");
+    EXPECT_EQ(curve.options->fromKelvin, 200.0);
+    EXPECT_EQ(curve.options->toKelvin, 400.0);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"H2O", "--state", "heating", "--particles", "100", "-o", "x"},
+          {"H2O", "--state", "heating", "--temperature", "-1", "-o", "x"},
+          {"H2O", "--state", "heating", "--temperature", "hot", "-o", "x"}, {"H2O", "--heating-curve"}})
+        EXPECT_FALSE(ParseRenderOptions(args).options) << args[3];
+}
+
 // The grid search and the all-pairs search agree on a real crystal of the catalogue.
 TEST(PrepareView, BuildsTheSameBondsAsTheAllPairsSearchOnARealCrystal) {
     MoleculeIndex index;

@@ -37,25 +37,42 @@ std::string DescribeExportProblem(const ExportResult& result, const std::string&
     return "cannot write " + file;
 }
 
-int WriteAnimationFile(const RenderOptions& options, const CompoundRecord& compound, const ElementTable& elements,
-                       const FrameDrawer& draw) {
+namespace {
+
+AnimationRequest RequestOf(const RenderOptions& options) {
     AnimationRequest request;
     request.path = options.output;
     request.frameCount = *options.animateFrames;
     request.framesPerSecond = options.framesPerSecond;
     request.width = options.size.width;
     request.height = options.size.height;
-    ExportResult result = CheckAnimationRequest(request);
-    if (result.Ok()) {
-        MotionTables motion = InitialMotionTables();  // every animation starts from the same motion
-        const ViewState view = PrepareView(options, compound, elements, motion, options.frames - 1);
-        request.kind = AnimationKindFor(view.displayState, options.rock);
-        // The view is prepared at the request's size, so the frames are drawn at it.
-        result = ExportAnimation(request, view, motion, draw);
-    }
-    if (result.Ok()) return 0;
-    std::cerr << "kiva-render: " << DescribeExportProblem(result, options.output) << "\n";
+    return request;
+}
+
+int Failed(const ExportResult& result, const std::string& path) {
+    std::cerr << "kiva-render: " << DescribeExportProblem(result, path) << "\n";
     return 1;
+}
+
+}  // namespace
+
+int WriteAnimation(const RenderOptions& options, const ViewState& view, const MotionTables& motion,
+                   const FrameDrawer& draw, const MotionStep& step) {
+    AnimationRequest request = RequestOf(options);
+    request.kind = AnimationKindFor(view.displayState, options.rock);
+    // The view is prepared at the request's size, so the frames are drawn at it.
+    const ExportResult result = ExportAnimation(request, view, motion, draw, {}, step);
+    return result.Ok() ? 0 : Failed(result, options.output);
+}
+
+int WriteAnimationFile(const RenderOptions& options, const CompoundRecord& compound, const ElementTable& elements,
+                       const FrameDrawer& draw) {
+    // A request that cannot be met is refused before the scene is built.
+    if (const ExportResult checked = CheckAnimationRequest(RequestOf(options)); !checked.Ok())
+        return Failed(checked, options.output);
+    MotionTables motion = InitialMotionTables();  // every animation starts from the same motion
+    const ViewState view = PrepareView(options, compound, elements, motion, options.frames - 1);
+    return WriteAnimation(options, view, motion, draw);
 }
 
 }  // namespace kiva::render_tool

@@ -13,6 +13,11 @@ namespace kiva::render_tool {
 std::string DescribeExportProblem(const ExportResult& result, const std::string& path);
 
 // The program's exit status: 0 with the file written, 1 with the reason on standard error.
+// The animation of a prepared view, its first frame the next projection (`step`: see
+// AnimationFrames).
+int WriteAnimation(const RenderOptions& options, const ViewState& view, const MotionTables& motion,
+                   const FrameDrawer& draw, const MotionStep& step = {});
+// The compound's, its first frame the picture --frames gives.
 int WriteAnimationFile(const RenderOptions& options, const CompoundRecord& compound, const ElementTable& elements,
                        const FrameDrawer& draw);
 

@@ -11,18 +11,25 @@
 namespace kiva::render_tool {
 
 const char* const kRenderUsage =
-    "usage: kiva-render NAME [--state unit|crystal|liquid|gas] [--model ball|space] [--quality high|low]\n"
+    "usage: kiva-render NAME [--state unit|crystal|liquid|gas|heating] [--model ball|space] [--quality high|low]\n"
     "                   [--multiples X,Y,Z] [--axes] [--no-cell-frame] [--coordination] [--whole-molecules]\n"
     "                   [--labels] [--frames N] [--size N|WxH] [--rock] -o picture.png\n"
     "       kiva-render NAME --animate N [--fps F] [the options above] -o animation.gif|animation.mp4\n"
     "       kiva-render NAME [--state S] [--multiples X,Y,Z] [--whole-molecules] -o scene.xyz|scene.pdb\n"
+    "       kiva-render NAME --state heating [--temperature K] [--particles 64|216|512|1000] [--frames N] -o ...\n"
+    "       kiva-render NAME --heating-curve curve.csv [--from K] [--to K] [--particles N]\n"
     "NAME is a substance of the catalogue beside the program, or the path of a file: a Kiva document,\n"
     "a CIF, an MDL molfile or SD file, an XYZ or a PDB file. --size gives the picture in pixels, a square\n"
     "of N or W by H, each side 64 to 8192; the default is 340. An animation turns the chemical unit or\n"
     "the crystal once about the picture's vertical axis (with --rock, swings it once), or shows the\n"
     "liquid's or the gas's motion; its first frame is the picture --frames gives. --labels names each\n"
     "atom by its element and charge, and the unit cell's edges a, b, c and origin O. A name ending in\n"
-    ".xyz or .pdb writes the atoms the picture would show, in angstrom, instead of a picture.\n";
+    ".xyz or .pdb writes the atoms the picture would show, in angstrom, instead of a picture.\n"
+    "The heating state holds the copies of the substance at K kelvin (its start, room temperature or\n"
+    "0.8 of the melting point, without one) and shows them after N steps of the run; an animation\n"
+    "goes on from there. --heating-curve heats at a constant power from --from K (the start) to --to K\n"
+    "(the top of the viewer's range) and writes a header line, then the heat added and the\n"
+    "temperature after each step.\n";
 
 namespace {
 
@@ -56,7 +63,8 @@ ParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
     static const std::map<std::string, DisplayState> states = {{"unit", DisplayState::ChemicalUnit},
                                                                {"crystal", DisplayState::CrystalSolid},
                                                                {"liquid", DisplayState::Liquid},
-                                                               {"gas", DisplayState::Gas}};
+                                                               {"gas", DisplayState::Gas},
+                                                               {"heating", DisplayState::Heating}};
     static const std::map<std::string, DisplayModel> models = {{"ball", DisplayModel::BallAndStick},
                                                                {"space", DisplayModel::SpaceFilling}};
     static const std::map<std::string, DisplayQuality> qualities = {{"high", DisplayQuality::High},
@@ -91,6 +99,17 @@ ParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
             ok = number.has_value();
             if (ok && arg == "--animate") options.animateFrames = *number;
             if (ok && arg == "--fps") options.framesPerSecond = *number;
+        } else if (arg == "--temperature" || arg == "--from" || arg == "--to") {
+            const auto kelvin = ParseFloat(value);
+            ok = kelvin && *kelvin >= 0 && *kelvin <= 6000;
+            if (ok) (arg == "--temperature" ? options.temperature : arg == "--from" ? options.fromKelvin : options.toKelvin) = *kelvin;
+        } else if (arg == "--particles") {
+            const auto copies = ParseInt(value);
+            ok = copies && (*copies == 64 || *copies == 216 || *copies == 512 || *copies == 1000);
+            if (ok) options.particles = static_cast<std::size_t>(*copies);
+        } else if (arg == "--heating-curve") {
+            ok = !value.empty();
+            options.heatingCurve = value;
         } else if (arg == "--state") {
             ok = Choose(states, value, options.state);
         } else if (arg == "--model") {
@@ -121,7 +140,7 @@ ParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
         if (!hasValue || !ok) return {std::nullopt, "kiva-render: bad value for " + arg + "\n" + kRenderUsage};
         ++i;
     }
-    if (options.name.empty() || options.output.empty())
+    if (options.name.empty() || (options.output.empty() && options.heatingCurve.empty()))
         return {std::nullopt, "kiva-render: name a substance and an output file\n" + std::string(kRenderUsage)};
     return {options, ""};
 }
@@ -147,12 +166,9 @@ ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compou
     return PrepareView(options, compound, elements, motion, options.frames);
 }
 
-ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compound, const ElementTable& elements,
-                      MotionTables& motion, int projections) {
+ViewState ViewOfOptions(const RenderOptions& options) {
     ViewState view;
     view.displayState = options.state;
-    if (view.displayState == DisplayState::CrystalSolid && compound.basisAtoms.empty())
-        view.displayState = DisplayState::ChemicalUnit;
     view.displayModel = options.model;
     view.displayQuality = options.quality;
     view.cellMultiples = options.multiples;
@@ -163,6 +179,14 @@ ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compou
     view.pictureArea = options.size;
     view.wholeMolecules = options.wholeMolecules;
     view.showLabels = options.labels;
+    return view;
+}
+
+ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compound, const ElementTable& elements,
+                      MotionTables& motion, int projections) {
+    ViewState view = ViewOfOptions(options);
+    if (view.displayState == DisplayState::CrystalSolid && compound.basisAtoms.empty())
+        view.displayState = DisplayState::ChemicalUnit;
     BuildCellVectors(view, compound.cell);
     BuildScene(view, compound, elements);
     ResetView(view);

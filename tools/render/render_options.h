@@ -29,6 +29,12 @@ struct RenderOptions {
     bool rock = false;       // the crystal and the chemical unit swing, as in the Rock mouse mode
     std::optional<int> animateFrames;  // an animation of that many frames instead of a picture
     int framesPerSecond = 12;
+    // The heating state: the set temperature in kelvin (the start's without one), the copies,
+    // and the steps of the run (--frames) before the picture.
+    std::optional<double> temperature;
+    std::size_t particles = 216;
+    std::string heatingCurve;  // a constant-power heating curve's CSV file instead of a picture
+    std::optional<double> fromKelvin, toKelvin;
 };
 
 // The options, or an error message for standard error.
@@ -51,6 +57,8 @@ extern const char* const kRenderUsage;
 // there is no crystal.
 ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compound, const ElementTable& elements,
                       MotionTables& motion, int projections);
+// The view's settings from the options, before any scene is built.
+ViewState ViewOfOptions(const RenderOptions& options);
 // The same for the picture: options.frames projections from the motion's start.
 ViewState PrepareView(const RenderOptions& options, const CompoundRecord& compound, const ElementTable& elements);
 

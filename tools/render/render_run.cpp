@@ -14,11 +14,27 @@
 #include "render/label_font.h"
 #include "render/render_picture.h"
 #include "tools/render/animation_run.h"
+#include "tools/render/heating_run.h"
 
 namespace kiva::render_tool {
 
 FrameDrawer ShadedPictures(PictureBuffers& buffers) {
     return [&buffers](const ViewState& view) -> const Picture& { return RenderPicture(view, {}, buffers); };
+}
+
+int WriteViewFile(const RenderOptions& options, const ViewState& view, std::string_view title, const FrameDrawer& draw) {
+    if (SceneFileFormatOf(options.output)) {
+        const ExportResult result = WriteSceneFile(options.output, view, title);
+        if (result.Ok()) return 0;
+        std::cerr << "kiva-render: " << DescribeExportProblem(result, options.output) << "\n";
+        return 1;
+    }
+    if (LabelLettering lettering; options.labels && !lettering.Font())
+        std::cerr << "kiva-render: no labels: the DejaVu Sans Bold font (fonts-dejavu-core) is not installed\n";
+    const ExportResult written = WritePngFile(options.output, draw(view));
+    if (written.Ok()) return 0;
+    std::cerr << "kiva-render: cannot write \"" << options.output << "\": " << written.detail << "\n";
+    return 1;
 }
 
 int RenderPictureFile(const RenderOptions& options, const FrameDrawer& draw) {
@@ -38,24 +54,13 @@ int RenderPictureFile(const RenderOptions& options, const FrameDrawer& draw) {
             std::cerr << "Cannot find the compound \"" << options.name << "\".\n";
             return 1;
         }
+        if (!options.heatingCurve.empty()) return WriteHeatingCurveFile(options, compound, data.phaseTable);
+        if (options.state == DisplayState::Heating)
+            return RenderHeatingFile(options, compound, data.elementTable, data.phaseTable, draw);
         if (options.state == DisplayState::CrystalSolid && compound.basisAtoms.empty())
             std::cerr << "No crystal structure.\nOnly single molecule available.\n";
         if (options.animateFrames) return WriteAnimationFile(options, compound, data.elementTable, draw);
-        if (SceneFileFormatOf(options.output)) {
-            const ExportResult result = WriteSceneFile(options.output, PrepareView(options, compound, data.elementTable),
-                                                       TextOf(compound.name));
-            if (result.Ok()) return 0;
-            std::cerr << "kiva-render: " << DescribeExportProblem(result, options.output) << "\n";
-            return 1;
-        }
-        if (LabelLettering lettering; options.labels && !lettering.Font())
-            std::cerr << "kiva-render: no labels: the DejaVu Sans Bold font (fonts-dejavu-core) is not installed\n";
-        const Picture& picture = draw(PrepareView(options, compound, data.elementTable));
-        const ExportResult written = WritePngFile(options.output, picture);
-        if (!written.Ok()) {
-            std::cerr << "kiva-render: cannot write \"" << options.output << "\": " << written.detail << "\n";
-            return 1;
-        }
+        return WriteViewFile(options, PrepareView(options, compound, data.elementTable), TextOf(compound.name), draw);
     } catch (const FileException& error) {
         std::cerr << "kiva-render: " << error.what() << "\n";
         return 1;

@@ -13,6 +13,10 @@ namespace kiva::render_tool {
 // `buffers`: an animation's frames share their footprints and their font.
 FrameDrawer ShadedPictures(PictureBuffers& buffers);
 
+// Writes the prepared view as the output's name asks: its atoms as XYZ or PDB under `title`, or
+// its picture, drawn by `draw`, as PNG. The exit status, as below.
+int WriteViewFile(const RenderOptions& options, const ViewState& view, std::string_view title, const FrameDrawer& draw);
+
 // The program's exit status: 0 with the file written, 1 with the reason on standard error. The
 // picture, and each frame of an animation, is what `draw` makes of the prepared view.
 int RenderPictureFile(const RenderOptions& options, const FrameDrawer& draw);
