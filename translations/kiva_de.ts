@@ -25,6 +25,87 @@
     </message>
 </context>
 <context>
+    <name>CHeatingPanel</name>
+    <message>
+        <source>solid</source>
+        <translation>fest</translation>
+    </message>
+    <message>
+        <source>melting</source>
+        <translation>schmilzt</translation>
+    </message>
+    <message>
+        <source>liquid</source>
+        <translation>flüssig</translation>
+    </message>
+    <message>
+        <source>boiling</source>
+        <translation>siedet</translation>
+    </message>
+    <message>
+        <source>gas</source>
+        <translation>gasförmig</translation>
+    </message>
+    <message>
+        <source>subliming</source>
+        <translation>sublimiert</translation>
+    </message>
+    <message>
+        <source>The thermometer: the temperature of the particles</source>
+        <translation>Das Thermometer: die Temperatur der Teilchen</translation>
+    </message>
+    <message>
+        <source>The phase, read from how the particles move</source>
+        <translation>Der Aggregatzustand, abgelesen an der Bewegung der Teilchen</translation>
+    </message>
+    <message>
+        <source>The temperature the thermostat holds</source>
+        <translation>Die Temperatur, die der Thermostat hält</translation>
+    </message>
+    <message>
+        <source>Export Curve...</source>
+        <translation>Kurve exportieren...</translation>
+    </message>
+    <message>
+        <source>Save the heating curve as a PNG picture or as CSV numbers</source>
+        <translation>Die Heizkurve als PNG-Bild oder als CSV-Zahlen speichern</translation>
+    </message>
+    <message>
+        <source>Held at %1</source>
+        <translation>Gehalten bei %1</translation>
+    </message>
+    <message>
+        <source>Heating at a constant power</source>
+        <translation>Heizen mit konstanter Leistung</translation>
+    </message>
+    <message>
+        <source>Cooling at a constant power</source>
+        <translation>Kühlen mit konstanter Leistung</translation>
+    </message>
+    <message>
+        <source>%1 decomposes at %2 before it melts</source>
+        <translation>%1 zersetzt sich bei %2, bevor es schmilzt</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>CSV numbers (*.csv)</source>
+        <translation>CSV-Zahlen (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Heating Curve</source>
+        <translation>Heizkurve exportieren</translation>
+    </message>
+    <message>
+        <source>The curve could not be saved:
+%1</source>
+        <translation>Die Kurve konnte nicht gespeichert werden:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>CKivaApp</name>
     <message>
         <source>The printer &quot;%1&quot; is not installed.</source>
@@ -70,6 +151,10 @@ Nur ein einzelnes Molekül verfügbar.</translation>
 Install the package fonts-dejavu-core to show them.</source>
         <translation>Atombeschriftungen brauchen die Schrift DejaVu Sans Bold, die nicht installiert ist.
 Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>There are no melting and boiling points for this substance, so it cannot be heated and cooled.</source>
+        <translation>Für diesen Stoff gibt es keine Schmelz- und Siedetemperatur, daher kann er nicht erhitzt und abgekühlt werden.</translation>
     </message>
 </context>
 <context>
@@ -604,6 +689,54 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
         <source>Atom labels</source>
         <translation>Atombeschriftung</translation>
     </message>
+    <message>
+        <source>Heat and cool the substance: watch it melt and boil at its real temperatures</source>
+        <translation>Den Stoff erhitzen und abkühlen: ihn bei seinen echten Temperaturen schmelzen und sieden sehen</translation>
+    </message>
+    <message>
+        <source>Heating and Cooling</source>
+        <translation>Erhitzen und Abkühlen</translation>
+    </message>
+    <message>
+        <source>Heat and cool 64 particles</source>
+        <translation>64 Teilchen erhitzen und abkühlen</translation>
+    </message>
+    <message>
+        <source>Heat and cool 216 particles</source>
+        <translation>216 Teilchen erhitzen und abkühlen</translation>
+    </message>
+    <message>
+        <source>Heat and cool 512 particles</source>
+        <translation>512 Teilchen erhitzen und abkühlen</translation>
+    </message>
+    <message>
+        <source>Heat and cool 1000 particles</source>
+        <translation>1000 Teilchen erhitzen und abkühlen</translation>
+    </message>
+    <message>
+        <source>Add heat at a constant power</source>
+        <translation>Wärme mit konstanter Leistung zuführen</translation>
+    </message>
+    <message>
+        <source>Heat</source>
+        <translation>Heizen</translation>
+    </message>
+    <message>
+        <source>Take heat away at a constant power</source>
+        <translation>Wärme mit konstanter Leistung entziehen</translation>
+    </message>
+    <message>
+        <source>Cool</source>
+        <translation>Kühlen</translation>
+    </message>
+    <message>
+        <source>Hold the present temperature</source>
+        <translation>Die jetzige Temperatur halten</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Halten</translation>
+    </message>
 </context>
 <context>
     <name>CompoundSelection</name>
@@ -864,6 +997,10 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
         <source>Picture f&amp;rame, as in the window</source>
         <translation>Bildrah&amp;men wie im Fenster</translation>
     </message>
+    <message>
+        <source>The heating run, from now on</source>
+        <translation>Das Erhitzen, von jetzt an</translation>
+    </message>
 </context>
 <context>
     <name>ExportPicture</name>
@@ -933,6 +1070,29 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     <message>
         <source>Torsion angle %1: %2°</source>
         <translation>Torsionswinkel %1: %2°</translation>
+    </message>
+</context>
+<context>
+    <name>HeatingCurve</name>
+    <message>
+        <source>Heat added (kJ/mol)</source>
+        <translation>Zugeführte Wärme (kJ/mol)</translation>
+    </message>
+    <message>
+        <source>decomposes</source>
+        <translation>zersetzt sich</translation>
+    </message>
+    <message>
+        <source>melting</source>
+        <translation>Schmelzen</translation>
+    </message>
+    <message>
+        <source>sublimes</source>
+        <translation>sublimiert</translation>
+    </message>
+    <message>
+        <source>boiling</source>
+        <translation>Sieden</translation>
     </message>
 </context>
 <context>
@@ -1183,6 +1343,30 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     <message>
         <source>Atom &amp;Labels</source>
         <translation>Atom&amp;beschriftung</translation>
+    </message>
+    <message>
+        <source>&amp;Heating and Cooling</source>
+        <translation>&amp;Erhitzen und Abkühlen</translation>
+    </message>
+    <message>
+        <source>&amp;Particles</source>
+        <translation>&amp;Teilchen</translation>
+    </message>
+    <message>
+        <source>&amp;64</source>
+        <translation>&amp;64</translation>
+    </message>
+    <message>
+        <source>&amp;216</source>
+        <translation>&amp;216</translation>
+    </message>
+    <message>
+        <source>&amp;512</source>
+        <translation>&amp;512</translation>
+    </message>
+    <message>
+        <source>&amp;1000</source>
+        <translation>&amp;1000</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,87 @@
     </message>
 </context>
 <context>
+    <name>CHeatingPanel</name>
+    <message>
+        <source>solid</source>
+        <translation>sólido</translation>
+    </message>
+    <message>
+        <source>melting</source>
+        <translation>fundiéndose</translation>
+    </message>
+    <message>
+        <source>liquid</source>
+        <translation>líquido</translation>
+    </message>
+    <message>
+        <source>boiling</source>
+        <translation>hirviendo</translation>
+    </message>
+    <message>
+        <source>gas</source>
+        <translation>gas</translation>
+    </message>
+    <message>
+        <source>subliming</source>
+        <translation>sublimándose</translation>
+    </message>
+    <message>
+        <source>The thermometer: the temperature of the particles</source>
+        <translation>El termómetro: la temperatura de las partículas</translation>
+    </message>
+    <message>
+        <source>The phase, read from how the particles move</source>
+        <translation>El estado, leído del movimiento de las partículas</translation>
+    </message>
+    <message>
+        <source>The temperature the thermostat holds</source>
+        <translation>La temperatura que mantiene el termostato</translation>
+    </message>
+    <message>
+        <source>Export Curve...</source>
+        <translation>Exportar curva...</translation>
+    </message>
+    <message>
+        <source>Save the heating curve as a PNG picture or as CSV numbers</source>
+        <translation>Guardar la curva de calentamiento como imagen PNG o como números CSV</translation>
+    </message>
+    <message>
+        <source>Held at %1</source>
+        <translation>Mantenido a %1</translation>
+    </message>
+    <message>
+        <source>Heating at a constant power</source>
+        <translation>Calentando a potencia constante</translation>
+    </message>
+    <message>
+        <source>Cooling at a constant power</source>
+        <translation>Enfriando a potencia constante</translation>
+    </message>
+    <message>
+        <source>%1 decomposes at %2 before it melts</source>
+        <translation>%1 se descompone a %2 antes de fundirse</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>CSV numbers (*.csv)</source>
+        <translation>Números CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Heating Curve</source>
+        <translation>Exportar la curva de calentamiento</translation>
+    </message>
+    <message>
+        <source>The curve could not be saved:
+%1</source>
+        <translation>No se pudo guardar la curva:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>CKivaApp</name>
     <message>
         <source>The printer &quot;%1&quot; is not installed.</source>
@@ -70,6 +151,10 @@ Solo está disponible una molécula aislada.</translation>
 Install the package fonts-dejavu-core to show them.</source>
         <translation>Las etiquetas de los átomos necesitan la fuente DejaVu Sans Bold, que no está instalada.
 Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
+    </message>
+    <message>
+        <source>There are no melting and boiling points for this substance, so it cannot be heated and cooled.</source>
+        <translation>Esta sustancia no tiene puntos de fusión y ebullición, así que no se puede calentar ni enfriar.</translation>
     </message>
 </context>
 <context>
@@ -604,6 +689,54 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
         <source>Atom labels</source>
         <translation>Etiquetas de átomos</translation>
     </message>
+    <message>
+        <source>Heat and cool the substance: watch it melt and boil at its real temperatures</source>
+        <translation>Calentar y enfriar la sustancia: verla fundirse y hervir a sus temperaturas reales</translation>
+    </message>
+    <message>
+        <source>Heating and Cooling</source>
+        <translation>Calentamiento y enfriamiento</translation>
+    </message>
+    <message>
+        <source>Heat and cool 64 particles</source>
+        <translation>Calentar y enfriar 64 partículas</translation>
+    </message>
+    <message>
+        <source>Heat and cool 216 particles</source>
+        <translation>Calentar y enfriar 216 partículas</translation>
+    </message>
+    <message>
+        <source>Heat and cool 512 particles</source>
+        <translation>Calentar y enfriar 512 partículas</translation>
+    </message>
+    <message>
+        <source>Heat and cool 1000 particles</source>
+        <translation>Calentar y enfriar 1000 partículas</translation>
+    </message>
+    <message>
+        <source>Add heat at a constant power</source>
+        <translation>Añadir calor a potencia constante</translation>
+    </message>
+    <message>
+        <source>Heat</source>
+        <translation>Calentar</translation>
+    </message>
+    <message>
+        <source>Take heat away at a constant power</source>
+        <translation>Quitar calor a potencia constante</translation>
+    </message>
+    <message>
+        <source>Cool</source>
+        <translation>Enfriar</translation>
+    </message>
+    <message>
+        <source>Hold the present temperature</source>
+        <translation>Mantener la temperatura actual</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Mantener</translation>
+    </message>
 </context>
 <context>
     <name>CompoundSelection</name>
@@ -864,6 +997,10 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
         <source>Picture f&amp;rame, as in the window</source>
         <translation>&amp;Marco de la imagen, como en la ventana</translation>
     </message>
+    <message>
+        <source>The heating run, from now on</source>
+        <translation>El calentamiento, desde ahora</translation>
+    </message>
 </context>
 <context>
     <name>ExportPicture</name>
@@ -933,6 +1070,29 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     <message>
         <source>Torsion angle %1: %2°</source>
         <translation>Ángulo de torsión %1: %2°</translation>
+    </message>
+</context>
+<context>
+    <name>HeatingCurve</name>
+    <message>
+        <source>Heat added (kJ/mol)</source>
+        <translation>Calor añadido (kJ/mol)</translation>
+    </message>
+    <message>
+        <source>decomposes</source>
+        <translation>se descompone</translation>
+    </message>
+    <message>
+        <source>melting</source>
+        <translation>fusión</translation>
+    </message>
+    <message>
+        <source>sublimes</source>
+        <translation>sublima</translation>
+    </message>
+    <message>
+        <source>boiling</source>
+        <translation>ebullición</translation>
     </message>
 </context>
 <context>
@@ -1183,6 +1343,30 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     <message>
         <source>Atom &amp;Labels</source>
         <translation>Eti&amp;quetas de átomos</translation>
+    </message>
+    <message>
+        <source>&amp;Heating and Cooling</source>
+        <translation>&amp;Calentamiento y enfriamiento</translation>
+    </message>
+    <message>
+        <source>&amp;Particles</source>
+        <translation>P&amp;artículas</translation>
+    </message>
+    <message>
+        <source>&amp;64</source>
+        <translation>&amp;64</translation>
+    </message>
+    <message>
+        <source>&amp;216</source>
+        <translation>&amp;216</translation>
+    </message>
+    <message>
+        <source>&amp;512</source>
+        <translation>&amp;512</translation>
+    </message>
+    <message>
+        <source>&amp;1000</source>
+        <translation>&amp;1000</translation>
     </message>
 </context>
 <context>

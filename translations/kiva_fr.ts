@@ -25,6 +25,87 @@
     </message>
 </context>
 <context>
+    <name>CHeatingPanel</name>
+    <message>
+        <source>solid</source>
+        <translation>solide</translation>
+    </message>
+    <message>
+        <source>melting</source>
+        <translation>fusion</translation>
+    </message>
+    <message>
+        <source>liquid</source>
+        <translation>liquide</translation>
+    </message>
+    <message>
+        <source>boiling</source>
+        <translation>ébullition</translation>
+    </message>
+    <message>
+        <source>gas</source>
+        <translation>gaz</translation>
+    </message>
+    <message>
+        <source>subliming</source>
+        <translation>sublimation</translation>
+    </message>
+    <message>
+        <source>The thermometer: the temperature of the particles</source>
+        <translation>Le thermomètre : la température des particules</translation>
+    </message>
+    <message>
+        <source>The phase, read from how the particles move</source>
+        <translation>L’état, lu dans le mouvement des particules</translation>
+    </message>
+    <message>
+        <source>The temperature the thermostat holds</source>
+        <translation>La température que maintient le thermostat</translation>
+    </message>
+    <message>
+        <source>Export Curve...</source>
+        <translation>Exporter la courbe...</translation>
+    </message>
+    <message>
+        <source>Save the heating curve as a PNG picture or as CSV numbers</source>
+        <translation>Enregistrer la courbe de chauffage en image PNG ou en nombres CSV</translation>
+    </message>
+    <message>
+        <source>Held at %1</source>
+        <translation>Maintenu à %1</translation>
+    </message>
+    <message>
+        <source>Heating at a constant power</source>
+        <translation>Chauffage à puissance constante</translation>
+    </message>
+    <message>
+        <source>Cooling at a constant power</source>
+        <translation>Refroidissement à puissance constante</translation>
+    </message>
+    <message>
+        <source>%1 decomposes at %2 before it melts</source>
+        <translation>%1 se décompose à %2 avant de fondre</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>CSV numbers (*.csv)</source>
+        <translation>Nombres CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Heating Curve</source>
+        <translation>Exporter la courbe de chauffage</translation>
+    </message>
+    <message>
+        <source>The curve could not be saved:
+%1</source>
+        <translation>La courbe n’a pas pu être enregistrée :
+%1</translation>
+    </message>
+</context>
+<context>
     <name>CKivaApp</name>
     <message>
         <source>The printer &quot;%1&quot; is not installed.</source>
@@ -70,6 +151,10 @@ Seule une molécule isolée est disponible.</translation>
 Install the package fonts-dejavu-core to show them.</source>
         <translation>Les étiquettes des atomes nécessitent la police DejaVu Sans Bold, qui n&apos;est pas installée.
 Installez le paquet fonts-dejavu-core pour les afficher.</translation>
+    </message>
+    <message>
+        <source>There are no melting and boiling points for this substance, so it cannot be heated and cooled.</source>
+        <translation>Cette substance n’a pas de températures de fusion et d’ébullition : elle ne peut pas être chauffée ni refroidie.</translation>
     </message>
 </context>
 <context>
@@ -604,6 +689,54 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
         <source>Atom labels</source>
         <translation>Étiquettes des atomes</translation>
     </message>
+    <message>
+        <source>Heat and cool the substance: watch it melt and boil at its real temperatures</source>
+        <translation>Chauffer et refroidir la substance : la voir fondre et bouillir à ses vraies températures</translation>
+    </message>
+    <message>
+        <source>Heating and Cooling</source>
+        <translation>Chauffage et refroidissement</translation>
+    </message>
+    <message>
+        <source>Heat and cool 64 particles</source>
+        <translation>Chauffer et refroidir 64 particules</translation>
+    </message>
+    <message>
+        <source>Heat and cool 216 particles</source>
+        <translation>Chauffer et refroidir 216 particules</translation>
+    </message>
+    <message>
+        <source>Heat and cool 512 particles</source>
+        <translation>Chauffer et refroidir 512 particules</translation>
+    </message>
+    <message>
+        <source>Heat and cool 1000 particles</source>
+        <translation>Chauffer et refroidir 1000 particules</translation>
+    </message>
+    <message>
+        <source>Add heat at a constant power</source>
+        <translation>Apporter de la chaleur à puissance constante</translation>
+    </message>
+    <message>
+        <source>Heat</source>
+        <translation>Chauffer</translation>
+    </message>
+    <message>
+        <source>Take heat away at a constant power</source>
+        <translation>Retirer de la chaleur à puissance constante</translation>
+    </message>
+    <message>
+        <source>Cool</source>
+        <translation>Refroidir</translation>
+    </message>
+    <message>
+        <source>Hold the present temperature</source>
+        <translation>Maintenir la température actuelle</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Maintenir</translation>
+    </message>
 </context>
 <context>
     <name>CompoundSelection</name>
@@ -864,6 +997,10 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
         <source>Picture f&amp;rame, as in the window</source>
         <translation>&amp;Cadre de l&apos;image, comme dans la fenêtre</translation>
     </message>
+    <message>
+        <source>The heating run, from now on</source>
+        <translation>Le chauffage, à partir de maintenant</translation>
+    </message>
 </context>
 <context>
     <name>ExportPicture</name>
@@ -933,6 +1070,29 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     <message>
         <source>Torsion angle %1: %2°</source>
         <translation>Angle de torsion %1 : %2°</translation>
+    </message>
+</context>
+<context>
+    <name>HeatingCurve</name>
+    <message>
+        <source>Heat added (kJ/mol)</source>
+        <translation>Chaleur apportée (kJ/mol)</translation>
+    </message>
+    <message>
+        <source>decomposes</source>
+        <translation>se décompose</translation>
+    </message>
+    <message>
+        <source>melting</source>
+        <translation>fusion</translation>
+    </message>
+    <message>
+        <source>sublimes</source>
+        <translation>se sublime</translation>
+    </message>
+    <message>
+        <source>boiling</source>
+        <translation>ébullition</translation>
     </message>
 </context>
 <context>
@@ -1183,6 +1343,30 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     <message>
         <source>Atom &amp;Labels</source>
         <translation>Étiq&amp;uettes des atomes</translation>
+    </message>
+    <message>
+        <source>&amp;Heating and Cooling</source>
+        <translation>&amp;Chauffage et refroidissement</translation>
+    </message>
+    <message>
+        <source>&amp;Particles</source>
+        <translation>&amp;Nombre de particules</translation>
+    </message>
+    <message>
+        <source>&amp;64</source>
+        <translation>&amp;64</translation>
+    </message>
+    <message>
+        <source>&amp;216</source>
+        <translation>&amp;216</translation>
+    </message>
+    <message>
+        <source>&amp;512</source>
+        <translation>&amp;512</translation>
+    </message>
+    <message>
+        <source>&amp;1000</source>
+        <translation>&amp;1000</translation>
     </message>
 </context>
 <context>

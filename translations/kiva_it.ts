@@ -25,6 +25,87 @@
     </message>
 </context>
 <context>
+    <name>CHeatingPanel</name>
+    <message>
+        <source>solid</source>
+        <translation>solido</translation>
+    </message>
+    <message>
+        <source>melting</source>
+        <translation>fusione</translation>
+    </message>
+    <message>
+        <source>liquid</source>
+        <translation>liquido</translation>
+    </message>
+    <message>
+        <source>boiling</source>
+        <translation>ebollizione</translation>
+    </message>
+    <message>
+        <source>gas</source>
+        <translation>gas</translation>
+    </message>
+    <message>
+        <source>subliming</source>
+        <translation>sublimazione</translation>
+    </message>
+    <message>
+        <source>The thermometer: the temperature of the particles</source>
+        <translation>Il termometro: la temperatura delle particelle</translation>
+    </message>
+    <message>
+        <source>The phase, read from how the particles move</source>
+        <translation>Lo stato, letto dal moto delle particelle</translation>
+    </message>
+    <message>
+        <source>The temperature the thermostat holds</source>
+        <translation>La temperatura mantenuta dal termostato</translation>
+    </message>
+    <message>
+        <source>Export Curve...</source>
+        <translation>Esporta curva...</translation>
+    </message>
+    <message>
+        <source>Save the heating curve as a PNG picture or as CSV numbers</source>
+        <translation>Salva la curva di riscaldamento come immagine PNG o come numeri CSV</translation>
+    </message>
+    <message>
+        <source>Held at %1</source>
+        <translation>Mantenuto a %1</translation>
+    </message>
+    <message>
+        <source>Heating at a constant power</source>
+        <translation>Riscaldamento a potenza costante</translation>
+    </message>
+    <message>
+        <source>Cooling at a constant power</source>
+        <translation>Raffreddamento a potenza costante</translation>
+    </message>
+    <message>
+        <source>%1 decomposes at %2 before it melts</source>
+        <translation>%1 si decompone a %2 prima di fondere</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Immagine PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>CSV numbers (*.csv)</source>
+        <translation>Numeri CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Heating Curve</source>
+        <translation>Esporta la curva di riscaldamento</translation>
+    </message>
+    <message>
+        <source>The curve could not be saved:
+%1</source>
+        <translation>Impossibile salvare la curva:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>CKivaApp</name>
     <message>
         <source>The printer &quot;%1&quot; is not installed.</source>
@@ -70,6 +151,10 @@ Only single molecule available.</source>
 Install the package fonts-dejavu-core to show them.</source>
         <translation>Le etichette degli atomi richiedono il carattere DejaVu Sans Bold, che non è installato.
 Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
+    </message>
+    <message>
+        <source>There are no melting and boiling points for this substance, so it cannot be heated and cooled.</source>
+        <translation>Questa sostanza non ha punti di fusione e di ebollizione, quindi non può essere riscaldata né raffreddata.</translation>
     </message>
 </context>
 <context>
@@ -604,6 +689,54 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
         <source>Atom labels</source>
         <translation>Etichette degli atomi</translation>
     </message>
+    <message>
+        <source>Heat and cool the substance: watch it melt and boil at its real temperatures</source>
+        <translation>Riscaldare e raffreddare la sostanza: vederla fondere e bollire alle sue vere temperature</translation>
+    </message>
+    <message>
+        <source>Heating and Cooling</source>
+        <translation>Riscaldamento e raffreddamento</translation>
+    </message>
+    <message>
+        <source>Heat and cool 64 particles</source>
+        <translation>Riscaldare e raffreddare 64 particelle</translation>
+    </message>
+    <message>
+        <source>Heat and cool 216 particles</source>
+        <translation>Riscaldare e raffreddare 216 particelle</translation>
+    </message>
+    <message>
+        <source>Heat and cool 512 particles</source>
+        <translation>Riscaldare e raffreddare 512 particelle</translation>
+    </message>
+    <message>
+        <source>Heat and cool 1000 particles</source>
+        <translation>Riscaldare e raffreddare 1000 particelle</translation>
+    </message>
+    <message>
+        <source>Add heat at a constant power</source>
+        <translation>Fornire calore a potenza costante</translation>
+    </message>
+    <message>
+        <source>Heat</source>
+        <translation>Riscalda</translation>
+    </message>
+    <message>
+        <source>Take heat away at a constant power</source>
+        <translation>Sottrarre calore a potenza costante</translation>
+    </message>
+    <message>
+        <source>Cool</source>
+        <translation>Raffredda</translation>
+    </message>
+    <message>
+        <source>Hold the present temperature</source>
+        <translation>Mantenere la temperatura attuale</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Mantieni</translation>
+    </message>
 </context>
 <context>
     <name>CompoundSelection</name>
@@ -864,6 +997,10 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
         <source>Picture f&amp;rame, as in the window</source>
         <translation>&amp;Cornice dell&apos;immagine, come nella finestra</translation>
     </message>
+    <message>
+        <source>The heating run, from now on</source>
+        <translation>Il riscaldamento, da adesso in poi</translation>
+    </message>
 </context>
 <context>
     <name>ExportPicture</name>
@@ -933,6 +1070,29 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     <message>
         <source>Torsion angle %1: %2°</source>
         <translation>Angolo di torsione %1: %2°</translation>
+    </message>
+</context>
+<context>
+    <name>HeatingCurve</name>
+    <message>
+        <source>Heat added (kJ/mol)</source>
+        <translation>Calore fornito (kJ/mol)</translation>
+    </message>
+    <message>
+        <source>decomposes</source>
+        <translation>si decompone</translation>
+    </message>
+    <message>
+        <source>melting</source>
+        <translation>fusione</translation>
+    </message>
+    <message>
+        <source>sublimes</source>
+        <translation>sublima</translation>
+    </message>
+    <message>
+        <source>boiling</source>
+        <translation>ebollizione</translation>
     </message>
 </context>
 <context>
@@ -1183,6 +1343,30 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     <message>
         <source>Atom &amp;Labels</source>
         <translation>Etichette degli &amp;atomi</translation>
+    </message>
+    <message>
+        <source>&amp;Heating and Cooling</source>
+        <translation>&amp;Riscaldamento e raffreddamento</translation>
+    </message>
+    <message>
+        <source>&amp;Particles</source>
+        <translation>&amp;Particelle</translation>
+    </message>
+    <message>
+        <source>&amp;64</source>
+        <translation>&amp;64</translation>
+    </message>
+    <message>
+        <source>&amp;216</source>
+        <translation>&amp;216</translation>
+    </message>
+    <message>
+        <source>&amp;512</source>
+        <translation>&amp;512</translation>
+    </message>
+    <message>
+        <source>&amp;1000</source>
+        <translation>&amp;1000</translation>
     </message>
 </context>
 <context>

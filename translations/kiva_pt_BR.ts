@@ -25,6 +25,87 @@
     </message>
 </context>
 <context>
+    <name>CHeatingPanel</name>
+    <message>
+        <source>solid</source>
+        <translation>sólido</translation>
+    </message>
+    <message>
+        <source>melting</source>
+        <translation>fundindo</translation>
+    </message>
+    <message>
+        <source>liquid</source>
+        <translation>líquido</translation>
+    </message>
+    <message>
+        <source>boiling</source>
+        <translation>em ebulição</translation>
+    </message>
+    <message>
+        <source>gas</source>
+        <translation>gás</translation>
+    </message>
+    <message>
+        <source>subliming</source>
+        <translation>sublimando</translation>
+    </message>
+    <message>
+        <source>The thermometer: the temperature of the particles</source>
+        <translation>O termômetro: a temperatura das partículas</translation>
+    </message>
+    <message>
+        <source>The phase, read from how the particles move</source>
+        <translation>O estado físico, lido do movimento das partículas</translation>
+    </message>
+    <message>
+        <source>The temperature the thermostat holds</source>
+        <translation>A temperatura que o termostato mantém</translation>
+    </message>
+    <message>
+        <source>Export Curve...</source>
+        <translation>Exportar curva...</translation>
+    </message>
+    <message>
+        <source>Save the heating curve as a PNG picture or as CSV numbers</source>
+        <translation>Salvar a curva de aquecimento como imagem PNG ou como números CSV</translation>
+    </message>
+    <message>
+        <source>Held at %1</source>
+        <translation>Mantido a %1</translation>
+    </message>
+    <message>
+        <source>Heating at a constant power</source>
+        <translation>Aquecendo a potência constante</translation>
+    </message>
+    <message>
+        <source>Cooling at a constant power</source>
+        <translation>Resfriando a potência constante</translation>
+    </message>
+    <message>
+        <source>%1 decomposes at %2 before it melts</source>
+        <translation>%1 se decompõe a %2 antes de fundir</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Imagem PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>CSV numbers (*.csv)</source>
+        <translation>Números CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Heating Curve</source>
+        <translation>Exportar a curva de aquecimento</translation>
+    </message>
+    <message>
+        <source>The curve could not be saved:
+%1</source>
+        <translation>Não foi possível salvar a curva:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>CKivaApp</name>
     <message>
         <source>The printer &quot;%1&quot; is not installed.</source>
@@ -70,6 +151,10 @@ Só está disponível uma molécula isolada.</translation>
 Install the package fonts-dejavu-core to show them.</source>
         <translation>Os rótulos dos átomos precisam da fonte DejaVu Sans Bold, que não está instalada.
 Instale o pacote fonts-dejavu-core para exibi-los.</translation>
+    </message>
+    <message>
+        <source>There are no melting and boiling points for this substance, so it cannot be heated and cooled.</source>
+        <translation>Esta substância não tem pontos de fusão e ebulição, por isso não pode ser aquecida nem resfriada.</translation>
     </message>
 </context>
 <context>
@@ -604,6 +689,54 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
         <source>Atom labels</source>
         <translation>Rótulos dos átomos</translation>
     </message>
+    <message>
+        <source>Heat and cool the substance: watch it melt and boil at its real temperatures</source>
+        <translation>Aquecer e resfriar a substância: vê-la fundir e ferver às suas temperaturas reais</translation>
+    </message>
+    <message>
+        <source>Heating and Cooling</source>
+        <translation>Aquecimento e resfriamento</translation>
+    </message>
+    <message>
+        <source>Heat and cool 64 particles</source>
+        <translation>Aquecer e resfriar 64 partículas</translation>
+    </message>
+    <message>
+        <source>Heat and cool 216 particles</source>
+        <translation>Aquecer e resfriar 216 partículas</translation>
+    </message>
+    <message>
+        <source>Heat and cool 512 particles</source>
+        <translation>Aquecer e resfriar 512 partículas</translation>
+    </message>
+    <message>
+        <source>Heat and cool 1000 particles</source>
+        <translation>Aquecer e resfriar 1000 partículas</translation>
+    </message>
+    <message>
+        <source>Add heat at a constant power</source>
+        <translation>Fornecer calor a potência constante</translation>
+    </message>
+    <message>
+        <source>Heat</source>
+        <translation>Aquecer</translation>
+    </message>
+    <message>
+        <source>Take heat away at a constant power</source>
+        <translation>Retirar calor a potência constante</translation>
+    </message>
+    <message>
+        <source>Cool</source>
+        <translation>Resfriar</translation>
+    </message>
+    <message>
+        <source>Hold the present temperature</source>
+        <translation>Manter a temperatura atual</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Manter</translation>
+    </message>
 </context>
 <context>
     <name>CompoundSelection</name>
@@ -864,6 +997,10 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
         <source>Picture f&amp;rame, as in the window</source>
         <translation>&amp;Moldura da imagem, como na janela</translation>
     </message>
+    <message>
+        <source>The heating run, from now on</source>
+        <translation>O aquecimento, a partir de agora</translation>
+    </message>
 </context>
 <context>
     <name>ExportPicture</name>
@@ -933,6 +1070,29 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     <message>
         <source>Torsion angle %1: %2°</source>
         <translation>Ângulo de torção %1: %2°</translation>
+    </message>
+</context>
+<context>
+    <name>HeatingCurve</name>
+    <message>
+        <source>Heat added (kJ/mol)</source>
+        <translation>Calor fornecido (kJ/mol)</translation>
+    </message>
+    <message>
+        <source>decomposes</source>
+        <translation>decompõe-se</translation>
+    </message>
+    <message>
+        <source>melting</source>
+        <translation>fusão</translation>
+    </message>
+    <message>
+        <source>sublimes</source>
+        <translation>sublima</translation>
+    </message>
+    <message>
+        <source>boiling</source>
+        <translation>ebulição</translation>
     </message>
 </context>
 <context>
@@ -1183,6 +1343,30 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     <message>
         <source>Atom &amp;Labels</source>
         <translation>Rótu&amp;los dos átomos</translation>
+    </message>
+    <message>
+        <source>&amp;Heating and Cooling</source>
+        <translation>&amp;Aquecimento e resfriamento</translation>
+    </message>
+    <message>
+        <source>&amp;Particles</source>
+        <translation>&amp;Partículas</translation>
+    </message>
+    <message>
+        <source>&amp;64</source>
+        <translation>&amp;64</translation>
+    </message>
+    <message>
+        <source>&amp;216</source>
+        <translation>&amp;216</translation>
+    </message>
+    <message>
+        <source>&amp;512</source>
+        <translation>&amp;512</translation>
+    </message>
+    <message>
+        <source>&amp;1000</source>
+        <translation>&amp;1000</translation>
     </message>
 </context>
 <context>

@@ -22,7 +22,6 @@ double TickStep(double span) {
     return 10 * power;
 }
 
-QString Tr(const char* text) { return QCoreApplication::translate("HeatingCurve", text); }
 
 }  // namespace
 
@@ -67,7 +66,7 @@ void PaintHeatingCurve(QPainter& painter, const QRectF& area, const HeatingCurve
                          Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 K").arg(kelvin, 0, 'g', 5));
     }
     painter.drawText(QRectF(plot.left(), plot.bottom() + 1.4 * metrics.height(), plot.width(), metrics.height()),
-                     Qt::AlignHCenter, Tr("Heat added (kJ/mol)"));
+                     Qt::AlignHCenter, QCoreApplication::translate("HeatingCurve", "Heat added (kJ/mol)"));
 
     // The substance's points, dashed across the plot with their names.
     const auto mark = [&](double kelvin, const QString& name) {
@@ -77,10 +76,10 @@ void PaintHeatingCurve(QPainter& painter, const QRectF& area, const HeatingCurve
                          Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("%1 %2 K").arg(name).arg(std::lround(kelvin)));
     };
     const PhasePoints& points = picture.points;
-    if (points.note == PhaseNote::Decomposes && points.meltingK) mark(*points.meltingK, Tr("decomposes"));
-    else if (points.meltingK) mark(*points.meltingK, Tr("melting"));
-    if (points.note == PhaseNote::Sublimes && points.boilingK) mark(*points.boilingK, Tr("sublimes"));
-    else if (points.boilingK) mark(*points.boilingK, Tr("boiling"));
+    if (points.note == PhaseNote::Decomposes && points.meltingK) mark(*points.meltingK, QCoreApplication::translate("HeatingCurve", "decomposes"));
+    else if (points.meltingK) mark(*points.meltingK, QCoreApplication::translate("HeatingCurve", "melting"));
+    if (points.note == PhaseNote::Sublimes && points.boilingK) mark(*points.boilingK, QCoreApplication::translate("HeatingCurve", "sublimes"));
+    else if (points.boilingK) mark(*points.boilingK, QCoreApplication::translate("HeatingCurve", "boiling"));
 
     if (!picture.curve.empty()) {
         QPainterPath path(QPointF(x(picture.curve.front().heatKilojoulesPerMole), y(picture.curve.front().kelvin)));

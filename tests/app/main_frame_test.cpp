@@ -233,8 +233,9 @@ private slots:
         CKivaView* view = viewer.Active()->View();
         QStringList tooltips;
         for (QAction* button : view->Buttons()) tooltips << button->toolTip();
-        QCOMPARE(tooltips.size(), 23);
+        QCOMPARE(tooltips.size(), 24);
         QCOMPARE(tooltips.first(), QStringLiteral("Reset"));
+        QVERIFY(tooltips.contains(QStringLiteral("Heating and Cooling")));
         QVERIFY(tooltips.contains(QStringLiteral("Zoom In")));
         QVERIFY(tooltips.contains(QStringLiteral("Translate (Move)")));
         for (QAction* button : view->Buttons())
