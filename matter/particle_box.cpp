@@ -12,6 +12,7 @@ namespace {
 
 // The short-ranged potential is cut at 1.6 sigma, where it has fallen below a thousandth of its well.
 constexpr double kShortCutoff = 1.6;
+constexpr double kListReach = kPairCutoff + kListSkin;
 constexpr double kNeighbourSquared = kNeighbourDistance * kNeighbourDistance;
 // The potential's value at the cut-off, subtracted so that it reaches zero there.
 struct PairLaw {
@@ -37,7 +38,7 @@ constexpr double kWallStiffness = 200.0;  // epsilon / sigma^2
 void SortIntoCells(ParticleBox& box) {
     CellGrid& grid = box.grid;
     for (int axis = 0; axis < 3; ++axis) {
-        grid.cells[axis] = std::clamp(static_cast<int>(box.size[axis] / kPairCutoff), 1, 64);
+        grid.cells[axis] = std::clamp(static_cast<int>(box.size[axis] / kListReach), 1, 64);
         grid.cellSize[axis] = box.size[axis] / grid.cells[axis];
     }
     const int cellCount = grid.cells[0] * grid.cells[1] * grid.cells[2];
@@ -61,45 +62,81 @@ void SortIntoCells(ParticleBox& box) {
     }
 }
 
-// The pairs of the copies in cell (x, y, z) with every copy in it and its 26 neighbour cells.
-void CellForces(ParticleBox& box, const CellGrid& grid, int x, int y, int z) {
-    const PairLaw law = LawOf(box.range);
-    const auto n = static_cast<double>(2 * law.halfExponent);
+double DistanceSquared(const Vec3& a, const Vec3& b) {
+    const double dx = a[0] - b[0], dy = a[1] - b[1], dz = a[2] - b[2];
+    return dx * dx + dy * dy + dz * dz;
+}
+
+// The list lasts while no copy has moved half the skin; a position that is not a number, or
+// copies added, remake it.
+bool PairListIsStale(const ParticleBox& box) {
+    const std::size_t n = box.position.size();
+    if (box.pairs.builtAt.size() != n || box.pairs.partners.size() != n) return true;
+    const double limit = 0.25 * kListSkin * kListSkin;
+    for (std::size_t i = 0; i < n; ++i)
+        if (!(DistanceSquared(box.position[i], box.pairs.builtAt[i]) <= limit)) return true;
+    return false;
+}
+
+// The partners of the copies in cell (x, y, z) among every copy in it and its 26 neighbour cells.
+void ListCellPartners(ParticleBox& box, int x, int y, int z) {
+    const CellGrid& grid = box.grid;
+    const double reach = kListReach * kListReach;
     const int cell = grid.Index(x, y, z);
     for (int slot = grid.start[cell]; slot < grid.start[cell + 1]; ++slot) {
-        const Vec3 p = grid.sorted[slot];
-        Vec3 f{0, 0, 0};
-        double energy = 0;
-        int neighbours = 0;
+        std::vector<int>& partners = box.pairs.partners[static_cast<std::size_t>(grid.order[slot])];
+        partners.clear();
         for (int dx = std::max(x - 1, 0); dx <= std::min(x + 1, grid.cells[0] - 1); ++dx)
             for (int dy = std::max(y - 1, 0); dy <= std::min(y + 1, grid.cells[1] - 1); ++dy)
                 for (int dz = std::max(z - 1, 0); dz <= std::min(z + 1, grid.cells[2] - 1); ++dz) {
                     const int other = grid.Index(dx, dy, dz);
-                    for (int o = grid.start[other]; o < grid.start[other + 1]; ++o) {
-                        if (o == slot) continue;
-                        const double rx = p[0] - grid.sorted[o][0];
-                        const double ry = p[1] - grid.sorted[o][1];
-                        const double rz = p[2] - grid.sorted[o][2];
-                        double r2 = rx * rx + ry * ry + rz * rz;
-                        if (r2 >= law.cutoffSquared) continue;
-                        if (r2 < kNeighbourSquared) ++neighbours;
-                        r2 = std::max(r2, kClosestSquared);
-                        const double inv2 = 1.0 / r2;
-                        double invN = inv2 * inv2 * inv2;  // r^-n
-                        for (int k = 3; k < law.halfExponent; ++k) invN *= inv2;
-                        // -dU/dr / r for U = 4 (r^-2n - r^-n)
-                        const double scale = 4.0 * n * invN * (2.0 * invN - 1.0) * inv2;
-                        f[0] += scale * rx;
-                        f[1] += scale * ry;
-                        f[2] += scale * rz;
-                        energy += 2.0 * invN * (invN - 1.0) - 0.5 * law.energyShift;
-                    }
+                    for (int o = grid.start[other]; o < grid.start[other + 1]; ++o)
+                        if (o != slot && DistanceSquared(grid.sorted[slot], grid.sorted[o]) < reach)
+                            partners.push_back(grid.order[o]);
                 }
-        const int i = grid.order[slot];
-        box.force[i] = f;
-        box.pairEnergy[i] = energy;
-        box.neighbours[i] = neighbours;
     }
+}
+
+void BuildPairList(ParticleBox& box, RenderWorkers& workers, int threads) {
+    SortIntoCells(box);
+    box.pairs.partners.resize(box.position.size());
+    const CellGrid& grid = box.grid;
+    const int columns = grid.cells[0] * grid.cells[1];
+    const int tasks = std::min(columns, std::max(threads, 1) * 4);
+    workers.Run(tasks, std::max(threads, 1), [&](int task, int) {
+        for (int column = columns * task / tasks; column < columns * (task + 1) / tasks; ++column)
+            for (int z = 0; z < grid.cells[2]; ++z) ListCellPartners(box, column / grid.cells[1], column % grid.cells[1], z);
+    });
+    box.pairs.builtAt = box.position;
+}
+
+// Copy i's pairs: its force, its half share of their energy and its neighbours.
+void PairForces(ParticleBox& box, const PairLaw& law, std::size_t i) {
+    const auto n = static_cast<double>(2 * law.halfExponent);
+    const Vec3 p = box.position[i];
+    Vec3 f{0, 0, 0};
+    double energy = 0;
+    int neighbours = 0;
+    for (const int j : box.pairs.partners[i]) {
+        const Vec3& q = box.position[static_cast<std::size_t>(j)];
+        const double rx = p[0] - q[0], ry = p[1] - q[1], rz = p[2] - q[2];
+        double r2 = rx * rx + ry * ry + rz * rz;
+        if (r2 >= law.cutoffSquared) continue;
+        if (r2 < kNeighbourSquared) ++neighbours;
+        r2 = std::max(r2, kClosestSquared);
+        const double inv2 = 1.0 / r2;
+        double invN = inv2 * inv2 * inv2;  // r^-n
+        for (int k = 3; k < law.halfExponent; ++k) invN *= inv2;
+        // -dU/dr / r for U = 4 (r^-2n - r^-n)
+        const double scale = 4.0 * n * invN * (2.0 * invN - 1.0) * inv2;
+        f[0] += scale * rx;
+        f[1] += scale * ry;
+        f[2] += scale * rz;
+        energy += 2.0 * invN * (invN - 1.0) - 0.5 * law.energyShift;
+    }
+    box.force[i] = f;
+    box.pairEnergy[i] = energy;
+    box.neighbours[i] = neighbours;
 }
 
 // A wall's push on a copy at distance d from it, and the spring's energy.
@@ -129,14 +166,15 @@ ParticleBox MakeParticleBox(std::size_t count, Vec3 size, double gravity) {
 }
 
 void ComputeForces(ParticleBox& box, RenderWorkers& workers, int threads) {
-    SortIntoCells(box);
-    const CellGrid& grid = box.grid;
-    const int columns = grid.cells[0] * grid.cells[1];
-    const int tasks = std::min(columns, std::max(threads, 1) * 4);
-    workers.Run(tasks, std::max(threads, 1), [&](int task, int) {
-        for (int column = columns * task / tasks; column < columns * (task + 1) / tasks; ++column)
-            for (int z = 0; z < grid.cells[2]; ++z) CellForces(box, grid, column / grid.cells[1], column % grid.cells[1], z);
-    });
+    if (PairListIsStale(box)) BuildPairList(box, workers, threads);
+    const PairLaw law = LawOf(box.range);
+    const std::size_t n = box.position.size();
+    const int tasks = static_cast<int>(std::min<std::size_t>(n, static_cast<std::size_t>(std::max(threads, 1)) * 4));
+    if (tasks > 0)
+        workers.Run(tasks, std::max(threads, 1), [&](int task, int) {
+            const std::size_t tasksCount = static_cast<std::size_t>(tasks), t = static_cast<std::size_t>(task);
+            for (std::size_t i = n * t / tasksCount; i < n * (t + 1) / tasksCount; ++i) PairForces(box, law, i);
+        });
     for (std::size_t i = 0; i < box.position.size(); ++i) {
         const Vec3& p = box.position[i];
         for (int axis = 0; axis < 3; ++axis)

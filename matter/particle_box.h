@@ -21,7 +21,11 @@ inline constexpr double kPairCutoff = 2.5;
 // Lennard-Jones liquid's pair distribution lies at about 1.5 sigma.
 inline constexpr double kNeighbourDistance = 1.5;
 
-// The copies sorted into cells at least a cut-off wide, remade at every force pass.
+// Each copy's partners within the cut-off and a skin, kept until some copy has moved half the
+// skin since (Verlet's neighbour list): every pair within the cut-off is then still on it.
+inline constexpr double kListSkin = 0.3;
+
+// The copies sorted into cells at least a cut-off and a skin wide, remade with the pair list.
 struct CellGrid {
     std::array<int, 3> cells{1, 1, 1};
     Vec3 cellSize{1, 1, 1};
@@ -40,6 +44,11 @@ struct CellGrid {
 // Physica A 263, 378, 1999), as for a substance that sublimes.
 enum class PairRange { LennardJones = 6, Short = 18 };
 
+struct PairList {
+    std::vector<std::vector<int>> partners;  // by copy, in the order of the cells
+    std::vector<Vec3> builtAt;               // the positions the list was made from
+};
+
 struct ParticleBox {
     Vec3 size{};
     PairRange range = PairRange::LennardJones;            // the box from the origin to `size`; y is up, the floor at y = 0
@@ -47,15 +56,16 @@ struct ParticleBox {
     std::vector<Vec3> position, velocity, force;
     std::vector<double> pairEnergy;     // each copy's half share of its pairs' energy
     std::vector<int> neighbours;        // copies within kNeighbourDistance, from the last force pass
-    CellGrid grid;                      // scratch of the force pass
+    CellGrid grid;                      // scratch of the pair list
+    PairList pairs;
 };
 
 // A box of `count` copies at rest at the origin, with room for their forces.
 ParticleBox MakeParticleBox(std::size_t count, Vec3 size, double gravity);
 
 // Forces of the pairs, the walls and gravity on every copy, and each copy's pair energy and
-// neighbour count. The copies are sorted into cells at least a cut-off wide; each copy adds its
-// pairs up in the same order on any number of threads, so the results are the same to the bit.
+// neighbour count. The pair list is remade from cells when it is stale; each copy adds its
+// pairs up in the list's order on any number of threads, so the results are the same to the bit.
 void ComputeForces(ParticleBox& box, RenderWorkers& workers, int threads);
 
 double KineticEnergy(const ParticleBox& box);

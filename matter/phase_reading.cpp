@@ -19,36 +19,25 @@ constexpr double kSublimingMoving = 0.25;
 
 }  // namespace
 
+// The shell lies well within the force pass's pair list, which holds every copy within the
+// cut-off of the present positions.
 void ListNeighbours(const ParticleBox& box, NeighbourLists& lists) {
-    const CellGrid& grid = box.grid;
     const std::size_t n = box.position.size();
     lists.ids.resize(n);
     lists.counts.assign(n, 0);
-    if (grid.sorted.size() != n) return;
+    if (box.pairs.partners.size() != n) return;
     const double reach = kShellDistance * kShellDistance;
-    for (int x = 0; x < grid.cells[0]; ++x)
-        for (int y = 0; y < grid.cells[1]; ++y)
-            for (int z = 0; z < grid.cells[2]; ++z) {
-                const int cell = grid.Index(x, y, z);
-                for (int slot = grid.start[cell]; slot < grid.start[cell + 1]; ++slot) {
-                    const int i = grid.order[slot];
-                    int& count = lists.counts[i];
-                    for (int dx = std::max(x - 1, 0); dx <= std::min(x + 1, grid.cells[0] - 1); ++dx)
-                        for (int dy = std::max(y - 1, 0); dy <= std::min(y + 1, grid.cells[1] - 1); ++dy)
-                            for (int dz = std::max(z - 1, 0); dz <= std::min(z + 1, grid.cells[2] - 1); ++dz) {
-                                const int other = grid.Index(dx, dy, dz);
-                                for (int o = grid.start[other]; o < grid.start[other + 1]; ++o) {
-                                    double r2 = 0;
-                                    for (int axis = 0; axis < 3; ++axis) {
-                                        const double d = grid.sorted[slot][axis] - grid.sorted[o][axis];
-                                        r2 += d * d;
-                                    }
-                                    if (o != slot && r2 < reach && count < kMaxListedNeighbours)
-                                        lists.ids[i][count++] = grid.order[o];
-                                }
-                            }
-                }
+    for (std::size_t i = 0; i < n; ++i) {
+        int& count = lists.counts[i];
+        for (const int j : box.pairs.partners[i]) {
+            double r2 = 0;
+            for (int axis = 0; axis < 3; ++axis) {
+                const double d = box.position[i][axis] - box.position[static_cast<std::size_t>(j)][axis];
+                r2 += d * d;
             }
+            if (r2 < reach && count < kMaxListedNeighbours) lists.ids[i][count++] = j;
+        }
+    }
 }
 
 void ReadCopyStates(const NeighbourLists& before, const NeighbourLists& now, const std::vector<int>& neighbours,

@@ -33,7 +33,7 @@ struct NeighbourLists {
     std::vector<int> counts;
 };
 
-// The neighbours of every copy from the cells of the last force pass.
+// The neighbours of every copy at its present place, from the last force pass's pair list.
 void ListNeighbours(const ParticleBox& box, NeighbourLists& lists);
 
 struct PhaseCounts {
