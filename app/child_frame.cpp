@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QMdiArea>
 #include <algorithm>
 #include <QMenu>
 
@@ -34,12 +35,20 @@ CChildFrame::CChildFrame(CKivaDoc& document, CKivaView* view) : document_(docume
         keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W));
         action->setShortcuts(keys);
     }
-    // The heating panel widens the view beside its fixed picture, and the frame with it.
-    connect(view_, &CKivaView::fixedSizeChanged, this, [this] {
-        if (view_->FitsWindow()) return;
-        const QSize size = kFrameSize + (view_->FixedViewSize() - QSize(CKivaView::kViewSize, CKivaView::kViewSize));
-        setMaximumSize(size);
-        resize(size);
+    // The heating panel widens the view beside its picture, and the frame with it: the fixed
+    // picture keeps its size, the fitted one the room it had, as far as the workspace allows.
+    connect(view_, &CKivaView::fixedSizeChanged, this, [this, panel = 0]() mutable {
+        const int widened = view_->FixedViewSize().width() - CKivaView::kViewSize;
+        const int change = widened - panel;
+        panel = widened;
+        if (!view_->FitsWindow()) {
+            const QSize size = kFrameSize + QSize(widened, 0);
+            setMaximumSize(size);
+            resize(size);
+        } else if (!isMaximized() && change != 0) {
+            const int room = mdiArea() ? mdiArea()->viewport()->width() - x() : width() + change;
+            resize(std::clamp(width() + change, minimumWidth(), std::max(room, minimumWidth())), height());
+        }
     });
     connect(&document_, &CKivaDoc::titleChanged, this, &CChildFrame::UpdateTitle);
     connect(&document_, &CKivaDoc::viewsChanged, this, &CChildFrame::UpdateTitle);

@@ -43,9 +43,12 @@ void HeatingSession::Advance(int steps) {
     const bool decomposes = points_.note == PhaseNote::Decomposes && points_.meltingK;
     for (int s = 0; s < steps; ++s) {
         run_.Step();
-        if (decomposes && ThermometerKelvin() >= *points_.meltingK && run_.Control() == HeatingControl::Heat) {
+        if (run_.Control() != HeatingControl::Heat) continue;
+        if (decomposes && ThermometerKelvin() >= *points_.meltingK) {
             decomposed_ = true;
             HoldAt(*points_.meltingK);
+        } else if (ThermometerKelvin() >= HighestKelvin()) {
+            HoldAt(HighestKelvin());  // the top of the range, which the slider reaches too
         }
     }
 }

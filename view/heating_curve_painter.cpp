@@ -33,8 +33,10 @@ void PaintHeatingCurve(QPainter& painter, const QRectF& area, const HeatingCurve
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(area, Qt::white);
+    // Letters in the plot's proportion, in the device's pixels, so a print and a PNG read as the
+    // window does; never smaller than 11 of the window's pixels.
     QFont font = painter.font();
-    font.setPointSizeF(std::max(6.0, area.height() / 28));
+    font.setPixelSize(static_cast<int>(std::max(11 * unit, std::min(area.width() / 32, area.height() / 18))));
     painter.setFont(font);
     const QFontMetricsF metrics(font);
     const double left = metrics.horizontalAdvance(QStringLiteral("00000 K")) + 6 * unit;
@@ -45,20 +47,25 @@ void PaintHeatingCurve(QPainter& painter, const QRectF& area, const HeatingCurve
         painter.restore();
         return;
     }
-    double maxHeat = kLeastHeat;
-    for (const HeatingCurvePoint& point : picture.curve) maxHeat = std::max(maxHeat, point.heatKilojoulesPerMole);
+    // Cooling, and the thermostat holding a crystal that settles, take heat away: the axis reaches
+    // below nothing added where the curve does.
+    double minHeat = 0, maxHeat = kLeastHeat;
+    for (const HeatingCurvePoint& point : picture.curve) {
+        minHeat = std::min(minHeat, point.heatKilojoulesPerMole);
+        maxHeat = std::max(maxHeat, point.heatKilojoulesPerMole);
+    }
     double maxKelvin = std::max(picture.highestKelvin, 1.0);
     for (const HeatingCurvePoint& point : picture.curve) maxKelvin = std::max(maxKelvin, point.kelvin);
-    const auto x = [&](double heat) { return plot.left() + plot.width() * heat / maxHeat; };
+    const auto x = [&](double heat) { return plot.left() + plot.width() * (heat - minHeat) / (maxHeat - minHeat); };
     const auto y = [&](double kelvin) { return plot.bottom() - plot.height() * kelvin / maxKelvin; };
 
     painter.setPen(QPen(Qt::black, unit));
     painter.drawRect(plot);
-    const double heatStep = TickStep(maxHeat), kelvinStep = TickStep(maxKelvin);
-    for (double heat = 0; heat <= maxHeat + 1e-9; heat += heatStep) {
+    const double heatStep = TickStep(maxHeat - minHeat), kelvinStep = TickStep(maxKelvin);
+    for (double heat = std::ceil(minHeat / heatStep - 1e-9) * heatStep; heat <= maxHeat + 1e-9; heat += heatStep) {
         painter.drawLine(QPointF(x(heat), plot.bottom()), QPointF(x(heat), plot.bottom() + 4 * unit));
         painter.drawText(QRectF(x(heat) - 40 * unit, plot.bottom() + 4 * unit, 80 * unit, metrics.height()),
-                         Qt::AlignHCenter | Qt::AlignTop, QString::number(heat, 'g', 4));
+                         Qt::AlignHCenter | Qt::AlignTop, QString::number(std::abs(heat) < 1e-9 ? 0.0 : heat, 'g', 4));
     }
     for (double kelvin = 0; kelvin <= maxKelvin + 1e-9; kelvin += kelvinStep) {
         painter.drawLine(QPointF(plot.left() - 4 * unit, y(kelvin)), QPointF(plot.left(), y(kelvin)));
@@ -85,6 +92,7 @@ void PaintHeatingCurve(QPainter& painter, const QRectF& area, const HeatingCurve
         QPainterPath path(QPointF(x(picture.curve.front().heatKilojoulesPerMole), y(picture.curve.front().kelvin)));
         for (const HeatingCurvePoint& point : picture.curve) path.lineTo(x(point.heatKilojoulesPerMole), y(point.kelvin));
         painter.setPen(QPen(QColor(200, 30, 30), 2 * unit));
+        painter.setClipRect(plot.adjusted(-4 * unit, -4 * unit, 4 * unit, 4 * unit));
         painter.drawPath(path);
         const HeatingCurvePoint& last = picture.curve.back();
         painter.setBrush(QColor(200, 30, 30));

@@ -46,7 +46,12 @@ constexpr int kSliderSteps = 1000;
 // The curve, repainted from the run each frame.
 class CurveWidget final : public QWidget {
 public:
-    explicit CurveWidget(CKivaView& view, QWidget* parent) : QWidget(parent), view_(view) { setMinimumHeight(160); }
+    // A plot a little less high than wide, however tall the window.
+    explicit CurveWidget(CKivaView& view, QWidget* parent) : QWidget(parent), view_(view) {
+        setMinimumHeight(160);
+        setMaximumHeight(280);
+    }
+    QSize sizeHint() const override { return {CHeatingPanel::kWidth, 240}; }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -103,12 +108,13 @@ CHeatingPanel::CHeatingPanel(CKivaView& view) : QWidget(&view), view_(view) {
     layout->addWidget(message_);
 
     curve_ = new CurveWidget(view, this);
-    layout->addWidget(curve_, 1);
+    layout->addWidget(curve_);
     auto* exportButton = new QToolButton(this);
     exportButton->setText(tr("Export Curve..."));
     exportButton->setToolTip(tr("Save the heating curve as a PNG picture or as CSV numbers"));
     connect(exportButton, &QToolButton::clicked, this, &CHeatingPanel::ExportCurve);
     layout->addWidget(exportButton, 0, Qt::AlignRight);
+    layout->addStretch(1);
     setAutoFillBackground(true);
 }
 

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "matter/constant_power_curve.h"
 #include "matter/heating_session.h"
 #include "render/render_workers.h"
 
@@ -88,6 +89,26 @@ TEST(HeatingSession, StopsAtTheDecompositionTemperature) {
     session.Advance(4000);
     EXPECT_NEAR(session.ThermometerKelvin(), 1098, 40);
     EXPECT_EQ(session.Phase(), MatterPhase::Solid);
+}
+
+// A class that leaves Heat on finds the gas held at the top of the slider's range, not heating on
+// without end; a curve taken to that top ends there too.
+TEST(HeatingSession, HeatingStopsAtTheTopOfItsRange) {
+    const PhasePoints argon = kSubstances[3].points;
+    HeatingSession session = Started(argon, 64);
+    session.Heat();
+    while (session.Control() == HeatingControl::Heat && session.Run().Steps() < 400'000) session.Advance(1000);
+    EXPECT_EQ(session.Control(), HeatingControl::Hold);
+    session.Advance(4000);
+    EXPECT_NEAR(session.ThermometerKelvin(), session.HighestKelvin(), 0.1 * session.HighestKelvin());
+
+    HeatingSession curved = Started(argon, 64);
+    std::vector<HeatingCurvePoint> rows;
+    EXPECT_TRUE(TakeConstantPowerCurve(curved, 70, 120, [&rows](const HeatingCurvePoint& row) { rows.push_back(row); }));
+    ASSERT_FALSE(rows.empty());
+    EXPECT_GE(rows.back().kelvin, 120);
+    EXPECT_LT(rows.front().heatKilojoulesPerMole, 0.01);
+    EXPECT_GT(rows.back().heatKilojoulesPerMole, rows.front().heatKilojoulesPerMole);
 }
 
 TEST(HeatingSession, ASublimingSolidGoesStraightToGas) {
