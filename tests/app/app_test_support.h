@@ -72,6 +72,7 @@ inline bool UseBuiltCatalogue(const std::string& directory) {
     data.moleculeDataPath = directory + "/Molecule.dat";
     data.moleculeIndex.path = directory + "/Index.dat";
     data.elementTable = MakeDefaultElementTable();
+    data.phaseTable = LoadPhasePointsFile(directory + "/PhasePoints.dat").table;
     return LoadMoleculeIndex(data.moleculeIndex);
 }
 

@@ -107,6 +107,25 @@ private slots:
         QVERIFY(PdfText(pdf).contains(QStringLiteral("CaCO3")));
     }
 
+    // A substance being heated prints its heating curve, with its points, under the picture.
+    void AHeatingRunsHandoutCarriesTheHeatingCurve() {
+        RunningViewer viewer;
+        kiva::MoleculeView& water = ShownSubstance(viewer, QStringLiteral("H2O"));
+        viewer.Run(command::Heating);
+        QVERIFY(water.Heating());
+        const QString pdf = viewer.File(QStringLiteral("ice.pdf"));
+        const kiva::HandoutLayout layout = PrintOnWorksheet(water, pdf, 300);
+        QVERIFY(layout.curve.height > 0);
+        QVERIFY(layout.curve.top > layout.picture.Bottom());
+        QVERIFY(layout.facts.top > layout.curve.Bottom());
+        const QString text = PdfText(pdf);
+        QVERIFY2(text.contains(QStringLiteral("melting 273 K")) && text.contains(QStringLiteral("boiling 373 K")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Heat added (kJ/mol)")));
+
+        viewer.Run(command::ChemicalUnit);  // the same substance unheated has no curve
+        QCOMPARE(PrintOnWorksheet(water, viewer.File(QStringLiteral("water.pdf")), 300).curve.height, 0);
+    }
+
     // Paper is white, and so is the picture's background: its corners are the paper's colour.
     void ThePictureIsPrintedOnWhite() {
         RunningViewer viewer;
