@@ -112,10 +112,24 @@ def check(lang, manifest, table, problems):
                 problems.append(f"{where}: {formula} missing from the translation")
 
 
+# French sets its high punctuation and its guillemets off with a space that does not break, so
+# that a wrapped description never starts a line with a colon. The tables hold plain spaces.
+NO_BREAK = {
+    "fr": ((" :", "\u00a0:"), (" ;", "\u00a0;"), ("« ", "«\u00a0"), (" »", "\u00a0»"), (" %", "\u00a0%")),
+}
+
+
+def typeset(lang, text):
+    for plain, fixed in NO_BREAK.get(lang, ()):
+        text = text.replace(plain, fixed)
+    return text
+
+
 def write(lang, manifest, table):
     lines = [HEADER]
     for name, english in manifest:
         translated, common, description, _ = table[name]
+        description = typeset(lang, description)
         lines.append("\t".join((name, english, translated, common, description)))
     (DATA / f"catalogue_{lang}.tsv").write_text("\n".join(lines) + "\n", encoding="utf-8")
     return len(lines) - 1
