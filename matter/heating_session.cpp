@@ -53,12 +53,20 @@ void HeatingSession::Advance(int steps) {
     }
 }
 
+// The curve starts where the class first heats or cools: until then the thermostat only settles
+// the crystal, trading small amounts of heat that would draw it backwards from nothing added.
 void HeatingSession::Heat() {
     if (decomposed_) return;
+    if (!driven_) run_.RestartCurve();
+    driven_ = true;
     run_.SetControl(HeatingControl::Heat);
 }
 
-void HeatingSession::Cool() { run_.SetControl(HeatingControl::Cool); }
+void HeatingSession::Cool() {
+    if (!driven_) run_.RestartCurve();
+    driven_ = true;
+    run_.SetControl(HeatingControl::Cool);
+}
 
 void HeatingSession::Hold() { HoldAt(ThermometerKelvin()); }
 

@@ -64,6 +64,7 @@ private:
     TemperatureScale scale_;
     MatterRun run_;
     bool decomposed_ = false;
+    bool driven_ = false;  // heated or cooled since the start
 };
 
 // Where a run starts: room temperature or 0.8 of the melting point, whichever is lower.

@@ -42,8 +42,13 @@ MatterRun::MatterRun(const MatterSettings& settings, RenderWorkers& workers)
     counts_.inPlace = settings.copies;
     Step(kPhaseWindowSteps);
     thermometer_ = KineticTemperature();
-    heatAdded_ = 0;
     steps_ = 0;
+    RestartCurve();
+}
+
+void MatterRun::RestartCurve() {
+    heatAdded_ = 0;
+    curveStride_ = 10;
     curve_.assign(1, {0, thermometer_});
 }
 

@@ -69,6 +69,8 @@ public:
     const CopyTurns& Turns() const { return turns_; }
     // Thinned to at most kMaxCurvePoints: when full, every other point is dropped.
     const std::vector<CurvePoint>& Curve() const { return curve_; }
+    // Starts the curve and the heat added afresh from the present temperature.
+    void RestartCurve();
 
 private:
     void ExchangeHeat();

@@ -91,6 +91,20 @@ TEST(HeatingSession, StopsAtTheDecompositionTemperature) {
     EXPECT_EQ(session.Phase(), MatterPhase::Solid);
 }
 
+// The thermostat settling the fresh crystal trades heat both ways; the curve a class watches
+// starts from nothing added when it first presses Heat, and only rises from there.
+TEST(HeatingSession, TheCurveStartsWhenTheClassFirstHeats) {
+    HeatingSession session = Started(kWater.points, 64);
+    session.Advance(3000);
+    session.Heat();
+    session.Advance(2000);
+    const std::vector<HeatingCurvePoint> curve = session.Curve();
+    ASSERT_GT(curve.size(), 100u);
+    EXPECT_EQ(curve.front().heatKilojoulesPerMole, 0);
+    for (const HeatingCurvePoint& point : curve) ASSERT_GE(point.heatKilojoulesPerMole, 0);
+    EXPECT_GT(curve.back().kelvin, curve.front().kelvin);
+}
+
 // A class that leaves Heat on finds the gas held at the top of the slider's range, not heating on
 // without end; a curve taken to that top ends there too.
 TEST(HeatingSession, HeatingStopsAtTheTopOfItsRange) {
