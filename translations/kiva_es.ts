@@ -9,7 +9,8 @@
     </message>
     <message>
         <source> - (Atom)</source>
-        <translation> - (átomo)</translation>
+        <translatorcomment>The noble gases exist as single atoms; Spanish textbooks say "átomos aislados". "Atómica" would mislead: many textbooks call diamond and quartz "sustancias atómicas".</translatorcomment>
+        <translation> - (átomos aislados)</translation>
     </message>
     <message>
         <source> - (Ionic)</source>
@@ -48,7 +49,8 @@
     </message>
     <message>
         <source>subliming</source>
-        <translation>sublimándose</translation>
+        <translatorcomment>Chemistry uses "sublimar" without "se" ("el yodo sublima"), as the Substance Information texts do.</translatorcomment>
+        <translation>sublimando</translation>
     </message>
     <message>
         <source>The thermometer: the temperature of the particles</source>
@@ -172,23 +174,28 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     <name>CSubstanceInfoDlg</name>
     <message>
         <source>Metal</source>
-        <translation>Enlace metálico</translation>
+        <translatorcomment>Shown after the label "Enlace:" in Substance Information and on the worksheet, so the value names the kind of bond: "Enlace: Metálico", as textbooks write it.</translatorcomment>
+        <translation>Metálico</translation>
     </message>
     <message>
         <source>Atom</source>
-        <translation>Átomo</translation>
+        <translatorcomment>After "Enlace:": the noble gases form no bonds and exist as single atoms, which is how Spanish textbooks put it.</translatorcomment>
+        <translation>Ninguno (átomos aislados)</translation>
     </message>
     <message>
         <source>Ionic</source>
-        <translation>Enlace iónico</translation>
+        <translatorcomment>After "Enlace:", so the adjective alone: "Enlace: Iónico".</translatorcomment>
+        <translation>Iónico</translation>
     </message>
     <message>
         <source>Molecule</source>
-        <translation>Molécula</translation>
+        <translatorcomment>After "Enlace:": school chemistry calls these covalent molecular substances; "Enlace: molécula" is no kind of bond.</translatorcomment>
+        <translation>Covalente (moléculas)</translation>
     </message>
     <message>
         <source>Covalent network</source>
-        <translation>Red covalente</translation>
+        <translatorcomment>After "Enlace:": the covalent network substances (diamond, quartz) of the textbooks, parallel to "Covalente (moléculas)".</translatorcomment>
+        <translation>Covalente (red)</translation>
     </message>
     <message>
         <source>%1 Å</source>
@@ -511,15 +518,15 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>Select a homoatomic substance</source>
-        <translation>Elegir una sustancia homoatómica</translation>
+        <translation>Elegir una sustancia simple (de un solo elemento)</translation>
     </message>
     <message>
         <source>Select a metallic compound</source>
-        <translation>Elegir un compuesto metálico</translation>
+        <translation>Elegir un compuesto de un metal (sales, óxidos, sulfuros...)</translation>
     </message>
     <message>
         <source>Select a non-metallic compound</source>
-        <translation>Elegir un compuesto no metálico</translation>
+        <translation>Elegir un compuesto de no metales</translation>
     </message>
     <message>
         <source>Select an organic compound</source>
@@ -667,11 +674,12 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>Print a lesson handout: the picture with the substance&apos;s name, description and facts</source>
-        <translation>Imprimir una hoja de clase: la imagen con el nombre, la descripción y los datos de la sustancia</translation>
+        <translation>Imprimir una hoja de trabajo para la clase: la imagen con el nombre, la descripción y los datos de la sustancia</translation>
     </message>
     <message>
         <source>Print Handout</source>
-        <translation>Imprimir hoja de clase</translation>
+        <translatorcomment>"Hoja de trabajo" is the printed sheet handed out in class in Spain and Latin America alike; "ficha" is mainly Spanish and "hoja de clase" is no school term.</translatorcomment>
+        <translation>Imprimir hoja de trabajo</translation>
     </message>
     <message>
         <source>Export the picture as a PNG file at the view&apos;s size or another</source>
@@ -1270,19 +1278,23 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>&amp;Homoatomic...</source>
-        <translation>&amp;Homoatómica...</translation>
+        <translatorcomment>Spanish curricula divide pure substances into "sustancias simples" (one element: metals, O2, diamond) and compounds; "homoatómica" is rare in school books. S is free in the Molecule menu.</translatorcomment>
+        <translation>Sustancias &amp;simples...</translation>
     </message>
     <message>
         <source>&amp;Metallic...</source>
-        <translation>&amp;Metálica...</translation>
+        <translatorcomment>The dialog lists salts, oxides and sulfides of a metal. "Compuestos metálicos" reads as substances with metallic bonding, which these are not.</translatorcomment>
+        <translation>Compuestos de &amp;metales...</translation>
     </message>
     <message>
         <source>&amp;Non-Metallic...</source>
-        <translation>&amp;No metálica...</translation>
+        <translatorcomment>Parallel to "Compuestos de metales": compounds made of non-metals only.</translatorcomment>
+        <translation>Compuestos de &amp;no metales...</translation>
     </message>
     <message>
         <source>&amp;Organic...</source>
-        <translation>&amp;Orgánica...</translation>
+        <translatorcomment>Plural noun phrase like the other items of the Molecule menu.</translatorcomment>
+        <translation>Compuestos &amp;orgánicos...</translation>
     </message>
     <message>
         <source>&amp;Index...</source>
@@ -1334,7 +1346,8 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>Print &amp;Handout...</source>
-        <translation>Imprimir &amp;hoja de clase...</translation>
+        <translatorcomment>The worksheet: "hoja de trabajo" is understood in every Spanish-speaking school; "hoja de clase" is no school term.</translatorcomment>
+        <translation>Imprimir &amp;hoja de trabajo...</translation>
     </message>
     <message>
         <source>E&amp;xport Picture...</source>
@@ -1385,7 +1398,8 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>Aromatic hydrocarbon</source>
-        <translation>Aromático</translation>
+        <translatorcomment>"Aromático" alone is only an adjective; textbooks say "hidrocarburos aromáticos". Fits the first column as "Acetylenic hydrocarbon" does.</translatorcomment>
+        <translation>Hidrocarburo aromático</translation>
     </message>
     <message>
         <source>Alcohol</source>
@@ -1413,7 +1427,8 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>Hydrocarbon halide</source>
-        <translation>Halogenuro</translation>
+        <translatorcomment>The school name of the family (CH3Cl, CHCl3...). "Halogenuro" alone also names inorganic salts such as NaCl.</translatorcomment>
+        <translation>Derivado halogenado</translation>
     </message>
     <message>
         <source>Carboxylic acid</source>
@@ -1421,7 +1436,8 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>Nitro &amp; Amine</source>
-        <translation>Nitro &amp; amina</translation>
+        <translatorcomment>Spanish writes "y", not "&amp;", in running text; "nitro" as in "grupo nitro". Short, because the third column of buttons is narrow.</translatorcomment>
+        <translation>Nitro y amina</translation>
     </message>
     <message>
         <source>Amino acid</source>
@@ -1522,7 +1538,8 @@ Elija una impresora o un archivo PDF con Archivo &gt; Configurar impresión.</tr
     </message>
     <message>
         <source>Metallic Compounds</source>
-        <translation>Compuestos metálicos</translation>
+        <translatorcomment>Salts, oxides and sulfides of a metal, chosen by their ions. "Compuestos metálicos" would suggest metallic bonding.</translatorcomment>
+        <translation>Compuestos de metales</translation>
     </message>
     <message>
         <source>&amp;Positive Ions:</source>
@@ -1534,19 +1551,22 @@ Elija una impresora o un archivo PDF con Archivo &gt; Configurar impresión.</tr
     </message>
     <message>
         <source>Non-Metallic Compounds</source>
-        <translation>Compuestos no metálicos</translation>
+        <translation>Compuestos de no metales</translation>
     </message>
     <message>
         <source>&amp;Positive Covalence:</source>
-        <translation>Covalencia &amp;positiva:</translation>
+        <translatorcomment>In school chemistry "covalencia" is the number of covalent bonds an atom forms and has no sign. The list holds the part written first in the formula (H, C, N, Si, P, S, NH4), which formula-writing lessons call "la parte positiva".</translatorcomment>
+        <translation>Parte &amp;positiva:</translation>
     </message>
     <message>
         <source>&amp;Negative Covalence:</source>
-        <translation>Covalencia &amp;negativa:</translation>
+        <translatorcomment>The part written last in the formula (O, Cl, S...), "la parte negativa" of formula-writing lessons; "covalencia negativa" is no school term.</translatorcomment>
+        <translation>Parte &amp;negativa:</translation>
     </message>
     <message>
         <source>Homoatomic Substance</source>
-        <translation>Sustancia homoatómica</translation>
+        <translatorcomment>Spanish curricula call a substance of one element only a "sustancia simple"; "homoatómica" is rare in school books.</translatorcomment>
+        <translation>Sustancia simple</translation>
     </message>
     <message>
         <source>&amp;Selected Substance:</source>
@@ -1584,11 +1604,11 @@ Elija una impresora o un archivo PDF con Archivo &gt; Configurar impresión.</tr
     <name>SelectionModel</name>
     <message>
         <source>Cannot find the metallic compound &quot;%s&quot;.</source>
-        <translation>No se encuentra el compuesto metálico «%s».</translation>
+        <translation>No se encuentra el compuesto de metal «%s».</translation>
     </message>
     <message>
         <source>Cannot find the non-metallic compound &quot;%s&quot;.</source>
-        <translation>No se encuentra el compuesto no metálico «%s».</translation>
+        <translation>No se encuentra el compuesto de no metales «%s».</translation>
     </message>
     <message>
         <source>Cannot find the substance &quot;%s&quot;.</source>
