@@ -9,7 +9,8 @@
     </message>
     <message>
         <source> - (Atom)</source>
-        <translation> - (atomo)</translation>
+        <translatorcomment>Why this word: Noble gases form no bonds; Italian textbooks say they exist as isolated atoms (&apos;atomi isolati&apos;, gas monoatomici). &apos;atomo&apos; alone does not name a kind of bonding.</translatorcomment>
+        <translation> - (atomi isolati)</translation>
     </message>
     <message>
         <source> - (Ionic)</source>
@@ -72,7 +73,7 @@
     </message>
     <message>
         <source>Held at %1</source>
-        <translation>Mantenuto a %1</translation>
+        <translation>Temperatura mantenuta a %1</translation>
     </message>
     <message>
         <source>Heating at a constant power</source>
@@ -172,23 +173,27 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     <name>CSubstanceInfoDlg</name>
     <message>
         <source>Metal</source>
-        <translation>Legame metallico</translation>
+        <translatorcomment>Why this word: Shown after the label &apos;Legame:&apos;, so the adjective alone avoids &apos;Legame: Legame metallico&apos;.</translatorcomment>
+        <translation>Metallico</translation>
     </message>
     <message>
         <source>Atom</source>
-        <translation>Atomo</translation>
+        <translatorcomment>Why this word: Shown after &apos;Legame:&apos;; noble gases have no bonds and exist as isolated atoms, as Italian textbooks put it.</translatorcomment>
+        <translation>Nessuno (atomi isolati)</translation>
     </message>
     <message>
         <source>Ionic</source>
-        <translation>Legame ionico</translation>
+        <translation>Ionico</translation>
     </message>
     <message>
         <source>Molecule</source>
-        <translation>Molecola</translation>
+        <translatorcomment>Why this word: Shown after &apos;Legame:&apos;; Italian schools name the bond (covalente) and the particles it makes (molecole), as in &apos;solidi molecolari&apos;.</translatorcomment>
+        <translation>Covalente (molecole)</translation>
     </message>
     <message>
         <source>Covalent network</source>
-        <translation>Reticolo covalente</translation>
+        <translatorcomment>Why this word: Shown after &apos;Legame:&apos;; Italian textbooks call diamond and quartz &apos;solidi covalenti&apos; or &apos;a reticolo covalente&apos;.</translatorcomment>
+        <translation>Covalente (reticolo)</translation>
     </message>
     <message>
         <source>%1 Å</source>
@@ -503,23 +508,27 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     </message>
     <message>
         <source>Display molecule as space-filling model</source>
-        <translation>Mostra la molecola come modello compatto</translation>
+        <translation>Mostra la molecola come modello a calotte</translation>
     </message>
     <message>
         <source>Space-filling</source>
-        <translation>Modello compatto</translation>
+        <translatorcomment>Why this word: Italian textbooks call the space-filling model &apos;modello a calotte&apos; (a calotte sferiche); &apos;compatto&apos; is rarely used in schools.</translatorcomment>
+        <translation>Modello a calotte</translation>
     </message>
     <message>
         <source>Select a homoatomic substance</source>
-        <translation>Scegli una sostanza omoatomica</translation>
+        <translatorcomment>Why this word: Italian textbooks divide pure substances into &apos;sostanze elementari&apos; and &apos;composti&apos;; &apos;omoatomico&apos; is used for molecules (O2, N2) and would read oddly for metals and noble gases.</translatorcomment>
+        <translation>Scegli una sostanza elementare</translation>
     </message>
     <message>
         <source>Select a metallic compound</source>
-        <translation>Scegli un composto metallico</translation>
+        <translatorcomment>Why this word: The dialog picks salts, oxides and sulfides of a metal by their ions; &apos;composti metallici&apos; would suggest metallic bonding or alloys, so the school wording &apos;composti dei metalli&apos; is used.</translatorcomment>
+        <translation>Scegli un composto di un metallo</translation>
     </message>
     <message>
         <source>Select a non-metallic compound</source>
-        <translation>Scegli un composto non metallico</translation>
+        <translatorcomment>Why this word: Parallel to &apos;composti dei metalli&apos;: compounds of non-metals, as Italian nomenclature lessons group binary compounds by metal / non-metal.</translatorcomment>
+        <translation>Scegli un composto di non metalli</translation>
     </message>
     <message>
         <source>Select an organic compound</source>
@@ -667,15 +676,16 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     </message>
     <message>
         <source>Print a lesson handout: the picture with the substance&apos;s name, description and facts</source>
-        <translation>Stampare una scheda per la lezione: l&apos;immagine con nome, descrizione e dati della sostanza</translation>
+        <translation>Stampa una scheda didattica per la lezione: l&apos;immagine con nome, descrizione e dati della sostanza</translation>
     </message>
     <message>
         <source>Print Handout</source>
-        <translation>Stampa scheda</translation>
+        <translatorcomment>Why this word: &apos;Scheda didattica&apos; is the Italian teachers&apos; word for a printed lesson sheet; &apos;dispensa&apos; would mean lecture notes.</translatorcomment>
+        <translation>Stampa scheda didattica</translation>
     </message>
     <message>
         <source>Export the picture as a PNG file at the view&apos;s size or another</source>
-        <translation>Esportare l&apos;immagine come file PNG, alle dimensioni della vista o ad altre</translation>
+        <translation>Esporta l&apos;immagine come file PNG, alle dimensioni della vista o ad altre</translation>
     </message>
     <message>
         <source>Export Picture</source>
@@ -683,7 +693,7 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     </message>
     <message>
         <source>Show or hide each atom&apos;s element and charge, and the names of the cell&apos;s edges</source>
-        <translation>Mostrare o nascondere l&apos;elemento e la carica di ogni atomo, e i nomi degli spigoli della cella</translation>
+        <translation>Mostra o nasconde l&apos;elemento e la carica di ogni atomo, e i nomi degli spigoli della cella</translation>
     </message>
     <message>
         <source>Atom labels</source>
@@ -691,7 +701,7 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     </message>
     <message>
         <source>Heat and cool the substance: watch it melt and boil at its real temperatures</source>
-        <translation>Riscaldare e raffreddare la sostanza: vederla fondere e bollire alle sue vere temperature</translation>
+        <translation>Riscalda e raffredda la sostanza: la vedi fondere e bollire alle sue vere temperature</translation>
     </message>
     <message>
         <source>Heating and Cooling</source>
@@ -699,23 +709,23 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     </message>
     <message>
         <source>Heat and cool 64 particles</source>
-        <translation>Riscaldare e raffreddare 64 particelle</translation>
+        <translation>Riscalda e raffredda 64 particelle</translation>
     </message>
     <message>
         <source>Heat and cool 216 particles</source>
-        <translation>Riscaldare e raffreddare 216 particelle</translation>
+        <translation>Riscalda e raffredda 216 particelle</translation>
     </message>
     <message>
         <source>Heat and cool 512 particles</source>
-        <translation>Riscaldare e raffreddare 512 particelle</translation>
+        <translation>Riscalda e raffredda 512 particelle</translation>
     </message>
     <message>
         <source>Heat and cool 1000 particles</source>
-        <translation>Riscaldare e raffreddare 1000 particelle</translation>
+        <translation>Riscalda e raffredda 1000 particelle</translation>
     </message>
     <message>
         <source>Add heat at a constant power</source>
-        <translation>Fornire calore a potenza costante</translation>
+        <translation>Fornisce calore a potenza costante</translation>
     </message>
     <message>
         <source>Heat</source>
@@ -723,7 +733,7 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     </message>
     <message>
         <source>Take heat away at a constant power</source>
-        <translation>Sottrarre calore a potenza costante</translation>
+        <translation>Sottrae calore a potenza costante</translation>
     </message>
     <message>
         <source>Cool</source>
@@ -731,7 +741,7 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     </message>
     <message>
         <source>Hold the present temperature</source>
-        <translation>Mantenere la temperatura attuale</translation>
+        <translation>Mantiene la temperatura attuale</translation>
     </message>
     <message>
         <source>Hold</source>
@@ -1214,7 +1224,8 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     </message>
     <message>
         <source>&amp;Space-Filling</source>
-        <translation>Modello &amp;compatto</translation>
+        <translatorcomment>Why this word: Italian textbooks call the space-filling model &apos;modello a calotte&apos;; &apos;compatto&apos; is rarely used in schools.</translatorcomment>
+        <translation>Modello a &amp;calotte</translation>
     </message>
     <message>
         <source>Display &amp;Quality</source>
@@ -1270,19 +1281,23 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     </message>
     <message>
         <source>&amp;Homoatomic...</source>
-        <translation>&amp;Omoatomica...</translation>
+        <translatorcomment>Why this word: Italian textbooks divide pure substances into &apos;sostanze elementari&apos; and &apos;composti&apos;; &apos;omoatomico&apos; is used for molecules (O2, N2) and would read oddly for metals and noble gases. Under the menu &apos;Molecola&apos; a feminine adjective would also read as &apos;molecola omoatomica&apos;.</translatorcomment>
+        <translation>Sostanze &amp;elementari...</translation>
     </message>
     <message>
         <source>&amp;Metallic...</source>
-        <translation>&amp;Metallica...</translation>
+        <translatorcomment>Why this word: The dialog picks salts, oxides and sulfides of a metal by their ions; &apos;composti metallici&apos; would suggest metallic bonding or alloys, so the school wording &apos;composti dei metalli&apos; is used. Under &apos;Molecola&apos;, &apos;Metallica&apos; would read as &apos;molecola metallica&apos;, which NaCl is not.</translatorcomment>
+        <translation>Composti dei &amp;metalli...</translation>
     </message>
     <message>
         <source>&amp;Non-Metallic...</source>
-        <translation>&amp;Non metallica...</translation>
+        <translatorcomment>Why this word: Parallel to &apos;composti dei metalli&apos;: compounds of non-metals, as Italian nomenclature lessons group binary compounds by metal / non-metal.</translatorcomment>
+        <translation>Composti dei &amp;non metalli...</translation>
     </message>
     <message>
         <source>&amp;Organic...</source>
-        <translation>O&amp;rganica...</translation>
+        <translatorcomment>Why this word: Named as a noun phrase like the other items of the menu, so it does not read as &apos;molecola organica&apos;.</translatorcomment>
+        <translation>Composti &amp;organici...</translation>
     </message>
     <message>
         <source>&amp;Index...</source>
@@ -1334,7 +1349,8 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     </message>
     <message>
         <source>Print &amp;Handout...</source>
-        <translation>Stampa la sc&amp;heda...</translation>
+        <translatorcomment>Why this word: &apos;Scheda didattica&apos; is the Italian teachers&apos; word for a printed lesson sheet; &apos;dispensa&apos; would mean lecture notes.</translatorcomment>
+        <translation>Stampa sc&amp;heda didattica...</translation>
     </message>
     <message>
         <source>E&amp;xport Picture...</source>
@@ -1385,7 +1401,8 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     </message>
     <message>
         <source>Aromatic hydrocarbon</source>
-        <translation>Aromatico</translation>
+        <translatorcomment>Why this word: &apos;Aromatico&apos; alone is only an adjective, and phenols are aromatic too; schools say &apos;idrocarburi aromatici&apos;.</translatorcomment>
+        <translation>Idrocarburo aromatico</translation>
     </message>
     <message>
         <source>Alcohol</source>
@@ -1413,7 +1430,8 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     </message>
     <message>
         <source>Hydrocarbon halide</source>
-        <translation>Alogenuro</translation>
+        <translatorcomment>Why this word: &apos;Alogenuro&apos; alone means an inorganic halide salt (NaCl) in Italian schools; the class holds alkyl, vinyl and aryl halides, which textbooks call &apos;alogenoderivati (degli idrocarburi)&apos;.</translatorcomment>
+        <translation>Alogenoderivato</translation>
     </message>
     <message>
         <source>Carboxylic acid</source>
@@ -1421,7 +1439,8 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     </message>
     <message>
         <source>Nitro &amp; Amine</source>
-        <translation>Nitro &amp; ammina</translation>
+        <translatorcomment>Why this word: The class holds amines, nitro compounds, pyridine and urea; Italian textbooks group them as &apos;composti organici azotati&apos;. &apos;Nitro&apos; alone is no Italian noun (colloquially it means nitroglycerine), and the label must stay short for its column.</translatorcomment>
+        <translation>Composto azotato</translation>
     </message>
     <message>
         <source>Amino acid</source>
@@ -1522,7 +1541,8 @@ Scegli una stampante o un file PDF con File &gt; Imposta stampante.</translation
     </message>
     <message>
         <source>Metallic Compounds</source>
-        <translation>Composti metallici</translation>
+        <translatorcomment>Why this word: The dialog picks salts, oxides and sulfides of a metal by their ions; &apos;composti metallici&apos; would suggest metallic bonding or alloys, so the school wording &apos;composti dei metalli&apos; is used.</translatorcomment>
+        <translation>Composti dei metalli</translation>
     </message>
     <message>
         <source>&amp;Positive Ions:</source>
@@ -1534,19 +1554,23 @@ Scegli una stampante o un file PDF con File &gt; Imposta stampante.</translation
     </message>
     <message>
         <source>Non-Metallic Compounds</source>
-        <translation>Composti non metallici</translation>
+        <translatorcomment>Why this word: Parallel to &apos;composti dei metalli&apos;: compounds of non-metals, as Italian nomenclature lessons group binary compounds by metal / non-metal.</translatorcomment>
+        <translation>Composti dei non metalli</translation>
     </message>
     <message>
         <source>&amp;Positive Covalence:</source>
-        <translation>Covalenza &amp;positiva:</translation>
+        <translatorcomment>Why this word: &apos;Covalenza&apos; in Italian schools is the number of covalent bonds and has no sign; the keys (H, C, N, NH4, ...) are the part of the formula with the positive oxidation number, so &apos;parte positiva&apos; / &apos;parte negativa&apos; as taught with nomenclature.</translatorcomment>
+        <translation>Parte &amp;positiva:</translation>
     </message>
     <message>
         <source>&amp;Negative Covalence:</source>
-        <translation>Covalenza &amp;negativa:</translation>
+        <translatorcomment>Why this word: See &apos;Parte positiva&apos;: the part of the formula with the negative oxidation number.</translatorcomment>
+        <translation>Parte &amp;negativa:</translation>
     </message>
     <message>
         <source>Homoatomic Substance</source>
-        <translation>Sostanza omoatomica</translation>
+        <translatorcomment>Why this word: Italian textbooks divide pure substances into &apos;sostanze elementari&apos; and &apos;composti&apos;; &apos;omoatomico&apos; is used for molecules (O2, N2) and would read oddly for metals and noble gases.</translatorcomment>
+        <translation>Sostanze elementari</translation>
     </message>
     <message>
         <source>&amp;Selected Substance:</source>
@@ -1570,7 +1594,8 @@ Scegli una stampante o un file PDF con File &gt; Imposta stampante.</translation
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation>C&amp;ategoria:</translation>
+        <translatorcomment>Why this word: Italian textbooks speak of &apos;classi di composti organici&apos;; &apos;categoria&apos; is not the school word.</translatorcomment>
+        <translation>C&amp;lasse:</translation>
     </message>
 </context>
 <context>
@@ -1584,15 +1609,15 @@ Scegli una stampante o un file PDF con File &gt; Imposta stampante.</translation
     <name>SelectionModel</name>
     <message>
         <source>Cannot find the metallic compound &quot;%s&quot;.</source>
-        <translation>Impossibile trovare il composto metallico &quot;%s&quot;.</translation>
+        <translation>Impossibile trovare &quot;%s&quot; tra i composti dei metalli.</translation>
     </message>
     <message>
         <source>Cannot find the non-metallic compound &quot;%s&quot;.</source>
-        <translation>Impossibile trovare il composto non metallico &quot;%s&quot;.</translation>
+        <translation>Impossibile trovare &quot;%s&quot; tra i composti dei non metalli.</translation>
     </message>
     <message>
         <source>Cannot find the substance &quot;%s&quot;.</source>
-        <translation>Impossibile trovare la sostanza &quot;%s&quot;.</translation>
+        <translation>Impossibile trovare la sostanza elementare &quot;%s&quot;.</translation>
     </message>
     <message>
         <source>Cannot find the compound &quot;%s&quot;.</source>
