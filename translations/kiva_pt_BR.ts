@@ -5,22 +5,27 @@
     <name>BondingClass</name>
     <message>
         <source> - (Metal)</source>
-        <translation> - (ligação metálica)</translation>
+        <translatorcomment>Why this word: the title classes the substance as Brazilian textbooks class substances (metálica, iônica, molecular, rede covalente), an adjective agreeing with the implied "substância"; the old mix of "ligação ..." and bare nouns read unevenly.</translatorcomment>
+        <translation> - (metálica)</translation>
     </message>
     <message>
         <source> - (Atom)</source>
-        <translation> - (átomo)</translation>
+        <translatorcomment>Why this word: the noble gases; Brazilian textbooks say they exist as "átomos isolados". A bare "átomo" in the title read as if the window showed one atom of anything.</translatorcomment>
+        <translation> - (átomos isolados)</translation>
     </message>
     <message>
         <source> - (Ionic)</source>
-        <translation> - (ligação iônica)</translation>
+        <translatorcomment>Why this word: the title classes the substance as Brazilian textbooks class substances (metálica, iônica, molecular, rede covalente), an adjective agreeing with the implied "substância"; the old mix of "ligação ..." and bare nouns read unevenly.</translatorcomment>
+        <translation> - (iônica)</translation>
     </message>
     <message>
         <source> - (Molecule)</source>
-        <translation> - (molécula)</translation>
+        <translatorcomment>Why this word: the title classes the substance as Brazilian textbooks class substances (metálica, iônica, molecular, rede covalente), an adjective agreeing with the implied "substância"; the old mix of "ligação ..." and bare nouns read unevenly.</translatorcomment>
+        <translation> - (molecular)</translation>
     </message>
     <message>
         <source> - (Covalent Network)</source>
+        <translatorcomment>Why this word: "rede covalente" (covalent network) is the school term for diamond and quartz; "sólido covalente" would also be understood.</translatorcomment>
         <translation> - (rede covalente)</translation>
     </message>
 </context>
@@ -32,7 +37,8 @@
     </message>
     <message>
         <source>melting</source>
-        <translation>fundindo</translation>
+        <translatorcomment>Why this word: schools name the change of state "fusão"; "em fusão" matches "em ebulição" beside it.</translatorcomment>
+        <translation>em fusão</translation>
     </message>
     <message>
         <source>liquid</source>
@@ -48,7 +54,8 @@
     </message>
     <message>
         <source>subliming</source>
-        <translation>sublimando</translation>
+        <translatorcomment>Why this word: "em sublimação" matches "em fusão" and "em ebulição", the school names of the changes of state.</translatorcomment>
+        <translation>em sublimação</translation>
     </message>
     <message>
         <source>The thermometer: the temperature of the particles</source>
@@ -172,23 +179,28 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     <name>CSubstanceInfoDlg</name>
     <message>
         <source>Metal</source>
-        <translation>Ligação metálica</translation>
+        <translatorcomment>Why this word: the row is labelled "Ligação:", so the value names the kind of bond as a school does (metálica, iônica, covalente) and, for covalent substances, whether they form molecules or a network.</translatorcomment>
+        <translation>Metálica</translation>
     </message>
     <message>
         <source>Atom</source>
-        <translation>Átomo</translation>
+        <translatorcomment>Why this word: the noble gases form no bonds; textbooks describe them as "átomos isolados".</translatorcomment>
+        <translation>Nenhuma (átomos isolados)</translation>
     </message>
     <message>
         <source>Ionic</source>
-        <translation>Ligação iônica</translation>
+        <translatorcomment>Why this word: the row is labelled "Ligação:", so the value names the kind of bond as a school does (metálica, iônica, covalente) and, for covalent substances, whether they form molecules or a network.</translatorcomment>
+        <translation>Iônica</translation>
     </message>
     <message>
         <source>Molecule</source>
-        <translation>Molécula</translation>
+        <translatorcomment>Why this word: the row is labelled "Ligação:", so the value names the kind of bond as a school does (metálica, iônica, covalente) and, for covalent substances, whether they form molecules or a network.</translatorcomment>
+        <translation>Covalente (moléculas)</translation>
     </message>
     <message>
         <source>Covalent network</source>
-        <translation>Rede covalente</translation>
+        <translatorcomment>Why this word: the row is labelled "Ligação:", so the value names the kind of bond as a school does (metálica, iônica, covalente) and, for covalent substances, whether they form molecules or a network.</translatorcomment>
+        <translation>Covalente (rede covalente)</translation>
     </message>
     <message>
         <source>%1 Å</source>
@@ -475,6 +487,7 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>Chemical unit</source>
+        <translatorcomment>Why this word: there is no single school word for "one molecule or one formula unit"; "unidade química" is kept as a neutral name that covers both, and the help explains it.</translatorcomment>
         <translation>Unidade química</translation>
     </message>
     <message>
@@ -495,11 +508,13 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>Display molecule as ball-and-stick model</source>
-        <translation>Exibir a molécula como modelo de bola e vareta</translation>
+        <translatorcomment>Why this word: Brazilian textbooks and model kits say "modelo de bolas e varetas" (plural); the singular read like one ball and one stick.</translatorcomment>
+        <translation>Exibir a molécula como modelo de bolas e varetas</translation>
     </message>
     <message>
         <source>Ball-and-stick</source>
-        <translation>Bola e vareta</translation>
+        <translatorcomment>Why this word: Brazilian textbooks and model kits say "modelo de bolas e varetas" (plural); the singular read like one ball and one stick.</translatorcomment>
+        <translation>Bolas e varetas</translation>
     </message>
     <message>
         <source>Display molecule as space-filling model</source>
@@ -507,19 +522,23 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>Space-filling</source>
+        <translatorcomment>Why this word: kept "preenchimento espacial", the name Brazilian textbooks give the space-filling model; "modelo compacto" is also heard but less often.</translatorcomment>
         <translation>Preenchimento espacial</translation>
     </message>
     <message>
         <source>Select a homoatomic substance</source>
-        <translation>Escolher uma substância homoatômica</translation>
+        <translatorcomment>Why this word: a substance made of one element is a "substância simples" in Brazilian schools (as against "substância composta"); "homoatômica" is used of molecules, not in the sense of this dialog.</translatorcomment>
+        <translation>Escolher uma substância simples</translation>
     </message>
     <message>
         <source>Select a metallic compound</source>
-        <translation>Escolher um composto metálico</translation>
+        <translatorcomment>Why this word: the dialog holds compounds of a metal (salts, oxides, hydroxides, also a few boron compounds); "composto metálico" would suggest an alloy or metallic bonding, and "composto iônico" would be wrong for AlN, WC or BF3.</translatorcomment>
+        <translation>Escolher um composto de metal</translation>
     </message>
     <message>
         <source>Select a non-metallic compound</source>
-        <translation>Escolher um composto não metálico</translation>
+        <translatorcomment>Why this word: Brazilian schools call the non-metals "ametais" (newer books also write "não metais"); "composto não metálico" is not a school phrase.</translatorcomment>
+        <translation>Escolher um composto de ametais</translation>
     </message>
     <message>
         <source>Select an organic compound</source>
@@ -667,11 +686,13 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>Print a lesson handout: the picture with the substance&apos;s name, description and facts</source>
-        <translation>Imprimir uma folha de aula: a imagem com o nome, a descrição e os dados da substância</translation>
+        <translatorcomment>Why this word: a one-page sheet handed to a class is a "ficha" in Brazilian schools; "folha de aula" is not an established phrase, and "folha de atividades" would promise exercises the sheet does not have.</translatorcomment>
+        <translation>Imprimir uma ficha de aula: a imagem com o nome, a descrição e os dados da substância</translation>
     </message>
     <message>
         <source>Print Handout</source>
-        <translation>Imprimir folha de aula</translation>
+        <translatorcomment>Why this word: a one-page sheet handed to a class is a "ficha" in Brazilian schools; "folha de aula" is not an established phrase, and "folha de atividades" would promise exercises the sheet does not have.</translatorcomment>
+        <translation>Imprimir ficha de aula</translation>
     </message>
     <message>
         <source>Export the picture as a PNG file at the view&apos;s size or another</source>
@@ -1190,6 +1211,7 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>&amp;Chemical Unit</source>
+        <translatorcomment>Why this word: there is no single school word for "one molecule or one formula unit"; "unidade química" is kept as a neutral name that covers both, and the help explains it.</translatorcomment>
         <translation>&amp;Unidade química</translation>
     </message>
     <message>
@@ -1210,10 +1232,12 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>&amp;Ball-and-Stick</source>
-        <translation>&amp;Bola e vareta</translation>
+        <translatorcomment>Why this word: Brazilian textbooks and model kits say "modelo de bolas e varetas" (plural); the singular read like one ball and one stick.</translatorcomment>
+        <translation>&amp;Bolas e varetas</translation>
     </message>
     <message>
         <source>&amp;Space-Filling</source>
+        <translatorcomment>Why this word: kept "preenchimento espacial", the name Brazilian textbooks give the space-filling model; "modelo compacto" is also heard but less often.</translatorcomment>
         <translation>&amp;Preenchimento espacial</translation>
     </message>
     <message>
@@ -1270,19 +1294,23 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>&amp;Homoatomic...</source>
-        <translation>&amp;Homoatômica...</translation>
+        <translatorcomment>Why this word: a substance made of one element is a "substância simples" in Brazilian schools (as against "substância composta"); "homoatômica" is used of molecules, not in the sense of this dialog.</translatorcomment>
+        <translation>Substâncias &amp;simples...</translation>
     </message>
     <message>
         <source>&amp;Metallic...</source>
-        <translation>&amp;Metálica...</translation>
+        <translatorcomment>Why this word: the dialog holds compounds of a metal (salts, oxides, hydroxides, also a few boron compounds); "composto metálico" would suggest an alloy or metallic bonding, and "composto iônico" would be wrong for AlN, WC or BF3.</translatorcomment>
+        <translation>Compostos de &amp;metais...</translation>
     </message>
     <message>
         <source>&amp;Non-Metallic...</source>
-        <translation>&amp;Não metálica...</translation>
+        <translatorcomment>Why this word: Brazilian schools call the non-metals "ametais" (newer books also write "não metais"); "composto não metálico" is not a school phrase.</translatorcomment>
+        <translation>Compostos de &amp;ametais...</translation>
     </message>
     <message>
         <source>&amp;Organic...</source>
-        <translation>&amp;Orgânica...</translation>
+        <translatorcomment>Why this word: the menu names what the dialog lists, as the other items of this menu do.</translatorcomment>
+        <translation>Compostos &amp;orgânicos...</translation>
     </message>
     <message>
         <source>&amp;Index...</source>
@@ -1334,7 +1362,8 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>Print &amp;Handout...</source>
-        <translation>Imprimir fol&amp;ha de aula...</translation>
+        <translatorcomment>Why this word: a one-page sheet handed to a class is a "ficha" in Brazilian schools; "folha de aula" is not an established phrase, and "folha de atividades" would promise exercises the sheet does not have.</translatorcomment>
+        <translation>Imprimir fic&amp;ha de aula...</translation>
     </message>
     <message>
         <source>E&amp;xport Picture...</source>
@@ -1373,11 +1402,13 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     <name>OrganicCategory</name>
     <message>
         <source>Alkyl hydrocarbon</source>
-        <translation>Alcano</translation>
+        <translatorcomment>Why this word: the family holds cyclohexane, cyclopentane and cyclopropane too, which schools class as cicloalcanos, not alcanos.</translatorcomment>
+        <translation>Alcano/cicloalcano</translation>
     </message>
     <message>
         <source>Ethylenic hydrocarbon</source>
-        <translation>Alceno</translation>
+        <translatorcomment>Why this word: the family holds butadiene, isoprene and limonene too, which schools class as alcadienos, not alcenos.</translatorcomment>
+        <translation>Alceno/alcadieno</translation>
     </message>
     <message>
         <source>Acetylenic hydrocarbon</source>
@@ -1405,14 +1436,17 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>Oil &amp; Fat/Ester</source>
-        <translation>Gordura/éster</translation>
+        <translatorcomment>Why this word: the school function is "éster"; oils and fats (triolein, tristearin) are named too, as the family holds both simple esters and triglycerides.</translatorcomment>
+        <translation>Éster/óleo/gordura</translation>
     </message>
     <message>
         <source>Sugar</source>
-        <translation>Açúcar</translation>
+        <translatorcomment>Why this word: Brazilian textbooks name the family "carboidratos" (glicídios); "açúcar" is everyday speech.</translatorcomment>
+        <translation>Carboidrato</translation>
     </message>
     <message>
         <source>Hydrocarbon halide</source>
+        <translatorcomment>Why this word: "haleto orgânico" is the school function name; "haleto de hidrocarboneto" is not used.</translatorcomment>
         <translation>Haleto orgânico</translation>
     </message>
     <message>
@@ -1421,7 +1455,8 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>Nitro &amp; Amine</source>
-        <translation>Nitro &amp; amina</translation>
+        <translatorcomment>Why this word: the school function names are "nitrocomposto" and "amina"; "nitro" alone is not a function name.</translatorcomment>
+        <translation>Nitrocomposto/amina</translation>
     </message>
     <message>
         <source>Amino acid</source>
@@ -1522,31 +1557,38 @@ Escolha uma impressora ou um arquivo PDF em Arquivo &gt; Configurar impressora.<
     </message>
     <message>
         <source>Metallic Compounds</source>
-        <translation>Compostos metálicos</translation>
+        <translatorcomment>Why this word: the dialog holds compounds of a metal (salts, oxides, hydroxides, also a few boron compounds); "composto metálico" would suggest an alloy or metallic bonding, and "composto iônico" would be wrong for AlN, WC or BF3.</translatorcomment>
+        <translation>Compostos de metais</translation>
     </message>
     <message>
         <source>&amp;Positive Ions:</source>
-        <translation>Íons &amp;positivos:</translation>
+        <translatorcomment>Why this word: schools say "cátion" and "ânion" for positive and negative ions; the lists hold both single ions and ion groups (carbonate, sulfate), which "cátions/ânions" covers.</translatorcomment>
+        <translation>Cá&amp;tions:</translation>
     </message>
     <message>
         <source>&amp;Negative Ions:</source>
-        <translation>Íons &amp;negativos:</translation>
+        <translatorcomment>Why this word: schools say "cátion" and "ânion" for positive and negative ions; the lists hold both single ions and ion groups (carbonate, sulfate), which "cátions/ânions" covers.</translatorcomment>
+        <translation>Â&amp;nions:</translation>
     </message>
     <message>
         <source>Non-Metallic Compounds</source>
-        <translation>Compostos não metálicos</translation>
+        <translatorcomment>Why this word: Brazilian schools call the non-metals "ametais" (newer books also write "não metais"); "composto não metálico" is not a school phrase.</translatorcomment>
+        <translation>Compostos de ametais</translation>
     </message>
     <message>
         <source>&amp;Positive Covalence:</source>
+        <translatorcomment>Why this word: kept literal; the list holds the part of the formula written first (H, C, N, Si, P, S, NH4), and no school term fits it better; "nox positivo" would be wrong for NH4.</translatorcomment>
         <translation>Covalência &amp;positiva:</translation>
     </message>
     <message>
         <source>&amp;Negative Covalence:</source>
+        <translatorcomment>Why this word: kept literal; the list holds the part of the formula written first (H, C, N, Si, P, S, NH4), and no school term fits it better; "nox positivo" would be wrong for NH4.</translatorcomment>
         <translation>Covalência &amp;negativa:</translation>
     </message>
     <message>
         <source>Homoatomic Substance</source>
-        <translation>Substância homoatômica</translation>
+        <translatorcomment>Why this word: a substance made of one element is a "substância simples" in Brazilian schools (as against "substância composta"); "homoatômica" is used of molecules, not in the sense of this dialog.</translatorcomment>
+        <translation>Substâncias simples</translation>
     </message>
     <message>
         <source>&amp;Selected Substance:</source>
@@ -1570,7 +1612,8 @@ Escolha uma impressora ou um arquivo PDF em Arquivo &gt; Configurar impressora.<
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation>C&amp;ategoria:</translation>
+        <translatorcomment>Why this word: Brazilian schools group organic compounds by "funções orgânicas"; "categoria" is not used in that sense.</translatorcomment>
+        <translation>&amp;Função orgânica:</translation>
     </message>
 </context>
 <context>
@@ -1584,11 +1627,13 @@ Escolha uma impressora ou um arquivo PDF em Arquivo &gt; Configurar impressora.<
     <name>SelectionModel</name>
     <message>
         <source>Cannot find the metallic compound &quot;%s&quot;.</source>
-        <translation>Não foi possível encontrar o composto metálico &quot;%s&quot;.</translation>
+        <translatorcomment>Why this word: the dialog holds compounds of a metal (salts, oxides, hydroxides, also a few boron compounds); "composto metálico" would suggest an alloy or metallic bonding, and "composto iônico" would be wrong for AlN, WC or BF3.</translatorcomment>
+        <translation>Não foi possível encontrar o composto de metal "%s".</translation>
     </message>
     <message>
         <source>Cannot find the non-metallic compound &quot;%s&quot;.</source>
-        <translation>Não foi possível encontrar o composto não metálico &quot;%s&quot;.</translation>
+        <translatorcomment>Why this word: Brazilian schools call the non-metals "ametais" (newer books also write "não metais"); "composto não metálico" is not a school phrase.</translatorcomment>
+        <translation>Não foi possível encontrar o composto de ametais "%s".</translation>
     </message>
     <message>
         <source>Cannot find the substance &quot;%s&quot;.</source>
