@@ -9,7 +9,8 @@
     </message>
     <message>
         <source> - (Atom)</source>
-        <translation> - (Atom)</translation>
+        <translatorcomment>Why this word: the noble gases consist of single atoms; &apos;Atom&apos; alone could be read as &apos;Atombindung&apos;, which German schools use for the covalent bond.</translatorcomment>
+        <translation> - (einzelne Atome)</translation>
     </message>
     <message>
         <source> - (Ionic)</source>
@@ -21,7 +22,8 @@
     </message>
     <message>
         <source> - (Covalent Network)</source>
-        <translation> - (kovalentes Netzwerk)</translation>
+        <translatorcomment>Why this word: German textbooks call the structure of diamond and quartz an Atomgitter (beside Metallgitter, Ionengitter, Molekülgitter); &apos;kovalentes Netzwerk&apos; is a literal rendering of the English.</translatorcomment>
+        <translation> - (Atomgitter)</translation>
     </message>
 </context>
 <context>
@@ -68,7 +70,8 @@
     </message>
     <message>
         <source>Save the heating curve as a PNG picture or as CSV numbers</source>
-        <translation>Die Heizkurve als PNG-Bild oder als CSV-Zahlen speichern</translation>
+        <translatorcomment>Why this word: German textbooks call the temperature-heat plot an Erwärmungskurve; &apos;Heizkurve&apos; is the heating engineer&apos;s curve of a central heating system.</translatorcomment>
+        <translation>Die Erwärmungskurve als PNG-Bild oder als CSV-Zahlen speichern</translation>
     </message>
     <message>
         <source>Held at %1</source>
@@ -76,11 +79,13 @@
     </message>
     <message>
         <source>Heating at a constant power</source>
-        <translation>Heizen mit konstanter Leistung</translation>
+        <translatorcomment>Why this word: in the lab and in textbooks one says &apos;erhitzen&apos; and &apos;abkühlen&apos;, matching the menu command &apos;Erhitzen und Abkühlen&apos;; &apos;heizen&apos; is for rooms.</translatorcomment>
+        <translation>Erhitzen mit konstanter Leistung</translation>
     </message>
     <message>
         <source>Cooling at a constant power</source>
-        <translation>Kühlen mit konstanter Leistung</translation>
+        <translatorcomment>Why this word: in the lab and in textbooks one says &apos;erhitzen&apos; and &apos;abkühlen&apos;, matching the menu command &apos;Erhitzen und Abkühlen&apos;; &apos;heizen&apos; is for rooms.</translatorcomment>
+        <translation>Abkühlen mit konstanter Leistung</translation>
     </message>
     <message>
         <source>%1 decomposes at %2 before it melts</source>
@@ -96,7 +101,8 @@
     </message>
     <message>
         <source>Export Heating Curve</source>
-        <translation>Heizkurve exportieren</translation>
+        <translatorcomment>Why this word: German textbooks call the temperature-heat plot an Erwärmungskurve; &apos;Heizkurve&apos; is the heating engineer&apos;s curve of a central heating system.</translatorcomment>
+        <translation>Erwärmungskurve exportieren</translation>
     </message>
     <message>
         <source>The curve could not be saved:
@@ -176,7 +182,8 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     </message>
     <message>
         <source>Atom</source>
-        <translation>Atom</translation>
+        <translatorcomment>Why this word: the noble gases consist of single atoms; &apos;Atom&apos; alone could be read as &apos;Atombindung&apos;, which German schools use for the covalent bond.</translatorcomment>
+        <translation>Einzelne Atome</translation>
     </message>
     <message>
         <source>Ionic</source>
@@ -188,7 +195,8 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     </message>
     <message>
         <source>Covalent network</source>
-        <translation>Kovalentes Netzwerk</translation>
+        <translatorcomment>Why this word: German textbooks call the structure of diamond and quartz an Atomgitter (beside Metallgitter, Ionengitter, Molekülgitter); &apos;kovalentes Netzwerk&apos; is a literal rendering of the English.</translatorcomment>
+        <translation>Atomgitter</translation>
     </message>
     <message>
         <source>%1 Å</source>
@@ -200,7 +208,8 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     </message>
     <message>
         <source>Substance Information</source>
-        <translation>Substanzinformation</translation>
+        <translatorcomment>Why this word: schools say Stoff, not Substanz, and a page with a substance&apos;s name, formula, melting and boiling point is a Stoffsteckbrief in German textbooks.</translatorcomment>
+        <translation>Stoffsteckbrief</translation>
     </message>
     <message>
         <source>Name:</source>
@@ -463,19 +472,21 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     </message>
     <message>
         <source>Display molecule as crystalline solid</source>
-        <translation>Stoff als kristallinen Festkörper anzeigen</translation>
+        <translation>Stoff als Kristall anzeigen</translation>
     </message>
     <message>
         <source>Crystalline solid</source>
-        <translation>Kristalliner Festkörper</translation>
+        <translatorcomment>Why this word: schools speak of a Kristall in the solid state (fester Aggregatzustand); &apos;kristalliner Festkörper&apos; is university physics. The words in brackets keep it parallel to the liquid and gas states.</translatorcomment>
+        <translation>Kristall</translation>
     </message>
     <message>
         <source>Display molecule as chemical unit</source>
-        <translation>Stoff als chemische Einheit anzeigen</translation>
+        <translation>Stoff als einzelnes Teilchen anzeigen (Molekül oder Formeleinheit)</translation>
     </message>
     <message>
         <source>Chemical unit</source>
-        <translation>Chemische Einheit</translation>
+        <translatorcomment>Why this word: the state shows one molecule or one formula unit. The particle model of German schools calls it a Teilchen, the same word the Particles menu and the heating panel use for its copies; &apos;chemische Einheit&apos; is not school vocabulary.</translatorcomment>
+        <translation>Einzelnes Teilchen</translation>
     </message>
     <message>
         <source>Display molecule in liquid state</source>
@@ -511,15 +522,18 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     </message>
     <message>
         <source>Select a homoatomic substance</source>
-        <translation>Einen homoatomaren Stoff wählen</translation>
+        <translatorcomment>Why this word: German schools call a substance made of one kind of atom an Element (a pure substance of one Atomart); &apos;homoatomar&apos; is not school vocabulary.</translatorcomment>
+        <translation>Ein Element wählen: einen Stoff aus nur einer Atomart</translation>
     </message>
     <message>
         <source>Select a metallic compound</source>
-        <translation>Eine metallische Verbindung wählen</translation>
+        <translatorcomment>Why this word: the dialog lists salts, oxides and other compounds of a metal by their ions; &apos;metallische Verbindung&apos; reads as an alloy. &apos;Salze&apos; is the word students know, &apos;Metallverbindungen&apos; covers the oxides and sulfides.</translatorcomment>
+        <translation>Ein Salz oder eine andere Metallverbindung wählen</translation>
     </message>
     <message>
         <source>Select a non-metallic compound</source>
-        <translation>Eine nichtmetallische Verbindung wählen</translation>
+        <translatorcomment>Why this word: parallel to &apos;Metallverbindungen&apos;; German textbooks say &apos;Nichtmetallverbindungen&apos; (compounds of non-metals) rather than the adjective.</translatorcomment>
+        <translation>Eine Nichtmetallverbindung wählen</translation>
     </message>
     <message>
         <source>Select an organic compound</source>
@@ -655,7 +669,8 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     </message>
     <message>
         <source>Substance information</source>
-        <translation>Substanzinformation</translation>
+        <translatorcomment>Why this word: schools say Stoff, not Substanz, and a page with a substance&apos;s name, formula, melting and boiling point is a Stoffsteckbrief in German textbooks.</translatorcomment>
+        <translation>Stoffsteckbrief</translation>
     </message>
     <message>
         <source>Show the crystal&apos;s molecules and ions whole across the cell faces</source>
@@ -667,11 +682,13 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     </message>
     <message>
         <source>Print a lesson handout: the picture with the substance&apos;s name, description and facts</source>
-        <translation>Einen Handzettel für den Unterricht drucken: das Bild mit Name, Beschreibung und Daten der Substanz</translation>
+        <translatorcomment>Why this word: the printed page is a worksheet for the lesson, which German schools call an Arbeitsblatt; &apos;Handzettel&apos; is a flyer.</translatorcomment>
+        <translation>Ein Arbeitsblatt für den Unterricht drucken: das Bild mit Name, Beschreibung und Daten des Stoffs</translation>
     </message>
     <message>
         <source>Print Handout</source>
-        <translation>Handzettel drucken</translation>
+        <translatorcomment>Why this word: the printed page is a worksheet for the lesson, which German schools call an Arbeitsblatt; &apos;Handzettel&apos; is a flyer.</translatorcomment>
+        <translation>Arbeitsblatt drucken</translation>
     </message>
     <message>
         <source>Export the picture as a PNG file at the view&apos;s size or another</source>
@@ -719,7 +736,8 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     </message>
     <message>
         <source>Heat</source>
-        <translation>Heizen</translation>
+        <translatorcomment>Why this word: in the lab and in textbooks one says &apos;erhitzen&apos; and &apos;abkühlen&apos;, matching the menu command &apos;Erhitzen und Abkühlen&apos;; &apos;heizen&apos; is for rooms.</translatorcomment>
+        <translation>Erhitzen</translation>
     </message>
     <message>
         <source>Take heat away at a constant power</source>
@@ -727,7 +745,8 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     </message>
     <message>
         <source>Cool</source>
-        <translation>Kühlen</translation>
+        <translatorcomment>Why this word: in the lab and in textbooks one says &apos;erhitzen&apos; and &apos;abkühlen&apos;, matching the menu command &apos;Erhitzen und Abkühlen&apos;; &apos;heizen&apos; is for rooms.</translatorcomment>
+        <translation>Abkühlen</translation>
     </message>
     <message>
         <source>Hold the present temperature</source>
@@ -1190,11 +1209,13 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     </message>
     <message>
         <source>&amp;Chemical Unit</source>
-        <translation>&amp;Chemische Einheit</translation>
+        <translatorcomment>Why this word: the state shows one molecule or one formula unit. The particle model of German schools calls it a Teilchen, the same word the Particles menu and the heating panel use for its copies; &apos;chemische Einheit&apos; is not school vocabulary.</translatorcomment>
+        <translation>Einzelnes &amp;Teilchen</translation>
     </message>
     <message>
         <source>Crystalline &amp;Solid State</source>
-        <translation>&amp;Kristalliner Festkörper</translation>
+        <translatorcomment>Why this word: schools speak of a Kristall in the solid state (fester Aggregatzustand); &apos;kristalliner Festkörper&apos; is university physics. The words in brackets keep it parallel to the liquid and gas states.</translatorcomment>
+        <translation>&amp;Kristall (fester Zustand)</translation>
     </message>
     <message>
         <source>&amp;Liquid State</source>
@@ -1258,7 +1279,8 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     </message>
     <message>
         <source>Substance &amp;Information...</source>
-        <translation>Substanz&amp;information...</translation>
+        <translatorcomment>Why this word: schools say Stoff, not Substanz, and a page with a substance&apos;s name, formula, melting and boiling point is a Stoffsteckbrief in German textbooks. The accelerator is &apos;i&apos; as before: s, t, f and b are taken in the View menu.</translatorcomment>
+        <translation>Stoffsteckbr&amp;ief...</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
@@ -1270,19 +1292,22 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     </message>
     <message>
         <source>&amp;Homoatomic...</source>
-        <translation>&amp;Homoatomar...</translation>
+        <translatorcomment>Why this word: German schools call a substance made of one kind of atom an Element (a pure substance of one Atomart); &apos;homoatomar&apos; is not school vocabulary.</translatorcomment>
+        <translation>&amp;Elemente...</translation>
     </message>
     <message>
         <source>&amp;Metallic...</source>
-        <translation>&amp;Metallisch...</translation>
+        <translatorcomment>Why this word: the dialog lists salts, oxides and other compounds of a metal by their ions; &apos;metallische Verbindung&apos; reads as an alloy. &apos;Salze&apos; is the word students know, &apos;Metallverbindungen&apos; covers the oxides and sulfides.</translatorcomment>
+        <translation>&amp;Salze und Metallverbindungen...</translation>
     </message>
     <message>
         <source>&amp;Non-Metallic...</source>
-        <translation>&amp;Nichtmetallisch...</translation>
+        <translatorcomment>Why this word: parallel to &apos;Metallverbindungen&apos;; German textbooks say &apos;Nichtmetallverbindungen&apos; (compounds of non-metals) rather than the adjective.</translatorcomment>
+        <translation>&amp;Nichtmetallverbindungen...</translation>
     </message>
     <message>
         <source>&amp;Organic...</source>
-        <translation>&amp;Organisch...</translation>
+        <translation>&amp;Organische Verbindungen...</translation>
     </message>
     <message>
         <source>&amp;Index...</source>
@@ -1334,7 +1359,8 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     </message>
     <message>
         <source>Print &amp;Handout...</source>
-        <translation>&amp;Handzettel drucken...</translation>
+        <translatorcomment>Why this word: the printed page is a worksheet for the lesson, which German schools call an Arbeitsblatt; &apos;Handzettel&apos; is a flyer. The accelerator is &apos;r&apos;: a, d, t and e are taken in the File menu.</translatorcomment>
+        <translation>A&amp;rbeitsblatt drucken...</translation>
     </message>
     <message>
         <source>E&amp;xport Picture...</source>
@@ -1413,7 +1439,8 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     </message>
     <message>
         <source>Hydrocarbon halide</source>
-        <translation>Halogenalkan</translation>
+        <translatorcomment>Why this word: the family holds chlorobenzene, vinyl chloride and tetrafluoroethylene as well as halogenated alkanes, so &apos;Halogenalkan&apos; would be wrong for some; &apos;Halogenkohlenwasserstoff&apos; does not fit beside the other radio buttons.</translatorcomment>
+        <translation>Halogenverbindung</translation>
     </message>
     <message>
         <source>Carboxylic acid</source>
@@ -1522,7 +1549,8 @@ Wählen Sie einen Drucker oder eine PDF-Datei mit Datei &gt; Druckereinrichtung.
     </message>
     <message>
         <source>Metallic Compounds</source>
-        <translation>Metallische Verbindungen</translation>
+        <translatorcomment>Why this word: the dialog lists salts, oxides and other compounds of a metal by their ions; &apos;metallische Verbindung&apos; reads as an alloy. &apos;Salze&apos; is the word students know, &apos;Metallverbindungen&apos; covers the oxides and sulfides.</translatorcomment>
+        <translation>Salze und Metallverbindungen</translation>
     </message>
     <message>
         <source>&amp;Positive Ions:</source>
@@ -1534,19 +1562,23 @@ Wählen Sie einen Drucker oder eine PDF-Datei mit Datei &gt; Druckereinrichtung.
     </message>
     <message>
         <source>Non-Metallic Compounds</source>
-        <translation>Nichtmetallische Verbindungen</translation>
+        <translatorcomment>Why this word: parallel to &apos;Metallverbindungen&apos;; German textbooks say &apos;Nichtmetallverbindungen&apos; (compounds of non-metals) rather than the adjective.</translatorcomment>
+        <translation>Nichtmetallverbindungen</translation>
     </message>
     <message>
         <source>&amp;Positive Covalence:</source>
-        <translation>&amp;Positive Kovalenz:</translation>
+        <translatorcomment>Why this word: &apos;Kovalenz&apos; means the number of bonds (Bindigkeit) in German, not a bonding partner. Schools mark the more electronegative partner with δ− and the other with δ+; the label has room for a short word only.</translatorcomment>
+        <translation>&amp;Positiv (δ+):</translation>
     </message>
     <message>
         <source>&amp;Negative Covalence:</source>
-        <translation>&amp;Negative Kovalenz:</translation>
+        <translatorcomment>Why this word: &apos;Kovalenz&apos; means the number of bonds (Bindigkeit) in German, not a bonding partner. Schools mark the more electronegative partner with δ− and the other with δ+; the label has room for a short word only.</translatorcomment>
+        <translation>&amp;Negativ (δ−):</translation>
     </message>
     <message>
         <source>Homoatomic Substance</source>
-        <translation>Homoatomarer Stoff</translation>
+        <translatorcomment>Why this word: German schools call a substance made of one kind of atom an Element (a pure substance of one Atomart); &apos;homoatomar&apos; is not school vocabulary.</translatorcomment>
+        <translation>Elemente</translation>
     </message>
     <message>
         <source>&amp;Selected Substance:</source>
@@ -1570,7 +1602,8 @@ Wählen Sie einen Drucker oder eine PDF-Datei mit Datei &gt; Druckereinrichtung.
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation>&amp;Kategorie:</translation>
+        <translatorcomment>Why this word: German schools call the organic families (Alkane, Alkohole, ...) Stoffklassen.</translatorcomment>
+        <translation>&amp;Stoffklasse:</translation>
     </message>
 </context>
 <context>
@@ -1584,11 +1617,11 @@ Wählen Sie einen Drucker oder eine PDF-Datei mit Datei &gt; Druckereinrichtung.
     <name>SelectionModel</name>
     <message>
         <source>Cannot find the metallic compound &quot;%s&quot;.</source>
-        <translation>Die metallische Verbindung „%s“ wurde nicht gefunden.</translation>
+        <translation>Die Metallverbindung „%s“ wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>Cannot find the non-metallic compound &quot;%s&quot;.</source>
-        <translation>Die nichtmetallische Verbindung „%s“ wurde nicht gefunden.</translation>
+        <translation>Die Nichtmetallverbindung „%s“ wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>Cannot find the substance &quot;%s&quot;.</source>
