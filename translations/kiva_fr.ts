@@ -21,7 +21,8 @@
     </message>
     <message>
         <source> - (Covalent Network)</source>
-        <translation> - (réseau covalent)</translation>
+        <translatorcomment>Why this word: In French school crystallography &quot;réseau&quot; is the lattice of nodes (réseau, maille, motif), so &quot;réseau covalent&quot; misleads; textbooks call diamond and quartz &quot;solides covalents&quot;.</translatorcomment>
+        <translation> - (solide covalent)</translation>
     </message>
 </context>
 <context>
@@ -188,7 +189,8 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Covalent network</source>
-        <translation>Réseau covalent</translation>
+        <translatorcomment>Why this word: As in the window title: French textbooks say &quot;solide covalent&quot;; &quot;réseau&quot; there means the lattice of nodes.</translatorcomment>
+        <translation>Solide covalent</translation>
     </message>
     <message>
         <source>%1 Å</source>
@@ -244,7 +246,8 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Formula units per cell (Z):</source>
-        <translation>Unités formulaires par maille (Z) :</translation>
+        <translatorcomment>Why this word: French textbooks count the &quot;motifs&quot; in a cell (Z = 4 motifs NaCl per cell); &quot;unité formulaire&quot; is not used at school.</translatorcomment>
+        <translation>Motifs par maille (Z) :</translation>
     </message>
     <message>
         <source>Crystal:</source>
@@ -471,11 +474,12 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Display molecule as chemical unit</source>
-        <translation>Afficher la substance comme unité chimique</translation>
+        <translation>Afficher une entité chimique de la substance</translation>
     </message>
     <message>
         <source>Chemical unit</source>
-        <translation>Unité chimique</translation>
+        <translatorcomment>Why this word: The French curriculum calls one molecule, ion or atom an &quot;entité chimique&quot; (as against the &quot;espèce chimique&quot;, the substance); &quot;unité chimique&quot; is not a school term.</translatorcomment>
+        <translation>Entité chimique</translation>
     </message>
     <message>
         <source>Display molecule in liquid state</source>
@@ -495,11 +499,12 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Display molecule as ball-and-stick model</source>
-        <translation>Afficher la molécule en modèle boules et bâtonnets</translation>
+        <translation>Afficher la molécule en modèle éclaté</translation>
     </message>
     <message>
         <source>Ball-and-stick</source>
-        <translation>Boules et bâtonnets</translation>
+        <translatorcomment>Why this word: French textbooks and model kits name the two models &quot;modèle éclaté&quot; and &quot;modèle compact&quot;; &quot;boules et bâtonnets&quot; is a calque.</translatorcomment>
+        <translation>Modèle éclaté</translation>
     </message>
     <message>
         <source>Display molecule as space-filling model</source>
@@ -511,15 +516,15 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Select a homoatomic substance</source>
-        <translation>Choisir une substance homoatomique</translation>
+        <translation>Choisir un corps simple</translation>
     </message>
     <message>
         <source>Select a metallic compound</source>
-        <translation>Choisir un composé métallique</translation>
+        <translation>Choisir un composé d’un métal</translation>
     </message>
     <message>
         <source>Select a non-metallic compound</source>
-        <translation>Choisir un composé non métallique</translation>
+        <translation>Choisir un composé de non-métaux</translation>
     </message>
     <message>
         <source>Select an organic compound</source>
@@ -667,11 +672,12 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Print a lesson handout: the picture with the substance&apos;s name, description and facts</source>
-        <translation>Imprimer une fiche de cours : l&apos;image avec le nom, la description et les données de la substance</translation>
+        <translation>Imprimer une fiche élève pour le cours : l’image avec le nom, la description et les données de la substance</translation>
     </message>
     <message>
         <source>Print Handout</source>
-        <translation>Imprimer la fiche</translation>
+        <translatorcomment>Why this word: A page the teacher hands out is a &quot;fiche élève&quot;; a &quot;fiche de cours&quot; is the lesson summary a student writes, and &quot;fiche&quot; alone does not say which.</translatorcomment>
+        <translation>Imprimer la fiche élève</translation>
     </message>
     <message>
         <source>Export the picture as a PNG file at the view&apos;s size or another</source>
@@ -715,7 +721,8 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Add heat at a constant power</source>
-        <translation>Apporter de la chaleur à puissance constante</translation>
+        <translatorcomment>Why this word: French curricula speak of energy received or given (&quot;énergie reçue&quot;, &quot;transfert thermique&quot;) rather than of &quot;chaleur&quot;.</translatorcomment>
+        <translation>Apporter de l’énergie à puissance constante</translation>
     </message>
     <message>
         <source>Heat</source>
@@ -723,7 +730,7 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Take heat away at a constant power</source>
-        <translation>Retirer de la chaleur à puissance constante</translation>
+        <translation>Retirer de l’énergie à puissance constante</translation>
     </message>
     <message>
         <source>Cool</source>
@@ -1076,7 +1083,8 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     <name>HeatingCurve</name>
     <message>
         <source>Heat added (kJ/mol)</source>
-        <translation>Chaleur apportée (kJ/mol)</translation>
+        <translatorcomment>Why this word: French textbooks label this axis with the energy received, not &quot;chaleur&quot;.</translatorcomment>
+        <translation>Énergie apportée (kJ/mol)</translation>
     </message>
     <message>
         <source>decomposes</source>
@@ -1190,7 +1198,8 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>&amp;Chemical Unit</source>
-        <translation>&amp;Unité chimique</translation>
+        <translatorcomment>Why this word: School term &quot;entité chimique&quot; (see the toolbar button); E is free in this submenu.</translatorcomment>
+        <translation>&amp;Entité chimique</translation>
     </message>
     <message>
         <source>Crystalline &amp;Solid State</source>
@@ -1210,7 +1219,8 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>&amp;Ball-and-Stick</source>
-        <translation>&amp;Boules et bâtonnets</translation>
+        <translatorcomment>Why this word: School term &quot;modèle éclaté&quot;, the counterpart of &quot;modèle compact&quot;.</translatorcomment>
+        <translation>&amp;Modèle éclaté</translation>
     </message>
     <message>
         <source>&amp;Space-Filling</source>
@@ -1270,19 +1280,23 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>&amp;Homoatomic...</source>
-        <translation>&amp;Homoatomique...</translation>
+        <translatorcomment>Why this word: French schools call a substance made of one element a &quot;corps simple&quot; (corps pur simple); &quot;homoatomique&quot; is not used in class.</translatorcomment>
+        <translation>&amp;Corps simple...</translation>
     </message>
     <message>
         <source>&amp;Metallic...</source>
-        <translation>&amp;Métallique...</translation>
+        <translatorcomment>Why this word: The dialog lists compounds of a metal cation (NaCl, CaCO3), not metals; &quot;Métallique&quot; alone reads as metallic bonding, which students learn for metals only.</translatorcomment>
+        <translation>Composé d’un &amp;métal...</translation>
     </message>
     <message>
         <source>&amp;Non-Metallic...</source>
-        <translation>&amp;Non métallique...</translation>
+        <translatorcomment>Why this word: Named like the item above it: compounds of non-metals; &quot;Non métallique&quot; alone does not say what it selects.</translatorcomment>
+        <translation>Composé de &amp;non-métaux...</translation>
     </message>
     <message>
         <source>&amp;Organic...</source>
-        <translation>&amp;Organique...</translation>
+        <translatorcomment>Why this word: Same pattern as the two items above it, so the menu reads as one list.</translatorcomment>
+        <translation>Composé &amp;organique...</translation>
     </message>
     <message>
         <source>&amp;Index...</source>
@@ -1334,7 +1348,8 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Print &amp;Handout...</source>
-        <translation>Imprimer la fic&amp;he...</translation>
+        <translatorcomment>Why this word: A page handed out in class is a &quot;fiche élève&quot;; H stays the accelerator, unique in the File menu.</translatorcomment>
+        <translation>Imprimer la fic&amp;he élève...</translation>
     </message>
     <message>
         <source>E&amp;xport Picture...</source>
@@ -1385,6 +1400,7 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Aromatic hydrocarbon</source>
+        <translatorcomment>Why this word: Noun use as in &quot;les aromatiques&quot;; &quot;Hydrocarbure aromatique&quot; is too long for its radio button.</translatorcomment>
         <translation>Aromatique</translation>
     </message>
     <message>
@@ -1405,14 +1421,17 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Oil &amp; Fat/Ester</source>
-        <translation>Corps gras/ester</translation>
+        <translatorcomment>Why this word: The family French textbooks name is &quot;ester&quot;; oils and fats (triglycerides) are esters of glycerol, called &quot;corps gras&quot;. Ester comes first because most of the list are simple esters.</translatorcomment>
+        <translation>Ester, corps gras</translation>
     </message>
     <message>
         <source>Sugar</source>
+        <translatorcomment>Why this word: Kept: physics-chemistry textbooks say &quot;sucres&quot;; biology says &quot;glucides&quot;, which a class also understands.</translatorcomment>
         <translation>Sucre</translation>
     </message>
     <message>
         <source>Hydrocarbon halide</source>
+        <translatorcomment>Why this word: Kept rather than the curriculum&apos;s &quot;halogénoalcane&quot;: the family also holds halogenated alkenes and arenes.</translatorcomment>
         <translation>Dérivé halogéné</translation>
     </message>
     <message>
@@ -1421,7 +1440,8 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Nitro &amp; Amine</source>
-        <translation>Nitré &amp; amine</translation>
+        <translatorcomment>Why this word: &quot;Nitré&quot; is an adjective and cannot name a family; textbooks say &quot;dérivé nitré&quot; (as &quot;dérivé halogéné&quot;) and &quot;amine&quot;.</translatorcomment>
+        <translation>Dérivé nitré, amine</translation>
     </message>
     <message>
         <source>Amino acid</source>
@@ -1522,7 +1542,8 @@ Choisissez une imprimante ou un fichier PDF avec Fichier &gt; Configuration de l
     </message>
     <message>
         <source>Metallic Compounds</source>
-        <translation>Composés métalliques</translation>
+        <translatorcomment>Why this word: Salts, oxides and sulfides of metals; &quot;composés métalliques&quot; suggests metallic bonding.</translatorcomment>
+        <translation>Composés des métaux</translation>
     </message>
     <message>
         <source>&amp;Positive Ions:</source>
@@ -1534,19 +1555,22 @@ Choisissez une imprimante ou un fichier PDF avec Fichier &gt; Configuration de l
     </message>
     <message>
         <source>Non-Metallic Compounds</source>
-        <translation>Composés non métalliques</translation>
+        <translation>Composés des non-métaux</translation>
     </message>
     <message>
         <source>&amp;Positive Covalence:</source>
-        <translation>Covalence &amp;positive :</translation>
+        <translatorcomment>Why this word: In French &quot;covalence&quot; is the number of covalent bonds an atom forms, so &quot;covalence positive&quot; means nothing; the list holds the positive part of the compound (H, C, N, ..., NH4), written first in its formula.</translatorcomment>
+        <translation>Partie &amp;positive :</translation>
     </message>
     <message>
         <source>&amp;Negative Covalence:</source>
-        <translation>Covalence &amp;négative :</translation>
+        <translatorcomment>Why this word: The negative part of the compound (O, Cl, SO for sulfates, ...), written last in its formula; see &quot;Partie positive&quot;.</translatorcomment>
+        <translation>Partie &amp;négative :</translation>
     </message>
     <message>
         <source>Homoatomic Substance</source>
-        <translation>Substance homoatomique</translation>
+        <translatorcomment>Why this word: School term for a substance made of one element (corps pur simple).</translatorcomment>
+        <translation>Corps simple</translation>
     </message>
     <message>
         <source>&amp;Selected Substance:</source>
@@ -1570,7 +1594,8 @@ Choisissez une imprimante ou un fichier PDF avec Fichier &gt; Configuration de l
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation>C&amp;atégorie :</translation>
+        <translatorcomment>Why this word: French textbooks group organic compounds in &quot;familles&quot; (famille fonctionnelle); F is free in this dialog.</translatorcomment>
+        <translation>&amp;Famille :</translation>
     </message>
 </context>
 <context>
@@ -1584,15 +1609,15 @@ Choisissez une imprimante ou un fichier PDF avec Fichier &gt; Configuration de l
     <name>SelectionModel</name>
     <message>
         <source>Cannot find the metallic compound &quot;%s&quot;.</source>
-        <translation>Impossible de trouver le composé métallique « %s ».</translation>
+        <translation>Impossible de trouver le composé « %s » parmi les composés des métaux.</translation>
     </message>
     <message>
         <source>Cannot find the non-metallic compound &quot;%s&quot;.</source>
-        <translation>Impossible de trouver le composé non métallique « %s ».</translation>
+        <translation>Impossible de trouver le composé « %s » parmi les composés des non-métaux.</translation>
     </message>
     <message>
         <source>Cannot find the substance &quot;%s&quot;.</source>
-        <translation>Impossible de trouver la substance « %s ».</translation>
+        <translation>Impossible de trouver le corps simple « %s ».</translation>
     </message>
     <message>
         <source>Cannot find the compound &quot;%s&quot;.</source>
