@@ -9,7 +9,7 @@
     </message>
     <message>
         <source> - (Atom)</source>
-        <translatorcomment>The noble gases exist as single atoms; Spanish textbooks say "átomos aislados". "Atómica" would mislead: many textbooks call diamond and quartz "sustancias atómicas".</translatorcomment>
+        <translatorcomment>Why this word: the noble gases exist as single atoms; Spanish textbooks say &quot;átomos aislados&quot;. &quot;Atómica&quot; would mislead: many textbooks call diamond and quartz &quot;sustancias atómicas&quot;.</translatorcomment>
         <translation> - (átomos aislados)</translation>
     </message>
     <message>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>subliming</source>
-        <translatorcomment>Chemistry uses "sublimar" without "se" ("el yodo sublima"), as the Substance Information texts do.</translatorcomment>
+        <translatorcomment>Why this word: chemistry uses &quot;sublimar&quot; without &quot;se&quot; (&quot;el yodo sublima&quot;), as the Substance Information texts do.</translatorcomment>
         <translation>sublimando</translation>
     </message>
     <message>
@@ -58,6 +58,7 @@
     </message>
     <message>
         <source>The phase, read from how the particles move</source>
+        <translatorcomment>Why this word: school books speak of the &quot;estado&quot; (de agregación) of matter; &quot;fase&quot; belongs to later courses.</translatorcomment>
         <translation>El estado, leído del movimiento de las partículas</translation>
     </message>
     <message>
@@ -174,27 +175,27 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     <name>CSubstanceInfoDlg</name>
     <message>
         <source>Metal</source>
-        <translatorcomment>Shown after the label "Enlace:" in Substance Information and on the worksheet, so the value names the kind of bond: "Enlace: Metálico", as textbooks write it.</translatorcomment>
+        <translatorcomment>Why this word: shown after the label &quot;Enlace:&quot; in Substance Information and on the worksheet, so the value names the kind of bond: &quot;Enlace: Metálico&quot;, as textbooks write it.</translatorcomment>
         <translation>Metálico</translation>
     </message>
     <message>
         <source>Atom</source>
-        <translatorcomment>After "Enlace:": the noble gases form no bonds and exist as single atoms, which is how Spanish textbooks put it.</translatorcomment>
+        <translatorcomment>Why this word: after &quot;Enlace:&quot;: the noble gases form no bonds and exist as single atoms, which is how Spanish textbooks put it.</translatorcomment>
         <translation>Ninguno (átomos aislados)</translation>
     </message>
     <message>
         <source>Ionic</source>
-        <translatorcomment>After "Enlace:", so the adjective alone: "Enlace: Iónico".</translatorcomment>
+        <translatorcomment>Why this word: after &quot;Enlace:&quot;, so the adjective alone: &quot;Enlace: Iónico&quot;.</translatorcomment>
         <translation>Iónico</translation>
     </message>
     <message>
         <source>Molecule</source>
-        <translatorcomment>After "Enlace:": school chemistry calls these covalent molecular substances; "Enlace: molécula" is no kind of bond.</translatorcomment>
+        <translatorcomment>Why this word: after &quot;Enlace:&quot;: school chemistry calls these covalent molecular substances; &quot;Enlace: molécula&quot; is no kind of bond.</translatorcomment>
         <translation>Covalente (moléculas)</translation>
     </message>
     <message>
         <source>Covalent network</source>
-        <translatorcomment>After "Enlace:": the covalent network substances (diamond, quartz) of the textbooks, parallel to "Covalente (moléculas)".</translatorcomment>
+        <translatorcomment>Why this word: after &quot;Enlace:&quot;: the covalent network substances (diamond, quartz) of the textbooks, parallel to &quot;Covalente (moléculas)&quot;.</translatorcomment>
         <translation>Covalente (red)</translation>
     </message>
     <message>
@@ -482,6 +483,7 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>Chemical unit</source>
+        <translatorcomment>Why this word: no school term covers both a molecule and a formula unit of a salt or metal; &quot;unidad química&quot; is plain and the help explains it.</translatorcomment>
         <translation>Unidad química</translation>
     </message>
     <message>
@@ -506,6 +508,7 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>Ball-and-stick</source>
+        <translatorcomment>Why this word: &quot;bolas y varillas&quot; in Spain, &quot;esferas y varillas&quot; in parts of Latin America; both are understood, and &quot;bolas&quot; is shorter.</translatorcomment>
         <translation>Bolas y varillas</translation>
     </message>
     <message>
@@ -514,6 +517,7 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>Space-filling</source>
+        <translatorcomment>Why this word: &quot;modelo compacto&quot; is the name in Spanish textbooks; Latin American ones also say &quot;modelo de espacio lleno&quot;, which is longer.</translatorcomment>
         <translation>Modelo compacto</translation>
     </message>
     <message>
@@ -522,7 +526,7 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>Select a metallic compound</source>
-        <translation>Elegir un compuesto de un metal (sales, óxidos, sulfuros...)</translation>
+        <translation>Elegir un compuesto de un metal: una sal, un óxido o un sulfuro</translation>
     </message>
     <message>
         <source>Select a non-metallic compound</source>
@@ -678,7 +682,7 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>Print Handout</source>
-        <translatorcomment>"Hoja de trabajo" is the printed sheet handed out in class in Spain and Latin America alike; "ficha" is mainly Spanish and "hoja de clase" is no school term.</translatorcomment>
+        <translatorcomment>Why this word: &quot;Hoja de trabajo&quot; is the printed sheet handed out in class in Spain and Latin America alike; &quot;ficha&quot; is mainly Spanish and &quot;hoja de clase&quot; is no school term.</translatorcomment>
         <translation>Imprimir hoja de trabajo</translation>
     </message>
     <message>
@@ -1254,6 +1258,7 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>Multiples of &amp;Unit Cell...</source>
+        <translatorcomment>Why this word: &quot;celda unidad&quot; is used on both sides of the Atlantic; &quot;celdilla unidad&quot; (Spain) and &quot;celda unitaria&quot; (Latin America) are regional.</translatorcomment>
         <translation>Múltiplos de la celda &amp;unidad...</translation>
     </message>
     <message>
@@ -1278,22 +1283,22 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>&amp;Homoatomic...</source>
-        <translatorcomment>Spanish curricula divide pure substances into "sustancias simples" (one element: metals, O2, diamond) and compounds; "homoatómica" is rare in school books. S is free in the Molecule menu.</translatorcomment>
+        <translatorcomment>Why this word: Spanish curricula divide pure substances into &quot;sustancias simples&quot; (one element: metals, O2, diamond) and compounds; &quot;homoatómica&quot; is rare in school books. S is free in the Molecule menu.</translatorcomment>
         <translation>Sustancias &amp;simples...</translation>
     </message>
     <message>
         <source>&amp;Metallic...</source>
-        <translatorcomment>The dialog lists salts, oxides and sulfides of a metal. "Compuestos metálicos" reads as substances with metallic bonding, which these are not.</translatorcomment>
+        <translatorcomment>Why this word: the dialog lists salts, oxides and sulfides of a metal. &quot;Compuestos metálicos&quot; reads as substances with metallic bonding, which these are not.</translatorcomment>
         <translation>Compuestos de &amp;metales...</translation>
     </message>
     <message>
         <source>&amp;Non-Metallic...</source>
-        <translatorcomment>Parallel to "Compuestos de metales": compounds made of non-metals only.</translatorcomment>
+        <translatorcomment>Why this word: parallel to &quot;Compuestos de metales&quot;: compounds made of non-metals only.</translatorcomment>
         <translation>Compuestos de &amp;no metales...</translation>
     </message>
     <message>
         <source>&amp;Organic...</source>
-        <translatorcomment>Plural noun phrase like the other items of the Molecule menu.</translatorcomment>
+        <translatorcomment>Why this word: plural noun phrase like the other items of the Molecule menu.</translatorcomment>
         <translation>Compuestos &amp;orgánicos...</translation>
     </message>
     <message>
@@ -1346,7 +1351,7 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>Print &amp;Handout...</source>
-        <translatorcomment>The worksheet: "hoja de trabajo" is understood in every Spanish-speaking school; "hoja de clase" is no school term.</translatorcomment>
+        <translatorcomment>Why this word: &quot;hoja de trabajo&quot; is understood in every Spanish-speaking school; &quot;hoja de clase&quot; is no school term.</translatorcomment>
         <translation>Imprimir &amp;hoja de trabajo...</translation>
     </message>
     <message>
@@ -1398,7 +1403,7 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>Aromatic hydrocarbon</source>
-        <translatorcomment>"Aromático" alone is only an adjective; textbooks say "hidrocarburos aromáticos". Fits the first column as "Acetylenic hydrocarbon" does.</translatorcomment>
+        <translatorcomment>Why this word: &quot;Aromático&quot; alone is only an adjective; textbooks say &quot;hidrocarburos aromáticos&quot;. Fits the first column as &quot;Acetylenic hydrocarbon&quot; does.</translatorcomment>
         <translation>Hidrocarburo aromático</translation>
     </message>
     <message>
@@ -1419,6 +1424,7 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>Oil &amp; Fat/Ester</source>
+        <translatorcomment>Why this word: school books count oils among the fats (lípidos), so &quot;Grasa/éster&quot; covers both and stays short enough for the narrow third column of buttons.</translatorcomment>
         <translation>Grasa/éster</translation>
     </message>
     <message>
@@ -1427,7 +1433,7 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>Hydrocarbon halide</source>
-        <translatorcomment>The school name of the family (CH3Cl, CHCl3...). "Halogenuro" alone also names inorganic salts such as NaCl.</translatorcomment>
+        <translatorcomment>Why this word: the school name of the family (CH3Cl, CHCl3...). &quot;Halogenuro&quot; alone also names inorganic salts such as NaCl.</translatorcomment>
         <translation>Derivado halogenado</translation>
     </message>
     <message>
@@ -1436,7 +1442,7 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>Nitro &amp; Amine</source>
-        <translatorcomment>Spanish writes "y", not "&amp;", in running text; "nitro" as in "grupo nitro". Short, because the third column of buttons is narrow.</translatorcomment>
+        <translatorcomment>Why this word: Spanish writes &quot;y&quot;, not &quot;&amp;&quot;, in running text; &quot;nitro&quot; as in &quot;grupo nitro&quot;. Short, because the third column of buttons is narrow.</translatorcomment>
         <translation>Nitro y amina</translation>
     </message>
     <message>
@@ -1538,7 +1544,7 @@ Elija una impresora o un archivo PDF con Archivo &gt; Configurar impresión.</tr
     </message>
     <message>
         <source>Metallic Compounds</source>
-        <translatorcomment>Salts, oxides and sulfides of a metal, chosen by their ions. "Compuestos metálicos" would suggest metallic bonding.</translatorcomment>
+        <translatorcomment>Why this word: salts, oxides and sulfides of a metal, chosen by their ions. &quot;Compuestos metálicos&quot; would suggest metallic bonding.</translatorcomment>
         <translation>Compuestos de metales</translation>
     </message>
     <message>
@@ -1555,17 +1561,17 @@ Elija una impresora o un archivo PDF con Archivo &gt; Configurar impresión.</tr
     </message>
     <message>
         <source>&amp;Positive Covalence:</source>
-        <translatorcomment>In school chemistry "covalencia" is the number of covalent bonds an atom forms and has no sign. The list holds the part written first in the formula (H, C, N, Si, P, S, NH4), which formula-writing lessons call "la parte positiva".</translatorcomment>
+        <translatorcomment>Why this word: in school chemistry &quot;covalencia&quot; is the number of covalent bonds an atom forms and has no sign. The list holds the part written first in the formula (H, C, N, Si, P, S, NH4), which formula-writing lessons call &quot;la parte positiva&quot;.</translatorcomment>
         <translation>Parte &amp;positiva:</translation>
     </message>
     <message>
         <source>&amp;Negative Covalence:</source>
-        <translatorcomment>The part written last in the formula (O, Cl, S...), "la parte negativa" of formula-writing lessons; "covalencia negativa" is no school term.</translatorcomment>
+        <translatorcomment>Why this word: the part written last in the formula (O, Cl, S...), &quot;la parte negativa&quot; of formula-writing lessons; &quot;covalencia negativa&quot; is no school term.</translatorcomment>
         <translation>Parte &amp;negativa:</translation>
     </message>
     <message>
         <source>Homoatomic Substance</source>
-        <translatorcomment>Spanish curricula call a substance of one element only a "sustancia simple"; "homoatómica" is rare in school books.</translatorcomment>
+        <translatorcomment>Why this word: Spanish curricula call a substance of one element only a &quot;sustancia simple&quot;; &quot;homoatómica&quot; is rare in school books.</translatorcomment>
         <translation>Sustancia simple</translation>
     </message>
     <message>
