@@ -83,11 +83,11 @@
     </message>
     <message>
         <source>Heating at a constant power</source>
-        <translation>Aquecendo a potência constante</translation>
+        <translation>Aquecendo com potência constante</translation>
     </message>
     <message>
         <source>Cooling at a constant power</source>
-        <translation>Resfriando a potência constante</translation>
+        <translation>Resfriando com potência constante</translation>
     </message>
     <message>
         <source>%1 decomposes at %2 before it melts</source>
@@ -736,7 +736,7 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>Add heat at a constant power</source>
-        <translation>Fornecer calor a potência constante</translation>
+        <translation>Fornecer calor com potência constante</translation>
     </message>
     <message>
         <source>Heat</source>
@@ -744,7 +744,7 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>Take heat away at a constant power</source>
-        <translation>Retirar calor a potência constante</translation>
+        <translation>Retirar calor com potência constante</translation>
     </message>
     <message>
         <source>Cool</source>
