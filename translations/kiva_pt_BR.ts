@@ -5,27 +5,27 @@
     <name>BondingClass</name>
     <message>
         <source> - (Metal)</source>
-        <translatorcomment>Why this word: the title classes the substance as Brazilian textbooks class substances (metálica, iônica, molecular, rede covalente), an adjective agreeing with the implied "substância"; the old mix of "ligação ..." and bare nouns read unevenly.</translatorcomment>
+        <translatorcomment>Why this word: the title classes the substance as Brazilian textbooks class substances (metálica, iônica, molecular, rede covalente), an adjective agreeing with the implied &quot;substância&quot;; the old mix of &quot;ligação ...&quot; and bare nouns read unevenly.</translatorcomment>
         <translation> - (metálica)</translation>
     </message>
     <message>
         <source> - (Atom)</source>
-        <translatorcomment>Why this word: the noble gases; Brazilian textbooks say they exist as "átomos isolados". A bare "átomo" in the title read as if the window showed one atom of anything.</translatorcomment>
+        <translatorcomment>Why this word: the noble gases; Brazilian textbooks say they exist as &quot;átomos isolados&quot;. A bare &quot;átomo&quot; in the title read as if the window showed one atom of anything.</translatorcomment>
         <translation> - (átomos isolados)</translation>
     </message>
     <message>
         <source> - (Ionic)</source>
-        <translatorcomment>Why this word: the title classes the substance as Brazilian textbooks class substances (metálica, iônica, molecular, rede covalente), an adjective agreeing with the implied "substância"; the old mix of "ligação ..." and bare nouns read unevenly.</translatorcomment>
+        <translatorcomment>Why this word: the title classes the substance as Brazilian textbooks class substances (metálica, iônica, molecular, rede covalente), an adjective agreeing with the implied &quot;substância&quot;; the old mix of &quot;ligação ...&quot; and bare nouns read unevenly.</translatorcomment>
         <translation> - (iônica)</translation>
     </message>
     <message>
         <source> - (Molecule)</source>
-        <translatorcomment>Why this word: the title classes the substance as Brazilian textbooks class substances (metálica, iônica, molecular, rede covalente), an adjective agreeing with the implied "substância"; the old mix of "ligação ..." and bare nouns read unevenly.</translatorcomment>
+        <translatorcomment>Why this word: the title classes the substance as Brazilian textbooks class substances (metálica, iônica, molecular, rede covalente), an adjective agreeing with the implied &quot;substância&quot;; the old mix of &quot;ligação ...&quot; and bare nouns read unevenly.</translatorcomment>
         <translation> - (molecular)</translation>
     </message>
     <message>
         <source> - (Covalent Network)</source>
-        <translatorcomment>Why this word: "rede covalente" (covalent network) is the school term for diamond and quartz; "sólido covalente" would also be understood.</translatorcomment>
+        <translatorcomment>Why this word: &quot;rede covalente&quot; (covalent network) is the school term for diamond and quartz; &quot;sólido covalente&quot; would also be understood.</translatorcomment>
         <translation> - (rede covalente)</translation>
     </message>
 </context>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>melting</source>
-        <translatorcomment>Why this word: schools name the change of state "fusão"; "em fusão" matches "em ebulição" beside it.</translatorcomment>
+        <translatorcomment>Why this word: schools name the change of state &quot;fusão&quot;; &quot;em fusão&quot; matches &quot;em ebulição&quot; beside it.</translatorcomment>
         <translation>em fusão</translation>
     </message>
     <message>
@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>subliming</source>
-        <translatorcomment>Why this word: "em sublimação" matches "em fusão" and "em ebulição", the school names of the changes of state.</translatorcomment>
+        <translatorcomment>Why this word: &quot;em sublimação&quot; matches &quot;em fusão&quot; and &quot;em ebulição&quot;, the school names of the changes of state.</translatorcomment>
         <translation>em sublimação</translation>
     </message>
     <message>
@@ -179,27 +179,27 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     <name>CSubstanceInfoDlg</name>
     <message>
         <source>Metal</source>
-        <translatorcomment>Why this word: the row is labelled "Ligação:", so the value names the kind of bond as a school does (metálica, iônica, covalente) and, for covalent substances, whether they form molecules or a network.</translatorcomment>
+        <translatorcomment>Why this word: the row is labelled &quot;Ligação:&quot;, so the value names the kind of bond as a school does (metálica, iônica, covalente) and, for covalent substances, whether they form molecules or a network.</translatorcomment>
         <translation>Metálica</translation>
     </message>
     <message>
         <source>Atom</source>
-        <translatorcomment>Why this word: the noble gases form no bonds; textbooks describe them as "átomos isolados".</translatorcomment>
+        <translatorcomment>Why this word: the noble gases form no bonds; textbooks describe them as &quot;átomos isolados&quot;.</translatorcomment>
         <translation>Nenhuma (átomos isolados)</translation>
     </message>
     <message>
         <source>Ionic</source>
-        <translatorcomment>Why this word: the row is labelled "Ligação:", so the value names the kind of bond as a school does (metálica, iônica, covalente) and, for covalent substances, whether they form molecules or a network.</translatorcomment>
+        <translatorcomment>Why this word: the row is labelled &quot;Ligação:&quot;, so the value names the kind of bond as a school does (metálica, iônica, covalente) and, for covalent substances, whether they form molecules or a network.</translatorcomment>
         <translation>Iônica</translation>
     </message>
     <message>
         <source>Molecule</source>
-        <translatorcomment>Why this word: the row is labelled "Ligação:", so the value names the kind of bond as a school does (metálica, iônica, covalente) and, for covalent substances, whether they form molecules or a network.</translatorcomment>
+        <translatorcomment>Why this word: the row is labelled &quot;Ligação:&quot;, so the value names the kind of bond as a school does (metálica, iônica, covalente) and, for covalent substances, whether they form molecules or a network.</translatorcomment>
         <translation>Covalente (moléculas)</translation>
     </message>
     <message>
         <source>Covalent network</source>
-        <translatorcomment>Why this word: the row is labelled "Ligação:", so the value names the kind of bond as a school does (metálica, iônica, covalente) and, for covalent substances, whether they form molecules or a network.</translatorcomment>
+        <translatorcomment>Why this word: the row is labelled &quot;Ligação:&quot;, so the value names the kind of bond as a school does (metálica, iônica, covalente) and, for covalent substances, whether they form molecules or a network.</translatorcomment>
         <translation>Covalente (rede covalente)</translation>
     </message>
     <message>
@@ -487,7 +487,7 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>Chemical unit</source>
-        <translatorcomment>Why this word: there is no single school word for "one molecule or one formula unit"; "unidade química" is kept as a neutral name that covers both, and the help explains it.</translatorcomment>
+        <translatorcomment>Why this word: there is no single school word for &quot;one molecule or one formula unit&quot;; &quot;unidade química&quot; is kept as a neutral name that covers both, and the help explains it.</translatorcomment>
         <translation>Unidade química</translation>
     </message>
     <message>
@@ -508,12 +508,12 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>Display molecule as ball-and-stick model</source>
-        <translatorcomment>Why this word: Brazilian textbooks and model kits say "modelo de bolas e varetas" (plural); the singular read like one ball and one stick.</translatorcomment>
+        <translatorcomment>Why this word: Brazilian textbooks and model kits say &quot;modelo de bolas e varetas&quot; (plural); the singular read like one ball and one stick.</translatorcomment>
         <translation>Exibir a molécula como modelo de bolas e varetas</translation>
     </message>
     <message>
         <source>Ball-and-stick</source>
-        <translatorcomment>Why this word: Brazilian textbooks and model kits say "modelo de bolas e varetas" (plural); the singular read like one ball and one stick.</translatorcomment>
+        <translatorcomment>Why this word: Brazilian textbooks and model kits say &quot;modelo de bolas e varetas&quot; (plural); the singular read like one ball and one stick.</translatorcomment>
         <translation>Bolas e varetas</translation>
     </message>
     <message>
@@ -522,22 +522,22 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>Space-filling</source>
-        <translatorcomment>Why this word: kept "preenchimento espacial", the name Brazilian textbooks give the space-filling model; "modelo compacto" is also heard but less often.</translatorcomment>
+        <translatorcomment>Why this word: kept &quot;preenchimento espacial&quot;, the name Brazilian textbooks give the space-filling model; &quot;modelo compacto&quot; is also heard but less often.</translatorcomment>
         <translation>Preenchimento espacial</translation>
     </message>
     <message>
         <source>Select a homoatomic substance</source>
-        <translatorcomment>Why this word: a substance made of one element is a "substância simples" in Brazilian schools (as against "substância composta"); "homoatômica" is used of molecules, not in the sense of this dialog.</translatorcomment>
+        <translatorcomment>Why this word: a substance made of one element is a &quot;substância simples&quot; in Brazilian schools (as against &quot;substância composta&quot;); &quot;homoatômica&quot; is used of molecules, not in the sense of this dialog.</translatorcomment>
         <translation>Escolher uma substância simples</translation>
     </message>
     <message>
         <source>Select a metallic compound</source>
-        <translatorcomment>Why this word: the dialog holds compounds of a metal (salts, oxides, hydroxides, also a few boron compounds); "composto metálico" would suggest an alloy or metallic bonding, and "composto iônico" would be wrong for AlN, WC or BF3.</translatorcomment>
+        <translatorcomment>Why this word: the dialog holds compounds of a metal (salts, oxides, hydroxides, also a few boron compounds); &quot;composto metálico&quot; would suggest an alloy or metallic bonding, and &quot;composto iônico&quot; would be wrong for AlN, WC or BF3.</translatorcomment>
         <translation>Escolher um composto de metal</translation>
     </message>
     <message>
         <source>Select a non-metallic compound</source>
-        <translatorcomment>Why this word: Brazilian schools call the non-metals "ametais" (newer books also write "não metais"); "composto não metálico" is not a school phrase.</translatorcomment>
+        <translatorcomment>Why this word: Brazilian schools call the non-metals &quot;ametais&quot; (newer books also write &quot;não metais&quot;); &quot;composto não metálico&quot; is not a school phrase.</translatorcomment>
         <translation>Escolher um composto de ametais</translation>
     </message>
     <message>
@@ -686,12 +686,12 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>Print a lesson handout: the picture with the substance&apos;s name, description and facts</source>
-        <translatorcomment>Why this word: a one-page sheet handed to a class is a "ficha" in Brazilian schools; "folha de aula" is not an established phrase, and "folha de atividades" would promise exercises the sheet does not have.</translatorcomment>
+        <translatorcomment>Why this word: a one-page sheet handed to a class is a &quot;ficha&quot; in Brazilian schools; &quot;folha de aula&quot; is not an established phrase, and &quot;folha de atividades&quot; would promise exercises the sheet does not have.</translatorcomment>
         <translation>Imprimir uma ficha de aula: a imagem com o nome, a descrição e os dados da substância</translation>
     </message>
     <message>
         <source>Print Handout</source>
-        <translatorcomment>Why this word: a one-page sheet handed to a class is a "ficha" in Brazilian schools; "folha de aula" is not an established phrase, and "folha de atividades" would promise exercises the sheet does not have.</translatorcomment>
+        <translatorcomment>Why this word: a one-page sheet handed to a class is a &quot;ficha&quot; in Brazilian schools; &quot;folha de aula&quot; is not an established phrase, and &quot;folha de atividades&quot; would promise exercises the sheet does not have.</translatorcomment>
         <translation>Imprimir ficha de aula</translation>
     </message>
     <message>
@@ -1211,7 +1211,7 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>&amp;Chemical Unit</source>
-        <translatorcomment>Why this word: there is no single school word for "one molecule or one formula unit"; "unidade química" is kept as a neutral name that covers both, and the help explains it.</translatorcomment>
+        <translatorcomment>Why this word: there is no single school word for &quot;one molecule or one formula unit&quot;; &quot;unidade química&quot; is kept as a neutral name that covers both, and the help explains it.</translatorcomment>
         <translation>&amp;Unidade química</translation>
     </message>
     <message>
@@ -1232,12 +1232,12 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>&amp;Ball-and-Stick</source>
-        <translatorcomment>Why this word: Brazilian textbooks and model kits say "modelo de bolas e varetas" (plural); the singular read like one ball and one stick.</translatorcomment>
+        <translatorcomment>Why this word: Brazilian textbooks and model kits say &quot;modelo de bolas e varetas&quot; (plural); the singular read like one ball and one stick.</translatorcomment>
         <translation>&amp;Bolas e varetas</translation>
     </message>
     <message>
         <source>&amp;Space-Filling</source>
-        <translatorcomment>Why this word: kept "preenchimento espacial", the name Brazilian textbooks give the space-filling model; "modelo compacto" is also heard but less often.</translatorcomment>
+        <translatorcomment>Why this word: kept &quot;preenchimento espacial&quot;, the name Brazilian textbooks give the space-filling model; &quot;modelo compacto&quot; is also heard but less often.</translatorcomment>
         <translation>&amp;Preenchimento espacial</translation>
     </message>
     <message>
@@ -1294,17 +1294,17 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>&amp;Homoatomic...</source>
-        <translatorcomment>Why this word: a substance made of one element is a "substância simples" in Brazilian schools (as against "substância composta"); "homoatômica" is used of molecules, not in the sense of this dialog.</translatorcomment>
+        <translatorcomment>Why this word: a substance made of one element is a &quot;substância simples&quot; in Brazilian schools (as against &quot;substância composta&quot;); &quot;homoatômica&quot; is used of molecules, not in the sense of this dialog.</translatorcomment>
         <translation>Substâncias &amp;simples...</translation>
     </message>
     <message>
         <source>&amp;Metallic...</source>
-        <translatorcomment>Why this word: the dialog holds compounds of a metal (salts, oxides, hydroxides, also a few boron compounds); "composto metálico" would suggest an alloy or metallic bonding, and "composto iônico" would be wrong for AlN, WC or BF3.</translatorcomment>
+        <translatorcomment>Why this word: the dialog holds compounds of a metal (salts, oxides, hydroxides, also a few boron compounds); &quot;composto metálico&quot; would suggest an alloy or metallic bonding, and &quot;composto iônico&quot; would be wrong for AlN, WC or BF3.</translatorcomment>
         <translation>Compostos de &amp;metais...</translation>
     </message>
     <message>
         <source>&amp;Non-Metallic...</source>
-        <translatorcomment>Why this word: Brazilian schools call the non-metals "ametais" (newer books also write "não metais"); "composto não metálico" is not a school phrase.</translatorcomment>
+        <translatorcomment>Why this word: Brazilian schools call the non-metals &quot;ametais&quot; (newer books also write &quot;não metais&quot;); &quot;composto não metálico&quot; is not a school phrase.</translatorcomment>
         <translation>Compostos de &amp;ametais...</translation>
     </message>
     <message>
@@ -1362,7 +1362,7 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>Print &amp;Handout...</source>
-        <translatorcomment>Why this word: a one-page sheet handed to a class is a "ficha" in Brazilian schools; "folha de aula" is not an established phrase, and "folha de atividades" would promise exercises the sheet does not have.</translatorcomment>
+        <translatorcomment>Why this word: a one-page sheet handed to a class is a &quot;ficha&quot; in Brazilian schools; &quot;folha de aula&quot; is not an established phrase, and &quot;folha de atividades&quot; would promise exercises the sheet does not have.</translatorcomment>
         <translation>Imprimir fic&amp;ha de aula...</translation>
     </message>
     <message>
@@ -1436,17 +1436,17 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>Oil &amp; Fat/Ester</source>
-        <translatorcomment>Why this word: the school function is "éster"; oils and fats (triolein, tristearin) are named too, as the family holds both simple esters and triglycerides.</translatorcomment>
+        <translatorcomment>Why this word: the school function is &quot;éster&quot;; oils and fats (triolein, tristearin) are named too, as the family holds both simple esters and triglycerides.</translatorcomment>
         <translation>Éster/óleo/gordura</translation>
     </message>
     <message>
         <source>Sugar</source>
-        <translatorcomment>Why this word: Brazilian textbooks name the family "carboidratos" (glicídios); "açúcar" is everyday speech.</translatorcomment>
+        <translatorcomment>Why this word: Brazilian textbooks name the family &quot;carboidratos&quot; (glicídios); &quot;açúcar&quot; is everyday speech.</translatorcomment>
         <translation>Carboidrato</translation>
     </message>
     <message>
         <source>Hydrocarbon halide</source>
-        <translatorcomment>Why this word: "haleto orgânico" is the school function name; "haleto de hidrocarboneto" is not used.</translatorcomment>
+        <translatorcomment>Why this word: &quot;haleto orgânico&quot; is the school function name; &quot;haleto de hidrocarboneto&quot; is not used.</translatorcomment>
         <translation>Haleto orgânico</translation>
     </message>
     <message>
@@ -1455,7 +1455,7 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>Nitro &amp; Amine</source>
-        <translatorcomment>Why this word: the school function names are "nitrocomposto" and "amina"; "nitro" alone is not a function name.</translatorcomment>
+        <translatorcomment>Why this word: the school function names are &quot;nitrocomposto&quot; and &quot;amina&quot;; &quot;nitro&quot; alone is not a function name.</translatorcomment>
         <translation>Nitrocomposto/amina</translation>
     </message>
     <message>
@@ -1557,37 +1557,37 @@ Escolha uma impressora ou um arquivo PDF em Arquivo &gt; Configurar impressora.<
     </message>
     <message>
         <source>Metallic Compounds</source>
-        <translatorcomment>Why this word: the dialog holds compounds of a metal (salts, oxides, hydroxides, also a few boron compounds); "composto metálico" would suggest an alloy or metallic bonding, and "composto iônico" would be wrong for AlN, WC or BF3.</translatorcomment>
+        <translatorcomment>Why this word: the dialog holds compounds of a metal (salts, oxides, hydroxides, also a few boron compounds); &quot;composto metálico&quot; would suggest an alloy or metallic bonding, and &quot;composto iônico&quot; would be wrong for AlN, WC or BF3.</translatorcomment>
         <translation>Compostos de metais</translation>
     </message>
     <message>
         <source>&amp;Positive Ions:</source>
-        <translatorcomment>Why this word: schools say "cátion" and "ânion" for positive and negative ions; the lists hold both single ions and ion groups (carbonate, sulfate), which "cátions/ânions" covers.</translatorcomment>
+        <translatorcomment>Why this word: schools say &quot;cátion&quot; and &quot;ânion&quot; for positive and negative ions; the lists hold both single ions and ion groups (carbonate, sulfate), which &quot;cátions/ânions&quot; covers.</translatorcomment>
         <translation>Cá&amp;tions:</translation>
     </message>
     <message>
         <source>&amp;Negative Ions:</source>
-        <translatorcomment>Why this word: schools say "cátion" and "ânion" for positive and negative ions; the lists hold both single ions and ion groups (carbonate, sulfate), which "cátions/ânions" covers.</translatorcomment>
+        <translatorcomment>Why this word: schools say &quot;cátion&quot; and &quot;ânion&quot; for positive and negative ions; the lists hold both single ions and ion groups (carbonate, sulfate), which &quot;cátions/ânions&quot; covers.</translatorcomment>
         <translation>Â&amp;nions:</translation>
     </message>
     <message>
         <source>Non-Metallic Compounds</source>
-        <translatorcomment>Why this word: Brazilian schools call the non-metals "ametais" (newer books also write "não metais"); "composto não metálico" is not a school phrase.</translatorcomment>
+        <translatorcomment>Why this word: Brazilian schools call the non-metals &quot;ametais&quot; (newer books also write &quot;não metais&quot;); &quot;composto não metálico&quot; is not a school phrase.</translatorcomment>
         <translation>Compostos de ametais</translation>
     </message>
     <message>
         <source>&amp;Positive Covalence:</source>
-        <translatorcomment>Why this word: kept literal; the list holds the part of the formula written first (H, C, N, Si, P, S, NH4), and no school term fits it better; "nox positivo" would be wrong for NH4.</translatorcomment>
+        <translatorcomment>Why this word: kept literal; the list holds the part of the formula written first (H, C, N, Si, P, S, NH4), and no school term fits it better; &quot;nox positivo&quot; would be wrong for NH4.</translatorcomment>
         <translation>Covalência &amp;positiva:</translation>
     </message>
     <message>
         <source>&amp;Negative Covalence:</source>
-        <translatorcomment>Why this word: kept literal; the list holds the part of the formula written first (H, C, N, Si, P, S, NH4), and no school term fits it better; "nox positivo" would be wrong for NH4.</translatorcomment>
+        <translatorcomment>Why this word: kept literal; the list holds the part of the formula written first (H, C, N, Si, P, S, NH4), and no school term fits it better; &quot;nox positivo&quot; would be wrong for NH4.</translatorcomment>
         <translation>Covalência &amp;negativa:</translation>
     </message>
     <message>
         <source>Homoatomic Substance</source>
-        <translatorcomment>Why this word: a substance made of one element is a "substância simples" in Brazilian schools (as against "substância composta"); "homoatômica" is used of molecules, not in the sense of this dialog.</translatorcomment>
+        <translatorcomment>Why this word: a substance made of one element is a &quot;substância simples&quot; in Brazilian schools (as against &quot;substância composta&quot;); &quot;homoatômica&quot; is used of molecules, not in the sense of this dialog.</translatorcomment>
         <translation>Substâncias simples</translation>
     </message>
     <message>
@@ -1612,7 +1612,7 @@ Escolha uma impressora ou um arquivo PDF em Arquivo &gt; Configurar impressora.<
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translatorcomment>Why this word: Brazilian schools group organic compounds by "funções orgânicas"; "categoria" is not used in that sense.</translatorcomment>
+        <translatorcomment>Why this word: Brazilian schools group organic compounds by &quot;funções orgânicas&quot;; &quot;categoria&quot; is not used in that sense.</translatorcomment>
         <translation>&amp;Função orgânica:</translation>
     </message>
 </context>
@@ -1627,13 +1627,13 @@ Escolha uma impressora ou um arquivo PDF em Arquivo &gt; Configurar impressora.<
     <name>SelectionModel</name>
     <message>
         <source>Cannot find the metallic compound &quot;%s&quot;.</source>
-        <translatorcomment>Why this word: the dialog holds compounds of a metal (salts, oxides, hydroxides, also a few boron compounds); "composto metálico" would suggest an alloy or metallic bonding, and "composto iônico" would be wrong for AlN, WC or BF3.</translatorcomment>
-        <translation>Não foi possível encontrar o composto de metal "%s".</translation>
+        <translatorcomment>Why this word: the dialog holds compounds of a metal (salts, oxides, hydroxides, also a few boron compounds); &quot;composto metálico&quot; would suggest an alloy or metallic bonding, and &quot;composto iônico&quot; would be wrong for AlN, WC or BF3.</translatorcomment>
+        <translation>Não foi possível encontrar o composto de metal &quot;%s&quot;.</translation>
     </message>
     <message>
         <source>Cannot find the non-metallic compound &quot;%s&quot;.</source>
-        <translatorcomment>Why this word: Brazilian schools call the non-metals "ametais" (newer books also write "não metais"); "composto não metálico" is not a school phrase.</translatorcomment>
-        <translation>Não foi possível encontrar o composto de ametais "%s".</translation>
+        <translatorcomment>Why this word: Brazilian schools call the non-metals &quot;ametais&quot; (newer books also write &quot;não metais&quot;); &quot;composto não metálico&quot; is not a school phrase.</translatorcomment>
+        <translation>Não foi possível encontrar o composto de ametais &quot;%s&quot;.</translation>
     </message>
     <message>
         <source>Cannot find the substance &quot;%s&quot;.</source>
