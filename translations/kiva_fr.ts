@@ -21,7 +21,7 @@
     </message>
     <message>
         <source> - (Covalent Network)</source>
-        <translatorcomment>Why this word: In French school crystallography &quot;réseau&quot; is the lattice of nodes (réseau, maille, motif), so &quot;réseau covalent&quot; misleads; textbooks call diamond and quartz &quot;solides covalents&quot;.</translatorcomment>
+        <translatorcomment>Why this word: in French school crystallography &quot;réseau&quot; is the lattice of nodes (réseau, maille, motif), so &quot;réseau covalent&quot; misleads; textbooks call diamond and quartz &quot;solides covalents&quot;.</translatorcomment>
         <translation> - (solide covalent)</translation>
     </message>
 </context>
@@ -189,7 +189,7 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Covalent network</source>
-        <translatorcomment>Why this word: As in the window title: French textbooks say &quot;solide covalent&quot;; &quot;réseau&quot; there means the lattice of nodes.</translatorcomment>
+        <translatorcomment>Why this word: as in the window title: French textbooks say &quot;solide covalent&quot;; &quot;réseau&quot; there means the lattice of nodes.</translatorcomment>
         <translation>Solide covalent</translation>
     </message>
     <message>
@@ -263,11 +263,13 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Melting point:</source>
-        <translation>Point de fusion :</translation>
+        <translatorcomment>Why this word: French curricula and textbooks say &quot;température de fusion&quot; (and &quot;température de changement d&apos;état&quot;), as this program&apos;s own messages do.</translatorcomment>
+        <translation>Température de fusion :</translation>
     </message>
     <message>
         <source>Boiling point:</source>
-        <translation>Point d&apos;ébullition :</translation>
+        <translatorcomment>Why this word: as &quot;Température de fusion&quot;: the school term is &quot;température d&apos;ébullition&quot;.</translatorcomment>
+        <translation>Température d’ébullition :</translation>
     </message>
     <message>
         <source>decomposes at %1</source>
@@ -478,7 +480,7 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Chemical unit</source>
-        <translatorcomment>Why this word: The French curriculum calls one molecule, ion or atom an &quot;entité chimique&quot; (as against the &quot;espèce chimique&quot;, the substance); &quot;unité chimique&quot; is not a school term.</translatorcomment>
+        <translatorcomment>Why this word: the French curriculum calls one molecule, ion or atom an &quot;entité chimique&quot; (as against the &quot;espèce chimique&quot;, the substance); &quot;unité chimique&quot; is not a school term.</translatorcomment>
         <translation>Entité chimique</translation>
     </message>
     <message>
@@ -676,7 +678,7 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Print Handout</source>
-        <translatorcomment>Why this word: A page the teacher hands out is a &quot;fiche élève&quot;; a &quot;fiche de cours&quot; is the lesson summary a student writes, and &quot;fiche&quot; alone does not say which.</translatorcomment>
+        <translatorcomment>Why this word: a page the teacher hands out is a &quot;fiche élève&quot;; a &quot;fiche de cours&quot; is the lesson summary a student writes, and &quot;fiche&quot; alone does not say which.</translatorcomment>
         <translation>Imprimer la fiche élève</translation>
     </message>
     <message>
@@ -1198,7 +1200,7 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>&amp;Chemical Unit</source>
-        <translatorcomment>Why this word: School term &quot;entité chimique&quot; (see the toolbar button); E is free in this submenu.</translatorcomment>
+        <translatorcomment>Why this word: school term &quot;entité chimique&quot; (see the toolbar button); E is free in this submenu.</translatorcomment>
         <translation>&amp;Entité chimique</translation>
     </message>
     <message>
@@ -1219,7 +1221,7 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>&amp;Ball-and-Stick</source>
-        <translatorcomment>Why this word: School term &quot;modèle éclaté&quot;, the counterpart of &quot;modèle compact&quot;.</translatorcomment>
+        <translatorcomment>Why this word: school term &quot;modèle éclaté&quot;, the counterpart of &quot;modèle compact&quot;.</translatorcomment>
         <translation>&amp;Modèle éclaté</translation>
     </message>
     <message>
@@ -1285,17 +1287,17 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>&amp;Metallic...</source>
-        <translatorcomment>Why this word: The dialog lists compounds of a metal cation (NaCl, CaCO3), not metals; &quot;Métallique&quot; alone reads as metallic bonding, which students learn for metals only.</translatorcomment>
+        <translatorcomment>Why this word: the dialog lists compounds of a metal cation (NaCl, CaCO3), not metals; &quot;Métallique&quot; alone reads as metallic bonding, which students learn for metals only.</translatorcomment>
         <translation>Composé d’un &amp;métal...</translation>
     </message>
     <message>
         <source>&amp;Non-Metallic...</source>
-        <translatorcomment>Why this word: Named like the item above it: compounds of non-metals; &quot;Non métallique&quot; alone does not say what it selects.</translatorcomment>
+        <translatorcomment>Why this word: named like the item above it: compounds of non-metals; &quot;Non métallique&quot; alone does not say what it selects.</translatorcomment>
         <translation>Composé de &amp;non-métaux...</translation>
     </message>
     <message>
         <source>&amp;Organic...</source>
-        <translatorcomment>Why this word: Same pattern as the two items above it, so the menu reads as one list.</translatorcomment>
+        <translatorcomment>Why this word: same pattern as the two items above it, so the menu reads as one list.</translatorcomment>
         <translation>Composé &amp;organique...</translation>
     </message>
     <message>
@@ -1348,7 +1350,7 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Print &amp;Handout...</source>
-        <translatorcomment>Why this word: A page handed out in class is a &quot;fiche élève&quot;; H stays the accelerator, unique in the File menu.</translatorcomment>
+        <translatorcomment>Why this word: a page handed out in class is a &quot;fiche élève&quot;; H stays the accelerator, unique in the File menu.</translatorcomment>
         <translation>Imprimer la fic&amp;he élève...</translation>
     </message>
     <message>
@@ -1400,7 +1402,7 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Aromatic hydrocarbon</source>
-        <translatorcomment>Why this word: Noun use as in &quot;les aromatiques&quot;; &quot;Hydrocarbure aromatique&quot; is too long for its radio button.</translatorcomment>
+        <translatorcomment>Why this word: noun use as in &quot;les aromatiques&quot;; &quot;Hydrocarbure aromatique&quot; is too long for its radio button.</translatorcomment>
         <translation>Aromatique</translation>
     </message>
     <message>
@@ -1421,17 +1423,17 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Oil &amp; Fat/Ester</source>
-        <translatorcomment>Why this word: The family French textbooks name is &quot;ester&quot;; oils and fats (triglycerides) are esters of glycerol, called &quot;corps gras&quot;. Ester comes first because most of the list are simple esters.</translatorcomment>
+        <translatorcomment>Why this word: the family French textbooks name is &quot;ester&quot;; oils and fats (triglycerides) are esters of glycerol, called &quot;corps gras&quot;. Ester comes first because most of the list are simple esters.</translatorcomment>
         <translation>Ester, corps gras</translation>
     </message>
     <message>
         <source>Sugar</source>
-        <translatorcomment>Why this word: Kept: physics-chemistry textbooks say &quot;sucres&quot;; biology says &quot;glucides&quot;, which a class also understands.</translatorcomment>
+        <translatorcomment>Why this word: kept: physics-chemistry textbooks say &quot;sucres&quot;; biology says &quot;glucides&quot;, which a class also understands.</translatorcomment>
         <translation>Sucre</translation>
     </message>
     <message>
         <source>Hydrocarbon halide</source>
-        <translatorcomment>Why this word: Kept rather than the curriculum&apos;s &quot;halogénoalcane&quot;: the family also holds halogenated alkenes and arenes.</translatorcomment>
+        <translatorcomment>Why this word: kept rather than the curriculum&apos;s &quot;halogénoalcane&quot;: the family also holds halogenated alkenes and arenes.</translatorcomment>
         <translation>Dérivé halogéné</translation>
     </message>
     <message>
@@ -1542,7 +1544,7 @@ Choisissez une imprimante ou un fichier PDF avec Fichier &gt; Configuration de l
     </message>
     <message>
         <source>Metallic Compounds</source>
-        <translatorcomment>Why this word: Salts, oxides and sulfides of metals; &quot;composés métalliques&quot; suggests metallic bonding.</translatorcomment>
+        <translatorcomment>Why this word: salts, oxides and sulfides of metals; &quot;composés métalliques&quot; suggests metallic bonding.</translatorcomment>
         <translation>Composés des métaux</translation>
     </message>
     <message>
@@ -1559,17 +1561,17 @@ Choisissez une imprimante ou un fichier PDF avec Fichier &gt; Configuration de l
     </message>
     <message>
         <source>&amp;Positive Covalence:</source>
-        <translatorcomment>Why this word: In French &quot;covalence&quot; is the number of covalent bonds an atom forms, so &quot;covalence positive&quot; means nothing; the list holds the positive part of the compound (H, C, N, ..., NH4), written first in its formula.</translatorcomment>
+        <translatorcomment>Why this word: in French &quot;covalence&quot; is the number of covalent bonds an atom forms, so &quot;covalence positive&quot; means nothing; the list holds the positive part of the compound (H, C, N, ..., NH4), written first in its formula.</translatorcomment>
         <translation>Partie &amp;positive :</translation>
     </message>
     <message>
         <source>&amp;Negative Covalence:</source>
-        <translatorcomment>Why this word: The negative part of the compound (O, Cl, SO for sulfates, ...), written last in its formula; see &quot;Partie positive&quot;.</translatorcomment>
+        <translatorcomment>Why this word: the negative part of the compound (O, Cl, SO for sulfates, ...), written last in its formula; see &quot;Partie positive&quot;.</translatorcomment>
         <translation>Partie &amp;négative :</translation>
     </message>
     <message>
         <source>Homoatomic Substance</source>
-        <translatorcomment>Why this word: School term for a substance made of one element (corps pur simple).</translatorcomment>
+        <translatorcomment>Why this word: school term for a substance made of one element (corps pur simple).</translatorcomment>
         <translation>Corps simple</translation>
     </message>
     <message>
