@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>%1 decomposes at %2 before it melts</source>
-        <translation>%1 zersetzt sich bei %2, bevor es schmilzt</translation>
+        <translation>%1 zersetzt sich bei %2 schon vor dem Schmelzen</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
@@ -149,8 +149,9 @@ Kiva ist freie Software: Sie dürfen es unter der GNU General Public License, Ve
     <message>
         <source>No crystal structure.
 Only single molecule available.</source>
+        <translatorcomment>Why this word: the window then shows the state the View menu calls &apos;Einzelnes Teilchen&apos; (a molecule or a formula unit), so the message names it the same way.</translatorcomment>
         <translation>Keine Kristallstruktur.
-Nur ein einzelnes Molekül verfügbar.</translation>
+Nur das einzelne Teilchen ist verfügbar.</translation>
     </message>
     <message>
         <source>Atom labels need the DejaVu Sans Bold font, which is not installed.
@@ -269,11 +270,13 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     </message>
     <message>
         <source>Melting point:</source>
-        <translation>Schmelzpunkt:</translation>
+        <translatorcomment>Why this word: German curricula name the measured quantities Schmelztemperatur and Siedetemperatur, and the program&apos;s other texts (the heating message, the help) use them; &apos;Schmelzpunkt&apos; would mix two words for one thing.</translatorcomment>
+        <translation>Schmelztemperatur:</translation>
     </message>
     <message>
         <source>Boiling point:</source>
-        <translation>Siedepunkt:</translation>
+        <translatorcomment>Why this word: German curricula name the measured quantities Schmelztemperatur and Siedetemperatur, and the program&apos;s other texts (the heating message, the help) use them; &apos;Schmelzpunkt&apos; would mix two words for one thing.</translatorcomment>
+        <translation>Siedetemperatur:</translation>
     </message>
     <message>
         <source>decomposes at %1</source>
