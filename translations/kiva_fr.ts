@@ -269,7 +269,7 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     <message>
         <source>Boiling point:</source>
         <translatorcomment>Why this word: as &quot;Température de fusion&quot;: the school term is &quot;température d&apos;ébullition&quot;.</translatorcomment>
-        <translation>Température d’ébullition :</translation>
+        <translation>Température d&apos;ébullition :</translation>
     </message>
     <message>
         <source>decomposes at %1</source>
@@ -522,7 +522,7 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Select a metallic compound</source>
-        <translation>Choisir un composé d’un métal</translation>
+        <translation>Choisir un composé d&apos;un métal</translation>
     </message>
     <message>
         <source>Select a non-metallic compound</source>
@@ -674,7 +674,7 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Print a lesson handout: the picture with the substance&apos;s name, description and facts</source>
-        <translation>Imprimer une fiche élève pour le cours : l’image avec le nom, la description et les données de la substance</translation>
+        <translation>Imprimer une fiche élève pour le cours : l&apos;image avec le nom, la description et les données de la substance</translation>
     </message>
     <message>
         <source>Print Handout</source>
@@ -724,7 +724,7 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     <message>
         <source>Add heat at a constant power</source>
         <translatorcomment>Why this word: French curricula speak of energy received or given (&quot;énergie reçue&quot;, &quot;transfert thermique&quot;) rather than of &quot;chaleur&quot;.</translatorcomment>
-        <translation>Apporter de l’énergie à puissance constante</translation>
+        <translation>Apporter de l&apos;énergie à puissance constante</translation>
     </message>
     <message>
         <source>Heat</source>
@@ -732,7 +732,7 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>Take heat away at a constant power</source>
-        <translation>Retirer de l’énergie à puissance constante</translation>
+        <translation>Retirer de l&apos;énergie à puissance constante</translation>
     </message>
     <message>
         <source>Cool</source>
@@ -1288,7 +1288,7 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     <message>
         <source>&amp;Metallic...</source>
         <translatorcomment>Why this word: the dialog lists compounds of a metal cation (NaCl, CaCO3), not metals; &quot;Métallique&quot; alone reads as metallic bonding, which students learn for metals only.</translatorcomment>
-        <translation>Composé d’un &amp;métal...</translation>
+        <translation>Composé d&apos;un &amp;métal...</translation>
     </message>
     <message>
         <source>&amp;Non-Metallic...</source>
