@@ -28,16 +28,6 @@ std::string Temperature(double kelvin) {
     return std::string(buffer, result.ptr);
 }
 
-std::vector<std::string_view> SplitTabs(std::string_view line) {
-    std::vector<std::string_view> fields;
-    for (std::size_t start = 0;;) {
-        const std::size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
-        if (tab == std::string_view::npos) return fields;
-        start = tab + 1;
-    }
-}
-
 // An empty field is no temperature; anything else must be a decimal number of kelvin in range.
 std::optional<double> ParseTemperature(std::string_view field, const char* column, std::string& error) {
     if (field.empty()) return std::nullopt;
@@ -158,14 +148,6 @@ const char* NoteText(PhaseNote note) {
     case PhaseNote::Sublimes: return "sublimes";
     }
     return "";
-}
-
-// At most ten names, then how many more.
-std::string NameList(const std::vector<std::string>& names) {
-    std::string list;
-    for (std::size_t i = 0; i < names.size() && i < 10; ++i) list += (i == 0 ? "" : ", ") + names[i];
-    if (names.size() > 10) list += " and " + std::to_string(names.size() - 10) + " more";
-    return list;
 }
 
 }  // namespace

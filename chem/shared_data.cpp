@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/file_search.h"
+#include "platform/ui_language.h"
 
 namespace kiva {
 
@@ -18,7 +19,7 @@ SharedData& TheSharedData() {
 StartUpPlaces ProcessStartUpPlaces() {
     const EnvironmentReader environment = ProcessEnvironment();
     return {DataSearchDirectories(ProgramDirectory(), CurrentDirectory(), environment),
-            UserConfigDirectory(environment)};
+            UserConfigDirectory(environment), UiLanguages(environment)};
 }
 
 ElementFileChoice ChooseElementFile(const std::string& moleculeDataPath, const std::string& configDirectory,
@@ -52,11 +53,15 @@ void StartUpSharedData(SharedData& data, const StartUpPlaces& places) {
     data.phaseTable = data.moleculeDataPath.empty()
                           ? PhaseTable{}
                           : LoadPhasePointsFile((fs::path(data.moleculeDataPath).parent_path() / "PhasePoints.dat").string()).table;
+    data.catalogueLanguage = data.moleculeDataPath.empty()
+                                 ? CatalogueLanguage{}
+                                 : LoadCatalogueLanguage(fs::path(data.moleculeDataPath).parent_path().string(), places.languages);
 }
 
 void ShutDownSharedData(SharedData& data) {
     data.moleculeIndex = MoleculeIndex{};
     data.phaseTable = PhaseTable{};
+    data.catalogueLanguage = CatalogueLanguage{};
     WriteElementFile(data.elementTable);
 }
 
@@ -77,6 +82,7 @@ SharedDataLifetime::~SharedDataLifetime() {
     } else {
         TheSharedData().moleculeIndex = MoleculeIndex{};
         TheSharedData().phaseTable = PhaseTable{};
+        TheSharedData().catalogueLanguage = CatalogueLanguage{};
     }
 }
 

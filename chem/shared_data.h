@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The data objects the whole viewer shares for the whole run, and their ordered start-up and
-// exit: Molecule.dat's path first, then the element table, the index and the phase points; at
+// exit: Molecule.dat's path first, then the element table, the index, the phase points and the
+// catalogue's texts in the user's language; at
 // exit the index is released before the element table is written back.
 #include <string>
 #include <vector>
 
+#include "chem/catalogue_language.h"
 #include "chem/element_table.h"
 #include "chem/molecule_index.h"
 #include "chem/phase_points.h"
@@ -17,6 +19,7 @@ struct SharedData {
     ElementTable elementTable;
     MoleculeIndex moleculeIndex;
     PhaseTable phaseTable;  // PhasePoints.dat beside Molecule.dat; empty when it is missing or damaged
+    CatalogueLanguage catalogueLanguage;  // the user's language beside Molecule.dat; empty for English
 };
 
 // The process's one instance. It starts empty; StartUpSharedData fills it.
@@ -25,9 +28,11 @@ SharedData& TheSharedData();
 struct StartUpPlaces {
     std::vector<std::string> searchDirectories;  // where Molecule.dat and Index.dat are looked for
     std::string configDirectory;                 // the user's own Elements.dat when the data is read-only
+    std::vector<std::string> languages;          // the user's languages, best first; empty for English
 };
 
-// The places of this process: its directory, the current one, the XDG data directories and PATH.
+// The places of this process: its directory, the current one, the XDG data directories and PATH,
+// and the languages its desktop asks for.
 StartUpPlaces ProcessStartUpPlaces();
 
 struct ElementFileChoice {

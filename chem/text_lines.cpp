@@ -89,4 +89,21 @@ std::optional<float> ParseFloat(std::string_view word) {
     return value;
 }
 
+std::vector<std::string_view> SplitTabs(std::string_view line) {
+    std::vector<std::string_view> fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+        if (tab == std::string_view::npos) return fields;
+        start = tab + 1;
+    }
+}
+
+std::string NameList(const std::vector<std::string>& names) {
+    std::string list;
+    for (std::size_t i = 0; i < names.size() && i < 10; ++i) list += (i == 0 ? "" : ", ") + names[i];
+    if (names.size() > 10) list += " and " + std::to_string(names.size() - 10) + " more";
+    return list;
+}
+
 }  // namespace kiva

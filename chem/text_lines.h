@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// Line and field reading shared by the text data files (Elements.dat, Index.dat, PhasePoints.dat).
+// Line and field reading shared by the text data files (Elements.dat, Index.dat, PhasePoints.dat, the
+// catalogue's languages).
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -33,6 +34,12 @@ std::optional<unsigned> ParseLowByte(std::string_view word);
 
 // A piece of a damaged file fit to quote in a message: at most 40 characters, printable ASCII.
 std::string Quoted(std::string_view text);
+
+// The tab-separated fields of a line; a line without a tab is one field.
+std::vector<std::string_view> SplitTabs(std::string_view line);
+
+// At most ten names, comma-separated, then how many more: for messages about a table's rows.
+std::string NameList(const std::vector<std::string>& names);
 
 // A finite decimal real word ("1.89", "-0.5e1"); nothing for anything else.
 std::optional<float> ParseFloat(std::string_view word);

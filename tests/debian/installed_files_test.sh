@@ -14,8 +14,11 @@ fail() { echo "FAIL: $*"; status=1; }
 
 for file in bin/kiva bin/kiva-render bin/kiva-render-flat bin/kiva-mkdb \
             share/kiva/Molecule.dat share/kiva/Index.dat share/kiva/PhasePoints.dat \
-            share/kiva/help/index.html share/kiva/help/de/index.html \
-            share/kiva/help/fr/index.html share/kiva/translations/kiva_de.qm share/kiva/translations/kiva_fr.qm \
+            share/kiva/Catalogue_de.dat share/kiva/Catalogue_fr.dat share/kiva/Catalogue_es.dat \
+            share/kiva/Catalogue_pt_BR.dat share/kiva/Catalogue_it.dat \
+            share/kiva/help/index.html share/kiva/help/de/index.html share/kiva/help/de/menu_view.html \
+            share/kiva/help/fr/index.html share/kiva/help/es/printing.html share/kiva/help/pt_BR/colors.html \
+            share/kiva/help/it/measuring.html share/kiva/translations/kiva_de.qm share/kiva/translations/kiva_fr.qm \
             share/kiva/translations/kiva_es.qm share/kiva/translations/kiva_pt_BR.qm share/kiva/translations/kiva_it.qm \
             share/applications/kiva.desktop share/mime/packages/kiva-molecule.xml \
             share/icons/hicolor/scalable/apps/kiva.svg share/metainfo/org.kiva_edu.Kiva.metainfo.xml; do

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// kiva-mkdb: compiles the catalogue's sources into Molecule.dat, Index.dat and PhasePoints.dat,
+// kiva-mkdb: compiles the catalogue's sources into Molecule.dat, Index.dat, PhasePoints.dat and
+// the Catalogue_LANG.dat of its other languages,
 // reports on the catalogue, dumps records as text and exports a substance as a document file.
 #include <cstdio>
 #include <cstring>
@@ -16,6 +17,7 @@
 #include "platform/command_line.h"
 #include "platform/file_search.h"
 #include "tools/mkdb/catalogue.h"
+#include "tools/mkdb/language_tables.h"
 #include "tools/mkdb/phase_table.h"
 #include "tools/mkdb/record_dump.h"
 #include "io/source_error.h"
@@ -27,8 +29,11 @@ using namespace kiva;
 namespace {
 
 constexpr const char* kUsage =
-    "usage: kiva-mkdb build DATA_DIR OUT_DIR [--report]   compile DATA_DIR/substances.txt and phase_points.tsv\n"
+    "usage: kiva-mkdb build DATA_DIR OUT_DIR [--report]   compile DATA_DIR/substances.txt, phase_points.tsv\n"
+    "                                                     and the catalogue_LANG.tsv of other languages\n"
     "       kiva-mkdb report DATA_DIR                     counts by kind and key, keys without entries\n"
+    "       kiva-mkdb unfinished DATA_DIR                 substances a language has not translated since\n"
+    "                                                     their English changed\n"
     "       kiva-mkdb dump FILE [NAME...]                 a document, a structure file, or records of a Molecule.dat\n"
     "       kiva-mkdb export NAME OUT.mol [--catalogue DIR]  a substance as a document file\n";
 
@@ -49,10 +54,16 @@ int Build(const std::vector<std::string>& args) {
     if (!phases.hasSource)
         std::cerr << "kiva-mkdb: " << (fs::path(args[0]) / "phase_points.tsv").string()
                   << " is missing: PhasePoints.dat holds no substance\n";
+    const auto languages = mkdb::CompileLanguageTables(args[0], catalogue.entries);
+    for (const mkdb::CompiledLanguageTable& table : languages)
+        if (const std::string report = mkdb::UnfinishedReport(table, catalogue.entries.size()); !report.empty())
+            std::cerr << "kiva-mkdb: " << report << "\n";
     fs::create_directories(args[1]);
     WriteFileReplacing((fs::path(args[1]) / "Molecule.dat").string(), catalogue.moleculeData);
     WriteFileReplacing((fs::path(args[1]) / "Index.dat").string(), mkdb::FormatIndex(catalogue.entries));
     WriteFileReplacing((fs::path(args[1]) / "PhasePoints.dat").string(), phases.fileText);
+    for (const mkdb::CompiledLanguageTable& table : languages)
+        WriteFileReplacing((fs::path(args[1]) / table.fileName).string(), table.fileText);
     if (args.size() == 3) std::cout << mkdb::CatalogueReport(catalogue.entries);
     return 0;
 }
@@ -64,6 +75,22 @@ int Report(const std::vector<std::string>& args) {
     }
     std::cout << mkdb::CatalogueReport(Compile(args[0]).entries);
     return 0;
+}
+
+// Lists each language's unfinished substances; fails while any language has one.
+int Unfinished(const std::vector<std::string>& args) {
+    if (args.size() != 1) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const mkdb::Catalogue catalogue = Compile(args[0]);
+    int status = 0;
+    for (const mkdb::CompiledLanguageTable& table : mkdb::CompileLanguageTables(args[0], catalogue.entries)) {
+        const std::string report = mkdb::UnfinishedReport(table, catalogue.entries.size());
+        std::cout << (report.empty() ? fs::path(table.source).filename().string() + ": every substance finished" : report) << "\n";
+        if (!report.empty()) status = 1;
+    }
+    return status;
 }
 
 bool IsDocument(const std::string& path) {
@@ -158,6 +185,7 @@ int main(int argc, char** argv) {
     try {
         if (command == "build") return Build(args);
         if (command == "report") return Report(args);
+        if (command == "unfinished") return Unfinished(args);
         if (command == "dump") return Dump(args);
         if (command == "export") return Export(args);
         std::cerr << kUsage;
