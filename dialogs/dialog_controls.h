@@ -22,6 +22,12 @@ void PlaceControl(QWidget* control, QRect rect, int id);
 // `onOk`, which decides whether the dialog closes; Cancel closes it with Cancel.
 std::pair<QPushButton*, QPushButton*> AddOkCancel(QDialog& dialog, QRect ok, QRect cancel, std::function<void()> onOk);
 
+// Widens a fixed layout where a language's texts need more room than the template gives: a
+// label whose text runs into the control beside it, or a button or box narrower than its text,
+// moves the controls to its right over, widens the controls that span that place, and the dialog
+// grows by as much. A layout whose texts fit, as the English one does, stays as it is.
+void MakeRoomForTexts(QDialog& dialog);
+
 // A list of short items in columns of the given classic width, filled top to bottom and
 // scrolled sideways.
 void MakeMultiColumn(QListWidget* list, const DialogUnits& units, int columnPixels);

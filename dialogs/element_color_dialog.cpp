@@ -103,6 +103,7 @@ CElementColorDlg::CElementColorDlg(const ElementColorModel::Rows& rows, QWidget*
     setTabOrder(ok, cancel);
     setTabOrder(cancel, restore);
     red_->setFocus();
+    MakeRoomForTexts(*this);
 }
 
 ColorFields CElementColorDlg::CurrentFields() const {

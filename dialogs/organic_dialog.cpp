@@ -6,6 +6,8 @@
 #include <QRadioButton>
 
 #include "chem/selection_keys.h"
+#include "chem/shared_data.h"
+#include "dialogs/dialog_controls.h"
 #include "dialogs/selection_dialogs.h"
 #include "platform/translations.h"
 
@@ -32,7 +34,7 @@ int CategoryOf(int buttonId) {
 }  // namespace
 
 COrganicDlg::COrganicDlg(const MoleculeIndex& index, QWidget* parent)
-    : SelectionDialog(parent, QCoreApplication::translate("SelectionDialog", "Organic Compounds"), 236, 194, selection_), selection_(index) {
+    : SelectionDialog(parent, QCoreApplication::translate("SelectionDialog", "Organic Compounds"), 236, 194, selection_), selection_(index, &TheSharedData().catalogueLanguage) {
     auto* group = new QGroupBox(QCoreApplication::translate("SelectionDialog", "&Category:"), this);
     group->setGeometry(units_.Rect(8, 108, 220, 80));
     auto* buttons = new QButtonGroup(this);
@@ -53,6 +55,7 @@ COrganicDlg::COrganicDlg(const MoleculeIndex& index, QWidget* parent)
     AddMatchList(QCoreApplication::translate("SelectionDialog", "&Select from:"), 1029, units_.Rect(8, 26, 68, 8), units_.Rect(10, 40, 218, 64));
     AddSelectedEdit(QCoreApplication::translate("SelectionDialog", "Selected &Compound:"), 1028, units_.Rect(8, 10, 68, 8), units_.Rect(80, 8, 90, 12));
     AddButtons(units_.Rect(179, 8, 50, 14), units_.Rect(179, 24, 50, 14));
+    MakeRoomForTexts(*this);
 }
 
 void COrganicDlg::OnOk() { Confirm(); }

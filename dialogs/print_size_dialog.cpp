@@ -34,6 +34,7 @@ CPrintSizeDlg::CPrintSizeDlg(const QString& printSize, QWidget* parent) : QDialo
     setTabOrder(sizes_, ok);
     setTabOrder(ok, cancel);
     sizes_->setFocus();
+    MakeRoomForTexts(*this);
 }
 
 QString CPrintSizeDlg::printSize() const { return sizes_->currentIndex() < 0 ? QString() : sizes_->currentText(); }

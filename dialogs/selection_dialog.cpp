@@ -123,7 +123,9 @@ void SelectionDialog::Confirm() {
 void SelectionDialog::OnOk() { accept(); }
 
 void SelectionDialog::done(int result) {
-    selectedName_ = edit_->text();
+    // A name typed in the user's language stands for its catalogue name.
+    model_.EditChanged(edit_->text().toStdString());
+    selectedName_ = QString::fromStdString(model_.ResolvedName());
     QDialog::done(result);
 }
 

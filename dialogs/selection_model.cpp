@@ -24,10 +24,20 @@ std::vector<std::string> Strings(const std::array<std::string_view, N>& keys) {
 
 bool StartsWith(std::string_view name, const std::string& prefix) { return name.substr(0, prefix.size()) == prefix; }
 
+// A translated or other name begins with the text, letter case aside: a student types "kochsalz".
+bool AnyNameStartsWith(const TranslatedSubstance* row, const std::string& text) {
+    if (!row || text.empty()) return false;
+    if (StartsWithIgnoringCase(row->translatedName, text)) return true;
+    for (const std::string& name : row->commonNames)
+        if (StartsWithIgnoringCase(name, text)) return true;
+    return false;
+}
+
 }  // namespace
 
-std::string EntryLine(const IndexEntry& entry) {
-    return std::string(TextOf(entry.name)) + " - " + std::string(TextOf(entry.description));
+std::string EntryLine(const IndexEntry& entry, const CatalogueLanguage* language) {
+    const TranslatedSubstance* row = language ? language->Find(TextOf(entry.name)) : nullptr;
+    return std::string(TextOf(entry.name)) + " - " + (row ? row->description : std::string(TextOf(entry.description)));
 }
 
 const IndexEntry* SelectionModel::EntryAt(int row) const {
@@ -54,6 +64,24 @@ void SelectionModel::HighlightPrefix(const std::string& text) {
             return;
         }
     }
+    if (!language_) return;
+    for (std::size_t row = 0; row < count; ++row) {
+        if (AnyNameStartsWith(language_->Find(TextOf(EntryAt(static_cast<int>(row))->name)), text)) {
+            selectedRow_ = static_cast<int>(row);
+            return;
+        }
+    }
+}
+
+const IndexEntry* SelectionModel::Lookup(const std::string& name) const {
+    if (const IndexEntry* entry = LookupName(name)) return entry;
+    const TranslatedSubstance* row = language_ ? language_->FindByName(name) : nullptr;
+    return row ? LookupName(row->name) : nullptr;
+}
+
+std::string SelectionModel::ResolvedName() const {
+    const IndexEntry* entry = Lookup(selectedName_);
+    return entry ? std::string(TextOf(entry->name)) : selectedName_;
 }
 
 Confirmation SelectionModel::Confirm() const {
@@ -67,14 +95,14 @@ void SelectionModel::Refresh(SubstanceKind kind, std::string_view primaryKey, st
     FindIndexEntries(index_, static_cast<int>(kind), primaryKey, secondaryKey, matches_);
     lines_.clear();
     selectedName_.clear();
-    for (const IndexEntry& entry : matches_.Items()) lines_.push_back(EntryLine(entry));
+    for (const IndexEntry& entry : matches_.Items()) lines_.push_back(Line(entry));
     selectedRow_ = -1;
     if (highlightFirst && !lines_.empty()) ChooseRow(0);
 }
 
 KeyPairSelection::KeyPairSelection(const MoleculeIndex& index, SubstanceKind kind, std::vector<std::string> positives,
-                                   const char* groupKey, const char* notFoundFormat)
-    : SelectionModel(index, notFoundFormat),
+                                   const char* groupKey, const char* notFoundFormat, const CatalogueLanguage* language)
+    : SelectionModel(index, notFoundFormat, language),
       kind_(kind),
       positives_(std::move(positives)),
       negatives_(Strings(kNegativeIons)),
@@ -100,20 +128,20 @@ void KeyPairSelection::ChooseNegative(int row) {
     RefreshIfReady();
 }
 
-const IndexEntry* KeyPairSelection::Lookup(const std::string& name) const {
+const IndexEntry* KeyPairSelection::LookupName(const std::string& name) const {
     return FindIndexEntry(index_, name, static_cast<int>(kind_));
 }
 
-MetallicSelection::MetallicSelection(const MoleculeIndex& index)
+MetallicSelection::MetallicSelection(const MoleculeIndex& index, const CatalogueLanguage* language)
     : KeyPairSelection(index, SubstanceKind::Metallic, Strings(kPositiveIons), "Other",
-                       KIVA_TRANSLATABLE("SelectionModel", "Cannot find the metallic compound \"%s\".")) {}
+                       KIVA_TRANSLATABLE("SelectionModel", "Cannot find the metallic compound \"%s\"."), language) {}
 
-NonMetallicSelection::NonMetallicSelection(const MoleculeIndex& index)
+NonMetallicSelection::NonMetallicSelection(const MoleculeIndex& index, const CatalogueLanguage* language)
     : KeyPairSelection(index, SubstanceKind::NonMetallic, Strings(kPositiveCovalences), "",
-                       KIVA_TRANSLATABLE("SelectionModel", "Cannot find the non-metallic compound \"%s\".")) {}
+                       KIVA_TRANSLATABLE("SelectionModel", "Cannot find the non-metallic compound \"%s\"."), language) {}
 
-HomoatomicSelection::HomoatomicSelection(const MoleculeIndex& index, const ElementTable& elements)
-    : SelectionModel(index, KIVA_TRANSLATABLE("SelectionModel", "Cannot find the substance \"%s\".")) {
+HomoatomicSelection::HomoatomicSelection(const MoleculeIndex& index, const ElementTable& elements, const CatalogueLanguage* language)
+    : SelectionModel(index, KIVA_TRANSLATABLE("SelectionModel", "Cannot find the substance \"%s\"."), language) {
     for (const ElementInfo& row : elements.rows) elements_.emplace_back(TextOf(row.symbol));
 }
 
@@ -122,13 +150,14 @@ void HomoatomicSelection::ChooseElement(int row) {
     Refresh(SubstanceKind::Homoatomic, elements_[static_cast<std::size_t>(row)], "", true);
 }
 
-const IndexEntry* HomoatomicSelection::Lookup(const std::string& name) const {
+const IndexEntry* HomoatomicSelection::LookupName(const std::string& name) const {
     return FindIndexEntry(index_, name, static_cast<int>(SubstanceKind::Homoatomic));
 }
 
-IndexSelection::IndexSelection(const MoleculeIndex& index) : SelectionModel(index, KIVA_TRANSLATABLE("SelectionModel", "Cannot find the compound \"%s\".")) {
+IndexSelection::IndexSelection(const MoleculeIndex& index, const CatalogueLanguage* language)
+    : SelectionModel(index, KIVA_TRANSLATABLE("SelectionModel", "Cannot find the compound \"%s\"."), language) {
     listsWholeIndex_ = true;
-    for (const IndexEntry& entry : index.entries) lines_.push_back(EntryLine(entry));
+    for (const IndexEntry& entry : index.entries) lines_.push_back(Line(entry));
 }
 
 void IndexSelection::EditChanged(const std::string& text) {
@@ -136,10 +165,10 @@ void IndexSelection::EditChanged(const std::string& text) {
     HighlightPrefix(text);
 }
 
-const IndexEntry* IndexSelection::Lookup(const std::string& name) const { return FindIndexEntryByName(index_, name); }
+const IndexEntry* IndexSelection::LookupName(const std::string& name) const { return FindIndexEntryByName(index_, name); }
 
-OrganicSelection::OrganicSelection(const MoleculeIndex& index)
-    : SelectionModel(index, KIVA_TRANSLATABLE("SelectionModel", "Cannot find the organic compound \"%s\".")) {}
+OrganicSelection::OrganicSelection(const MoleculeIndex& index, const CatalogueLanguage* language)
+    : SelectionModel(index, KIVA_TRANSLATABLE("SelectionModel", "Cannot find the organic compound \"%s\"."), language) {}
 
 void OrganicSelection::ChooseCategory(int category) {
     if (category < 0 || static_cast<std::size_t>(category) >= kOrganicCategories.size()) return;
@@ -151,7 +180,7 @@ void OrganicSelection::EditChanged(const std::string& text) {
     HighlightPrefix(text);
 }
 
-const IndexEntry* OrganicSelection::Lookup(const std::string& name) const {
+const IndexEntry* OrganicSelection::LookupName(const std::string& name) const {
     return FindIndexEntry(index_, name, static_cast<int>(SubstanceKind::Organic));
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chem/catalogue_language.h"
 #include "chem/element_table.h"
 #include "chem/molecule_index.h"
 
@@ -26,6 +27,10 @@ struct Confirmation {
 
 inline constexpr const char* kNotFoundContext = "SelectionModel";
 
+// "name - description", as every list shows an entry, with the description in the language
+// where it has one.
+std::string EntryLine(const IndexEntry& entry, const CatalogueLanguage* language = nullptr);
+
 // The part every selection dialog shares: a "Select from" list of "name - description" lines,
 // its highlighted row and the selected-name edit.
 class SelectionModel {
@@ -37,23 +42,31 @@ public:
     // A click on a row: its entry's name goes into the edit.
     void ChooseRow(int row);
     // The user typed: the edit now holds `text`. Dialogs with an incremental search highlight the
-    // first listed name that begins with it.
+    // first listed entry whose name, translated name or other name begins with it.
     virtual void EditChanged(const std::string& text);
     // A double-click on a row (and, in the organic dialog, OK): looks the edit's name up.
     Confirmation Confirm() const;
+    // The catalogue name the edit stands for: the entry's name where the edit holds its
+    // translated or other name ("Kochsalz" gives "NaCl"), and otherwise the edit as it is.
+    std::string ResolvedName() const;
 
     virtual ~SelectionModel() = default;
 
 protected:
-    SelectionModel(const MoleculeIndex& index, const char* notFoundFormat) : index_(index), notFoundFormat_(notFoundFormat) {}
+    SelectionModel(const MoleculeIndex& index, const char* notFoundFormat, const CatalogueLanguage* language)
+        : index_(index), language_(language), notFoundFormat_(notFoundFormat) {}
     // Lists the entries of a kind filed under the keys; highlights the first when asked.
     void Refresh(SubstanceKind kind, std::string_view primaryKey, std::string_view secondaryKey, bool highlightFirst);
     // Highlights the first listed entry whose name begins with the text; an empty text is row 0.
     void HighlightPrefix(const std::string& text);
-    virtual const IndexEntry* Lookup(const std::string& name) const = 0;
+    // The entry of a name, or else of a translated or other name, that the dialog lists.
+    const IndexEntry* Lookup(const std::string& name) const;
+    virtual const IndexEntry* LookupName(const std::string& name) const = 0;
+    std::string Line(const IndexEntry& entry) const { return EntryLine(entry, language_); }
     const IndexEntry* EntryAt(int row) const;
 
     const MoleculeIndex& index_;
+    const CatalogueLanguage* language_;  // null, or without rows, for English
     IndexMatchList matches_;
     bool listsWholeIndex_ = false;  // the index dialog lists the index itself, not matches
     std::vector<std::string> lines_;
@@ -63,9 +76,6 @@ protected:
 private:
     const char* notFoundFormat_;
 };
-
-// "name - description", as every list shows an entry.
-std::string EntryLine(const IndexEntry& entry);
 
 // A compound chosen by a positive and a negative key: the metallic dialog's ions, the
 // non-metallic dialog's covalences. The list fills once both keys are chosen, or at once for a
@@ -79,11 +89,11 @@ public:
 
 protected:
     KeyPairSelection(const MoleculeIndex& index, SubstanceKind kind, std::vector<std::string> positives,
-                     const char* groupKey, const char* notFoundFormat);
+                     const char* groupKey, const char* notFoundFormat, const CatalogueLanguage* language);
 
 private:
     void RefreshIfReady();
-    const IndexEntry* Lookup(const std::string& name) const override;
+    const IndexEntry* LookupName(const std::string& name) const override;
     SubstanceKind kind_;
     std::vector<std::string> positives_;
     std::vector<std::string> negatives_;
@@ -94,44 +104,44 @@ private:
 
 class MetallicSelection : public KeyPairSelection {
 public:
-    explicit MetallicSelection(const MoleculeIndex& index);
+    explicit MetallicSelection(const MoleculeIndex& index, const CatalogueLanguage* language = nullptr);
 };
 
 class NonMetallicSelection : public KeyPairSelection {
 public:
-    explicit NonMetallicSelection(const MoleculeIndex& index);
+    explicit NonMetallicSelection(const MoleculeIndex& index, const CatalogueLanguage* language = nullptr);
 };
 
 class HomoatomicSelection : public SelectionModel {
 public:
-    HomoatomicSelection(const MoleculeIndex& index, const ElementTable& elements);
+    HomoatomicSelection(const MoleculeIndex& index, const ElementTable& elements, const CatalogueLanguage* language = nullptr);
     // The symbols of all 43 rows of the element table, as it holds them now.
     const std::vector<std::string>& ElementKeys() const { return elements_; }
     void ChooseElement(int row);
 
 private:
-    const IndexEntry* Lookup(const std::string& name) const override;
+    const IndexEntry* LookupName(const std::string& name) const override;
     std::vector<std::string> elements_;
 };
 
 class IndexSelection : public SelectionModel {
 public:
-    explicit IndexSelection(const MoleculeIndex& index);
+    explicit IndexSelection(const MoleculeIndex& index, const CatalogueLanguage* language = nullptr);
     void EditChanged(const std::string& text) override;
 
 private:
-    const IndexEntry* Lookup(const std::string& name) const override;
+    const IndexEntry* LookupName(const std::string& name) const override;
 };
 
 class OrganicSelection : public SelectionModel {
 public:
-    explicit OrganicSelection(const MoleculeIndex& index);
+    explicit OrganicSelection(const MoleculeIndex& index, const CatalogueLanguage* language = nullptr);
     // Lists the category's entries and leaves every row unselected.
     void ChooseCategory(int category);
     void EditChanged(const std::string& text) override;
 
 private:
-    const IndexEntry* Lookup(const std::string& name) const override;
+    const IndexEntry* LookupName(const std::string& name) const override;
 };
 
 }  // namespace kiva

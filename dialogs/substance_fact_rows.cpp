@@ -2,14 +2,17 @@
 #include "dialogs/substance_fact_rows.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <cmath>
+
+#include "platform/translations.h"
 
 namespace kiva {
 
 namespace {
 
-QString Length(float angstrom) { return QCoreApplication::translate("CSubstanceInfoDlg", "%1 Å").arg(static_cast<double>(angstrom), 0, 'f', 4); }
-QString Angle(float degrees) { return QCoreApplication::translate("CSubstanceInfoDlg", "%1°").arg(static_cast<double>(degrees), 0, 'f', 3); }
+QString Length(float angstrom) { return QCoreApplication::translate("CSubstanceInfoDlg", "%1 Å").arg(LocalNumber(static_cast<double>(angstrom), 4)); }
+QString Angle(float degrees) { return QCoreApplication::translate("CSubstanceInfoDlg", "%1°").arg(LocalNumber(static_cast<double>(degrees), 3)); }
 QString CountOrUnknown(int count) { return count > 0 ? QString::number(count) : QCoreApplication::translate("CSubstanceInfoDlg", "not known"); }
 
 constexpr double kZeroCelsiusK = 273.15;
@@ -20,7 +23,7 @@ QString Rounded(double value, int decimals) {
     const double scale = decimals == 0 ? 1 : 10;
     double rounded = std::round(value * scale) / scale;
     if (rounded == 0) rounded = 0;
-    QString text = QString::number(rounded, 'f', decimals);
+    QString text = LocalNumber(rounded, decimals);
     if (text.startsWith(QLatin1Char('-'))) text.replace(0, 1, QChar(0x2212));
     return text;
 }
@@ -84,8 +87,14 @@ std::vector<FactRow> PhasePointRows(const PhasePoints& points) {
 }
 
 std::vector<FactRow> SubstanceFactRows(const SubstanceFacts& facts) {
-    std::vector<FactRow> rows = {{QCoreApplication::translate("CSubstanceInfoDlg", "Formula:"), FormulaHtml(facts.formula), true},
-                                 {QCoreApplication::translate("CSubstanceInfoDlg", "Bonding:"), BondingClassName(facts.bondingClass)}};
+    std::vector<FactRow> rows;
+    if (!facts.commonNames.empty()) {
+        QStringList names;
+        for (const std::string& name : facts.commonNames) names << QString::fromStdString(name);
+        rows.push_back({QCoreApplication::translate("CSubstanceInfoDlg", "Also called:"), names.join(QStringLiteral(", "))});
+    }
+    rows.push_back({QCoreApplication::translate("CSubstanceInfoDlg", "Formula:"), FormulaHtml(facts.formula), true});
+    rows.push_back({QCoreApplication::translate("CSubstanceInfoDlg", "Bonding:"), BondingClassName(facts.bondingClass)});
     if (facts.phasePoints)
         for (FactRow& row : PhasePointRows(*facts.phasePoints)) rows.push_back(std::move(row));
     if (!facts.cell) {

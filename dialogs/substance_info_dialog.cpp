@@ -28,7 +28,7 @@ CSubstanceInfoDlg::CSubstanceInfoDlg(const SubstanceFacts& facts, QWidget* paren
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     layout->addLayout(form);
-    form->addRow(QCoreApplication::translate("CSubstanceInfoDlg", "Name:"), Value(QString::fromStdString(facts.name), this));
+    form->addRow(QCoreApplication::translate("CSubstanceInfoDlg", "Name:"), Value(QString::fromStdString(DisplayName(facts)), this));
     if (!facts.description.empty()) form->addRow(QCoreApplication::translate("CSubstanceInfoDlg", "Description:"), Value(QString::fromStdString(facts.description), this));
     for (const FactRow& row : SubstanceFactRows(facts))
         form->addRow(row.label, Value(row.value, this, row.rich ? Qt::RichText : Qt::PlainText));

@@ -38,6 +38,7 @@ CUnitCellMultiplesDlg::CUnitCellMultiplesDlg(std::array<int, 3> multiples, QWidg
     setTabOrder(ok, cancel);
     edits_[0]->setFocus();
     edits_[0]->selectAll();
+    MakeRoomForTexts(*this);
 }
 
 void CUnitCellMultiplesDlg::Ok() {

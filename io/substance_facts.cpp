@@ -52,7 +52,8 @@ CellFacts GatherCellFacts(const CompoundRecord& compound) {
 
 }  // namespace
 
-SubstanceFacts GatherSubstanceFacts(const CompoundRecord& compound, const IndexEntry* entry, const PhaseTable& phases) {
+SubstanceFacts GatherSubstanceFacts(const CompoundRecord& compound, const IndexEntry* entry, const PhaseTable& phases,
+                                    const CatalogueLanguage& language) {
     SubstanceFacts facts;
     facts.name = std::string(TextOf(compound.name));
     facts.formula = ChemicalFormula(compound.unitAtoms);
@@ -60,13 +61,23 @@ SubstanceFacts GatherSubstanceFacts(const CompoundRecord& compound, const IndexE
     if (entry) {
         facts.description = std::string(TextOf(entry->description));
         if (const PhasePointsRow* row = phases.Find(TextOf(entry->name))) facts.phasePoints = row->points;
+        if (const TranslatedSubstance* row = language.Find(TextOf(entry->name))) {
+            facts.translatedName = row->translatedName;
+            facts.commonNames = row->commonNames;
+            facts.description = row->description;
+        }
     }
     if (!compound.basisAtoms.empty()) facts.cell = GatherCellFacts(compound);
     return facts;
 }
 
 SubstanceFacts GatherSubstanceFacts(const CompoundRecord& compound, const IndexEntry* entry) {
-    return GatherSubstanceFacts(compound, entry, TheSharedData().phaseTable);
+    return GatherSubstanceFacts(compound, entry, TheSharedData().phaseTable, TheSharedData().catalogueLanguage);
+}
+
+std::string DisplayName(const SubstanceFacts& facts) {
+    if (facts.translatedName.empty() || facts.translatedName == facts.name) return facts.name;
+    return facts.translatedName + " (" + facts.name + ")";
 }
 
 }  // namespace kiva

@@ -4,7 +4,9 @@
 // and for a crystal the size and content of its unit cell.
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "chem/catalogue_language.h"
 #include "chem/compound_record.h"
 #include "chem/molecule_index.h"
 #include "chem/phase_points.h"
@@ -19,7 +21,11 @@ struct CellFacts {
 };
 
 struct SubstanceFacts {
-    std::string name;
+    std::string name;  // the catalogue's name, which is the key in every language
+    // In the user's language, where the catalogue has a finished translation: "Natriumchlorid",
+    // and the other names a school uses ("Kochsalz"). The description is then the translation's.
+    std::string translatedName;
+    std::vector<std::string> commonNames;
     std::string formula;  // of the chemical unit, e.g. CaCO3
     BondingClass bondingClass = BondingClass::Molecule;
     std::string description;       // the catalogue's line; empty for a file opened from outside
@@ -28,11 +34,16 @@ struct SubstanceFacts {
 };
 
 // The facts of a record and, for a catalogue substance, its index entry (null for a file) and its
-// row of `phases`. A cell whose expansion would take more work than the crystal display allows
-// gets no atom count.
-SubstanceFacts GatherSubstanceFacts(const CompoundRecord& compound, const IndexEntry* entry, const PhaseTable& phases);
+// row of `phases`, with its texts in `language` where that has them. A cell whose expansion would
+// take more work than the crystal display allows gets no atom count.
+SubstanceFacts GatherSubstanceFacts(const CompoundRecord& compound, const IndexEntry* entry, const PhaseTable& phases,
+                                    const CatalogueLanguage& language = {});
 
-// The same with the phase table the viewer read at start-up.
+// The same with the phase table and the language the viewer read at start-up.
 SubstanceFacts GatherSubstanceFacts(const CompoundRecord& compound, const IndexEntry* entry);
+
+// The name as a title shows it: the translated name with the catalogue's name after it where the
+// two differ ("Natriumchlorid (NaCl)"), or the catalogue's name alone.
+std::string DisplayName(const SubstanceFacts& facts);
 
 }  // namespace kiva

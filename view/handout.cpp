@@ -12,6 +12,7 @@
 #include "chem/molecule_index.h"
 #include "dialogs/substance_fact_rows.h"
 #include "platform/print_dialogs.h"
+#include "platform/translations.h"
 #include "view/exported_frame.h"
 #include "view/heating_curve_painter.h"
 #include "view/measurements.h"
@@ -77,14 +78,21 @@ QString MeasurementSentence(const MeasuredFeature& feature) {
     const double value = static_cast<double>(feature.value);
     switch (feature.mode) {
     case MeasureMode::Distance:
-        return QCoreApplication::translate("Handout", "Distance %1: %2 Å").arg(joined, QString::number(value, 'f', 2));
+        return QCoreApplication::translate("Handout", "Distance %1: %2 Å").arg(joined, LocalNumber(value, 2));
     case MeasureMode::Angle:
-        return QCoreApplication::translate("Handout", "Angle %1: %2°").arg(joined, QString::number(value, 'f', 1));
+        return QCoreApplication::translate("Handout", "Angle %1: %2°").arg(joined, LocalNumber(value, 1));
     case MeasureMode::TorsionAngle:
-        return QCoreApplication::translate("Handout", "Torsion angle %1: %2°").arg(joined, QString::number(value, 'f', 1));
+        return QCoreApplication::translate("Handout", "Torsion angle %1: %2°").arg(joined, LocalNumber(value, 1));
     case MeasureMode::None: break;
     }
     return QString();
+}
+
+// A translated name may be written in lower case ("chlorure de sodium"); a title begins with a capital.
+std::string TitleName(const SubstanceFacts& facts) {
+    QString name = QString::fromStdString(DisplayName(facts));
+    if (!name.isEmpty()) name[0] = name[0].toUpper();
+    return name.toStdString();
 }
 
 QString MeasurementHtml(const MeasuredFeature& feature) {
@@ -107,7 +115,7 @@ HandoutLayout PaintHandout(QPainter& painter, const MoleculeView& view, const Su
     const int dpi = std::max(device->logicalDpiY(), 1);
     const int textWidth = HandoutTextWidth(device->width(), device->height());
     const std::unique_ptr<QTextDocument> title =
-        TextBlock(QStringLiteral("<b>%1</b>").arg(Escaped(facts.name)), kTitlePoints, textWidth, device);
+        TextBlock(QStringLiteral("<b>%1</b>").arg(Escaped(TitleName(facts))), kTitlePoints, textWidth, device);
     const std::unique_ptr<QTextDocument> description =
         facts.description.empty() ? nullptr : TextBlock(Escaped(facts.description), kDescriptionPoints, textWidth, device);
     const std::unique_ptr<QTextDocument> table = TextBlock(FactsTableHtml(facts), kTablePoints, textWidth, device);

@@ -3,6 +3,7 @@
 // its kind and keys, and every listed entry loads.
 #include <gtest/gtest.h>
 
+#include "chem/catalogue_language.h"
 #include "chem/compound_record.h"
 #include "chem/fixed_text.h"
 #include "chem/selection_keys.h"
@@ -81,6 +82,41 @@ TEST_F(CatalogueSelection, EveryElementAndCategoryListsOnlyItsOwnEntries) {
     IndexSelection whole(index);
     EXPECT_EQ(whole.Lines().size(), index.entries.size());
     EXPECT_GT(listed, 0);
+}
+
+// Each of the five languages names and describes every substance of the catalogue, and no
+// translation is stale.
+TEST_F(CatalogueSelection, EveryLanguageNamesAndDescribesEverySubstance) {
+    for (const char* language : {"de", "fr", "es", "pt_BR", "it"}) {
+        const CatalogueLanguage table = LoadCatalogueLanguage(KIVA_CATALOGUE_DIR, {language});
+        EXPECT_EQ(table.language, language);
+        for (const IndexEntry& entry : index.entries) {
+            const TranslatedSubstance* row = table.Find(TextOf(entry.name));
+            ASSERT_NE(row, nullptr) << language << ": " << TextOf(entry.name);
+            EXPECT_FALSE(row->translatedName.empty() || row->description.empty()) << language << ": " << TextOf(entry.name);
+        }
+    }
+}
+
+// A German student finds rock salt by its school name, its everyday name or its formula, and
+// the dialog hands on the catalogue's name.
+TEST_F(CatalogueSelection, TheGermanIndexFindsKochsalzNatriumchloridAndNaCl) {
+    const CatalogueLanguage german = LoadCatalogueLanguage(KIVA_CATALOGUE_DIR, {"de"});
+    IndexSelection dialog(index, &german);
+    const std::size_t salt = static_cast<std::size_t>(FindIndexEntryByName(index, "NaCl") - index.entries.data());
+    EXPECT_NE(dialog.Lines()[salt].find("Natriumchlorid"), std::string::npos) << dialog.Lines()[salt];
+    for (const char* typed : {"Kochsalz", "natriumchlorid", "NaCl"}) {
+        dialog.EditChanged(typed);
+        EXPECT_EQ(dialog.SelectedRow(), static_cast<int>(salt)) << typed;
+        EXPECT_EQ(dialog.Confirm().outcome, Confirmation::Outcome::Close) << typed;
+        EXPECT_EQ(dialog.ResolvedName(), "NaCl") << typed;
+    }
+    dialog.EditChanged("Kochsal");  // a prefix highlights, but names nothing
+    EXPECT_EQ(dialog.SelectedRow(), static_cast<int>(salt));
+    EXPECT_EQ(dialog.Confirm().outcome, Confirmation::Outcome::NotFound);
+    IndexSelection english(index);
+    english.EditChanged("Kochsalz");
+    EXPECT_EQ(english.Confirm().outcome, Confirmation::Outcome::NotFound);
 }
 
 }  // namespace
