@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's texts in the user's language: its own translation and Qt's, installed for as
-// long as the object lives.
+// long as the object lives, and numbers written as that language writes them.
 #include <QString>
 #include <QTranslator>
 #include <memory>
@@ -29,6 +29,13 @@ private:
     std::string language_;
     std::vector<std::unique_ptr<QTranslator>> translators_;
 };
+
+// A number as the user's language writes it, without thousands separators: "2,82" in German for
+// 2.82 with 2 places ('f'), or with that many significant digits ('g'). Files keep their decimal
+// points; this is for what the user reads.
+QString LocalNumber(double value, int precision, char format = 'f');
+// The language's decimal separator, for the core's read-outs.
+std::string LocalDecimalPoint();
 
 // A text the core marked with KIVA_TRANSLATABLE(context, text), in the user's language.
 QString TranslatedText(const char* context, std::string_view text);

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/translations.h"
+
 namespace kiva {
 
 namespace {
@@ -65,12 +67,12 @@ void PaintHeatingCurve(QPainter& painter, const QRectF& area, const HeatingCurve
     for (double heat = std::ceil(minHeat / heatStep - 1e-9) * heatStep; heat <= maxHeat + 1e-9; heat += heatStep) {
         painter.drawLine(QPointF(x(heat), plot.bottom()), QPointF(x(heat), plot.bottom() + 4 * unit));
         painter.drawText(QRectF(x(heat) - 40 * unit, plot.bottom() + 4 * unit, 80 * unit, metrics.height()),
-                         Qt::AlignHCenter | Qt::AlignTop, QString::number(std::abs(heat) < 1e-9 ? 0.0 : heat, 'g', 4));
+                         Qt::AlignHCenter | Qt::AlignTop, LocalNumber(std::abs(heat) < 1e-9 ? 0.0 : heat, 4, 'g'));
     }
     for (double kelvin = 0; kelvin <= maxKelvin + 1e-9; kelvin += kelvinStep) {
         painter.drawLine(QPointF(plot.left() - 4 * unit, y(kelvin)), QPointF(plot.left(), y(kelvin)));
         painter.drawText(QRectF(area.left(), y(kelvin) - metrics.height() / 2, left - 6 * unit, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 K").arg(kelvin, 0, 'g', 5));
+                         Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 K").arg(LocalNumber(kelvin, 5, 'g')));
     }
     painter.drawText(QRectF(plot.left(), plot.bottom() + 1.4 * metrics.height(), plot.width(), metrics.height()),
                      Qt::AlignHCenter, QCoreApplication::translate("HeatingCurve", "Heat added (kJ/mol)"));

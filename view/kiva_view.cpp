@@ -18,6 +18,7 @@ kiva::ReadoutWords TranslatedReadoutWords() {
     for (std::string* word : {&words.distance, &words.angle, &words.torsionAngle, &words.degree, &words.axes[0],
                               &words.axes[1], &words.axes[2]})
         *word = kiva::TranslatedText("Readout", *word).toStdString();
+    words.decimalPoint = kiva::LocalDecimalPoint();
     return words;
 }
 

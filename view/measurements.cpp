@@ -28,6 +28,14 @@ std::string Format(const char* format, Values... values) {
     return text;
 }
 
+// A value with `decimals` places and the language's decimal separator.
+std::string Decimal(double value, int decimals, const ReadoutWords& words) {
+    std::string text = Format("%.*f", decimals, value);
+    if (words.decimalPoint != ".")
+        if (const std::size_t point = text.find('.'); point != std::string::npos) text.replace(point, 1, words.decimalPoint);
+    return text;
+}
+
 float Degrees(float radians) { return static_cast<float>(radians * kDegreesPerRadian); }
 
 bool PicksAreSceneAtoms(const ViewState& view) {
@@ -74,12 +82,12 @@ bool NearSegment(PicturePoint p, PicturePoint q, PicturePoint r) {
     return IntegerDistance(p, q) + IntegerDistance(p, r) < IntegerDistance(q, r) + 1;
 }
 
-std::string PositionReadout(const SceneAtom& atom) {
+std::string PositionReadout(const SceneAtom& atom, const ReadoutWords& words) {
     const std::string_view symbol = TextOf(atom.symbol);
-    return Format("%.*s %d (%.2f, %.2f, %.2f) R=%.2f Å", static_cast<int>(symbol.size()), symbol.data(),
-                  TruncatedCharge(atom.charge), static_cast<double>(atom.position.x),
-                  static_cast<double>(atom.position.y), static_cast<double>(atom.position.z),
-                  static_cast<double>(atom.radius));
+    const char* between = words.decimalPoint == "," ? "; " : ", ";
+    return std::string(symbol) + " " + std::to_string(TruncatedCharge(atom.charge)) + " (" +
+           Decimal(static_cast<double>(atom.position.x), 2, words) + between + Decimal(static_cast<double>(atom.position.y), 2, words) + between +
+           Decimal(static_cast<double>(atom.position.z), 2, words) + ") R=" + Decimal(static_cast<double>(atom.radius), 2, words) + " Å";
 }
 
 std::optional<MeasuredFeature> CompleteMeasurement(const ViewState& view) {
@@ -116,9 +124,9 @@ std::optional<std::string> MeasuredValue(const ViewState& view, const ReadoutWor
     if (!feature) return std::nullopt;
     const double value = static_cast<double>(feature->value);
     switch (feature->mode) {
-    case MeasureMode::Distance: return Format("%s=%.2f Å", words.distance.c_str(), value);
-    case MeasureMode::Angle: return Format("%s=%.1f %s", words.angle.c_str(), value, words.degree.c_str());
-    case MeasureMode::TorsionAngle: return Format("%s=%.1f %s", words.torsionAngle.c_str(), value, words.degree.c_str());
+    case MeasureMode::Distance: return words.distance + "=" + Decimal(value, 2, words) + " Å";
+    case MeasureMode::Angle: return words.angle + "=" + Decimal(value, 1, words) + " " + words.degree;
+    case MeasureMode::TorsionAngle: return words.torsionAngle + "=" + Decimal(value, 1, words) + " " + words.degree;
     case MeasureMode::None: break;
     }
     return std::nullopt;
@@ -140,7 +148,7 @@ std::vector<std::string> MeasurementReadouts(const ViewState& view, const Readou
     std::vector<std::string> readouts;
     if (view.measureMode == MeasureMode::None || !PicksAreSceneAtoms(view)) return readouts;
     const int count = std::clamp(view.pickedCount, 0, static_cast<int>(view.measureMode));
-    for (int k = 0; k < count; ++k) readouts.push_back(PositionReadout(Picked(view, k)));
+    for (int k = 0; k < count; ++k) readouts.push_back(PositionReadout(Picked(view, k), words));
     if (auto value = MeasuredValue(view, words)) readouts.push_back(std::move(*value));
     return readouts;
 }
@@ -157,7 +165,7 @@ std::optional<std::string> HoverReadout(const ViewState& view, PicturePoint p, c
     if (auto feature = FeatureReadout(view, p, words)) return feature;
     if (view.showPosition) {
         const int atom = HitTestAtom(view, p);
-        if (atom >= 0) return PositionReadout(view.atoms[static_cast<std::size_t>(atom)]);
+        if (atom >= 0) return PositionReadout(view.atoms[static_cast<std::size_t>(atom)], words);
     }
     return AxisReadout(view, p, words);
 }

@@ -23,6 +23,9 @@ struct ReadoutWords {
     std::string degree = KIVA_TRANSLATABLE("Readout", "degree");
     std::array<std::string, 3> axes = {KIVA_TRANSLATABLE("Readout", "Axis X"), KIVA_TRANSLATABLE("Readout", "Axis Y"),
                                        KIVA_TRANSLATABLE("Readout", "Axis Z")};
+    // The language's decimal separator: "Distance=2,82 Å" in German. Where it is a comma, the
+    // coordinates of a position are separated by semicolons, as those languages write them.
+    std::string decimalPoint = ".";
 };
 
 // The scene atom drawn top-most whose pick zone holds p, or -1. The zone is the atom's drawn
@@ -34,8 +37,9 @@ std::int64_t IntegerDistance(PicturePoint q, PicturePoint r);
 // Inside the thin ellipse with q and r as foci: the pointer is on the segment from q to r.
 bool NearSegment(PicturePoint p, PicturePoint q, PicturePoint r);
 
-// "Na+ 1 (1.41, 0.00, 0.00) R=1.16 Å": label, charge, structure position and radius.
-std::string PositionReadout(const SceneAtom& atom);
+// "Na+ 1 (1.41, 0.00, 0.00) R=1.16 Å": label, charge, structure position and radius; in German
+// "Na+ 1 (1,41; 0,00; 0,00) R=1,16 Å".
+std::string PositionReadout(const SceneAtom& atom, const ReadoutWords& words = {});
 
 // A complete selection as a sentence tells it: the picked atoms' labels in the order picked and
 // the value, in angstrom for a distance and in degrees for an angle or a torsion angle.

@@ -87,6 +87,15 @@ TEST_F(Measurements, TheNaClDistanceInTheCrystalIsHalfTheCellEdge) {
     EXPECT_EQ(host.pointerMoves.back(), middle);
     EXPECT_EQ(host.tipShownAt, middle);
     EXPECT_EQ(host.ShownText(), std::string("Distance=2.82 ") + kAngstrom);
+
+    // A German window writes the decimal comma, and the position's coordinates apart by semicolons.
+    ReadoutWords german;
+    german.distance = "Abstand";
+    german.decimalPoint = ",";
+    EXPECT_EQ(MeasuredValue(state, german), std::string("Abstand=2,82 ") + kAngstrom);
+    const std::string position = PositionReadout(state.atoms[static_cast<std::size_t>(chloride)], german);
+    EXPECT_EQ(position.find('.'), std::string::npos) << position;
+    EXPECT_NE(position.find("; "), std::string::npos) << position;
 }
 
 TEST_F(Measurements, TheAngleOfWaterShowsAtTheVertexAndTheAtomBeyondIt) {
