@@ -2,6 +2,7 @@
 // The viewer in the user's language: the menus, titles and dialogs that the translations built
 // beside the program give it, and English where the desktop asks for none.
 #include <QAbstractButton>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -9,6 +10,8 @@
 #include <QRadioButton>
 #include <QToolBar>
 #include <QtTest>
+#include <clocale>
+#include <cstdio>
 #include <map>
 
 #include "app/help_window.h"
@@ -16,6 +19,7 @@
 #include "chem/molecule_index.h"
 #include "dialogs/element_color_dialog.h"
 #include "dialogs/export_picture_dialog.h"
+#include "dialogs/print_size_dialog.h"
 #include "dialogs/selection_dialogs.h"
 #include "dialogs/unit_cell_multiples_dialog.h"
 #include "platform/translations.h"
@@ -123,6 +127,22 @@ private slots:
         QCOMPARE(QCoreApplication::translate("Menu", "&File"), QStringLiteral("&File"));
     }
 
+    // What the user reads has the language's decimal comma; what the C library writes into files
+    // keeps the point, even where the desktop's locale writes a comma.
+    void NumbersFollowTheLanguageWhileFilesKeepThePoint() {
+        {
+            const auto german = Translate(QStringLiteral("de"));
+            QCOMPARE(kiva::LocalNumber(2.8201, 2), QStringLiteral("2,82"));
+            QCOMPARE(kiva::LocalNumber(1098, 0), QStringLiteral("1098"));
+            QCOMPARE(kiva::LocalDecimalPoint(), std::string(","));
+            QCOMPARE(QString::fromLatin1(std::setlocale(LC_NUMERIC, nullptr)), QStringLiteral("C"));
+            char text[16];
+            std::snprintf(text, sizeof text, "%.2f", 2.5);
+            QCOMPARE(QString::fromLatin1(text), QStringLiteral("2.50"));
+        }
+        QCOMPARE(kiva::LocalNumber(2.8201, 2), QStringLiteral("2.82"));
+    }
+
     void EveryLanguageIsInstalledAndTranslatesTheEditMenuAndTheIonicSuffix() {
         for (const QString& language : kLanguages) {
             const auto translations = Translate(language);
@@ -176,6 +196,52 @@ private slots:
             const QString clash = Clash(TextsOf(help.findChild<QToolBar*>()->actions()));
             QVERIFY2(clash.isEmpty(), qPrintable(language + QStringLiteral(" help: ") + clash));
         }
+    }
+
+    // Every label, button and box title of every dialog shows its whole text in every language:
+    // no text is wider than its control, and none reaches past its dialog or over another control.
+    void NoDialogCutsOffOrCoversATextInAnyLanguage() {
+        const kiva::MoleculeIndex index;
+        const kiva::ElementTable elements = kiva::MakeDefaultElementTable();
+        QStringList problems;
+        for (const QString& language : QStringList{QStringLiteral("en")} + kLanguages) {
+            const auto translations = Translate(language);
+            std::vector<std::unique_ptr<QWidget>> dialogs;
+            dialogs.push_back(std::make_unique<kiva::CMetallicDlg>(index));
+            dialogs.push_back(std::make_unique<kiva::CNonMetallicDlg>(index));
+            dialogs.push_back(std::make_unique<kiva::CHomoatomicDlg>(index, elements));
+            dialogs.push_back(std::make_unique<kiva::CIndexDlg>(index));
+            dialogs.push_back(std::make_unique<kiva::COrganicDlg>(index));
+            dialogs.push_back(std::make_unique<kiva::CElementColorDlg>(elements.rows));
+            dialogs.push_back(std::make_unique<kiva::CUnitCellMultiplesDlg>(std::array<int, 3>{1, 1, 1}));
+            dialogs.push_back(std::make_unique<kiva::CExportPictureDlg>(kiva::PictureArea{340, 340}));
+            dialogs.push_back(std::make_unique<kiva::CPrintSizeDlg>(QStringLiteral("100")));
+            for (const auto& dialog : dialogs) {
+                dialog->show();  // lays out the dialogs that have layouts
+                const QString where = language + QStringLiteral(" \"") + dialog->windowTitle() + QStringLiteral("\": ");
+                for (QWidget* control : dialog->findChildren<QWidget*>()) {
+                    const auto* label = qobject_cast<QLabel*>(control);
+                    if ((!label && !qobject_cast<QAbstractButton*>(control)) || !control->isVisible() || (label && label->wordWrap()))
+                        continue;
+                    const QString text = label ? label->text() : control->property("text").toString();
+                    // A label's text starts at its left edge; a button's needs its frame or indicator too.
+                    const int needed = label ? label->fontMetrics().horizontalAdvance(QString(text).remove(QLatin1Char('&')))
+                                             : control->sizeHint().width();
+                    if (needed > control->width())
+                        problems << where + text + QStringLiteral(" needs %1 pixels, has %2").arg(needed).arg(control->width());
+                    const QRect shown(control->mapTo(dialog.get(), QPoint(0, 0)), QSize(needed, control->height()));
+                    if (!dialog->rect().contains(shown)) problems << where + text + QStringLiteral(" reaches past the dialog");
+                    // A group box frames the controls placed over it.
+                    for (QWidget* other : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                        if (other != control && control->parentWidget() == dialog.get() && other->isVisible() &&
+                            !qobject_cast<QGroupBox*>(other) && shown.intersects(other->geometry()))
+                            problems << where + text + QStringLiteral(" runs into ") + other->metaObject()->className() +
+                                            QLatin1Char(' ') + other->property("text").toString();
+                }
+            }
+        }
+        for (const QString& problem : problems) qWarning("%s", qPrintable(problem));
+        QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 texts do not fit").arg(problems.size())));
     }
 
     void TheGermanOrganicDialogReportsAMissingCompoundInGerman() {
