@@ -234,7 +234,8 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation>%1, %2, %3</translation>
+        <translatorcomment>Why this: the values have a decimal comma in this language, so a semicolon keeps them apart.</translatorcomment>
+        <translation>%1; %2; %3</translation>
     </message>
     <message>
         <source>Cell angles α, β, γ:</source>
@@ -289,6 +290,10 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     <message>
         <source>does not freeze at normal pressure</source>
         <translation>erstarrt bei Normaldruck nicht</translation>
+    </message>
+    <message>
+        <source>Also called:</source>
+        <translation>Auch genannt:</translation>
     </message>
 </context>
 <context>

@@ -232,7 +232,8 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation>%1, %2, %3</translation>
+        <translatorcomment>Why this: the values have a decimal comma in this language, so a semicolon keeps them apart.</translatorcomment>
+        <translation>%1; %2; %3</translation>
     </message>
     <message>
         <source>Cell angles α, β, γ:</source>
@@ -285,6 +286,10 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     <message>
         <source>does not freeze at normal pressure</source>
         <translation>no se solidifica a presión normal</translation>
+    </message>
+    <message>
+        <source>Also called:</source>
+        <translation>También llamado:</translation>
     </message>
 </context>
 <context>

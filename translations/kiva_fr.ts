@@ -226,7 +226,8 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation>%1, %2, %3</translation>
+        <translatorcomment>Why this: the values have a decimal comma in this language, so a semicolon keeps them apart.</translatorcomment>
+        <translation>%1; %2; %3</translation>
     </message>
     <message>
         <source>Cell angles α, β, γ:</source>
@@ -282,6 +283,10 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     <message>
         <source>does not freeze at normal pressure</source>
         <translation>ne se solidifie pas à la pression normale</translation>
+    </message>
+    <message>
+        <source>Also called:</source>
+        <translation>Autres noms&#xa0;:</translation>
     </message>
 </context>
 <context>

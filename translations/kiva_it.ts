@@ -229,7 +229,8 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation>%1, %2, %3</translation>
+        <translatorcomment>Why this: the values have a decimal comma in this language, so a semicolon keeps them apart.</translatorcomment>
+        <translation>%1; %2; %3</translation>
     </message>
     <message>
         <source>Cell angles α, β, γ:</source>
@@ -282,6 +283,10 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     <message>
         <source>does not freeze at normal pressure</source>
         <translation>non solidifica a pressione normale</translation>
+    </message>
+    <message>
+        <source>Also called:</source>
+        <translation>Detto anche:</translation>
     </message>
 </context>
 <context>

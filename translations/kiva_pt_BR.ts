@@ -236,7 +236,8 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation>%1, %2, %3</translation>
+        <translatorcomment>Why this: the values have a decimal comma in this language, so a semicolon keeps them apart.</translatorcomment>
+        <translation>%1; %2; %3</translation>
     </message>
     <message>
         <source>Cell angles α, β, γ:</source>
@@ -289,6 +290,10 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     <message>
         <source>does not freeze at normal pressure</source>
         <translation>não se solidifica à pressão normal</translation>
+    </message>
+    <message>
+        <source>Also called:</source>
+        <translation>Também chamado:</translation>
     </message>
 </context>
 <context>
