@@ -162,7 +162,7 @@ private slots:
         const QString pdf = viewer.File(QStringLiteral("benzene.pdf"));
         PrintOnWorksheet(ShownSubstance(viewer, QStringLiteral("Benzene")), pdf);
         const QString text = PdfText(pdf);
-        QVERIFY(text.contains(QStringLiteral("Benzene, C6H6: the simplest aromatic ring")));
+        QVERIFY(text.contains(QString::fromUtf8("Benzene, C\u2086H\u2086: the simplest aromatic ring")));
         QVERIFY(text.contains(QStringLiteral("no crystal structure")));
         QVERIFY(!text.contains(QStringLiteral("(Z)")));
     }

@@ -87,10 +87,24 @@ TEST(ParseManifest, RefusesBadBlocksNamingTheLine) {
         {std::string(kManifest) + "substance Open\n", "substances.txt:22: substance Open has no end"},
         {Replace(kManifest, "description H2O#1, the solvent of life", "description " + std::string(128, 'd')),
          "substances.txt:19: the description"},
+        {Replace(kManifest, "description H2O#1, the solvent of life", "description Water: bent (104.5 deg)"),
+         "substances.txt:19: the description uses \"deg\" as a unit"},
+        {Replace(kManifest, "description H2O#1, the solvent of life", "description Water: O-H 0.96A long"),
+         "substances.txt:19: the description uses \"A\" as a unit"},
         // A NUL byte ends a text in the index early: these keys would read back as the primary key Na.
         {Replace(kManifest, "keys        Na Cl", std::string("keys \0\0 Na", 11)), "substances.txt:4: a NUL byte"},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(ErrorOf(text).substr(0, expected.size()), expected);
+}
+
+// Ångström and degrees are units only after a number; an amino acid's letter is none.
+TEST(PlainUnitIn, FindsAAndDegOnlyAfterANumber) {
+    EXPECT_EQ(PlainUnitIn("Graphite: C-C 1.42 A apart"), "A");
+    EXPECT_EQ(PlainUnitIn("60 deg angles"), "deg");
+    EXPECT_EQ(PlainUnitIn("60deg"), "deg");
+    EXPECT_EQ(PlainUnitIn("L-Alanine (Ala, A), C3H7NO2"), "");
+    EXPECT_EQ(PlainUnitIn("1.42 Å and 104.5°"), "");
+    EXPECT_EQ(PlainUnitIn("4 Atome, 2 degrees"), "");
 }
 
 }  // namespace

@@ -20,6 +20,7 @@ import numpy as np
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import catalib  # noqa: E402
+import chemical_typography  # noqa: E402
 from catalib import ELEMENTS, BOND_KINDS  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -581,7 +582,7 @@ def manifest_block(b):
            "kind        " + b["kind"],
            "keys        " + " ".join(b["keys"]),
            "class       " + b["cls"],
-           "description " + b["desc"]]
+           "description " + chemical_typography.typeset(b["desc"])]
     if b.get("crystal_file"):
         out.append("crystal     " + b["crystal_file"])
     out.append("unit        " + b["unit_file"])
@@ -633,7 +634,7 @@ def main():
     if args.only:
         return 1 if failed else 0
     blocks.sort(key=lambda b: (b["name"].lower(), b["name"]))
-    with open(os.path.join(DATA, "substances.txt"), "w", encoding="ascii", newline="\n") as f:
+    with open(os.path.join(DATA, "substances.txt"), "w", encoding="utf-8", newline="\n") as f:
         f.write(MANIFEST_HEAD + "\n" + "\n\n".join(manifest_block(b) for b in blocks) + "\n")
     keep = {b["unit_file"] for b in blocks} | {b.get("crystal_file") for b in blocks}
     for sub in ("units", "crystals"):

@@ -5,9 +5,11 @@ The translations live in tools/authoring/catalogue_LANG.txt, one line per substa
 
     NAME | translated name | common names, ;-separated | translated description
 
-Blank lines and lines starting with '#' are skipped. The English description of each row is
-copied from data/substances.txt, so that a later check can find a translation whose English
-has changed since it was made.
+Blank lines and lines starting with '#' are skipped. The tables write formulas, charges and
+units plainly (H2O, Ca2+, PO4(3-)), as the English tables do; the files get them typeset as a
+chemist writes them (H₂O, Ca²⁺, PO₄³⁻) by chemical_typography.py. The English description of
+each row is copied from data/substances.txt, so that a later check can find a translation whose
+English has changed since it was made.
 
 Usage: catalogue_translations.py LANG [LANG ...]   (for example: de fr)
 """
@@ -15,6 +17,8 @@ Usage: catalogue_translations.py LANG [LANG ...]   (for example: de fr)
 import pathlib
 import re
 import sys
+
+import chemical_typography
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 DATA = ROOT / "data"
@@ -67,8 +71,9 @@ def read_table(lang):
     return table, problems
 
 
-# Words that must survive translation unchanged: formulas and ion symbols.
-FORMULA = re.compile(r"(?<![\w(])(?:[A-Z][a-z]?\d*|\((?=[A-Z]))[A-Za-z0-9()+\-#=.]*\d[A-Za-z0-9()+\-#=]*")
+# Words that must survive translation unchanged: formulas and ion symbols, typeset.
+SET = "₀₁₂₃₄₅₆₇₈₉⁰¹²³⁴⁵⁶⁷⁸⁹⁺⁻"
+FORMULA = re.compile(r"(?<![\w(])(?:[A-Z][a-z]?|[\[(](?=[A-Z]))[A-Za-z()\[\]·≡=" + SET + r"]*[" + SET + r"][A-Za-z()\[\]·≡=" + SET + r"]*")
 
 
 # Abbreviations that are names rather than formulas, and which a language may translate.
@@ -87,6 +92,7 @@ def check(lang, manifest, table, problems):
         if name not in table:
             continue
         translated, common, description, where = table[name]
+        description = chemical_typography.typeset(description)
         for field in (translated, common, description):
             if "\t" in field or "\n" in field or "\r" in field:
                 problems.append(f"{where}: a tab or line break in a field")
@@ -129,7 +135,7 @@ def write(lang, manifest, table):
     lines = [HEADER]
     for name, english in manifest:
         translated, common, description, _ = table[name]
-        description = typeset(lang, description)
+        description = typeset(lang, chemical_typography.typeset(description))
         lines.append("\t".join((name, english, translated, common, description)))
     (DATA / f"catalogue_{lang}.tsv").write_text("\n".join(lines) + "\n", encoding="utf-8")
     return len(lines) - 1

@@ -314,8 +314,8 @@ ENTRIES = [
     binary("Fe2O3", "Fe O", "Iron(III) oxide, Fe2O3 (hematite): corundum structure; red iron "
            "ore and rust.", corundum(5.035, 13.747, 0.3553, 0.3059, "Fe"), ("Fe", 3), ("O", -2)),
     solid("Fe3O4", M, "Fe O", "ionic",
-          "Magnetite, Fe3O4: an inverse spinel, Fe3+ in tetrahedra, Fe2+ and Fe3+ sharing the "
-          "octahedra of O2-; the most magnetic mineral.", cod("oxides/Fe3O4-Magnetite.cif"),
+          "Magnetite, Fe3O4: an inverse spinel, Fe3+ in tetrahedra, Fe2+ and Fe3+ in octahedra; the "
+          "most magnetic mineral.", cod("oxides/Fe3O4-Magnetite.cif"),
           labels={"Fe1": ("Fe", 3), "Fe2": ("Fe", 3), "O": ("O2-", -2)},
           bonds=[("Fe", "O2-", "coordination")], unit_charges={"Fe": [3, 2, 3]}),
     binary("FeS", "Fe S", "Iron(II) sulfide, FeS (troilite): NiAs structure; found in "

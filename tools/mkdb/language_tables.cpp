@@ -7,6 +7,7 @@
 #include "chem/catalogue_language.h"
 #include "chem/fixed_text.h"
 #include "io/source_error.h"
+#include "tools/mkdb/manifest.h"
 
 namespace fs = std::filesystem;
 
@@ -44,6 +45,9 @@ std::vector<CompiledLanguageTable> CompileLanguageTables(const std::string& data
         const CatalogueLanguageParse parse =
             ParseCatalogueTranslation(ReadSourcePrefix(table.source, kMaxCatalogueLanguageBytes + 1));
         if (!parse.error.empty()) throw SourceError(table.source, parse.line, parse.error);
+        for (const TranslatedSubstance& row : parse.table.rows)
+            if (const std::string unit = PlainUnitIn(row.description); !unit.empty())
+                throw SourceError(table.source, 0, Quoted(row.name) + ": the description uses \"" + unit + "\" as a unit");
         CatalogueLanguage source = parse.table;
         source.language = table.language;
         const CatalogueLanguageCheck check = CheckCatalogueTranslation(source, catalogue);

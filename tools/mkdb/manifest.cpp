@@ -93,6 +93,8 @@ void ReadField(SubstanceSource& substance, const std::string& key, const std::st
     } else if (key == "description") {
         parser.CheckLength(value, kMaxDescription, "the description");
         if (value.empty()) parser.Fail("an empty description");
+        if (const std::string unit = PlainUnitIn(value); !unit.empty())
+            parser.Fail("the description uses \"" + unit + "\" as a unit; write " + (unit == "A" ? "\"Å\"" : "\"°\""));
         substance.description = value;
     } else if (key == "unit") {
         parser.NeedWords(words, 1, "unit FILE.mol");
@@ -143,6 +145,20 @@ void CheckComplete(const SubstanceSource& substance, BlockParser& parser) {
 }
 
 }  // namespace
+
+std::string PlainUnitIn(std::string_view text) {
+    const auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') continue;
+        std::size_t word = i + 1;
+        while (word < text.size() && text[word] == ' ') ++word;
+        for (const std::string_view unit : {std::string_view("deg"), std::string_view("A")}) {
+            const std::size_t end = word + unit.size();
+            if (text.substr(word, unit.size()) == unit && (end == text.size() || !isLetter(text[end]))) return std::string(unit);
+        }
+    }
+    return {};
+}
 
 std::vector<SubstanceSource> ParseManifest(const std::string& text, const std::string& path) {
     std::vector<SubstanceSource> substances;

@@ -4,6 +4,7 @@
 // files, atom labels and bond rules.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "chem/compound_record.h"
@@ -37,6 +38,10 @@ struct SubstanceSource {
     std::string file;  // where the block stands, for messages
     int line = 0;
 };
+
+// "A" or "deg" where a text uses it as a unit after a number ("1.42 A", "104.5 deg"), which the
+// catalogue writes "Å" and "°"; empty when the text has none.
+std::string PlainUnitIn(std::string_view text);
 
 // Reads every block; throws SourceError at the first fault, naming the file and line.
 std::vector<SubstanceSource> ReadManifest(const std::string& path);
