@@ -13,6 +13,7 @@
 #include "render/rasterizer.h"
 #include "render/render_frame.h"
 #include "render/render_workers.h"
+#include "render/translucent_faces.h"
 
 namespace kiva {
 
@@ -70,6 +71,7 @@ struct FrameWork {
     int parts;                // the parts of the scene placed one by one
     std::vector<bool> drawn;  // which items fit the drawing budget; empty when every one does
     std::vector<PlacedLabel> atomLabels, cellLabels;
+    TranslucentItems translucent;  // the polyhedra and the lattice plane, when the view shows them
 };
 
 RowBand BandRows(const FrameWork& frame, int band) {
@@ -93,6 +95,10 @@ void RenderSceneBand(const FrameWork& frame, PictureBuffers& picture, int bandIn
     for (const std::vector<PlacedSphere>& spheres : picture.partSpheres) raster.DrawSpheres(spheres);
     for (const std::vector<std::size_t>& bonds : picture.partBonds)
         for (const std::size_t e : bonds) DrawBond(raster, view, frame.map, view.bonds[e], contrast);
+    if (frame.translucent.Empty()) return;
+    BlendFaces(frame.translucent.faces, picture, band);
+    for (const FaceEdge& edge : frame.translucent.edges)
+        raster.DrawLine3D(edge.from.x, edge.from.row, edge.from.z, edge.to.x, edge.to.row, edge.to.z, edge.colour);
 }
 
 // The atoms' labels, then the line work over them, then the cell's labels.
@@ -173,8 +179,9 @@ void RenderFrame(const ViewState& view, PictureBuffers& picture, PictureStyle st
     const int bands = dithered ? 1 : std::clamp(threads * kBandsPerThread, 1, std::max(picture.height / kFewestBandRows, 1));
     const std::size_t items = view.atoms.size() + view.bonds.size();
     const int parts = static_cast<int>(std::clamp<std::size_t>(items / kFewestPartItems, 1, static_cast<std::size_t>(threads * kBandsPerThread)));
-    FrameWork frame{view, MapOfArea(picture.Area()), style, picture.height, bands, std::min(threads, bands), parts, {}, {}, {}};
+    FrameWork frame{view, MapOfArea(picture.Area()), style, picture.height, bands, std::min(threads, bands), parts, {}, {}, {}, {}};
     PlaceItems(frame, picture, threads);
+    frame.translucent = CollectTranslucentItems(view, frame.map);
     LabelFont* font = view.showLabels ? picture.lettering.Font() : nullptr;
     if (!font) {
         RunBands(frame, picture, RenderBand);

@@ -4,11 +4,13 @@
 // display settings, the transform, the picks and the scene itself. The view owns one per window.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "chem/block_growth.h"
 #include "render/depth_order.h"
+#include "render/lattice_plane.h"
 #include "render/picture_area.h"
 #include "render/scene.h"
 #include "math/vector_math.h"
@@ -72,6 +74,8 @@ struct ViewState {
     bool showPosition = true;
     bool showLabels = false;  // each atom's element and charge on it, and the cell's edges named
     bool wholeMolecules = false;  // the crystal's molecules and molecular ions grown whole across the cell's faces
+    bool showPolyhedra = false;   // the crystal's coordination polyhedra, see-through
+    std::optional<LatticePlane> latticePlane;  // a plane of the crystal drawn across the shown cells
 
     std::array<int, 4> pickedAtoms{};
     int pickedCount = 0;
