@@ -8,6 +8,7 @@
 #include "chem/fixed_text.h"
 #include "export/file_names.h"
 #include "export/pending_file.h"
+#include "render/polyhedra.h"
 
 namespace kiva {
 
@@ -26,6 +27,7 @@ std::string ElementOf(const SceneAtom& atom) { return std::string(ElementKey(Tex
 std::optional<SceneFileFormat> SceneFileFormatOf(std::string_view path) {
     if (EndsWithCaseless(path, ".xyz")) return SceneFileFormat::Xyz;
     if (EndsWithCaseless(path, ".pdb")) return SceneFileFormat::Pdb;
+    if (EndsWithCaseless(path, ".obj")) return SceneFileFormat::Obj;
     return std::nullopt;
 }
 
@@ -55,10 +57,32 @@ std::optional<std::string> FormatScenePdb(const ViewState& view) {
     return text + "END\n";
 }
 
+std::string FormatPolyhedraObj(const ViewState& view, std::string_view title) {
+    std::string text = "# Coordination polyhedra of " + std::string(title.substr(0, title.find('\n'))) + "\n";
+    text += "# One object per polyhedron, named by its centre; vertices in angstrom\n";
+    std::size_t vertices = 0;
+    for (const Polyhedron& polyhedron : CoordinationPolyhedra(view)) {
+        text += "o " + ElementOf(view.atoms[static_cast<std::size_t>(polyhedron.centre)]) + "_" + std::to_string(polyhedron.centre + 1) + "\n";
+        for (const int corner : polyhedron.corners) {
+            const Vector3D& p = view.atoms[static_cast<std::size_t>(corner)].position;
+            text += Line("v %.5f %.5f %.5f\n", static_cast<double>(p.x), static_cast<double>(p.y), static_cast<double>(p.z));
+        }
+        for (const std::vector<int>& face : polyhedron.faces) {
+            text += "f";
+            for (const int corner : face) text += " " + std::to_string(vertices + static_cast<std::size_t>(corner) + 1);
+            text += "\n";
+        }
+        vertices += polyhedron.corners.size();
+    }
+    return text;
+}
+
 ExportResult WriteSceneFile(const std::string& path, const ViewState& view, std::string_view title) {
     const auto format = SceneFileFormatOf(path);
     if (!format) return {ExportProblem::UnknownFormat, path};
-    std::optional<std::string> text = *format == SceneFileFormat::Xyz ? FormatSceneXyz(view, title) : FormatScenePdb(view);
+    std::optional<std::string> text = *format == SceneFileFormat::Xyz   ? FormatSceneXyz(view, title)
+                                      : *format == SceneFileFormat::Obj ? FormatPolyhedraObj(view, title)
+                                                                        : FormatScenePdb(view);
     if (!text) return {ExportProblem::TooManyAtoms, std::to_string(view.atoms.size())};
     PendingFile file(path);
     if (!file.Created()) return {ExportProblem::CannotCreate, file.Reason()};

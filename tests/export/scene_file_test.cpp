@@ -164,5 +164,64 @@ TEST(FormatScenePdb, RefusesMoreAtomsThanItsColumnsNumber) {
     EXPECT_EQ(FormatSceneXyz(view, "many").rfind(std::to_string(kMaxPdbAtoms + 1) + "\n", 0), 0u);
 }
 
+// A Wavefront OBJ file as a 3D printer's software reads it: objects, vertices and polygons.
+struct ObjObject {
+    std::string name;
+    std::vector<Vector3D> vertices;
+    std::vector<std::vector<int>> faces;  // indices into the file's vertices, from 1
+};
+
+std::vector<ObjObject> ReadObj(const std::string& text, std::vector<Vector3D>& vertices) {
+    std::vector<ObjObject> objects;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        std::string key;
+        words >> key;
+        if (key == "o") {
+            objects.push_back({});
+            words >> objects.back().name;
+        } else if (key == "v" && !objects.empty()) {
+            Vector3D v{};
+            words >> v.x >> v.y >> v.z;
+            vertices.push_back(v);
+            objects.back().vertices.push_back(v);
+        } else if (key == "f" && !objects.empty()) {
+            std::vector<int> face;
+            for (int index = 0; words >> index;) face.push_back(index);
+            objects.back().faces.push_back(face);
+        }
+    }
+    return objects;
+}
+
+TEST(WriteSceneFile, WritesPerovskitesTitaniumOctahedraAsObjObjectsInAngstrom) {
+    const testing::TempDir dir;
+    const ViewState view = testing::BuiltScene(testing::CatalogueRecord("CaTiO3"), DisplayState::CrystalSolid, {2, 2, 2});
+    const std::string path = dir.File("shapes.OBJ");
+    ASSERT_TRUE(WriteSceneFile(path, view, "CaTiO3").Ok());
+    std::vector<Vector3D> vertices;
+    const std::vector<ObjObject> objects = ReadObj(Contents(path), vertices);
+    ASSERT_FALSE(objects.empty());
+    for (const ObjObject& object : objects) {
+        EXPECT_EQ(object.name.rfind("Ti_", 0), 0u) << object.name;
+        const std::size_t centre = std::stoul(object.name.substr(3)) - 1;
+        ASSERT_LT(centre, view.atoms.size());
+        EXPECT_EQ(object.vertices.size(), 6u);
+        ASSERT_EQ(object.faces.size(), 8u);
+        for (const std::vector<int>& face : object.faces) {
+            ASSERT_EQ(face.size(), 3u);
+            for (const int index : face) ASSERT_TRUE(index >= 1 && static_cast<std::size_t>(index) <= vertices.size());
+        }
+        // Each corner is an oxygen about 1.95 angstrom from the titanium it belongs to.
+        for (const Vector3D& corner : object.vertices)
+            EXPECT_NEAR(Length(Subtract(corner, view.atoms[centre].position)), 1.95, 0.11);
+    }
+    // The chemical unit has no polyhedra: the file holds its comments alone.
+    const std::string unit = dir.File("unit.obj");
+    ASSERT_TRUE(WriteSceneFile(unit, testing::BuiltScene(testing::CatalogueRecord("NaCl"), DisplayState::ChemicalUnit), "NaCl").Ok());
+    EXPECT_TRUE(ReadObj(Contents(unit), vertices).empty());
+}
+
 }  // namespace
 }  // namespace kiva

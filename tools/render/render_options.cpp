@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/render/render_options.h"
 
+#include <cmath>
 #include <iostream>
 #include <map>
 
@@ -13,9 +14,11 @@ namespace kiva::render_tool {
 const char* const kRenderUsage =
     "usage: kiva-render NAME [--state unit|crystal|liquid|gas|heating] [--model ball|space] [--quality high|low]\n"
     "                   [--multiples X,Y,Z] [--axes] [--no-cell-frame] [--coordination] [--whole-molecules]\n"
-    "                   [--labels] [--frames N] [--size N|WxH] [--rock] -o picture.png\n"
+    "                   [--labels] [--polyhedra] [--plane H,K,L[,OFFSET]] [--frames N] [--size N|WxH] [--rock]\n"
+    "                   -o picture.png\n"
     "       kiva-render NAME --animate N [--fps F] [the options above] -o animation.gif|animation.mp4\n"
     "       kiva-render NAME [--state S] [--multiples X,Y,Z] [--whole-molecules] -o scene.xyz|scene.pdb\n"
+    "       kiva-render NAME --state crystal [--multiples X,Y,Z] --polyhedra -o shapes.obj\n"
     "       kiva-render NAME --state heating [--temperature K] [--particles 64|216|512|1000] [--frames N] -o ...\n"
     "       kiva-render NAME --heating-curve curve.csv [--from K] [--to K] [--particles N]\n"
     "NAME is a substance of the catalogue beside the program, or the path of a file: a Kiva document,\n"
@@ -25,6 +28,10 @@ const char* const kRenderUsage =
     "liquid's or the gas's motion; its first frame is the picture --frames gives. --labels names each\n"
     "atom by its element and charge, and the unit cell's edges a, b, c and origin O. A name ending in\n"
     ".xyz or .pdb writes the atoms the picture would show, in angstrom, instead of a picture.\n"
+    "--polyhedra draws the crystal's coordination polyhedra see-through, around each cation or each\n"
+    "atom of a covalent network with four to eight neighbours all shown; a name ending in .obj writes\n"
+    "them as a Wavefront OBJ file, one object per polyhedron, in angstrom. --plane draws the lattice\n"
+    "plane h x + k y + l z = OFFSET (1 without one) across the shown cells, each index -6 to 6.\n"
     "The heating state holds the copies of the substance at K kelvin (its start, room temperature or\n"
     "0.8 of the melting point, without one) and shows them after N steps of the run; an animation\n"
     "goes on from there. --heating-curve heats at a constant power from --from K (the start) to --to K\n"
@@ -39,6 +46,25 @@ bool Choose(const std::map<std::string, Value>& choices, const std::string& word
     if (found == choices.end()) return false;
     value = found->second;
     return true;
+}
+
+// "H,K,L" or "H,K,L,OFFSET": Miller indices from -6 to 6, not all 0, and the plane's offset.
+bool ParsePlane(const std::string& text, LatticePlane& plane) {
+    std::vector<std::string> parts(1);
+    for (const char c : text) {
+        if (c == ',') parts.emplace_back();
+        else parts.back() += c;
+    }
+    if (parts.size() != 3 && parts.size() != 4) return false;
+    const auto h = ParseInt(parts[0]), k = ParseInt(parts[1]), l = ParseInt(parts[2]);
+    if (!h || !k || !l) return false;
+    plane.hkl = {*h, *k, *l};
+    if (parts.size() == 4) {
+        const auto offset = ParseFloat(parts[3]);
+        if (!offset || std::fabs(*offset) > 100) return false;
+        plane.offset = *offset;
+    }
+    return AreMillerIndices(plane.hkl);
 }
 
 bool ParseMultiples(const std::string& text, std::array<int, 3>& multiples) {
@@ -93,6 +119,13 @@ ParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
         } else if (arg == "--rock") {
             options.rock = true;
             continue;
+        } else if (arg == "--polyhedra") {
+            options.polyhedra = true;
+            continue;
+        } else if (arg == "--plane") {
+            LatticePlane plane;
+            ok = ParsePlane(value, plane);
+            if (ok) options.plane = plane;
         } else if (arg == "--animate" || arg == "--fps") {
             // Any number here; one out of range is refused with the animation's own message.
             const auto number = ParseInt(value);
@@ -179,6 +212,8 @@ ViewState ViewOfOptions(const RenderOptions& options) {
     view.pictureArea = options.size;
     view.wholeMolecules = options.wholeMolecules;
     view.showLabels = options.labels;
+    view.showPolyhedra = options.polyhedra;
+    view.latticePlane = options.plane;
     return view;
 }
 

@@ -14,7 +14,7 @@ namespace kiva::render_tool {
 
 struct RenderOptions {
     std::string name;  // a catalogue name, or the path of a document, CIF, molfile, SD, XYZ or PDB file
-    std::string output;  // a picture (.png), an animation (.gif, .mp4) or the scene's atoms (.xyz, .pdb)
+    std::string output;  // a picture (.png), an animation (.gif, .mp4), the scene's atoms (.xyz, .pdb) or its polyhedra (.obj)
     DisplayState state = DisplayState::ChemicalUnit;
     DisplayModel model = DisplayModel::BallAndStick;
     DisplayQuality quality = DisplayQuality::High;
@@ -24,6 +24,8 @@ struct RenderOptions {
     bool coordination = false;
     bool wholeMolecules = false;
     bool labels = false;  // atom labels, and the cell's edges named
+    bool polyhedra = false;  // the crystal's coordination polyhedra
+    std::optional<LatticePlane> plane;  // a lattice plane across the shown cells
     int frames = 1;
     PictureArea size;  // device pixels
     bool rock = false;       // the crystal and the chemical unit swing, as in the Rock mouse mode
