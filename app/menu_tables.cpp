@@ -79,6 +79,8 @@ const std::vector<MenuItem>& DocumentMenu() {
           {QT_TRANSLATE_NOOP("Menu", "&XYZ Axes"), Axes},
           {QT_TRANSLATE_NOOP("Menu", "&Whole Molecules"), WholeMolecules},
           {QT_TRANSLATE_NOOP("Menu", "Atom &Labels"), AtomLabels},
+          {QT_TRANSLATE_NOOP("Menu", "P&olyhedra"), Polyhedra},
+          {QT_TRANSLATE_NOOP("Menu", "La&ttice Plane..."), LatticePlane},
           {QT_TRANSLATE_NOOP("Menu", "Substance &Information..."), SubstanceInformation},
           {QT_TRANSLATE_NOOP("Menu", "Status &Bar"), ViewStatusBar},
           kSeparator,

@@ -26,4 +26,12 @@ void ApplyRockStep(ViewState& view, int& rockSteps) {
     ApplyAboutCentre(view, RotationY(phase < kRockPeriod / 2 ? kRockAngle : -kRockAngle));
 }
 
+void TurnToFace(ViewState& view, Vector3D direction) {
+    // The direction as the picture shows it: the transform's rotation without its shift.
+    const Vector3D origin = TransformPoint(view.viewTransform, {0, 0, 0});
+    const Vector3D shown = Subtract(TransformPoint(view.viewTransform, direction), origin);
+    if (!(Length(shown) > 0)) return;
+    ApplyAboutCentre(view, RotationOnto(shown, {0, 0, 1}));
+}
+
 }  // namespace kiva

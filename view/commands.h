@@ -84,6 +84,9 @@ inline constexpr int Particles1000 = 32853;
 inline constexpr int HeatingHeat = 32854;
 inline constexpr int HeatingCool = 32855;
 inline constexpr int HeatingHold = 32856;
+// Crystallography's drawings over the crystal.
+inline constexpr int Polyhedra = 32857;
+inline constexpr int LatticePlane = 32858;
 
 struct Strings {
     std::string_view prompt;   // first line: shown in the status bar while the item is highlighted

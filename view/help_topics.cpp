@@ -59,6 +59,8 @@ constexpr std::array kTopics = {
     Topic{Coordination, "menu_view.html#coordination"},
     Topic{WholeMolecules, "menu_view.html#whole_molecules"},
     Topic{AtomLabels, "menu_view.html#atom_labels"},
+    Topic{Polyhedra, "menu_view.html#polyhedra"},
+    Topic{LatticePlane, "menu_view.html#lattice_plane"},
     Topic{SubstanceInformation, "menu_view.html#substance_information"},
     Topic{ViewStatusBar, "menu_view.html#status_bar"},
     Topic{PictureFixed, "menu_view.html#picture_size"},

@@ -29,6 +29,9 @@ CKivaView::CKivaView(const kiva::CompoundRecord& compound, QWidget* parent)
     // No fixed size: a frame made smaller than the view clips it.
     resize(kViewSize, kViewSize);
     setMouseTracking(true);  // the read-outs follow the pointer without a button held
+    // Tab reaches the picture, which the arrow keys then turn.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Picture"));
     molecule_.SetReadoutWords(TranslatedReadoutWords());
     molecule_.SetPhaseTable(&kiva::TheSharedData().phaseTable);
     CreateToolBars();
@@ -58,7 +61,10 @@ bool CKivaView::AnimateStep() {
     return true;
 }
 
-void CKivaView::InvalidatePicture() { update(PictureRect()); }
+void CKivaView::InvalidatePicture() {
+    update(PictureRect());
+    DescribePicture();
+}
 
 void CKivaView::ShowNoLabelFontMessage() {
     kiva::ShowMessageBox({this, QApplication::applicationName(),

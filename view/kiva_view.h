@@ -66,6 +66,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The keyboard's turns, moves, zoom, rock and reset of the focused picture; false for
+    // another key.
+    bool PictureKey(QKeyEvent* event);
+    // The picture's accessible description follows what it shows.
+    void DescribePicture();
     // The left button drags and picks; Qt's implicit grab keeps the moves coming to the view
     // from a press to its release, even outside the window.
     void mousePressEvent(QMouseEvent* event) override;

@@ -60,6 +60,7 @@ bool CKivaView::RunDialogCommand(int id) {
     switch (id) {
     case ElementColor: kiva::RunElementColorCommand(molecule_, kiva::TheSharedData().elementTable, window()); return true;
     case UnitCellMultiples: kiva::RunUnitCellMultiplesCommand(molecule_, window()); return true;
+    case LatticePlane: kiva::RunLatticePlaneCommand(molecule_, window()); return true;
     case PrintSize: kiva::RunPrintSizeCommand(molecule_, window()); return true;
     case SubstanceInformation: kiva::CSubstanceInfoDlg(Facts(), window()).exec(); return true;
     case PrintHandout: kiva::RunPrintHandoutCommand(molecule_, Facts(), DocumentName(), window()); return true;

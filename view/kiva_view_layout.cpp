@@ -97,5 +97,6 @@ void CKivaView::keyPressEvent(QKeyEvent* event) {
         SetFullScreen(false);
         return;
     }
+    if (PictureKey(event)) return;
     QWidget::keyPressEvent(event);
 }

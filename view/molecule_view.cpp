@@ -5,6 +5,8 @@
 #include "render/scene_build.h"
 #include "view/commands.h"
 #include "view/mouse_modes.h"
+#include "render/lattice_plane.h"
+#include "render/view_moves.h"
 
 namespace kiva {
 
@@ -95,6 +97,14 @@ CommandStatus MoleculeView::QueryCommand(int id) const {
     case command::Axes: return checkItem(state_.showAxes);
     case command::Coordination: return checkItem(state_.showCoordination);
     case command::AtomLabels: return checkItem(state_.showLabels);
+    case command::Polyhedra: {
+        const bool crystal = shown == DisplayState::CrystalSolid;
+        return {true, crystal, true, crystal && state_.showPolyhedra};
+    }
+    case command::LatticePlane: {
+        const bool crystal = shown == DisplayState::CrystalSolid;
+        return {true, crystal, true, crystal && state_.latticePlane.has_value()};
+    }
     case command::CellFrame: {
         const bool crystal = shown == DisplayState::CrystalSolid;
         return {true, crystal, true, crystal && state_.showCellFrame};
@@ -143,6 +153,7 @@ bool MoleculeView::RunCommand(int id) {
     case command::Coordination: state_.showCoordination = !state_.showCoordination; break;
     case command::WholeMolecules: ToggleWholeMolecules(); break;
     case command::AtomLabels: ToggleLabels(); break;
+    case command::Polyhedra: state_.showPolyhedra = !state_.showPolyhedra; break;
     case command::Reset: Reset(); break;
     case command::Rotate: state_.mouseMode = MouseMode::Rotate; break;
     case command::Translate: state_.mouseMode = MouseMode::Translate; break;
@@ -233,6 +244,40 @@ void MoleculeView::Zoom(float factor) {
 void MoleculeView::Reset() {
     ResetView(state_);
     state_.pickedCount = 0;
+    Project();
+}
+
+bool MoleculeView::KeyPress(Key key, bool fine, bool move) {
+    if (!InNavigationState() || !HoldsStructure()) return false;
+    const float degrees = fine ? kFineKeyTurnDegrees : kKeyTurnDegrees;
+    const auto arrow = [&](int right, int up) {
+        if (move)
+            ApplyKeyShift(state_, right, up);
+        else
+            ApplyKeyTurn(state_, right, up, degrees);
+        Project();
+    };
+    switch (key) {
+    case Key::Left: arrow(-1, 0); return true;
+    case Key::Right: arrow(1, 0); return true;
+    case Key::Up: arrow(0, 1); return true;
+    case Key::Down: arrow(0, -1); return true;
+    case Key::ZoomIn: Zoom(kZoomInFactor); return true;
+    case Key::ZoomOut: Zoom(kZoomOutFactor); return true;
+    case Key::Rock: state_.mouseMode = state_.mouseMode == MouseMode::Rock ? MouseMode::Rotate : MouseMode::Rock; return true;
+    case Key::Home: Reset(); return true;
+    }
+    return false;
+}
+
+void MoleculeView::SetLatticePlane(const std::optional<LatticePlane>& plane) {
+    state_.latticePlane = plane;
+    host_.InvalidatePicture();
+}
+
+void MoleculeView::FaceLatticePlane() {
+    if (!state_.latticePlane) return;
+    TurnToFace(state_, PlaneNormal(state_.cellAxes, state_.latticePlane->hkl));
     Project();
 }
 

@@ -97,6 +97,17 @@ public:
     void DrawLowQuality(Canvas& canvas);
     void DrawLowQuality(Canvas& canvas, const PictureMap& map);
 
+    // The keys of the focused picture: arrows turn (fine: by 1 degree, not 5), or move with
+    // `move`; + and - zoom, R starts and stops the rock, Home resets. False for another key or
+    // where the display does not move (the liquid, the gas, the heating run).
+    enum class Key { Left, Right, Up, Down, ZoomIn, ZoomOut, Rock, Home };
+    bool KeyPress(Key key, bool fine, bool move);
+
+    // The lattice plane dialog's answer: the plane drawn across the crystal, or none; and the
+    // turn that makes it face the viewer.
+    void SetLatticePlane(const std::optional<LatticePlane>& plane);
+    void FaceLatticePlane();
+
     // The multiples dialog's answer: a structure with crystal data rebuilds over that many cells,
     // fitted to the picture. Without crystal data they wait for the next document update.
     void SetCellMultiples(const std::array<int, 3>& multiples);

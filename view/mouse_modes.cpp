@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "view/mouse_modes.h"
 
+#include <cmath>
+
 #include "render/view_moves.h"
 
 namespace kiva {
@@ -32,6 +34,18 @@ bool ApplyDragStep(ViewState& view, PicturePoint from, PicturePoint to) {
     case MouseMode::Rock: break;
     }
     return false;
+}
+
+void ApplyKeyTurn(ViewState& view, int right, int up, float degrees) {
+    const Vector3D centre = PictureCentre(view);
+    const float lift = static_cast<float>(kPictureSize) - centre.z;
+    const float reach = lift * std::tan(static_cast<float>(degrees * kRadiansPerDegree));
+    ApplyAboutCentre(view, RotationOnto({0, 0, lift}, {static_cast<float>(right) * reach, static_cast<float>(up) * reach, lift}));
+}
+
+void ApplyKeyShift(ViewState& view, int right, int up) {
+    const Vector3D shift{static_cast<float>(right * kKeyShiftPixels), static_cast<float>(up * kKeyShiftPixels), 0};
+    view.viewTransform = Multiply(Translation(shift), view.viewTransform);
 }
 
 void ApplyZoom(ViewState& view, float factor) { ApplyAboutCentre(view, UniformScale(factor)); }

@@ -14,6 +14,16 @@ inline constexpr float kZoomOutFactor = 0.8333333f;  // 1 / 1.2
 // transform stays as it was (the Rock mode).
 bool ApplyDragStep(ViewState& view, PicturePoint from, PicturePoint to);
 
+// The keyboard's turn, 5 degrees a press (1 with Shift): right and up (each -1, 0 or 1) turn the
+// model's front the way a drag to the right or up would, about the picture's vertical or
+// horizontal axis, as a drag from the centre that turns it by as much.
+inline constexpr float kKeyTurnDegrees = 5;
+inline constexpr float kFineKeyTurnDegrees = 1;
+void ApplyKeyTurn(ViewState& view, int right, int up, float degrees);
+// Ctrl with an arrow moves the picture by 10 pixels that way.
+inline constexpr int kKeyShiftPixels = 10;
+void ApplyKeyShift(ViewState& view, int right, int up);
+
 // Scales the picture by factor about the model's centre; there is no limit either way.
 void ApplyZoom(ViewState& view, float factor);
 

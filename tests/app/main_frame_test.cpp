@@ -152,6 +152,7 @@ private slots:
             "&View/Picture Si&ze/&Fixed (340 \u00d7 340)=32840", "&View/Picture Si&ze/Fit &Window=32841",
             "&View/&Full Screen\tF11=32842",
             "&View/Multiples of &Unit Cell...=32822", "&View/&XYZ Axes=32817", "&View/&Whole Molecules=32843", "&View/Atom &Labels=32847",
+            "&View/P&olyhedra=32857", "&View/La&ttice Plane...=32858",
             "&View/Substance &Information...=32844", "&View/Status &Bar=59393",
             "&View/&Reset=32831", "&Molecule/&Homoatomic...=32797", "&Molecule/&Metallic...=32815",
             "&Molecule/&Non-Metallic...=32801", "&Molecule/&Organic...=32800", "&Molecule/&Index...=32804",
