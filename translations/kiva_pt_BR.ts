@@ -163,6 +163,10 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
         <source>There are no melting and boiling points for this substance, so it cannot be heated and cooled.</source>
         <translation>Esta substância não tem pontos de fusão e ebulição, por isso não pode ser aquecida nem resfriada.</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -763,6 +767,24 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
         <source>Hold</source>
         <translation>Manter</translation>
     </message>
+    <message>
+        <source>Show the coordination polyhedra: around each cation, the shape its neighbours make</source>
+        <translation>Mostrar os poliedros de coordenação: em torno de cada cátion, a figura formada pelos seus vizinhos</translation>
+    </message>
+    <message>
+        <source>Polyhedra</source>
+        <translation>Poliedros</translation>
+    </message>
+    <message>
+        <source>Draw a plane of the crystal by its Miller indices h, k, l, with its spacing d(hkl)</source>
+        <translatorcomment>Why this word: d(hkl) is the &quot;distância interplanar&quot; of Brazilian textbooks (Bragg&apos;s law); &quot;espaçamento&quot; alone would not say between what.</translatorcomment>
+        <translation>Desenhar um plano do cristal pelos seus índices de Miller h, k, l, com a sua distância interplanar d(hkl)</translation>
+    </message>
+    <message>
+        <source>Lattice plane</source>
+        <translatorcomment>Why this word: Brazilian textbooks speak of the planes of a crystal, with their Miller indices and their spacing in X-ray diffraction, as &quot;planos cristalinos&quot;; &quot;plano reticular&quot; is the crystallographer&apos;s term, less familiar to students, and &quot;plano da rede&quot; would clash with &quot;rede&quot;, which the program uses for covalent networks.</translatorcomment>
+        <translation>Plano cristalino</translation>
+    </message>
 </context>
 <context>
     <name>CompoundSelection</name>
@@ -1129,6 +1151,63 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     </message>
 </context>
 <context>
+    <name>LatticePlaneDialog</name>
+    <message>
+        <source>&amp;h:</source>
+        <translation>&amp;h:</translation>
+    </message>
+    <message>
+        <source>&amp;k:</source>
+        <translation>&amp;k:</translation>
+    </message>
+    <message>
+        <source>&amp;l:</source>
+        <translation>&amp;l:</translation>
+    </message>
+    <message>
+        <source>Lattice plane %1: d = %2 Å</source>
+        <translation>Plano cristalino %1: d = %2 Å</translation>
+    </message>
+    <message>
+        <source>Lattice Plane</source>
+        <translatorcomment>Why this word: Brazilian textbooks speak of the planes of a crystal, with their Miller indices and their spacing in X-ray diffraction, as &quot;planos cristalinos&quot;; &quot;plano reticular&quot; is the crystallographer&apos;s term, less familiar to students, and &quot;plano da rede&quot; would clash with &quot;rede&quot;, which the program uses for covalent networks.</translatorcomment>
+        <translation>Plano cristalino</translation>
+    </message>
+    <message>
+        <source>The plane h x + k y + l z = offset: 1 cuts the cell&apos;s edges at a/h, b/k and c/l; each step of 1 moves it one spacing on</source>
+        <translation>O plano h x + k y + l z = deslocamento: com 1, ele corta as arestas da célula em a/h, b/k e c/l; cada passo de 1 o leva uma distância interplanar adiante</translation>
+    </message>
+    <message>
+        <source>&amp;Offset:</source>
+        <translation>&amp;Deslocamento:</translation>
+    </message>
+    <message>
+        <source>Spacing:</source>
+        <translatorcomment>Why this word: d(hkl) is the &quot;distância interplanar&quot; of Brazilian textbooks (Bragg&apos;s law); &quot;espaçamento&quot; alone would not say between what.</translatorcomment>
+        <translation>Distância interplanar:</translation>
+    </message>
+    <message>
+        <source>&amp;Show the plane</source>
+        <translation>&amp;Mostrar o plano</translation>
+    </message>
+    <message>
+        <source>&amp;Face the Plane</source>
+        <translation>Ver o plano de &amp;frente</translation>
+    </message>
+    <message>
+        <source>Turn the crystal so that you look straight at the plane</source>
+        <translation>Girar o cristal para que você veja o plano bem de frente</translation>
+    </message>
+    <message>
+        <source>d = %1 Å</source>
+        <translation>d = %1 Å</translation>
+    </message>
+    <message>
+        <source>h, k and l cannot all be 0</source>
+        <translation>h, k e l não podem ser todos 0</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Help</source>
@@ -1402,6 +1481,15 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
         <source>&amp;1000</source>
         <translation>&amp;1000</translation>
     </message>
+    <message>
+        <source>P&amp;olyhedra</source>
+        <translation>P&amp;oliedros</translation>
+    </message>
+    <message>
+        <source>La&amp;ttice Plane...</source>
+        <translatorcomment>Why this word: Brazilian textbooks speak of the planes of a crystal, with their Miller indices and their spacing in X-ray diffraction, as &quot;planos cristalinos&quot;; &quot;plano reticular&quot; is the crystallographer&apos;s term, less familiar to students, and &quot;plano da rede&quot; would clash with &quot;rede&quot;, which the program uses for covalent networks.</translatorcomment>
+        <translation>Pl&amp;ano cristalino...</translation>
+    </message>
 </context>
 <context>
     <name>OrganicCategory</name>
@@ -1470,6 +1558,61 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
     <message>
         <source>Ketone</source>
         <translation>Cetona</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDescription</name>
+    <message>
+        <source>chemical unit</source>
+        <translation>unidade química</translation>
+    </message>
+    <message>
+        <source>crystal</source>
+        <translation>cristal</translation>
+    </message>
+    <message>
+        <source>liquid</source>
+        <translation>líquido</translation>
+    </message>
+    <message>
+        <source>gas</source>
+        <translation>gás</translation>
+    </message>
+    <message>
+        <source>heating and cooling</source>
+        <translation>aquecimento e resfriamento</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 células</translation>
+    </message>
+    <message>
+        <source>%1 atoms</source>
+        <translation>%1 átomos</translation>
+    </message>
+    <message>
+        <source>1 atom</source>
+        <translation>1 átomo</translation>
+    </message>
+    <message>
+        <source>ball-and-stick</source>
+        <translation>bolas e varetas</translation>
+    </message>
+    <message>
+        <source>space-filling</source>
+        <translation>preenchimento espacial</translation>
+    </message>
+    <message>
+        <source>coordination polyhedra</source>
+        <translation>poliedros de coordenação</translation>
+    </message>
+    <message>
+        <source>lattice plane (%1), d = %2 Å</source>
+        <translation>plano cristalino (%1), d = %2 Å</translation>
+    </message>
+    <message>
+        <source>no substance</source>
+        <translation>nenhuma substância</translation>
     </message>
 </context>
 <context>
