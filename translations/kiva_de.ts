@@ -163,6 +163,10 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
         <source>There are no melting and boiling points for this substance, so it cannot be heated and cooled.</source>
         <translation>Für diesen Stoff gibt es keine Schmelz- und Siedetemperatur, daher kann er nicht erhitzt und abgekühlt werden.</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -764,6 +768,22 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
         <source>Hold</source>
         <translation>Halten</translation>
     </message>
+    <message>
+        <source>Show the coordination polyhedra: around each cation, the shape its neighbours make</source>
+        <translation>Die Koordinationspolyeder zeigen: um jedes Kation die Form, die seine Nachbarn bilden</translation>
+    </message>
+    <message>
+        <source>Polyhedra</source>
+        <translation>Polyeder</translation>
+    </message>
+    <message>
+        <source>Draw a plane of the crystal by its Miller indices h, k, l, with its spacing d(hkl)</source>
+        <translation>Eine Netzebene des Kristalls nach ihren Millerschen Indizes h, k, l zeichnen, mit ihrem Netzebenenabstand d(hkl)</translation>
+    </message>
+    <message>
+        <source>Lattice plane</source>
+        <translation>Netzebene</translation>
+    </message>
 </context>
 <context>
     <name>CompoundSelection</name>
@@ -1130,6 +1150,61 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     </message>
 </context>
 <context>
+    <name>LatticePlaneDialog</name>
+    <message>
+        <source>&amp;h:</source>
+        <translation>&amp;h:</translation>
+    </message>
+    <message>
+        <source>&amp;k:</source>
+        <translation>&amp;k:</translation>
+    </message>
+    <message>
+        <source>&amp;l:</source>
+        <translation>&amp;l:</translation>
+    </message>
+    <message>
+        <source>Lattice plane %1: d = %2 Å</source>
+        <translation>Netzebene %1: d = %2 Å</translation>
+    </message>
+    <message>
+        <source>Lattice Plane</source>
+        <translation>Netzebene</translation>
+    </message>
+    <message>
+        <source>The plane h x + k y + l z = offset: 1 cuts the cell&apos;s edges at a/h, b/k and c/l; each step of 1 moves it one spacing on</source>
+        <translation>Die Ebene h x + k y + l z = Verschiebung: Bei 1 schneidet sie die Zellkanten bei a/h, b/k und c/l; jeder Schritt um 1 rückt sie um einen Netzebenenabstand weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Offset:</source>
+        <translation>&amp;Verschiebung:</translation>
+    </message>
+    <message>
+        <source>Spacing:</source>
+        <translation>Netzebenenabstand:</translation>
+    </message>
+    <message>
+        <source>&amp;Show the plane</source>
+        <translation>&amp;Ebene anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Face the Plane</source>
+        <translation>Zur Ebene &amp;drehen</translation>
+    </message>
+    <message>
+        <source>Turn the crystal so that you look straight at the plane</source>
+        <translation>Den Kristall so drehen, dass Sie senkrecht auf die Ebene blicken</translation>
+    </message>
+    <message>
+        <source>d = %1 Å</source>
+        <translation>d = %1 Å</translation>
+    </message>
+    <message>
+        <source>h, k and l cannot all be 0</source>
+        <translation>h, k und l dürfen nicht alle 0 sein</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Help</source>
@@ -1402,6 +1477,14 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
         <source>&amp;1000</source>
         <translation>&amp;1000</translation>
     </message>
+    <message>
+        <source>P&amp;olyhedra</source>
+        <translation>&amp;Polyeder</translation>
+    </message>
+    <message>
+        <source>La&amp;ttice Plane...</source>
+        <translation>&amp;Netzebene...</translation>
+    </message>
 </context>
 <context>
     <name>OrganicCategory</name>
@@ -1465,6 +1548,61 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     <message>
         <source>Ketone</source>
         <translation>Keton</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDescription</name>
+    <message>
+        <source>chemical unit</source>
+        <translation>einzelnes Teilchen</translation>
+    </message>
+    <message>
+        <source>crystal</source>
+        <translation>Kristall</translation>
+    </message>
+    <message>
+        <source>liquid</source>
+        <translation>flüssig</translation>
+    </message>
+    <message>
+        <source>gas</source>
+        <translation>gasförmig</translation>
+    </message>
+    <message>
+        <source>heating and cooling</source>
+        <translation>Erhitzen und Abkühlen</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 Zellen</translation>
+    </message>
+    <message>
+        <source>%1 atoms</source>
+        <translation>%1 Atome</translation>
+    </message>
+    <message>
+        <source>1 atom</source>
+        <translation>1 Atom</translation>
+    </message>
+    <message>
+        <source>ball-and-stick</source>
+        <translation>Kugel-Stab-Modell</translation>
+    </message>
+    <message>
+        <source>space-filling</source>
+        <translation>Kalottenmodell</translation>
+    </message>
+    <message>
+        <source>coordination polyhedra</source>
+        <translation>Koordinationspolyeder</translation>
+    </message>
+    <message>
+        <source>lattice plane (%1), d = %2 Å</source>
+        <translation>Netzebene (%1), d = %2 Å</translation>
+    </message>
+    <message>
+        <source>no substance</source>
+        <translation>kein Stoff</translation>
     </message>
 </context>
 <context>
