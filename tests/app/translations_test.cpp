@@ -19,6 +19,7 @@
 #include "chem/molecule_index.h"
 #include "dialogs/element_color_dialog.h"
 #include "dialogs/export_picture_dialog.h"
+#include "dialogs/lattice_plane_dialog.h"
 #include "dialogs/print_size_dialog.h"
 #include "dialogs/selection_dialogs.h"
 #include "dialogs/unit_cell_multiples_dialog.h"
@@ -188,6 +189,7 @@ private slots:
             dialogs.push_back(std::make_unique<kiva::CElementColorDlg>(elements.rows));
             dialogs.push_back(std::make_unique<kiva::CUnitCellMultiplesDlg>(std::array<int, 3>{1, 1, 1}));
             dialogs.push_back(std::make_unique<kiva::CExportPictureDlg>(kiva::PictureArea{340, 340}));
+            dialogs.push_back(std::make_unique<kiva::CLatticePlaneDlg>(std::nullopt, std::array<kiva::Vector3D, 3>{}));
             for (const auto& dialog : dialogs) {
                 const QString clash = Clash(TextsOf(*dialog));
                 QVERIFY2(clash.isEmpty(), qPrintable(language + QStringLiteral(" ") + dialog->windowTitle() + QStringLiteral(": ") + clash));
@@ -216,6 +218,7 @@ private slots:
             dialogs.push_back(std::make_unique<kiva::CUnitCellMultiplesDlg>(std::array<int, 3>{1, 1, 1}));
             dialogs.push_back(std::make_unique<kiva::CExportPictureDlg>(kiva::PictureArea{340, 340}));
             dialogs.push_back(std::make_unique<kiva::CPrintSizeDlg>(QStringLiteral("100")));
+            dialogs.push_back(std::make_unique<kiva::CLatticePlaneDlg>(std::nullopt, std::array<kiva::Vector3D, 3>{}));
             for (const auto& dialog : dialogs) {
                 dialog->show();  // lays out the dialogs that have layouts
                 const QString where = language + QStringLiteral(" \"") + dialog->windowTitle() + QStringLiteral("\": ");

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The view's window under a real mouse: a drag turns the picture, and a distance picked by two
 // clicks shows in the tooltip where the pointer lands.
+#include <QAccessible>
 #include <QClipboard>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QWindow>
@@ -55,6 +57,39 @@ private slots:
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&view, &wheel);
         QCOMPARE(view.Molecule().State().viewTransform.m[3][3], pixel / kiva::kZoomInFactor);
+    }
+
+    // The keyboard alone: Tab reaches the picture, an arrow turns it, Home brings it back, and a
+    // screen reader learns what it shows and when that changes.
+    void TheKeyboardTurnsTheFocusedPictureAndItsDescriptionFollows() {
+        QWidget window;
+        auto* before = new QPushButton(QStringLiteral("before"), &window);
+        auto* view = new CKivaView(salt, &window);
+        view->move(0, 40);
+        window.resize(420, 440);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        view->OnUpdate();
+        QVERIFY(view->RunCommand(kiva::command::CrystalSolid));
+        before->setFocus();
+        QTest::keyClick(&window, Qt::Key_Tab);
+        QVERIFY(view->hasFocus());
+        const kiva::Matrix4 start = view->Molecule().State().viewTransform;
+        QTest::keyClick(view, Qt::Key_Right);
+        QVERIFY(!(view->Molecule().State().viewTransform == start));
+        QTest::keyClick(view, Qt::Key_Home);
+        QVERIFY(view->Molecule().State().viewTransform == start);
+
+        QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(view);
+        QVERIFY(picture);
+        QCOMPARE(picture->text(QAccessible::Name), QStringLiteral("Picture"));
+        QString description = picture->text(QAccessible::Description);
+        QVERIFY2(description.startsWith(QStringLiteral("NaCl, crystal, 1 \u00d7 1 \u00d7 1 cells, ")), qPrintable(description));
+        QVERIFY2(description.endsWith(QStringLiteral(" atoms, ball-and-stick")), qPrintable(description));
+        view->Molecule().RunCommand(kiva::command::SpaceFilling);
+        QVERIFY(view->RunCommand(kiva::command::ChemicalUnit));
+        description = picture->text(QAccessible::Description);
+        QVERIFY2(description == QStringLiteral("NaCl, chemical unit, 2 atoms, space-filling"), qPrintable(description));
     }
 
     void CopyLeavesThePictureFrameOutUnlessTheExportsKeepIt() {

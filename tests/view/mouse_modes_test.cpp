@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "render/scene_build.h"
 #include "render/view_moves.h"
 #include "tests/support/catalogue_record.h"
 #include "tests/view/view_test_support.h"
@@ -280,6 +281,45 @@ TEST_F(PictureScale, ADragAZoomAndADistancePickAt1020GiveWhatTheyGiveAt340) {
     ASSERT_FALSE(host.tipTexts.empty());
     EXPECT_NE(host.tipTexts.back().find("Distance"), std::string::npos) << host.tipTexts.back();
     EXPECT_EQ(host.tipTexts[host.tipTexts.size() - 1], host.tipTexts[host.tipTexts.size() - 2]);
+}
+
+// An arrow key turns the model as a drag from the centre that turns it by 5 degrees; Shift turns
+// it by 1, Ctrl moves it, and + and - zoom as the buttons do.
+TEST_F(MouseModes, AnArrowKeyTurnsThePictureAsAFiveDegreeDragDoes) {
+    MoleculeView& view = Salt();
+    const Matrix4 start = view.State().viewTransform;
+    ViewState dragged = view.State();
+    const Vector3D centre = PictureCentre(dragged);
+    const float lift = static_cast<float>(kPictureSize) - centre.z;
+    const float reach = lift * std::tan(static_cast<float>(5 * kRadiansPerDegree));
+    ApplyAboutCentre(dragged, RotationOnto({0, 0, lift}, {reach, 0, lift}));
+    ASSERT_TRUE(view.KeyPress(MoleculeView::Key::Right, false, false));
+    ExpectNear(view.State().viewTransform, dragged.viewTransform, 1e-5f);
+    // Left turns it back about the same centre; Shift turns it by a fifth as much.
+    ASSERT_TRUE(view.KeyPress(MoleculeView::Key::Left, false, false));
+    ExpectNear(view.State().viewTransform, start, 1e-4f);
+    ViewState fine = view.State();
+    ApplyKeyTurn(fine, 0, 1, 1);
+    ASSERT_TRUE(view.KeyPress(MoleculeView::Key::Up, true, false));
+    ExpectNear(view.State().viewTransform, fine.viewTransform, 1e-6f);
+
+    const Vector3D atom = view.State().atoms[0].picture;
+    ASSERT_TRUE(view.KeyPress(MoleculeView::Key::Up, false, true));  // Ctrl: 10 pixels up
+    ExpectNear(view.State().atoms[0].picture, Add(atom, {0, 10, 0}), 1e-3f);
+    const float size = ShownLength(view.State(), 0, 1);
+    ASSERT_TRUE(view.KeyPress(MoleculeView::Key::ZoomIn, false, false));
+    EXPECT_NEAR(ShownLength(view.State(), 0, 1), size * kZoomInFactor, 1e-2f);
+    ASSERT_TRUE(view.KeyPress(MoleculeView::Key::Rock, false, false));
+    EXPECT_EQ(view.State().mouseMode, MouseMode::Rock);
+    ASSERT_TRUE(view.KeyPress(MoleculeView::Key::Rock, false, false));
+    EXPECT_EQ(view.State().mouseMode, MouseMode::Rotate);
+    ASSERT_TRUE(view.KeyPress(MoleculeView::Key::Home, false, false));
+    ViewState fresh = view.State();
+    ResetView(fresh);
+    ExpectNear(view.State().viewTransform, fresh.viewTransform, 1e-6f);
+    // The liquid does not turn.
+    view.RunCommand(command::Liquid);
+    EXPECT_FALSE(view.KeyPress(MoleculeView::Key::Right, false, false));
 }
 
 }  // namespace
