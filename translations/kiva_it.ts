@@ -157,6 +157,10 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
         <source>There are no melting and boiling points for this substance, so it cannot be heated and cooled.</source>
         <translation>Questa sostanza non ha punti di fusione e di ebollizione, quindi non può essere riscaldata né raffreddata.</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Immagine</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -752,6 +756,22 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
         <source>Hold</source>
         <translation>Mantieni</translation>
     </message>
+    <message>
+        <source>Show the coordination polyhedra: around each cation, the shape its neighbours make</source>
+        <translation>Mostra i poliedri di coordinazione: attorno a ogni catione, la figura formata dai suoi vicini</translation>
+    </message>
+    <message>
+        <source>Polyhedra</source>
+        <translation>Poliedri</translation>
+    </message>
+    <message>
+        <source>Draw a plane of the crystal by its Miller indices h, k, l, with its spacing d(hkl)</source>
+        <translation>Disegna un piano del cristallo dati i suoi indici di Miller h, k, l, con la sua distanza interplanare d(hkl)</translation>
+    </message>
+    <message>
+        <source>Lattice plane</source>
+        <translation>Piano reticolare</translation>
+    </message>
 </context>
 <context>
     <name>CompoundSelection</name>
@@ -1118,6 +1138,61 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     </message>
 </context>
 <context>
+    <name>LatticePlaneDialog</name>
+    <message>
+        <source>&amp;h:</source>
+        <translation>&amp;h:</translation>
+    </message>
+    <message>
+        <source>&amp;k:</source>
+        <translation>&amp;k:</translation>
+    </message>
+    <message>
+        <source>&amp;l:</source>
+        <translation>&amp;l:</translation>
+    </message>
+    <message>
+        <source>Lattice plane %1: d = %2 Å</source>
+        <translation>Piano reticolare %1: d = %2 Å</translation>
+    </message>
+    <message>
+        <source>Lattice Plane</source>
+        <translation>Piano reticolare</translation>
+    </message>
+    <message>
+        <source>The plane h x + k y + l z = offset: 1 cuts the cell&apos;s edges at a/h, b/k and c/l; each step of 1 moves it one spacing on</source>
+        <translation>Il piano h x + k y + l z = spostamento: con 1 taglia gli spigoli della cella in a/h, b/k e c/l; ogni passo di 1 lo sposta di una distanza interplanare</translation>
+    </message>
+    <message>
+        <source>&amp;Offset:</source>
+        <translation>&amp;Spostamento:</translation>
+    </message>
+    <message>
+        <source>Spacing:</source>
+        <translation>Distanza interplanare:</translation>
+    </message>
+    <message>
+        <source>&amp;Show the plane</source>
+        <translation>&amp;Mostra il piano</translation>
+    </message>
+    <message>
+        <source>&amp;Face the Plane</source>
+        <translation>&amp;Guarda il piano di fronte</translation>
+    </message>
+    <message>
+        <source>Turn the crystal so that you look straight at the plane</source>
+        <translation>Ruota il cristallo in modo da vedere il piano esattamente di fronte</translation>
+    </message>
+    <message>
+        <source>d = %1 Å</source>
+        <translation>d = %1 Å</translation>
+    </message>
+    <message>
+        <source>h, k and l cannot all be 0</source>
+        <translation>h, k e l non possono essere tutti 0</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Help</source>
@@ -1389,6 +1464,14 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
         <source>&amp;1000</source>
         <translation>&amp;1000</translation>
     </message>
+    <message>
+        <source>P&amp;olyhedra</source>
+        <translation>P&amp;oliedri</translation>
+    </message>
+    <message>
+        <source>La&amp;ttice Plane...</source>
+        <translation>Piano re&amp;ticolare...</translation>
+    </message>
 </context>
 <context>
     <name>OrganicCategory</name>
@@ -1454,6 +1537,61 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     <message>
         <source>Ketone</source>
         <translation>Chetone</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDescription</name>
+    <message>
+        <source>chemical unit</source>
+        <translation>unità chimica</translation>
+    </message>
+    <message>
+        <source>crystal</source>
+        <translation>cristallo</translation>
+    </message>
+    <message>
+        <source>liquid</source>
+        <translation>liquido</translation>
+    </message>
+    <message>
+        <source>gas</source>
+        <translation>gas</translation>
+    </message>
+    <message>
+        <source>heating and cooling</source>
+        <translation>riscaldamento e raffreddamento</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 celle</translation>
+    </message>
+    <message>
+        <source>%1 atoms</source>
+        <translation>%1 atomi</translation>
+    </message>
+    <message>
+        <source>1 atom</source>
+        <translation>1 atomo</translation>
+    </message>
+    <message>
+        <source>ball-and-stick</source>
+        <translation>modello a sfere e bastoncini</translation>
+    </message>
+    <message>
+        <source>space-filling</source>
+        <translation>modello a calotte</translation>
+    </message>
+    <message>
+        <source>coordination polyhedra</source>
+        <translation>poliedri di coordinazione</translation>
+    </message>
+    <message>
+        <source>lattice plane (%1), d = %2 Å</source>
+        <translation>piano reticolare (%1), d = %2 Å</translation>
+    </message>
+    <message>
+        <source>no substance</source>
+        <translation>nessuna sostanza</translation>
     </message>
 </context>
 <context>
