@@ -159,6 +159,10 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
         <source>There are no melting and boiling points for this substance, so it cannot be heated and cooled.</source>
         <translation>Esta sustancia no tiene puntos de fusión y ebullición, así que no se puede calentar ni enfriar.</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -754,6 +758,22 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
         <source>Hold</source>
         <translation>Mantener</translation>
     </message>
+    <message>
+        <source>Show the coordination polyhedra: around each cation, the shape its neighbours make</source>
+        <translation>Mostrar los poliedros de coordinación: alrededor de cada catión, la figura que forman sus vecinos</translation>
+    </message>
+    <message>
+        <source>Polyhedra</source>
+        <translation>Poliedros</translation>
+    </message>
+    <message>
+        <source>Draw a plane of the crystal by its Miller indices h, k, l, with its spacing d(hkl)</source>
+        <translation>Dibujar un plano del cristal por sus índices de Miller h, k, l, con su distancia interplanar d(hkl)</translation>
+    </message>
+    <message>
+        <source>Lattice plane</source>
+        <translation>Plano reticular</translation>
+    </message>
 </context>
 <context>
     <name>CompoundSelection</name>
@@ -1120,6 +1140,62 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
 </context>
 <context>
+    <name>LatticePlaneDialog</name>
+    <message>
+        <source>&amp;h:</source>
+        <translation>&amp;h:</translation>
+    </message>
+    <message>
+        <source>&amp;k:</source>
+        <translation>&amp;k:</translation>
+    </message>
+    <message>
+        <source>&amp;l:</source>
+        <translation>&amp;l:</translation>
+    </message>
+    <message>
+        <source>Lattice plane %1: d = %2 Å</source>
+        <translation>Plano reticular %1: d = %2 Å</translation>
+    </message>
+    <message>
+        <source>Lattice Plane</source>
+        <translation>Plano reticular</translation>
+    </message>
+    <message>
+        <source>The plane h x + k y + l z = offset: 1 cuts the cell&apos;s edges at a/h, b/k and c/l; each step of 1 moves it one spacing on</source>
+        <translation>El plano h x + k y + l z = desplazamiento: con 1 corta las aristas de la celda en a/h, b/k y c/l; cada paso de 1 lo lleva una distancia interplanar más allá</translation>
+    </message>
+    <message>
+        <source>&amp;Offset:</source>
+        <translation>&amp;Desplazamiento:</translation>
+    </message>
+    <message>
+        <source>Spacing:</source>
+        <translatorcomment>Why this word: Spanish textbooks call d(hkl) the &quot;distancia interplanar&quot;; &quot;espaciado&quot; is a calque found mostly in translated papers.</translatorcomment>
+        <translation>Distancia interplanar:</translation>
+    </message>
+    <message>
+        <source>&amp;Show the plane</source>
+        <translation>&amp;Mostrar el plano</translation>
+    </message>
+    <message>
+        <source>&amp;Face the Plane</source>
+        <translation>&amp;Ver el plano de frente</translation>
+    </message>
+    <message>
+        <source>Turn the crystal so that you look straight at the plane</source>
+        <translation>Girar el cristal para ver el plano justo de frente</translation>
+    </message>
+    <message>
+        <source>d = %1 Å</source>
+        <translation>d = %1 Å</translation>
+    </message>
+    <message>
+        <source>h, k and l cannot all be 0</source>
+        <translation>h, k y l no pueden ser 0 a la vez</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Help</source>
@@ -1391,6 +1467,15 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
         <source>&amp;1000</source>
         <translation>&amp;1000</translation>
     </message>
+    <message>
+        <source>P&amp;olyhedra</source>
+        <translation>P&amp;oliedros</translation>
+    </message>
+    <message>
+        <source>La&amp;ttice Plane...</source>
+        <translatorcomment>Why this word: &quot;plano reticular&quot; is the crystallography textbooks' name for a plane of the lattice given by Miller indices. The accelerator is on the n: P, l, a and r are taken in the View menu.</translatorcomment>
+        <translation>Pla&amp;no reticular...</translation>
+    </message>
 </context>
 <context>
     <name>OrganicCategory</name>
@@ -1457,6 +1542,61 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     <message>
         <source>Ketone</source>
         <translation>Cetona</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDescription</name>
+    <message>
+        <source>chemical unit</source>
+        <translation>unidad química</translation>
+    </message>
+    <message>
+        <source>crystal</source>
+        <translation>cristal</translation>
+    </message>
+    <message>
+        <source>liquid</source>
+        <translation>líquido</translation>
+    </message>
+    <message>
+        <source>gas</source>
+        <translation>gas</translation>
+    </message>
+    <message>
+        <source>heating and cooling</source>
+        <translation>calentamiento y enfriamiento</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 celdas</translation>
+    </message>
+    <message>
+        <source>%1 atoms</source>
+        <translation>%1 átomos</translation>
+    </message>
+    <message>
+        <source>1 atom</source>
+        <translation>1 átomo</translation>
+    </message>
+    <message>
+        <source>ball-and-stick</source>
+        <translation>bolas y varillas</translation>
+    </message>
+    <message>
+        <source>space-filling</source>
+        <translation>modelo compacto</translation>
+    </message>
+    <message>
+        <source>coordination polyhedra</source>
+        <translation>poliedros de coordinación</translation>
+    </message>
+    <message>
+        <source>lattice plane (%1), d = %2 Å</source>
+        <translation>plano reticular (%1), d = %2 Å</translation>
+    </message>
+    <message>
+        <source>no substance</source>
+        <translation>ninguna sustancia</translation>
     </message>
 </context>
 <context>
