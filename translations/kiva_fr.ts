@@ -157,6 +157,10 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
         <source>There are no melting and boiling points for this substance, so it cannot be heated and cooled.</source>
         <translation>Cette substance n’a pas de températures de fusion et d’ébullition : elle ne peut pas être chauffée ni refroidie.</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -751,6 +755,22 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
         <source>Hold</source>
         <translation>Maintenir</translation>
     </message>
+    <message>
+        <source>Show the coordination polyhedra: around each cation, the shape its neighbours make</source>
+        <translation>Afficher les polyèdres de coordination : autour de chaque cation, la forme que dessinent ses voisins</translation>
+    </message>
+    <message>
+        <source>Polyhedra</source>
+        <translation>Polyèdres</translation>
+    </message>
+    <message>
+        <source>Draw a plane of the crystal by its Miller indices h, k, l, with its spacing d(hkl)</source>
+        <translation>Tracer un plan réticulaire du cristal d&apos;après ses indices de Miller h, k, l, avec sa distance interréticulaire d(hkl)</translation>
+    </message>
+    <message>
+        <source>Lattice plane</source>
+        <translation>Plan réticulaire</translation>
+    </message>
 </context>
 <context>
     <name>CompoundSelection</name>
@@ -1118,6 +1138,61 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     </message>
 </context>
 <context>
+    <name>LatticePlaneDialog</name>
+    <message>
+        <source>&amp;h:</source>
+        <translation>&amp;h :</translation>
+    </message>
+    <message>
+        <source>&amp;k:</source>
+        <translation>&amp;k :</translation>
+    </message>
+    <message>
+        <source>&amp;l:</source>
+        <translation>&amp;l :</translation>
+    </message>
+    <message>
+        <source>Lattice plane %1: d = %2 Å</source>
+        <translation>Plan réticulaire %1 : d = %2 Å</translation>
+    </message>
+    <message>
+        <source>Lattice Plane</source>
+        <translation>Plan réticulaire</translation>
+    </message>
+    <message>
+        <source>The plane h x + k y + l z = offset: 1 cuts the cell&apos;s edges at a/h, b/k and c/l; each step of 1 moves it one spacing on</source>
+        <translation>Le plan h x + k y + l z = décalage : à 1, il coupe les arêtes de la maille en a/h, b/k et c/l ; chaque pas de 1 le déplace d&apos;une distance interréticulaire</translation>
+    </message>
+    <message>
+        <source>&amp;Offset:</source>
+        <translation>&amp;Décalage :</translation>
+    </message>
+    <message>
+        <source>Spacing:</source>
+        <translation>Distance interréticulaire :</translation>
+    </message>
+    <message>
+        <source>&amp;Show the plane</source>
+        <translation>Afficher le &amp;plan</translation>
+    </message>
+    <message>
+        <source>&amp;Face the Plane</source>
+        <translation>&amp;Voir le plan de face</translation>
+    </message>
+    <message>
+        <source>Turn the crystal so that you look straight at the plane</source>
+        <translation>Tourner le cristal pour regarder le plan bien en face</translation>
+    </message>
+    <message>
+        <source>d = %1 Å</source>
+        <translation>d = %1 Å</translation>
+    </message>
+    <message>
+        <source>h, k and l cannot all be 0</source>
+        <translation>h, k et l ne peuvent pas être tous nuls</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Help</source>
@@ -1390,6 +1465,14 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
         <source>&amp;1000</source>
         <translation>&amp;1000</translation>
     </message>
+    <message>
+        <source>P&amp;olyhedra</source>
+        <translation>P&amp;olyèdres</translation>
+    </message>
+    <message>
+        <source>La&amp;ttice Plane...</source>
+        <translation>Plan réticulaire (&amp;hkl)...</translation>
+    </message>
 </context>
 <context>
     <name>OrganicCategory</name>
@@ -1457,6 +1540,62 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     <message>
         <source>Ketone</source>
         <translation>Cétone</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDescription</name>
+    <message>
+        <source>chemical unit</source>
+        <translation>entité chimique</translation>
+    </message>
+    <message>
+        <source>crystal</source>
+        <translation>cristal</translation>
+    </message>
+    <message>
+        <source>liquid</source>
+        <translation>liquide</translation>
+    </message>
+    <message>
+        <source>gas</source>
+        <translation>gaz</translation>
+    </message>
+    <message>
+        <source>heating and cooling</source>
+        <translation>chauffage et refroidissement</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 mailles</translation>
+    </message>
+    <message>
+        <source>%1 atoms</source>
+        <translation>%1 atomes</translation>
+    </message>
+    <message>
+        <source>1 atom</source>
+        <translation>1 atome</translation>
+    </message>
+    <message>
+        <source>ball-and-stick</source>
+        <translation>modèle éclaté</translation>
+    </message>
+    <message>
+        <source>space-filling</source>
+        <translation>modèle compact</translation>
+    </message>
+    <message>
+        <source>coordination polyhedra</source>
+        <translation>polyèdres de coordination</translation>
+    </message>
+    <message>
+        <source>lattice plane (%1), d = %2 Å</source>
+        <translatorcomment>Why this: the indices come with their own parentheses, (111), so none around %1.</translatorcomment>
+        <translation>plan réticulaire %1, d = %2 Å</translation>
+    </message>
+    <message>
+        <source>no substance</source>
+        <translation>aucune substance</translation>
     </message>
 </context>
 <context>
