@@ -53,7 +53,7 @@ CLatticePlaneDlg::CLatticePlaneDlg(const std::optional<LatticePlane>& plane, con
     connect(face_, &QPushButton::clicked, this, [this] { facePlane_ = true; });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(show_, &QCheckBox::toggled, face_, &QWidget::setEnabled);
+    connect(show_, &QCheckBox::toggled, this, [this] { ShowSpacing(); });
     layout->addWidget(buttons);
     ShowSpacing();
 }

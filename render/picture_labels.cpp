@@ -13,7 +13,8 @@ namespace {
 
 constexpr std::uint32_t kLetterWhite = 0xFFFFFF;
 constexpr std::uint32_t kCellYellow = 0x00FFFF;  // the cell frame's colour
-constexpr int kSmallestLabelPixels = 7;   // letters smaller than this cannot be read
+constexpr int kSmallestLabelPixels = 12;  // letters smaller than this cannot be read from the back of a class
+constexpr int kSmallestLabelledAtom = 4;  // pixels of radius: a smaller atom's label could name any of its neighbours
 constexpr float kCellLabelUnits = 14;     // picture units
 constexpr float kLabelWidthOfAtom = 1.8f;  // of the drawn radius: the label stays within the atom
 
@@ -63,14 +64,15 @@ std::vector<PlacedLabel> AtomLabels(const ViewState& view, const PictureMap& map
 }
 
 const LabelStamp* AtomLabelStamp(const SceneAtom& atom, int radius, LabelFont& font) {
-    if (radius < kSmallestLabelPixels) return nullptr;
+    if (radius < kSmallestLabelledAtom) return nullptr;
     const std::string text = AtomLabelText(atom);
-    int pixelSize = std::min(radius, kLargestLabelPixels);
+    // As high as the atom, but never below the smallest readable size: a small atom's label
+    // reaches past it, and a nearer atom still covers it.
+    int pixelSize = std::clamp(radius, kSmallestLabelPixels, kLargestLabelPixels);
     const LabelStamp* stamp = &font.Stamp(text, pixelSize, OutlineWidth(pixelSize));
     const float widest = kLabelWidthOfAtom * static_cast<float>(radius);
-    if (static_cast<float>(stamp->width) > widest) {
-        pixelSize = ToPixel(static_cast<float>(pixelSize) * widest / static_cast<float>(stamp->width));
-        if (pixelSize < kSmallestLabelPixels) return nullptr;
+    if (static_cast<float>(stamp->width) > widest && pixelSize > kSmallestLabelPixels) {
+        pixelSize = std::max(kSmallestLabelPixels, ToPixel(static_cast<float>(pixelSize) * widest / static_cast<float>(stamp->width)));
         stamp = &font.Stamp(text, pixelSize, OutlineWidth(pixelSize));
     }
     return stamp;

@@ -1597,8 +1597,8 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
         <translation>Koordinationspolyeder</translation>
     </message>
     <message>
-        <source>lattice plane (%1), d = %2 Å</source>
-        <translation>Netzebene (%1), d = %2 Å</translation>
+        <source>lattice plane %1, d = %2 Å</source>
+        <translation>Netzebene %1, d = %2 Å</translation>
     </message>
     <message>
         <source>no substance</source>

@@ -1473,7 +1473,7 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
     </message>
     <message>
         <source>La&amp;ttice Plane...</source>
-        <translatorcomment>Why this word: &quot;plano reticular&quot; is the crystallography textbooks' name for a plane of the lattice given by Miller indices. The accelerator is on the n: P, l, a and r are taken in the View menu.</translatorcomment>
+        <translatorcomment>Why this word: &quot;plano reticular&quot; is the crystallography textbooks&apos; name for a plane of the lattice given by Miller indices. The accelerator is on the n: P, l, a and r are taken in the View menu.</translatorcomment>
         <translation>Pla&amp;no reticular...</translation>
     </message>
 </context>
@@ -1591,8 +1591,8 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
         <translation>poliedros de coordinación</translation>
     </message>
     <message>
-        <source>lattice plane (%1), d = %2 Å</source>
-        <translation>plano reticular (%1), d = %2 Å</translation>
+        <source>lattice plane %1, d = %2 Å</source>
+        <translation>plano reticular %1, d = %2 Å</translation>
     </message>
     <message>
         <source>no substance</source>

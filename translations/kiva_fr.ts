@@ -1589,7 +1589,7 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
         <translation>polyèdres de coordination</translation>
     </message>
     <message>
-        <source>lattice plane (%1), d = %2 Å</source>
+        <source>lattice plane %1, d = %2 Å</source>
         <translatorcomment>Why this: the indices come with their own parentheses, (111), so none around %1.</translatorcomment>
         <translation>plan réticulaire %1, d = %2 Å</translation>
     </message>

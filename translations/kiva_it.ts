@@ -1586,8 +1586,8 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
         <translation>poliedri di coordinazione</translation>
     </message>
     <message>
-        <source>lattice plane (%1), d = %2 Å</source>
-        <translation>piano reticolare (%1), d = %2 Å</translation>
+        <source>lattice plane %1, d = %2 Å</source>
+        <translation>piano reticolare %1, d = %2 Å</translation>
     </message>
     <message>
         <source>no substance</source>

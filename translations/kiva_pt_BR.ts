@@ -1607,8 +1607,8 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
         <translation>poliedros de coordenação</translation>
     </message>
     <message>
-        <source>lattice plane (%1), d = %2 Å</source>
-        <translation>plano cristalino (%1), d = %2 Å</translation>
+        <source>lattice plane %1, d = %2 Å</source>
+        <translation>plano cristalino %1, d = %2 Å</translation>
     </message>
     <message>
         <source>no substance</source>

@@ -25,7 +25,7 @@ struct DescriptionWords {
     std::string ballAndStick = KIVA_TRANSLATABLE("PictureDescription", "ball-and-stick");
     std::string spaceFilling = KIVA_TRANSLATABLE("PictureDescription", "space-filling");
     std::string polyhedra = KIVA_TRANSLATABLE("PictureDescription", "coordination polyhedra");
-    std::string plane = KIVA_TRANSLATABLE("PictureDescription", "lattice plane (%1), d = %2 Å");
+    std::string plane = KIVA_TRANSLATABLE("PictureDescription", "lattice plane %1, d = %2 Å");
     std::string empty = KIVA_TRANSLATABLE("PictureDescription", "no substance");
     std::string decimalPoint = ".";
 };

@@ -78,8 +78,9 @@ TEST(FindLabelFontFile, LooksInTheSystemsFontFoldersAndNowhereElse) {
     EXPECT_FALSE(FindLabelFontFile(environment("/nonexistent/share")));
 }
 
-// Every changed pixel lies on a labelled atom, or beside a cell corner for a, b, c and O; each
-// front atom large enough to label shows white letters and their dark outline round its centre.
+// Every changed pixel lies on a labelled atom (or, for an atom smaller than the 12-pixel letters,
+// just round it), or beside a cell corner for a, b, c and O; each front atom large enough to
+// label shows white letters and their dark outline round its centre.
 void ExpectLabelsInTheirPlaces(int side) {
     const ViewState plain = SaltCrystal(side, false), labelled = SaltCrystal(side, true);
     const PictureBuffers before = Rendered(plain), after = Rendered(labelled);
@@ -88,7 +89,7 @@ void ExpectLabelsInTheirPlaces(int side) {
     const PictureMap map = MapOfArea(labelled.pictureArea);
     std::vector<std::pair<ImagePoint, float>> places;
     for (const SceneAtom& atom : labelled.atoms.items)
-        places.emplace_back(ToImagePoint(atom.picture, map), static_cast<float>(AtomPixelRadius(atom, labelled, map)) * 1.2f);
+        places.emplace_back(ToImagePoint(atom.picture, map), std::max(static_cast<float>(AtomPixelRadius(atom, labelled, map)) * 1.2f, 18.0f));
     const auto& [a, b, c] = labelled.cellAxes;
     for (const Vector3D corner : {Vector3D{0, 0, 0}, a, b, c})
         places.emplace_back(ToImagePoint(TransformPoint(labelled.viewTransform, corner), map), 40.0f * map.scale);
