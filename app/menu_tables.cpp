@@ -74,6 +74,7 @@ const std::vector<MenuItem>& DocumentMenu() {
           {QT_TRANSLATE_NOOP("Menu", "Display &Quality"), 0, {{QT_TRANSLATE_NOOP("Menu", "&Low Quality"), LowQuality}, {QT_TRANSLATE_NOOP("Menu", "&High Quality"), HighQuality}}},
           {QT_TRANSLATE_NOOP("Menu", "Picture Si&ze"), 0, {{QT_TRANSLATE_NOOP("Menu", "&Fixed (340 \u00d7 340)"), PictureFixed}, {QT_TRANSLATE_NOOP("Menu", "Fit &Window"), PictureFitWindow}}},
           {QT_TRANSLATE_NOOP("Menu", "&Full Screen\tF11"), FullScreen},
+          {QT_TRANSLATE_NOOP("Menu", "Smooth &Edges"), SmoothEdges},
           kSeparator,
           {QT_TRANSLATE_NOOP("Menu", "Multiples of &Unit Cell..."), UnitCellMultiples},
           {QT_TRANSLATE_NOOP("Menu", "&XYZ Axes"), Axes},

@@ -41,7 +41,7 @@ ExportResult CheckAnimationRequest(const AnimationRequest& request) {
 ExportResult ExportAnimation(const AnimationRequest& request, const ViewState& view, const MotionTables& motion,
                              const ExportProgress& progress, const MotionStep& step) {
     PictureBuffers buffers(PictureArea{request.width, request.height});
-    const PictureStyle style{0, request.pictureFrame};
+    const PictureStyle style{0, request.pictureFrame, request.smooth};
     const auto shaded = [&](const ViewState& frame) -> const Picture& { return RenderPicture(frame, style, buffers); };
     return ExportAnimation(request, view, motion, shaded, progress, step);
 }

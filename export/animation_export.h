@@ -31,6 +31,7 @@ struct AnimationRequest {
     int width = kPictureUnits;  // device pixels, kMinPictureSide to kMaxPictureSide
     int height = kPictureUnits;
     bool pictureFrame = false;  // the window's green frame round every picture
+    bool smooth = false;        // edges blended by their pixels' coverage
 };
 
 // The size an export proposes for a view: its own, each side rounded down to an even number of

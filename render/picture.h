@@ -16,6 +16,9 @@ struct Picture {
 struct PictureStyle {
     std::uint8_t background = 0;  // the grey behind the model: 0 black on screen, 255 white on paper
     bool frame = true;            // the window's 1-pixel green frame round the picture
+    // The edges of spheres, tubes and see-through faces blended by how much of each edge pixel
+    // they cover; pixels farther than one pixel from an edge keep their bytes.
+    bool smooth = false;
 };
 
 }  // namespace kiva

@@ -13,6 +13,7 @@
 #include "render/rasterizer.h"
 #include "render/render_frame.h"
 #include "render/render_workers.h"
+#include "render/smooth_edges.h"
 #include "render/translucent_faces.h"
 
 namespace kiva {
@@ -26,39 +27,49 @@ constexpr int kBandsPerThread = 2;  // a thread that finishes early takes anothe
 constexpr int kFewestBandRows = 32;  // below this a band costs more in setup than it draws
 constexpr std::size_t kFewestPartItems = 4096;  // below this a part costs more to hand out than to place
 
-void DrawBond(Rasterizer& raster, const ViewState& view, const PictureMap& map, const SceneBond& bond,
-              std::uint32_t contrast) {
+// The tubes of a bond, as image points and a radius in device pixels: one for a single or
+// yellow bond, two for a double, three for a triple; none for a coordination line.
+template <typename TubeSink>
+void ForEachTube(const ViewState& view, const PictureMap& map, const SceneBond& bond, TubeSink&& tube) {
     const Vector3D a = ToDeviceVector(view.atoms[bond.first].picture, map);
     const Vector3D b = ToDeviceVector(view.atoms[bond.second].picture, map);
     const ImagePoint pa = ToImagePoint(view.atoms[bond.first].picture, map);
     const ImagePoint pb = ToImagePoint(view.atoms[bond.second].picture, map);
     const float w = DevicePixelSize(view, map);
     switch (bond.kind) {
-    case 0:
-        if (view.showCoordination) raster.DrawLine3D(pa.x, pa.row, pa.z, pb.x, pb.row, pb.z, contrast);
-        break;
     case 1:
-    case 4:
-        raster.DrawCylinder(pa.x, pa.row, pa.z, pb.x, pb.row, pb.z, ToPixel(0.1f / w), bond.kind == 1 ? kWhite : kYellow);
-        break;
+    case 4: tube(pa, pb, ToPixel(0.1f / w), bond.kind == 1 ? kWhite : kYellow); break;
     case 2: {
         const SidewaysOffset o = DoubleBondOffset(a, b, w);
         const int r = ToPixel(0.075f / w);
-        raster.DrawCylinder(pa.x + o.ox, pa.row - o.oy, pa.z, pb.x + o.ox, pb.row - o.oy, pb.z, r, kWhite);
-        raster.DrawCylinder(pa.x - o.ox, pa.row + o.oy, pa.z, pb.x - o.ox, pb.row + o.oy, pb.z, r, kWhite);
+        tube({pa.x + o.ox, pa.row - o.oy, pa.z}, {pb.x + o.ox, pb.row - o.oy, pb.z}, r, kWhite);
+        tube({pa.x - o.ox, pa.row + o.oy, pa.z}, {pb.x - o.ox, pb.row + o.oy, pb.z}, r, kWhite);
         break;
     }
     case 3: {
         const int r = ToPixel(0.05f / w);
         for (const Vector3D& o : TripleBondOffsets(Subtract(a, b), w)) {
             const int ox = ToPixel(o.x), oy = ToPixel(o.y), oz = ToPixel(o.z);
-            raster.DrawCylinder(pa.x + ox, pa.row - oy, pa.z + oz, pb.x + ox, pb.row - oy, pb.z + oz, r, kWhite);
+            tube({pa.x + ox, pa.row - oy, pa.z + oz}, {pb.x + ox, pb.row - oy, pb.z + oz}, r, kWhite);
         }
         break;
     }
-    default:
-        break;
+    default: break;
     }
+}
+
+void DrawBond(Rasterizer& raster, const ViewState& view, const PictureMap& map, const SceneBond& bond,
+              std::uint32_t contrast) {
+    if (bond.kind == 0) {
+        if (!view.showCoordination) return;
+        const ImagePoint pa = ToImagePoint(view.atoms[bond.first].picture, map);
+        const ImagePoint pb = ToImagePoint(view.atoms[bond.second].picture, map);
+        raster.DrawLine3D(pa.x, pa.row, pa.z, pb.x, pb.row, pb.z, contrast);
+        return;
+    }
+    ForEachTube(view, map, bond, [&raster](ImagePoint p, ImagePoint q, int r, std::uint32_t colour) {
+        raster.DrawCylinder(p.x, p.row, p.z, q.x, q.row, q.z, r, colour);
+    });
 }
 
 // What every band of one frame shares, worked out once.
@@ -72,6 +83,8 @@ struct FrameWork {
     std::vector<bool> drawn;  // which items fit the drawing budget; empty when every one does
     std::vector<PlacedLabel> atomLabels, cellLabels;
     TranslucentItems translucent;  // the polyhedra and the lattice plane, when the view shows them
+    std::vector<std::uint8_t> plain;  // smooth: the colours before the edges blend, for every band
+    std::vector<EdgeTube> tubes;      // smooth: the bonds' tubes, whose sides blend
 };
 
 RowBand BandRows(const FrameWork& frame, int band) {
@@ -80,7 +93,7 @@ RowBand BandRows(const FrameWork& frame, int band) {
 }
 
 // The background, the picture frame, the atoms and the bonds.
-void RenderSceneBand(const FrameWork& frame, PictureBuffers& picture, int bandIndex, FootprintCache& footprints) {
+void RenderOpaqueBand(const FrameWork& frame, PictureBuffers& picture, int bandIndex, FootprintCache& footprints) {
     const ViewState& view = frame.view;
     const RowBand band = BandRows(frame, bandIndex);
     const auto first = static_cast<std::size_t>(band.first) * static_cast<std::size_t>(picture.width);
@@ -95,10 +108,28 @@ void RenderSceneBand(const FrameWork& frame, PictureBuffers& picture, int bandIn
     for (const std::vector<PlacedSphere>& spheres : picture.partSpheres) raster.DrawSpheres(spheres);
     for (const std::vector<std::size_t>& bonds : picture.partBonds)
         for (const std::size_t e : bonds) DrawBond(raster, view, frame.map, view.bonds[e], contrast);
+}
+
+// The see-through faces over the atoms, and the polyhedra's and the plane's edges.
+void RenderTranslucentBand(const FrameWork& frame, PictureBuffers& picture, int bandIndex, FootprintCache& footprints) {
     if (frame.translucent.Empty()) return;
-    BlendFaces(frame.translucent.faces, picture, band);
+    const RowBand band = BandRows(frame, bandIndex);
+    BlendFaces(frame.translucent.faces, picture, band, frame.style.smooth);
+    Rasterizer raster(picture, frame.view.screenBitsPerPixel, band, footprints);
     for (const FaceEdge& edge : frame.translucent.edges)
         raster.DrawLine3D(edge.from.x, edge.from.row, edge.from.z, edge.to.x, edge.to.row, edge.to.z, edge.colour);
+}
+
+// The scene of a frame drawn without smoothing, each band on its own.
+void RenderSceneBand(const FrameWork& frame, PictureBuffers& picture, int bandIndex, FootprintCache& footprints) {
+    RenderOpaqueBand(frame, picture, bandIndex, footprints);
+    RenderTranslucentBand(frame, picture, bandIndex, footprints);
+}
+
+// Smooth: once every band's atoms and bonds are drawn, the edges blend, then the faces go over.
+void RenderSmoothedBand(const FrameWork& frame, PictureBuffers& picture, int bandIndex, FootprintCache& footprints) {
+    SmoothEdges(picture.partSpheres, frame.tubes, frame.plain, picture, BandRows(frame, bandIndex));
+    RenderTranslucentBand(frame, picture, bandIndex, footprints);
 }
 
 // The atoms' labels, then the line work over them, then the cell's labels.
@@ -113,6 +144,22 @@ void RenderOverlayBand(const FrameWork& frame, PictureBuffers& picture, int band
 void RenderBand(const FrameWork& frame, PictureBuffers& picture, int bandIndex, FootprintCache& footprints) {
     RenderSceneBand(frame, picture, bandIndex, footprints);
     RenderOverlayBand(frame, picture, bandIndex, footprints);
+}
+
+void RenderSmoothedOverlayBand(const FrameWork& frame, PictureBuffers& picture, int bandIndex, FootprintCache& footprints) {
+    RenderSmoothedBand(frame, picture, bandIndex, footprints);
+    RenderOverlayBand(frame, picture, bandIndex, footprints);
+}
+
+// The bonds' tubes as the frame draws them, for their sides to blend.
+std::vector<EdgeTube> FrameTubes(const FrameWork& frame, const PictureBuffers& picture) {
+    std::vector<EdgeTube> tubes;
+    for (const std::vector<std::size_t>& bonds : picture.partBonds)
+        for (const std::size_t e : bonds)
+            ForEachTube(frame.view, frame.map, frame.view.bonds[e], [&tubes](ImagePoint p, ImagePoint q, int r, std::uint32_t) {
+                tubes.push_back({p, q, r});
+            });
+    return tubes;
 }
 
 using BandWork = void (*)(const FrameWork&, PictureBuffers&, int, FootprintCache&);
@@ -183,13 +230,25 @@ void RenderFrame(const ViewState& view, PictureBuffers& picture, PictureStyle st
     PlaceItems(frame, picture, threads);
     frame.translucent = CollectTranslucentItems(view, frame.map);
     LabelFont* font = view.showLabels ? picture.lettering.Font() : nullptr;
-    if (!font) {
+    if (style.smooth) {
+        // A rim pixel looks across into its neighbours, which may lie in another band: every
+        // band's atoms and bonds come first.
+        RunBands(frame, picture, RenderOpaqueBand);
+        frame.plain = picture.colour;
+        frame.tubes = FrameTubes(frame, picture);
+        if (!font) {
+            RunBands(frame, picture, RenderSmoothedOverlayBand);
+            return;
+        }
+        RunBands(frame, picture, RenderSmoothedBand);
+    } else if (!font) {
         RunBands(frame, picture, RenderBand);
         return;
+    } else {
+        // Whether an atom's label shows depends on the finished depths at its centre, which may
+        // lie in another band: every band's atoms and bonds come first.
+        RunBands(frame, picture, RenderSceneBand);
     }
-    // Whether an atom's label shows depends on the finished depths at its centre, which may lie
-    // in another band: every band's atoms and bonds come first.
-    RunBands(frame, picture, RenderSceneBand);
     frame.atomLabels = AtomLabels(view, frame.map, picture, frame.drawn, *font);
     frame.cellLabels = CellEdgeLabels(view, frame.map, *font);
     RunBands(frame, picture, RenderOverlayBand);

@@ -7,6 +7,7 @@
 #include "render/footprint.h"
 #include "render/lattice_plane.h"
 #include "render/polyhedra.h"
+#include "render/smooth_edges.h"
 
 namespace kiva {
 
@@ -55,42 +56,76 @@ bool PlaneOf(const std::vector<ImagePoint>& corners, DepthPlane& plane) {
     return false;
 }
 
-void BlendFace(const TranslucentFace& face, PictureBuffers& picture, RowBand band) {
+// How far a pixel lies inside the face, from its nearest edge, in pixels; negative outside.
+float InsideDistance(const std::vector<ImagePoint>& corners, float orientation, float x, float row) {
+    float nearest = 1e9f;
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        const ImagePoint& a = corners[i];
+        const ImagePoint& b = corners[(i + 1) % corners.size()];
+        const float ex = static_cast<float>(b.x - a.x), erow = static_cast<float>(b.row - a.row);
+        const float length = std::sqrt(ex * ex + erow * erow);
+        if (length < 1e-3f) continue;
+        nearest = std::min(nearest, orientation * (ex * (row - static_cast<float>(a.row)) - erow * (x - static_cast<float>(a.x))) / length);
+    }
+    return nearest;
+}
+
+// The span of a row the face covers, from its edges' crossings.
+bool RowSpan(const std::vector<ImagePoint>& corners, int row, double& left, double& right) {
+    left = 1e18;
+    right = -1e18;
+    const std::size_t n = corners.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const ImagePoint& a = corners[i];
+        const ImagePoint& b = corners[(i + 1) % n];
+        if ((row < a.row && row < b.row) || (row > a.row && row > b.row)) continue;
+        if (a.row == b.row) {
+            left = std::min({left, static_cast<double>(a.x), static_cast<double>(b.x)});
+            right = std::max({right, static_cast<double>(a.x), static_cast<double>(b.x)});
+            continue;
+        }
+        const double x = a.x + static_cast<double>(b.x - a.x) * (row - a.row) / (b.row - a.row);
+        left = std::min(left, x);
+        right = std::max(right, x);
+    }
+    return left <= right;
+}
+
+void BlendFace(const TranslucentFace& face, PictureBuffers& picture, RowBand band, bool smooth) {
     DepthPlane plane;
     if (!PlaneOf(face.corners, plane)) return;
     int top = face.corners[0].row, bottom = top;
-    for (const ImagePoint& p : face.corners) {
+    long long twiceArea = 0;
+    for (std::size_t i = 0; i < face.corners.size(); ++i) {
+        const ImagePoint& p = face.corners[i];
+        const ImagePoint& q = face.corners[(i + 1) % face.corners.size()];
+        twiceArea += static_cast<long long>(p.x) * q.row - static_cast<long long>(q.x) * p.row;
         top = std::min(top, p.row);
         bottom = std::max(bottom, p.row);
     }
-    top = std::max(top, band.first);
-    bottom = std::min(bottom, band.end - 1);
+    const float orientation = twiceArea > 0 ? 1.0f : -1.0f;
+    const int grow = smooth ? 1 : 0;  // a smooth edge reaches into the pixels beside it
+    const int first = std::max({top - grow, band.first, 0});
+    const int last = std::min({bottom + grow, band.end - 1, picture.height - 1});
     const auto bytes = ShadedBytes(face.colour, 256);
-    const std::size_t n = face.corners.size();
-    for (int row = top; row <= bottom; ++row) {
-        double left = 1e18, right = -1e18;
-        for (std::size_t i = 0; i < n; ++i) {
-            const ImagePoint& a = face.corners[i];
-            const ImagePoint& b = face.corners[(i + 1) % n];
-            if ((row < a.row && row < b.row) || (row > a.row && row > b.row)) continue;
-            if (a.row == b.row) {
-                left = std::min({left, static_cast<double>(a.x), static_cast<double>(b.x)});
-                right = std::max({right, static_cast<double>(a.x), static_cast<double>(b.x)});
-                continue;
-            }
-            const double x = a.x + static_cast<double>(b.x - a.x) * (row - a.row) / (b.row - a.row);
-            left = std::min(left, x);
-            right = std::max(right, x);
-        }
-        const int first = std::max(0, static_cast<int>(std::ceil(left)));
-        const int last = std::min(picture.width - 1, static_cast<int>(std::floor(right)));
-        for (int x = first; x <= last; ++x) {
+    for (int row = first; row <= last; ++row) {
+        double left = 0, right = 0;
+        if (!RowSpan(face.corners, std::clamp(row, top, bottom), left, right)) continue;
+        const int from = std::max(0, static_cast<int>(std::ceil(left)) - grow);
+        const int to = std::min(picture.width - 1, static_cast<int>(std::floor(right)) + grow);
+        for (int x = from; x <= to; ++x) {
             const std::size_t pixel = static_cast<std::size_t>(row) * static_cast<std::size_t>(picture.width) + static_cast<std::size_t>(x);
             const double z = plane.ax * x + plane.arow * row + plane.c;
             if (z < picture.depth[pixel]) continue;  // an atom or a bond in front hides the face
+            int opacity = kFaceOpacity;
+            if (smooth && (x <= left + 1 || x >= right - 1 || row <= top + 1 || row >= bottom - 1)) {
+                const float inside = InsideDistance(face.corners, orientation, static_cast<float>(x), static_cast<float>(row));
+                opacity = static_cast<int>(static_cast<float>(kFaceOpacity) * EdgeCoverage(inside) + 0.5f);
+                if (opacity == 0) continue;
+            }
             std::uint8_t* colour = &picture.colour[3 * pixel];
             for (std::size_t channel = 0; channel < 3; ++channel)
-                colour[channel] = static_cast<std::uint8_t>((colour[channel] * (256 - kFaceOpacity) + bytes[channel] * kFaceOpacity) >> 8);
+                colour[channel] = static_cast<std::uint8_t>((colour[channel] * (256 - opacity) + bytes[channel] * opacity) >> 8);
         }
     }
 }
@@ -129,8 +164,8 @@ TranslucentItems CollectTranslucentItems(const ViewState& view, const PictureMap
     return items;
 }
 
-void BlendFaces(const std::vector<TranslucentFace>& faces, PictureBuffers& picture, RowBand band) {
-    for (const TranslucentFace& face : faces) BlendFace(face, picture, band);
+void BlendFaces(const std::vector<TranslucentFace>& faces, PictureBuffers& picture, RowBand band, bool smooth) {
+    for (const TranslucentFace& face : faces) BlendFace(face, picture, band, smooth);
 }
 
 }  // namespace kiva

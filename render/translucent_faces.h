@@ -36,7 +36,8 @@ inline constexpr int kFaceOpacity = 96;  // of 256
 TranslucentItems CollectTranslucentItems(const ViewState& view, const PictureMap& map);
 
 // Blends the faces into the rows of `band`, where they lie in front of what is drawn there;
-// the depth buffer stays as the atoms left it.
-void BlendFaces(const std::vector<TranslucentFace>& faces, PictureBuffers& picture, RowBand band);
+// the depth buffer stays as the atoms left it. Smooth: a pixel on a face's edge blends in the
+// share of it the face covers.
+void BlendFaces(const std::vector<TranslucentFace>& faces, PictureBuffers& picture, RowBand band, bool smooth = false);
 
 }  // namespace kiva

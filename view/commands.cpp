@@ -84,6 +84,7 @@ constexpr std::array kStrings = {
     Entry{WholeMolecules, {KIVA_TRANSLATABLE("Command", "Show the crystal's molecules and ions whole across the cell faces"), KIVA_TRANSLATABLE("Command", "Whole molecules")}},
     Entry{AtomLabels, {KIVA_TRANSLATABLE("Command", "Show or hide each atom's element and charge, and the names of the cell's edges"), KIVA_TRANSLATABLE("Command", "Atom labels")}},
     Entry{Polyhedra, {KIVA_TRANSLATABLE("Command", "Show the coordination polyhedra: around each cation, the shape its neighbours make"), KIVA_TRANSLATABLE("Command", "Polyhedra")}},
+    Entry{SmoothEdges, {KIVA_TRANSLATABLE("Command", "Smooth the edges of atoms, bonds and faces in large, exported and printed pictures"), KIVA_TRANSLATABLE("Command", "Smooth edges")}},
     Entry{LatticePlane, {KIVA_TRANSLATABLE("Command", "Draw a plane of the crystal by its Miller indices h, k, l, with its spacing d(hkl)"), KIVA_TRANSLATABLE("Command", "Lattice plane")}},
 };
 

@@ -87,6 +87,8 @@ inline constexpr int HeatingHold = 32856;
 // Crystallography's drawings over the crystal.
 inline constexpr int Polyhedra = 32857;
 inline constexpr int LatticePlane = 32858;
+// Smooth edges, a choice of the whole program.
+inline constexpr int SmoothEdges = 32859;
 
 struct Strings {
     std::string_view prompt;   // first line: shown in the status bar while the item is highlighted

@@ -114,7 +114,7 @@ void RunExportAnimationCommand(const MoleculeView& view, QWidget* owner) {
     const QString path = ChooseFile({owner, true, QString(), QCoreApplication::translate("ExportAnimation", "Animated GIF (*.gif);;MP4 Video (*.mp4)"), "gif"});
     if (path.isEmpty()) return;
     const AnimationRequest request{path.toStdString(), choice->kind,   choice->frames,      choice->framesPerSecond,
-                                   choice->width,      choice->height, choice->pictureFrame};
+                                   choice->width,      choice->height, choice->pictureFrame, SmoothEdgesChosen()};
     QProgressDialog progress(QCoreApplication::translate("ExportAnimation", "Exporting the animation..."), QCoreApplication::translate("ExportAnimation", "Cancel"), 0, request.frameCount, owner);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);  // a short export finishes before the bar would show

@@ -32,7 +32,7 @@ void RunExportPictureCommand(const MoleculeView& view, QWidget* owner) {
     const QString path = ChooseFile({owner, true, QString(), QCoreApplication::translate("ExportPicture", "PNG Picture (*.png)"), "png"});
     if (path.isEmpty()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);  // a poster-sized picture takes a moment
-    const ExportResult result = ExportPicture({path.toStdString(), *area, {ExportedBackground(choice), choice.pictureFrame}}, view.State(), view.Motion());
+    const ExportResult result = ExportPicture({path.toStdString(), *area, {ExportedBackground(choice), choice.pictureFrame, SmoothEdgesChosen()}}, view.State(), view.Motion());
     QApplication::restoreOverrideCursor();
     if (result.problem == ExportProblem::BadSize) return Warn(owner, sizeMessage);
     if (!result.Ok()) Warn(owner, ExportProblemMessage(result, path));

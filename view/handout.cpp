@@ -141,7 +141,7 @@ HandoutLayout PaintHandout(QPainter& painter, const MoleculeView& view, const Su
     DrawBlock(painter, description, layout.description);
     if (layout.picture.width > 0) {
         const QRect place(layout.picture.left, layout.picture.top, layout.picture.width, layout.picture.height);
-        DrawPrintedPicture(painter, place, view.RenderPicture(BoundedPictureArea(place.width(), place.height()), {255, ExportedPicturesFramed()}));
+        DrawPrintedPicture(painter, place, view.RenderPicture(BoundedPictureArea(place.width(), place.height()), {255, ExportedPicturesFramed(), SmoothEdgesChosen()}));
         painter.setPen(QPen(QColor(160, 160, 160), std::max(dpi / 150, 1)));  // a hairline frame on the white paper
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(place);

@@ -61,6 +61,7 @@ constexpr std::array kTopics = {
     Topic{AtomLabels, "menu_view.html#atom_labels"},
     Topic{Polyhedra, "menu_view.html#polyhedra"},
     Topic{LatticePlane, "menu_view.html#lattice_plane"},
+    Topic{SmoothEdges, "menu_view.html#smooth_edges"},
     Topic{SubstanceInformation, "menu_view.html#substance_information"},
     Topic{ViewStatusBar, "menu_view.html#status_bar"},
     Topic{PictureFixed, "menu_view.html#picture_size"},

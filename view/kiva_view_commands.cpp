@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The commands a view serves: its own (Copy, Full Screen, the selections), the dialogs and the
 // printing, each in a file of its own, and the molecule view's display commands.
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
@@ -22,6 +23,7 @@ kiva::CommandStatus CKivaView::QueryCommand(int id) const {
     if (kiva::IsSelectionCommand(id)) return {document_ != nullptr, document_ != nullptr, false, false};
     if (id == kiva::command::EditCopy) return {true, true, false, false};
     if (id == kiva::command::FullScreen) return {true, true, true, fullScreen_};
+    if (id == kiva::command::SmoothEdges) return {true, true, true, kiva::SmoothEdgesChosen()};
     return molecule_.QueryCommand(id);
 }
 
@@ -32,6 +34,12 @@ bool CKivaView::RunCommand(int id) {
     }
     if (id == kiva::command::FullScreen) {
         SetFullScreen(!fullScreen_);
+        return true;
+    }
+    if (id == kiva::command::SmoothEdges) {
+        kiva::SetSmoothEdgesChosen(!kiva::SmoothEdgesChosen());
+        for (QWidget* widget : QApplication::allWidgets())
+            if (auto* view = qobject_cast<CKivaView*>(widget)) view->update();
         return true;
     }
     if (kiva::IsSelectionCommand(id)) {
@@ -75,7 +83,7 @@ bool CKivaView::RunDialogCommand(int id) {
 
 // The shaded picture at the size it has on screen, so it pastes into a slide or a worksheet.
 void CKivaView::CopyPicture() {
-    const kiva::Picture& picture = molecule_.RenderPicture(molecule_.Area(), {0, kiva::ExportedPicturesFramed()});
+    const kiva::Picture& picture = molecule_.RenderPicture(molecule_.Area(), {0, kiva::ExportedPicturesFramed(), kiva::SmoothEdgesChosen()});
     const QImage image(picture.colour.data(), picture.width, picture.height, picture.width * 3, QImage::Format_BGR888);
     QGuiApplication::clipboard()->setImage(image.copy());
 }

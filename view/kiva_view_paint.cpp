@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "platform/painter_canvas.h"
+#include "view/exported_frame.h"
 #include "view/kiva_view.h"
 
 void CKivaView::paintEvent(QPaintEvent*) {
@@ -13,7 +14,9 @@ void CKivaView::paintEvent(QPaintEvent*) {
     const qreal ratio = DevicePixelsPerPoint();
     QPainter painter(this);
     if (molecule_.State().displayQuality == kiva::DisplayQuality::High) {
-        const kiva::Picture& picture = molecule_.RenderPicture();
+        // The fixed 340 picture stays as it always was; a larger one is smoothed when chosen.
+        const bool smooth = kiva::SmoothEdgesChosen() && (fitWindow_ || fullScreen_);
+        const kiva::Picture& picture = molecule_.RenderPicture(molecule_.Area(), {0, true, smooth});
         QImage image(picture.colour.data(), picture.width, picture.height, picture.width * 3, QImage::Format_BGR888);
         image.setDevicePixelRatio(ratio);
         painter.drawImage(place.topLeft(), image);

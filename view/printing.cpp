@@ -10,6 +10,7 @@
 
 #include "platform/message_box.h"
 #include "platform/print_dialogs.h"
+#include "view/exported_frame.h"
 #include "view/commands.h"
 #include "view/molecule_view.h"
 #include "view/print_layout.h"
@@ -26,7 +27,7 @@ void PaintPrintout(QPainter& painter, QSize page, MoleculeView& view, int screen
     const PrintPlacement place = PlacePrintedPicture(screenWidth, view.Area(), page.width(), page.height(), view.PrintScale());
     // Rendered at the pixels the page gives it, so a fine printer shows no pixels of the screen.
     DrawPrintedPicture(painter, QRect(place.left, place.top, place.width, place.height()),
-                       view.RenderPicture(PrintedPictureArea(place), {255, true}));
+                       view.RenderPicture(PrintedPictureArea(place), {255, true, SmoothEdgesChosen()}));
 }
 
 void DrawPrintedPicture(QPainter& painter, QRect place, const Picture& picture) {

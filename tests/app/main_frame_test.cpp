@@ -150,7 +150,7 @@ private slots:
             "&View/Display &Model/&Ball-and-Stick=32793", "&View/Display &Model/&Space-Filling=32794",
             "&View/Display &Quality/&Low Quality=32812", "&View/Display &Quality/&High Quality=32814",
             "&View/Picture Si&ze/&Fixed (340 \u00d7 340)=32840", "&View/Picture Si&ze/Fit &Window=32841",
-            "&View/&Full Screen\tF11=32842",
+            "&View/&Full Screen\tF11=32842", "&View/Smooth &Edges=32859",
             "&View/Multiples of &Unit Cell...=32822", "&View/&XYZ Axes=32817", "&View/&Whole Molecules=32843", "&View/Atom &Labels=32847",
             "&View/P&olyhedra=32857", "&View/La&ttice Plane...=32858",
             "&View/Substance &Information...=32844", "&View/Status &Bar=59393",

@@ -44,5 +44,5 @@ int main(int argc, char** argv) {
         return 1;
     }
     PictureBuffers buffers;
-    return render_tool::RenderPictureFile(*options, render_tool::ShadedPictures(buffers));
+    return render_tool::RenderPictureFile(*options, render_tool::ShadedPictures(buffers, options->smooth));
 }

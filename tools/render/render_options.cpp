@@ -14,8 +14,8 @@ namespace kiva::render_tool {
 const char* const kRenderUsage =
     "usage: kiva-render NAME [--state unit|crystal|liquid|gas|heating] [--model ball|space] [--quality high|low]\n"
     "                   [--multiples X,Y,Z] [--axes] [--no-cell-frame] [--coordination] [--whole-molecules]\n"
-    "                   [--labels] [--polyhedra] [--plane H,K,L[,OFFSET]] [--frames N] [--size N|WxH] [--rock]\n"
-    "                   -o picture.png\n"
+    "                   [--labels] [--polyhedra] [--plane H,K,L[,OFFSET]] [--smooth] [--frames N] [--size N|WxH]\n"
+    "                   [--rock] -o picture.png\n"
     "       kiva-render NAME --animate N [--fps F] [the options above] -o animation.gif|animation.mp4\n"
     "       kiva-render NAME [--state S] [--multiples X,Y,Z] [--whole-molecules] -o scene.xyz|scene.pdb\n"
     "       kiva-render NAME --state crystal [--multiples X,Y,Z] --polyhedra -o shapes.obj\n"
@@ -32,6 +32,7 @@ const char* const kRenderUsage =
     "atom of a covalent network with four to eight neighbours all shown; a name ending in .obj writes\n"
     "them as a Wavefront OBJ file, one object per polyhedron, in angstrom. --plane draws the lattice\n"
     "plane h x + k y + l z = OFFSET (1 without one) across the shown cells, each index -6 to 6.\n"
+    "--smooth blends the edges of atoms, bonds and faces by how much of each edge pixel they cover.\n"
     "The heating state holds the copies of the substance at K kelvin (its start, room temperature or\n"
     "0.8 of the melting point, without one) and shows them after N steps of the run; an animation\n"
     "goes on from there. --heating-curve heats at a constant power from --from K (the start) to --to K\n"
@@ -121,6 +122,9 @@ ParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
             continue;
         } else if (arg == "--polyhedra") {
             options.polyhedra = true;
+            continue;
+        } else if (arg == "--smooth") {
+            options.smooth = true;
             continue;
         } else if (arg == "--plane") {
             LatticePlane plane;

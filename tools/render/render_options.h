@@ -25,6 +25,7 @@ struct RenderOptions {
     bool wholeMolecules = false;
     bool labels = false;  // atom labels, and the cell's edges named
     bool polyhedra = false;  // the crystal's coordination polyhedra
+    bool smooth = false;     // edges blended by their pixels' coverage
     std::optional<LatticePlane> plane;  // a lattice plane across the shown cells
     int frames = 1;
     PictureArea size;  // device pixels

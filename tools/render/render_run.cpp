@@ -18,8 +18,8 @@
 
 namespace kiva::render_tool {
 
-FrameDrawer ShadedPictures(PictureBuffers& buffers) {
-    return [&buffers](const ViewState& view) -> const Picture& { return RenderPicture(view, {}, buffers); };
+FrameDrawer ShadedPictures(PictureBuffers& buffers, bool smooth) {
+    return [&buffers, smooth](const ViewState& view) -> const Picture& { return RenderPicture(view, {0, true, smooth}, buffers); };
 }
 
 int WriteViewFile(const RenderOptions& options, const ViewState& view, std::string_view title, const FrameDrawer& draw) {

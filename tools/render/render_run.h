@@ -9,9 +9,10 @@
 
 namespace kiva::render_tool {
 
-// kiva-render's shaded pictures, in the window's style (on black, in its frame), rendered into
-// `buffers`: an animation's frames share their footprints and their font.
-FrameDrawer ShadedPictures(PictureBuffers& buffers);
+// kiva-render's shaded pictures, in the window's style (on black, in its frame), with smooth
+// edges when asked, rendered into `buffers`: an animation's frames share their footprints and
+// their font.
+FrameDrawer ShadedPictures(PictureBuffers& buffers, bool smooth = false);
 
 // Writes the prepared view as the output's name asks: its atoms as XYZ or PDB under `title`, or
 // its picture, drawn by `draw`, as PNG. The exit status, as below.
