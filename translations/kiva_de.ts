@@ -784,6 +784,14 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
         <source>Lattice plane</source>
         <translation>Netzebene</translation>
     </message>
+    <message>
+        <source>Smooth the edges of atoms, bonds and faces in large, exported and printed pictures</source>
+        <translation>Die Kanten von Atomen, Bindungen und Flächen in großen, exportierten und gedruckten Bildern glätten</translation>
+    </message>
+    <message>
+        <source>Smooth edges</source>
+        <translation>Kantenglättung</translation>
+    </message>
 </context>
 <context>
     <name>CompoundSelection</name>
@@ -1484,6 +1492,10 @@ Installieren Sie das Paket fonts-dejavu-core, um sie anzuzeigen.</translation>
     <message>
         <source>La&amp;ttice Plane...</source>
         <translation>&amp;Netzebene...</translation>
+    </message>
+    <message>
+        <source>Smooth &amp;Edges</source>
+        <translation>K&amp;antenglättung</translation>
     </message>
 </context>
 <context>
