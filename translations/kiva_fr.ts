@@ -771,6 +771,14 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
         <source>Lattice plane</source>
         <translation>Plan réticulaire</translation>
     </message>
+    <message>
+        <source>Smooth the edges of atoms, bonds and faces in large, exported and printed pictures</source>
+        <translation>Lisser les contours des atomes, des liaisons et des faces dans les grandes images et dans les images exportées et imprimées</translation>
+    </message>
+    <message>
+        <source>Smooth edges</source>
+        <translation>Lissage des contours</translation>
+    </message>
 </context>
 <context>
     <name>CompoundSelection</name>
@@ -1472,6 +1480,10 @@ Installez le paquet fonts-dejavu-core pour les afficher.</translation>
     <message>
         <source>La&amp;ttice Plane...</source>
         <translation>Plan réticulaire (&amp;hkl)...</translation>
+    </message>
+    <message>
+        <source>Smooth &amp;Edges</source>
+        <translation>Lissa&amp;ge des contours</translation>
     </message>
 </context>
 <context>
