@@ -774,6 +774,14 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
         <source>Lattice plane</source>
         <translation>Plano reticular</translation>
     </message>
+    <message>
+        <source>Smooth the edges of atoms, bonds and faces in large, exported and printed pictures</source>
+        <translation>Suavizar los bordes de los átomos, los enlaces y las caras en las imágenes grandes, exportadas e impresas</translation>
+    </message>
+    <message>
+        <source>Smooth edges</source>
+        <translation>Suavizado de bordes</translation>
+    </message>
 </context>
 <context>
     <name>CompoundSelection</name>
@@ -1475,6 +1483,10 @@ Instale el paquete fonts-dejavu-core para mostrarlas.</translation>
         <source>La&amp;ttice Plane...</source>
         <translatorcomment>Why this word: &quot;plano reticular&quot; is the crystallography textbooks&apos; name for a plane of the lattice given by Miller indices. The accelerator is on the n: P, l, a and r are taken in the View menu.</translatorcomment>
         <translation>Pla&amp;no reticular...</translation>
+    </message>
+    <message>
+        <source>Smooth &amp;Edges</source>
+        <translation>&amp;Suavizado de bordes</translation>
     </message>
 </context>
 <context>
