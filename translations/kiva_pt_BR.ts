@@ -785,6 +785,14 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
         <translatorcomment>Why this word: Brazilian textbooks speak of the planes of a crystal, with their Miller indices and their spacing in X-ray diffraction, as &quot;planos cristalinos&quot;; &quot;plano reticular&quot; is the crystallographer&apos;s term, less familiar to students, and &quot;plano da rede&quot; would clash with &quot;rede&quot;, which the program uses for covalent networks.</translatorcomment>
         <translation>Plano cristalino</translation>
     </message>
+    <message>
+        <source>Smooth the edges of atoms, bonds and faces in large, exported and printed pictures</source>
+        <translation>Suavizar as bordas dos átomos, das ligações e das faces nas imagens grandes, exportadas e impressas</translation>
+    </message>
+    <message>
+        <source>Smooth edges</source>
+        <translation>Suavização de bordas</translation>
+    </message>
 </context>
 <context>
     <name>CompoundSelection</name>
@@ -1489,6 +1497,10 @@ Instale o pacote fonts-dejavu-core para exibi-los.</translation>
         <source>La&amp;ttice Plane...</source>
         <translatorcomment>Why this word: Brazilian textbooks speak of the planes of a crystal, with their Miller indices and their spacing in X-ray diffraction, as &quot;planos cristalinos&quot;; &quot;plano reticular&quot; is the crystallographer&apos;s term, less familiar to students, and &quot;plano da rede&quot; would clash with &quot;rede&quot;, which the program uses for covalent networks.</translatorcomment>
         <translation>Pl&amp;ano cristalino...</translation>
+    </message>
+    <message>
+        <source>Smooth &amp;Edges</source>
+        <translation>&amp;Suavização de bordas</translation>
     </message>
 </context>
 <context>
