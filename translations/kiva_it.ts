@@ -772,6 +772,14 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
         <source>Lattice plane</source>
         <translation>Piano reticolare</translation>
     </message>
+    <message>
+        <source>Smooth the edges of atoms, bonds and faces in large, exported and printed pictures</source>
+        <translation>Sfuma i bordi di atomi, legami e facce nelle immagini grandi, esportate e stampate</translation>
+    </message>
+    <message>
+        <source>Smooth edges</source>
+        <translation>Bordi sfumati</translation>
+    </message>
 </context>
 <context>
     <name>CompoundSelection</name>
@@ -1471,6 +1479,10 @@ Installare il pacchetto fonts-dejavu-core per mostrarle.</translation>
     <message>
         <source>La&amp;ttice Plane...</source>
         <translation>Piano re&amp;ticolare...</translation>
+    </message>
+    <message>
+        <source>Smooth &amp;Edges</source>
+        <translation>Bordi s&amp;fumati</translation>
     </message>
 </context>
 <context>

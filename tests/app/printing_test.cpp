@@ -15,6 +15,7 @@
 #include "render/render_frame.h"
 #include "tests/app/app_test_support.h"
 #include "tests/app/pdf_tools.h"
+#include "view/exported_frame.h"
 #include "view/kiva_view.h"
 #include "view/print_layout.h"
 #include "view/printing.h"
@@ -136,7 +137,8 @@ private slots:
             kiva::PlacePrintedPicture(1024, molecule.Area(), printer.width(), printer.height(), molecule.PrintScale());
         QCOMPARE(images[0].size(), QSize(place.width, place.height()));
         QVERIFY(place.width > 3 * kiva::kPictureSize);
-        const kiva::Picture expected = molecule.RenderPicture(kiva::PrintedPictureArea(place), {255, true});
+        // Printed with smooth edges, as the profile chooses at first.
+        const kiva::Picture expected = molecule.RenderPicture(kiva::PrintedPictureArea(place), {255, true, kiva::SmoothEdgesChosen()});
         const QImage shaded(expected.colour.data(), expected.width, expected.height, expected.width * 3,
                             QImage::Format_BGR888);
         QCOMPARE(images[0], shaded.convertToFormat(QImage::Format_RGB888));
