@@ -58,35 +58,19 @@ CatalogueLanguageParse Refusal(int line, const std::string& reason) {
 }
 
 CatalogueLanguageParse ParseLines(std::string_view text, Layout layout) {
-    if (text.size() > kMaxCatalogueLanguageBytes)
-        return Refusal(0, "the table is larger than " + std::to_string(kMaxCatalogueLanguageBytes >> 20) + " MiB");
     const std::vector<std::string_view> head =
         layout == Layout::Source ? std::vector{kSourceHeader} : std::vector{kFileVersion, kFileHeader};
     CatalogueLanguageParse parse;
     std::set<std::string, std::less<>> names;
-    int lineNumber = 0;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        ++lineNumber;
-        if (line.size() > kMaxCatalogueLanguageLineBytes)
-            return Refusal(lineNumber, "the line is longer than " + std::to_string(kMaxCatalogueLanguageLineBytes) + " bytes");
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (static_cast<std::size_t>(lineNumber) <= head.size()) {
-            const std::string_view wanted = head[lineNumber - 1];
-            if (line != wanted) return Refusal(lineNumber, "the line is " + Quoted(line) + ", not " + Quoted(wanted));
-            continue;
-        }
-        if (line.empty()) continue;
-        TranslatedSubstance row;
-        if (const std::string error = ParseRow(line, layout, row); !error.empty()) return Refusal(lineNumber, error);
-        if (!names.insert(row.name).second) return Refusal(lineNumber, Quoted(row.name) + " has a row already");
-        parse.table.rows.push_back(std::move(row));
-    }
-    if (static_cast<std::size_t>(lineNumber) < head.size())
-        return Refusal(lineNumber + 1, "the table lacks its header " + Quoted(head[lineNumber]));
-    return parse;
+    const TableRefusal refusal =
+        ReadTableLines(text, head, kMaxCatalogueLanguageBytes, kMaxCatalogueLanguageLineBytes, [&](std::string_view line) {
+            TranslatedSubstance row;
+            if (std::string error = ParseRow(line, layout, row); !error.empty()) return error;
+            if (!names.insert(row.name).second) return Quoted(row.name) + " has a row already";
+            parse.table.rows.push_back(std::move(row));
+            return std::string();
+        });
+    return refusal.reason.empty() ? parse : Refusal(refusal.line, refusal.reason);
 }
 
 bool IsLanguageCode(std::string_view language) {

@@ -108,35 +108,18 @@ PhaseTableParse Refusal(int line, const std::string& reason) {
 }
 
 PhaseTableParse ParseLines(std::string_view text, Layout layout) {
-    if (text.size() > kMaxPhaseTableBytes)
-        return Refusal(0, "the table is larger than " + std::to_string(kMaxPhaseTableBytes >> 20) + " MiB");
     const std::vector<std::string_view> head =
         layout == Layout::Source ? std::vector{kSourceHeader} : std::vector{kFileVersion, kFileHeader};
     PhaseTableParse parse;
     std::set<std::string, std::less<>> names;
-    int lineNumber = 0;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        ++lineNumber;
-        if (line.size() > kMaxPhaseTableLineBytes)
-            return Refusal(lineNumber, "the line is longer than " + std::to_string(kMaxPhaseTableLineBytes) + " bytes");
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (static_cast<std::size_t>(lineNumber) <= head.size()) {
-            const std::string_view wanted = head[lineNumber - 1];
-            if (line != wanted) return Refusal(lineNumber, "the line is " + Quoted(line) + ", not " + Quoted(wanted));
-            continue;
-        }
-        if (line.empty()) continue;
+    const TableRefusal refusal = ReadTableLines(text, head, kMaxPhaseTableBytes, kMaxPhaseTableLineBytes, [&](std::string_view line) {
         PhasePointsRow row;
-        if (const std::string error = ParseRow(line, layout, row); !error.empty()) return Refusal(lineNumber, error);
-        if (!names.insert(row.name).second) return Refusal(lineNumber, Quoted(row.name) + " has a row already");
+        if (std::string error = ParseRow(line, layout, row); !error.empty()) return error;
+        if (!names.insert(row.name).second) return Quoted(row.name) + " has a row already";
         parse.table.rows.push_back(std::move(row));
-    }
-    if (static_cast<std::size_t>(lineNumber) < head.size())
-        return Refusal(lineNumber + 1, "the table lacks its header " + Quoted(head[lineNumber]));
-    return parse;
+        return std::string();
+    });
+    return refusal.reason.empty() ? parse : Refusal(refusal.line, refusal.reason);
 }
 
 std::string OptionalTemperature(const std::optional<double>& kelvin) { return kelvin ? Temperature(*kelvin) : std::string(); }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "chem/text_lines.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -104,6 +105,30 @@ std::string NameList(const std::vector<std::string>& names) {
     for (std::size_t i = 0; i < names.size() && i < 10; ++i) list += (i == 0 ? "" : ", ") + names[i];
     if (names.size() > 10) list += " and " + std::to_string(names.size() - 10) + " more";
     return list;
+}
+
+TableRefusal ReadTableLines(std::string_view text, const std::vector<std::string_view>& head, std::size_t maxBytes,
+                            std::size_t maxLineBytes, const std::function<std::string(std::string_view line)>& row) {
+    if (text.size() > maxBytes) return {"the table is larger than " + std::to_string(maxBytes >> 20) + " MiB", 0};
+    int lineNumber = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        if (line.size() > maxLineBytes) return {"the line is longer than " + std::to_string(maxLineBytes) + " bytes", lineNumber};
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (static_cast<std::size_t>(lineNumber) <= head.size()) {
+            const std::string_view wanted = head[static_cast<std::size_t>(lineNumber - 1)];
+            if (line != wanted) return {"the line is " + Quoted(line) + ", not " + Quoted(wanted), lineNumber};
+            continue;
+        }
+        if (line.empty()) continue;
+        if (std::string error = row(line); !error.empty()) return {std::move(error), lineNumber};
+    }
+    if (static_cast<std::size_t>(lineNumber) < head.size())
+        return {"the table lacks its header " + Quoted(head[static_cast<std::size_t>(lineNumber)]), lineNumber + 1};
+    return {};
 }
 
 }  // namespace kiva

@@ -3,6 +3,7 @@
 // Line and field reading shared by the text data files (Elements.dat, Index.dat, PhasePoints.dat, the
 // catalogue's languages).
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -37,6 +38,17 @@ std::string Quoted(std::string_view text);
 
 // The tab-separated fields of a line; a line without a tab is one field.
 std::vector<std::string_view> SplitTabs(std::string_view line);
+
+// Reads a table's text line by line: first the fixed `head` lines, exactly, then one row a
+// line, each handed to `row`, which returns what is wrong with it or nothing. Empty rows are
+// skipped and a CR before the LF is dropped. Refused: a text beyond maxBytes, a line beyond
+// maxLineBytes, another head, a missing head, and the first row `row` refuses.
+struct TableRefusal {
+    std::string reason;  // empty when the whole text was read
+    int line = 0;        // the line it stands on; 0 for the text as a whole
+};
+TableRefusal ReadTableLines(std::string_view text, const std::vector<std::string_view>& head, std::size_t maxBytes,
+                            std::size_t maxLineBytes, const std::function<std::string(std::string_view line)>& row);
 
 // At most ten names, comma-separated, then how many more: for messages about a table's rows.
 std::string NameList(const std::vector<std::string>& names);

@@ -47,6 +47,22 @@ void SetLocale(const char* lang) {
     qputenv("LANG", lang);
 }
 
+// Every dialog the viewer opens, in the language installed now.
+std::vector<std::unique_ptr<QWidget>> EveryDialog(const kiva::MoleculeIndex& index, const kiva::ElementTable& elements) {
+    std::vector<std::unique_ptr<QWidget>> dialogs;
+    dialogs.push_back(std::make_unique<kiva::CMetallicDlg>(index));
+    dialogs.push_back(std::make_unique<kiva::CNonMetallicDlg>(index));
+    dialogs.push_back(std::make_unique<kiva::CHomoatomicDlg>(index, elements));
+    dialogs.push_back(std::make_unique<kiva::CIndexDlg>(index));
+    dialogs.push_back(std::make_unique<kiva::COrganicDlg>(index));
+    dialogs.push_back(std::make_unique<kiva::CElementColorDlg>(elements.rows));
+    dialogs.push_back(std::make_unique<kiva::CUnitCellMultiplesDlg>(std::array<int, 3>{1, 1, 1}));
+    dialogs.push_back(std::make_unique<kiva::CExportPictureDlg>(kiva::PictureArea{340, 340}));
+    dialogs.push_back(std::make_unique<kiva::CPrintSizeDlg>(QStringLiteral("100")));
+    dialogs.push_back(std::make_unique<kiva::CLatticePlaneDlg>(std::nullopt, std::array<kiva::Vector3D, 3>{}));
+    return dialogs;
+}
+
 // The letter after each single '&' ("&&" is a plain ampersand); a digit (the recent files) is
 // the list's own numbering.
 QChar AcceleratorOf(const QString& text) {
@@ -180,16 +196,7 @@ private slots:
         // English too: it has no translation file and keeps the source texts.
         for (const QString& language : QStringList{QStringLiteral("en")} + kLanguages) {
             const auto translations = Translate(language);
-            std::vector<std::unique_ptr<QWidget>> dialogs;
-            dialogs.push_back(std::make_unique<kiva::CMetallicDlg>(index));
-            dialogs.push_back(std::make_unique<kiva::CNonMetallicDlg>(index));
-            dialogs.push_back(std::make_unique<kiva::CHomoatomicDlg>(index, elements));
-            dialogs.push_back(std::make_unique<kiva::CIndexDlg>(index));
-            dialogs.push_back(std::make_unique<kiva::COrganicDlg>(index));
-            dialogs.push_back(std::make_unique<kiva::CElementColorDlg>(elements.rows));
-            dialogs.push_back(std::make_unique<kiva::CUnitCellMultiplesDlg>(std::array<int, 3>{1, 1, 1}));
-            dialogs.push_back(std::make_unique<kiva::CExportPictureDlg>(kiva::PictureArea{340, 340}));
-            dialogs.push_back(std::make_unique<kiva::CLatticePlaneDlg>(std::nullopt, std::array<kiva::Vector3D, 3>{}));
+            const auto dialogs = EveryDialog(index, elements);
             for (const auto& dialog : dialogs) {
                 const QString clash = Clash(TextsOf(*dialog));
                 QVERIFY2(clash.isEmpty(), qPrintable(language + QStringLiteral(" ") + dialog->windowTitle() + QStringLiteral(": ") + clash));
@@ -208,17 +215,7 @@ private slots:
         QStringList problems;
         for (const QString& language : QStringList{QStringLiteral("en")} + kLanguages) {
             const auto translations = Translate(language);
-            std::vector<std::unique_ptr<QWidget>> dialogs;
-            dialogs.push_back(std::make_unique<kiva::CMetallicDlg>(index));
-            dialogs.push_back(std::make_unique<kiva::CNonMetallicDlg>(index));
-            dialogs.push_back(std::make_unique<kiva::CHomoatomicDlg>(index, elements));
-            dialogs.push_back(std::make_unique<kiva::CIndexDlg>(index));
-            dialogs.push_back(std::make_unique<kiva::COrganicDlg>(index));
-            dialogs.push_back(std::make_unique<kiva::CElementColorDlg>(elements.rows));
-            dialogs.push_back(std::make_unique<kiva::CUnitCellMultiplesDlg>(std::array<int, 3>{1, 1, 1}));
-            dialogs.push_back(std::make_unique<kiva::CExportPictureDlg>(kiva::PictureArea{340, 340}));
-            dialogs.push_back(std::make_unique<kiva::CPrintSizeDlg>(QStringLiteral("100")));
-            dialogs.push_back(std::make_unique<kiva::CLatticePlaneDlg>(std::nullopt, std::array<kiva::Vector3D, 3>{}));
+            const auto dialogs = EveryDialog(index, elements);
             for (const auto& dialog : dialogs) {
                 dialog->show();  // lays out the dialogs that have layouts
                 const QString where = language + QStringLiteral(" \"") + dialog->windowTitle() + QStringLiteral("\": ");
