@@ -2,6 +2,7 @@
 #pragma once
 // What a view's pictures are rendered into and keep from one picture to the next: the colour and
 // depth buffers, the spheres' footprints and the labels' font.
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <vector>
@@ -17,6 +18,12 @@ namespace kiva {
 struct PlacedSphere {
     int x, row, z, radius;
     std::uint32_t colour;
+};
+
+// A pixel's colour on a smoothed edge, found before any edge pixel is written.
+struct RimBlend {
+    std::size_t pixel;
+    std::array<std::uint8_t, 3> bytes;
 };
 
 // The colour buffer is the picture; beside it a signed 16-bit depth per pixel, larger nearer.
@@ -36,6 +43,7 @@ struct PictureBuffers : Picture {
     // for the next frame.
     std::vector<std::vector<PlacedSphere>> partSpheres;
     std::vector<std::vector<std::size_t>> partBonds;
+    std::vector<std::vector<RimBlend>> bandRimBlends;  // a smoothed frame's edge pixels, for each band
 };
 
 // Rows first to end - 1 of a picture.

@@ -150,4 +150,17 @@ std::vector<Polyhedron> CoordinationPolyhedra(const ViewState& view) {
     return polyhedra;
 }
 
+const std::vector<Polyhedron>& ScenePolyhedra(const ViewState& view) {
+    PolyhedraCache& cache = view.polyhedra;
+    if (cache.pending || cache.atomCount != view.atoms.size() || cache.bondCount != view.bonds.size() ||
+        cache.state != view.displayState) {
+        cache.polyhedra = CoordinationPolyhedra(view);
+        cache.pending = false;
+        cache.atomCount = view.atoms.size();
+        cache.bondCount = view.bonds.size();
+        cache.state = view.displayState;
+    }
+    return cache.polyhedra;
+}
+
 }  // namespace kiva

@@ -12,13 +12,6 @@
 
 namespace kiva {
 
-struct Polyhedron {
-    int centre = -1;                      // the scene atom inside
-    std::vector<int> corners;             // the scene atoms it is bonded to
-    std::vector<std::vector<int>> faces;  // indices into corners, anticlockwise seen from outside
-    std::size_t EdgeCount() const;
-};
-
 // Fewer than four neighbours make a triangle or a line, which is no polyhedron; twelve (the
 // cuboctahedra of close packing) fill the whole picture with overlapping faces.
 inline constexpr std::size_t kFewestCorners = 4;
@@ -35,5 +28,9 @@ bool InsideHull(const std::vector<Vector3D>& points, const std::vector<std::vect
 // other state. A centre has one only when its whole coordination is shown: as many neighbours
 // as any atom of its label has in the scene, enclosing it.
 std::vector<Polyhedron> CoordinationPolyhedra(const ViewState& view);
+
+// The same polyhedra, worked out once for each scene the view builds and kept until the next:
+// a turn or a zoom moves them but does not change them.
+const std::vector<Polyhedron>& ScenePolyhedra(const ViewState& view);
 
 }  // namespace kiva

@@ -2,6 +2,7 @@
 #include "render/rasterizer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -281,10 +282,57 @@ void Rasterizer::DrawCylinder(int x1, int row1, int z1, int x2, int row2, int z2
 }
 
 void Rasterizer::DrawLine3D(int x1, int row1, int z1, int x2, int row2, int z2, std::uint32_t colour) {
+    if (std::max(row1, row2) < firstRow_ || std::min(row1, row2) >= endRow_) return;  // no row of it lies in the band
     clip_ = !(Inside(x1, row1) && Inside(x2, row2));
     StepAlong(x1, row1, z1, x2, row2, z2, [&](int x, int row, int z) {
         if (DepthPasses(x, row, std::clamp(z, -32767, 32767))) WritePixel(x, row, colour, 256);
     });
+}
+
+void Rasterizer::BlendLinePixel(int x, int row, int z, const std::array<std::uint8_t, 3>& bytes, double coverage) {
+    const int weight = static_cast<int>(coverage * 256 + 0.5);
+    if (weight <= 0 || !Inside(x, row)) return;
+    const std::size_t pixel = static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
+    std::int16_t& stored = picture_.depth[pixel];
+    if (z <= stored) return;
+    if (weight > 128) stored = static_cast<std::int16_t>(z);
+    std::uint8_t* colour = &picture_.colour[3 * pixel];
+    for (std::size_t channel = 0; channel < 3; ++channel)
+        colour[channel] = static_cast<std::uint8_t>((colour[channel] * (256 - weight) + bytes[channel] * weight + 128) >> 8);
+}
+
+void Rasterizer::DrawSmoothLine3D(int x1, int row1, int z1, int x2, int row2, int z2, std::uint32_t colour) {
+    if (std::max(row1, row2) + 1 < firstRow_ || std::min(row1, row2) - 1 >= endRow_) return;
+    const long long dx = static_cast<long long>(x2) - x1, drow = static_cast<long long>(row2) - row1;
+    const bool steep = std::llabs(drow) > std::llabs(dx);
+    const long long steps = std::max(std::llabs(dx), std::llabs(drow));
+    // The steps whose pixels may lie in the band's rows, with one to spare either way; each
+    // step's pixels come from its own index, whichever band draws it.
+    long long first = 0, last = steps;
+    if (drow != 0) {
+        const double a = static_cast<double>(firstRow_ - 1 - row1) * static_cast<double>(steps) / static_cast<double>(drow);
+        const double b = static_cast<double>(endRow_ - row1) * static_cast<double>(steps) / static_cast<double>(drow);
+        first = std::max(first, static_cast<long long>(std::floor(std::min(a, b))) - 1);
+        last = std::min(last, static_cast<long long>(std::ceil(std::max(a, b))) + 1);
+    }
+    const auto bytes = ShadedBytes(colour, 256);
+    for (long long i = first; i <= last; ++i) {
+        const double t = steps == 0 ? 0 : static_cast<double>(i) / static_cast<double>(steps);
+        const int z = ClampDepth(z1 + RoundToInt((static_cast<double>(z2) - z1) * t));
+        const double along = steep ? row1 + static_cast<double>(drow) * t : x1 + static_cast<double>(dx) * t;
+        const double across = steep ? x1 + static_cast<double>(dx) * t : row1 + static_cast<double>(drow) * t;
+        const int major = RoundToInt(along);
+        const double low = std::floor(across);
+        const int minor = static_cast<int>(low);
+        const double share = across - low;  // of the line in the pixel past `minor`
+        if (steep) {
+            BlendLinePixel(minor, major, z, bytes, 1 - share);
+            BlendLinePixel(minor + 1, major, z, bytes, share);
+        } else {
+            BlendLinePixel(major, minor, z, bytes, 1 - share);
+            BlendLinePixel(major, minor + 1, z, bytes, share);
+        }
+    }
 }
 
 }  // namespace kiva

@@ -30,6 +30,9 @@ public:
     void DrawSpheres(const std::vector<PlacedSphere>& spheres);
     void DrawCylinder(int x1, int row1, int z1, int x2, int row2, int z2, int r, std::uint32_t colour);
     void DrawLine3D(int x1, int row1, int z1, int x2, int row2, int z2, std::uint32_t colour);
+    // The line blended into the two pixels either side of its true course, by how near it passes
+    // each; it marks its depth only where it covers the pixel more than half.
+    void DrawSmoothLine3D(int x1, int row1, int z1, int x2, int row2, int z2, std::uint32_t colour);
 
 private:
     void SphereSpan(int x0, int row, int z0, int halfWidth, std::uint32_t colour);
@@ -51,6 +54,7 @@ private:
     bool SquareInside(int x, int row, int r) const;
     bool DepthPasses(int x, int row, int z);
     void WritePixel(int x, int row, std::uint32_t colour, int intensity);
+    void BlendLinePixel(int x, int row, int z, const std::array<std::uint8_t, 3>& bytes, double coverage);
 
     PictureBuffers& picture_;
     FootprintCache& footprints_;

@@ -83,7 +83,6 @@ struct FrameWork {
     std::vector<bool> drawn;  // which items fit the drawing budget; empty when every one does
     std::vector<PlacedLabel> atomLabels, cellLabels;
     TranslucentItems translucent;  // the polyhedra and the lattice plane, when the view shows them
-    std::vector<std::uint8_t> plain;  // smooth: the colours before the edges blend, for every band
     std::vector<EdgeTube> tubes;      // smooth: the bonds' tubes, whose sides blend
 };
 
@@ -114,10 +113,13 @@ void RenderOpaqueBand(const FrameWork& frame, PictureBuffers& picture, int bandI
 void RenderTranslucentBand(const FrameWork& frame, PictureBuffers& picture, int bandIndex, FootprintCache& footprints) {
     if (frame.translucent.Empty()) return;
     const RowBand band = BandRows(frame, bandIndex);
-    BlendFaces(frame.translucent.faces, picture, band, frame.style.smooth);
+    BlendFaces(frame.translucent, picture, band);
     Rasterizer raster(picture, frame.view.screenBitsPerPixel, band, footprints);
     for (const FaceEdge& edge : frame.translucent.edges)
-        raster.DrawLine3D(edge.from.x, edge.from.row, edge.from.z, edge.to.x, edge.to.row, edge.to.z, edge.colour);
+        if (frame.style.smooth)
+            raster.DrawSmoothLine3D(edge.from.x, edge.from.row, edge.from.z, edge.to.x, edge.to.row, edge.to.z, edge.colour);
+        else
+            raster.DrawLine3D(edge.from.x, edge.from.row, edge.from.z, edge.to.x, edge.to.row, edge.to.z, edge.colour);
 }
 
 // The scene of a frame drawn without smoothing, each band on its own.
@@ -126,9 +128,15 @@ void RenderSceneBand(const FrameWork& frame, PictureBuffers& picture, int bandIn
     RenderTranslucentBand(frame, picture, bandIndex, footprints);
 }
 
-// Smooth: once every band's atoms and bonds are drawn, the edges blend, then the faces go over.
+// Smooth: once every band's atoms and bonds are drawn, the edge pixels' blends are found...
+void FindBandRimBlends(const FrameWork& frame, PictureBuffers& picture, int bandIndex, FootprintCache&) {
+    FindRimBlends(picture.partSpheres, frame.tubes, picture, BandRows(frame, bandIndex),
+                  picture.bandRimBlends[static_cast<std::size_t>(bandIndex)]);
+}
+
+// ... and once every band's are found, they are written, and the faces go over.
 void RenderSmoothedBand(const FrameWork& frame, PictureBuffers& picture, int bandIndex, FootprintCache& footprints) {
-    SmoothEdges(picture.partSpheres, frame.tubes, frame.plain, picture, BandRows(frame, bandIndex));
+    WriteRimBlends(picture.bandRimBlends[static_cast<std::size_t>(bandIndex)], picture);
     RenderTranslucentBand(frame, picture, bandIndex, footprints);
 }
 
@@ -226,7 +234,7 @@ void RenderFrame(const ViewState& view, PictureBuffers& picture, PictureStyle st
     const int bands = dithered ? 1 : std::clamp(threads * kBandsPerThread, 1, std::max(picture.height / kFewestBandRows, 1));
     const std::size_t items = view.atoms.size() + view.bonds.size();
     const int parts = static_cast<int>(std::clamp<std::size_t>(items / kFewestPartItems, 1, static_cast<std::size_t>(threads * kBandsPerThread)));
-    FrameWork frame{view, MapOfArea(picture.Area()), style, picture.height, bands, std::min(threads, bands), parts, {}, {}, {}, {}};
+    FrameWork frame{view, MapOfArea(picture.Area()), style, picture.height, bands, std::min(threads, bands), parts, {}, {}, {}, {}, {}};
     PlaceItems(frame, picture, threads);
     frame.translucent = CollectTranslucentItems(view, frame.map);
     LabelFont* font = view.showLabels ? picture.lettering.Font() : nullptr;
@@ -234,8 +242,9 @@ void RenderFrame(const ViewState& view, PictureBuffers& picture, PictureStyle st
         // A rim pixel looks across into its neighbours, which may lie in another band: every
         // band's atoms and bonds come first.
         RunBands(frame, picture, RenderOpaqueBand);
-        frame.plain = picture.colour;
         frame.tubes = FrameTubes(frame, picture);
+        picture.bandRimBlends.resize(static_cast<std::size_t>(frame.bands));
+        RunBands(frame, picture, FindBandRimBlends);
         if (!font) {
             RunBands(frame, picture, RenderSmoothedOverlayBand);
             return;

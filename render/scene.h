@@ -3,6 +3,7 @@
 // The scene a view draws: atoms with their structure and picture positions, and bonds between them.
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "chem/compound_record.h"
 #include "chem/element_table.h"
@@ -37,6 +38,14 @@ struct SceneBond {
     std::int32_t second;
     std::int32_t kind;    // a BondKind
     friend bool operator==(const SceneBond&, const SceneBond&) = default;
+};
+
+// A coordination polyhedron of a crystal: its centre and the convex hull of the atoms bonded to it.
+struct Polyhedron {
+    int centre = -1;                      // the scene atom inside
+    std::vector<int> corners;             // the scene atoms it is bonded to
+    std::vector<std::vector<int>> faces;  // indices into corners, anticlockwise seen from outside
+    std::size_t EdgeCount() const;
 };
 
 // Farther from the origin than any structure reaches, in angstrom; within it every sum, length

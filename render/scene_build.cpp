@@ -149,6 +149,7 @@ void BuildBonds(ViewState& view, const CompoundRecord& compound) {
 
 void BuildScene(ViewState& view, const CompoundRecord& compound, const ElementTable& elements) {
     DrawOrder(view);  // the order stays that of the last projection until the next one
+    view.polyhedra.pending = true;
     if (view.displayState == DisplayState::CrystalSolid)
         BuildCrystal(view, compound, elements);
     else

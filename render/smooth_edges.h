@@ -21,10 +21,20 @@ struct EdgeTube {
     int radius;  // device pixels
 };
 
-// Blends the rims of the spheres and the sides of the tubes into the rows of `band`. `plain` is
-// the whole unsmoothed colour buffer, from which every blend takes its two colours, so the
-// result does not depend on the bands.
-void SmoothEdges(const std::vector<std::vector<PlacedSphere>>& spheres, const std::vector<EdgeTube>& tubes,
-                 const std::vector<std::uint8_t>& plain, PictureBuffers& picture, RowBand band);
+// The pixels about a sphere's centre within a pixel and a half of its rim, as TraceRim lists them.
+struct RimOffset {
+    int dx, drow;
+    int weight;          // of 256: how much of the pixel the sphere covers
+    int outX, outRow;    // the step to the neighbour away from the centre, each -1, 0 or 1
+};
+std::vector<RimOffset> TraceRim(int radius);
+
+// The blends of the rims of the spheres and the sides of the tubes in the rows of `band`, in
+// the order they are to be written, from the unsmoothed picture: no pixel may change until every
+// band's blends are found, so the result does not depend on the bands.
+void FindRimBlends(const std::vector<std::vector<PlacedSphere>>& spheres, const std::vector<EdgeTube>& tubes,
+                   const PictureBuffers& picture, RowBand band, std::vector<RimBlend>& blends);
+
+void WriteRimBlends(const std::vector<RimBlend>& blends, PictureBuffers& picture);
 
 }  // namespace kiva

@@ -7,7 +7,6 @@
 #include "render/footprint.h"
 #include "render/lattice_plane.h"
 #include "render/polyhedra.h"
-#include "render/smooth_edges.h"
 
 namespace kiva {
 
@@ -15,6 +14,8 @@ namespace {
 
 constexpr std::uint32_t kPlaneColour = 0xFF8040;  // a light blue, apart from every element's default
 constexpr std::uint32_t kPlaneEdgeColour = 0xC04010;
+constexpr int kChunkRows = 16;      // the rows whose face counts are gathered at once
+constexpr int kMostLayers = 48;     // behind more faces than this a pixel keeps none of its colour
 
 ImagePoint Project(const ViewState& view, const PictureMap& map, Vector3D structurePoint) {
     return ToImagePoint(TransformPoint(view.viewTransform, structurePoint), map);
@@ -23,23 +24,31 @@ ImagePoint Project(const ViewState& view, const PictureMap& map, Vector3D struct
 // Each channel at half its strength: the edges of a polyhedron in its centre's colour, darker.
 std::uint32_t Darker(std::uint32_t colour) { return (colour >> 1) & 0x7F7F7F; }
 
-int MeanDepth(const std::vector<ImagePoint>& corners) {
-    long long sum = 0;
-    for (const ImagePoint& p : corners) sum += p.z;
-    return corners.empty() ? 0 : static_cast<int>(sum / static_cast<long long>(corners.size()));
+int ColourIndex(FaceLayer& layer, std::uint32_t colour) {
+    const auto known = std::find(layer.colours.begin(), layer.colours.end(), colour);
+    if (known != layer.colours.end()) return static_cast<int>(known - layer.colours.begin());
+    if (layer.colours.size() < kFaceColours) layer.colours.push_back(colour);
+    return static_cast<int>(layer.colours.size()) - 1;
 }
 
-void AddFace(TranslucentItems& items, std::vector<ImagePoint> corners, std::uint32_t colour) {
-    if (corners.size() < 3) return;
-    const int depth = MeanDepth(corners);
-    items.faces.push_back({std::move(corners), colour, depth});
-}
-
-// The depth plane z = ax * x + arow * row + c through a face; false for a face seen edge-on.
-struct DepthPlane {
-    double ax = 0, arow = 0, c = 0;
-};
-bool PlaneOf(const std::vector<ImagePoint>& corners, DepthPlane& plane) {
+// The face with its rows, its sides and its depth plane z = zPerX * x + zPerRow * row + zAtOrigin;
+// false for a face seen edge-on.
+bool PlaceFace(TranslucentFace& face) {
+    const std::vector<ImagePoint>& corners = face.corners;
+    if (corners.size() < 3) return false;
+    face.top = face.bottom = corners[0].row;
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        const ImagePoint& a = corners[i];
+        const ImagePoint& b = corners[(i + 1) % corners.size()];
+        face.top = std::min(face.top, a.row);
+        face.bottom = std::max(face.bottom, a.row);
+        // A side along a row adds nothing: the sides that meet it reach its ends.
+        if (a.row == b.row) continue;
+        const ImagePoint& upper = a.row < b.row ? a : b;
+        const ImagePoint& lower = a.row < b.row ? b : a;
+        face.sides.push_back({upper.row, lower.row, static_cast<double>(upper.x),
+                              static_cast<double>(lower.x - upper.x) / (lower.row - upper.row)});
+    }
     const ImagePoint& p = corners[0];
     for (std::size_t i = 1; i + 1 < corners.size(); ++i) {
         const ImagePoint& q = corners[i];
@@ -48,85 +57,137 @@ bool PlaneOf(const std::vector<ImagePoint>& corners, DepthPlane& plane) {
         const double vx = r.x - p.x, vrow = r.row - p.row, vz = r.z - p.z;
         const double area = ux * vrow - urow * vx;
         if (std::fabs(area) < 0.5) continue;
-        plane.ax = (uz * vrow - urow * vz) / area;
-        plane.arow = (ux * vz - uz * vx) / area;
-        plane.c = p.z - plane.ax * p.x - plane.arow * p.row;
+        face.zPerX = (uz * vrow - urow * vz) / area;
+        face.zPerRow = (ux * vz - uz * vx) / area;
+        face.zAtOrigin = p.z - face.zPerX * p.x - face.zPerRow * p.row;
         return true;
     }
     return false;
 }
 
-// How far a pixel lies inside the face, from its nearest edge, in pixels; negative outside.
-float InsideDistance(const std::vector<ImagePoint>& corners, float orientation, float x, float row) {
-    float nearest = 1e9f;
-    for (std::size_t i = 0; i < corners.size(); ++i) {
-        const ImagePoint& a = corners[i];
-        const ImagePoint& b = corners[(i + 1) % corners.size()];
-        const float ex = static_cast<float>(b.x - a.x), erow = static_cast<float>(b.row - a.row);
-        const float length = std::sqrt(ex * ex + erow * erow);
-        if (length < 1e-3f) continue;
-        nearest = std::min(nearest, orientation * (ex * (row - static_cast<float>(a.row)) - erow * (x - static_cast<float>(a.x))) / length);
-    }
-    return nearest;
+void AddFace(FaceLayer& layer, std::vector<ImagePoint> corners, std::uint32_t colour) {
+    TranslucentFace face{std::move(corners), {}, 0, 0, 0, 0, 0, 0};
+    if (!PlaceFace(face)) return;
+    face.colourIndex = ColourIndex(layer, colour);
+    layer.faces.push_back(std::move(face));
 }
 
-// The span of a row the face covers, from its edges' crossings.
-bool RowSpan(const std::vector<ImagePoint>& corners, int row, double& left, double& right) {
+// The span of a row the face covers, from its sides' crossings.
+bool RowSpan(const TranslucentFace& face, int row, double& left, double& right) {
     left = 1e18;
     right = -1e18;
-    const std::size_t n = corners.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const ImagePoint& a = corners[i];
-        const ImagePoint& b = corners[(i + 1) % n];
-        if ((row < a.row && row < b.row) || (row > a.row && row > b.row)) continue;
-        if (a.row == b.row) {
-            left = std::min({left, static_cast<double>(a.x), static_cast<double>(b.x)});
-            right = std::max({right, static_cast<double>(a.x), static_cast<double>(b.x)});
-            continue;
-        }
-        const double x = a.x + static_cast<double>(b.x - a.x) * (row - a.row) / (b.row - a.row);
+    for (const FaceSide& side : face.sides) {
+        if (row < side.top || row > side.bottom) continue;
+        const double x = side.xAtTop + (row - side.top) * side.xPerRow;
         left = std::min(left, x);
         right = std::max(right, x);
     }
     return left <= right;
 }
 
-void BlendFace(const TranslucentFace& face, PictureBuffers& picture, RowBand band, bool smooth) {
-    DepthPlane plane;
-    if (!PlaneOf(face.corners, plane)) return;
-    int top = face.corners[0].row, bottom = top;
-    long long twiceArea = 0;
-    for (std::size_t i = 0; i < face.corners.size(); ++i) {
-        const ImagePoint& p = face.corners[i];
-        const ImagePoint& q = face.corners[(i + 1) % face.corners.size()];
-        twiceArea += static_cast<long long>(p.x) * q.row - static_cast<long long>(q.x) * p.row;
-        top = std::min(top, p.row);
-        bottom = std::max(bottom, p.row);
+// The faces' counts over some rows of a band: per colour and pixel, how many faces lie in front
+// of what is drawn there.
+struct FaceCounts {
+    int width, firstRow, endRow;
+    std::vector<std::uint16_t> counts;  // per colour, kChunkRows rows of the picture's width
+    std::array<int, kChunkRows> from{}, to{};  // the columns counted in each row
+    std::uint16_t* Row(std::size_t colour, int row) {
+        return counts.data() + (colour * kChunkRows + static_cast<std::size_t>(row - firstRow)) * static_cast<std::size_t>(width);
     }
-    const float orientation = twiceArea > 0 ? 1.0f : -1.0f;
-    const int grow = smooth ? 1 : 0;  // a smooth edge reaches into the pixels beside it
-    const int first = std::max({top - grow, band.first, 0});
-    const int last = std::min({bottom + grow, band.end - 1, picture.height - 1});
-    const auto bytes = ShadedBytes(face.colour, 256);
+};
+
+constexpr int kDepthSteps = 256;  // a face's depth along a span in 1/256 of a depth unit
+constexpr double kDeepest = 32768;
+
+// One more face at the n pixels where it lies in front: its depth there is start + i * step.
+// Written for the compiler to vectorise.
+void CountSpan(std::uint16_t* counts, const std::int16_t* depth, int n, int start, int step) {
+    for (int i = 0; i < n; ++i) counts[i] = static_cast<std::uint16_t>(counts[i] + (start + i * step >= depth[i] * kDepthSteps ? 1 : 0));
+}
+
+void CountFace(const TranslucentFace& face, const PictureBuffers& picture, FaceCounts& chunk) {
+    const int first = std::max(face.top, chunk.firstRow), last = std::min(face.bottom, chunk.endRow - 1);
     for (int row = first; row <= last; ++row) {
         double left = 0, right = 0;
-        if (!RowSpan(face.corners, std::clamp(row, top, bottom), left, right)) continue;
-        const int from = std::max(0, static_cast<int>(std::ceil(left)) - grow);
-        const int to = std::min(picture.width - 1, static_cast<int>(std::floor(right)) + grow);
-        for (int x = from; x <= to; ++x) {
-            const std::size_t pixel = static_cast<std::size_t>(row) * static_cast<std::size_t>(picture.width) + static_cast<std::size_t>(x);
-            const double z = plane.ax * x + plane.arow * row + plane.c;
-            if (z < picture.depth[pixel]) continue;  // an atom or a bond in front hides the face
-            int opacity = kFaceOpacity;
-            if (smooth && (x <= left + 1 || x >= right - 1 || row <= top + 1 || row >= bottom - 1)) {
-                const float inside = InsideDistance(face.corners, orientation, static_cast<float>(x), static_cast<float>(row));
-                opacity = static_cast<int>(static_cast<float>(kFaceOpacity) * EdgeCoverage(inside) + 0.5f);
-                if (opacity == 0) continue;
+        if (!RowSpan(face, row, left, right)) continue;
+        const int from = std::max(0, static_cast<int>(std::ceil(left)));
+        const int to = std::min(chunk.width - 1, static_cast<int>(std::floor(right)));
+        if (from > to) continue;
+        const std::size_t r = static_cast<std::size_t>(row - chunk.firstRow);
+        chunk.from[r] = std::min(chunk.from[r], from);
+        chunk.to[r] = std::max(chunk.to[r], to);
+        // The depths at the span's ends, kept within the depth buffer's range, and between them.
+        const double zRow = face.zPerRow * row + face.zAtOrigin;
+        const double zFrom = std::clamp(face.zPerX * from + zRow, -kDeepest, kDeepest);
+        const double zTo = std::clamp(face.zPerX * to + zRow, -kDeepest, kDeepest);
+        const int start = RoundToInt(zFrom * kDepthSteps);
+        const int step = to > from ? RoundToInt((zTo - zFrom) * kDepthSteps / (to - from)) : 0;
+        CountSpan(chunk.Row(static_cast<std::size_t>(face.colourIndex), row) + from,
+                  picture.depth.data() + static_cast<std::ptrdiff_t>(row) * picture.width + from, to - from + 1, start, step);
+    }
+}
+
+// The share of 256 a pixel behind n faces keeps of its own colour.
+const std::array<int, kMostLayers + 1>& KeptShares() {
+    static const std::array<int, kMostLayers + 1> kept = [] {
+        std::array<int, kMostLayers + 1> shares{};
+        for (std::size_t n = 0; n <= kMostLayers; ++n)
+            shares[n] = static_cast<int>(256 * std::pow((256.0 - kFaceOpacity) / 256, static_cast<double>(n)) + 0.5);
+        return shares;
+    }();
+    return kept;
+}
+
+// What a pixel behind n faces of one colour becomes: (kept[n] * its colour + added[n]) / 256.
+struct FaceBlend {
+    std::array<std::array<int, 3>, kMostLayers + 1> added{};
+    std::array<std::uint8_t, 3> bytes{};
+};
+
+FaceBlend BlendOf(std::uint32_t colour) {
+    FaceBlend blend;
+    blend.bytes = ShadedBytes(colour, 256);
+    for (std::size_t n = 0; n <= kMostLayers; ++n)
+        for (std::size_t channel = 0; channel < 3; ++channel) blend.added[n][channel] = blend.bytes[channel] * (256 - KeptShares()[n]) + 128;
+    return blend;
+}
+
+void BlendCounts(const std::vector<FaceBlend>& blends, FaceCounts& chunk, PictureBuffers& picture) {
+    const std::size_t colours = blends.size();
+    const std::array<int, kMostLayers + 1>& kept = KeptShares();
+    for (int row = chunk.firstRow; row < chunk.endRow; ++row) {
+        const std::size_t r = static_cast<std::size_t>(row - chunk.firstRow);
+        std::uint8_t* line = &picture.colour[3 * static_cast<std::size_t>(row) * static_cast<std::size_t>(picture.width)];
+        std::array<std::uint16_t*, kFaceColours> counts{};
+        for (std::size_t k = 0; k < colours; ++k) counts[k] = chunk.Row(k, row);
+        for (int x = chunk.from[r]; x <= chunk.to[r]; ++x) {
+            std::array<unsigned, kFaceColours> n{};
+            unsigned layers = 0;
+            std::size_t only = 0;  // the colour of the faces, while there is one
+            for (std::size_t k = 0; k < colours; ++k) {
+                n[k] = counts[k][x];
+                counts[k][x] = 0;
+                if (n[k] != 0) only = layers == 0 ? k : kFaceColours;
+                layers += n[k];
             }
-            std::uint8_t* colour = &picture.colour[3 * pixel];
-            for (std::size_t channel = 0; channel < 3; ++channel)
-                colour[channel] = static_cast<std::uint8_t>((colour[channel] * (256 - opacity) + bytes[channel] * opacity) >> 8);
+            if (layers == 0) continue;
+            std::uint8_t* colour = line + 3 * x;
+            const std::size_t deep = std::min<std::size_t>(layers, kMostLayers);
+            if (only < kFaceColours) {
+                for (std::size_t channel = 0; channel < 3; ++channel)
+                    colour[channel] = static_cast<std::uint8_t>((colour[channel] * kept[deep] + blends[only].added[deep][channel]) >> 8);
+                continue;
+            }
+            // Faces of several colours: the mean of their colours, as many layers deep as all.
+            for (std::size_t channel = 0; channel < 3; ++channel) {
+                unsigned sum = 0;
+                for (std::size_t k = 0; k < colours; ++k) sum += n[k] * blends[k].bytes[channel];
+                const int faces = static_cast<int>((sum + layers / 2) / layers);
+                colour[channel] = static_cast<std::uint8_t>((colour[channel] * kept[deep] + faces * (256 - kept[deep]) + 128) >> 8);
+            }
         }
+        chunk.from[r] = chunk.width;
+        chunk.to[r] = -1;
     }
 }
 
@@ -135,8 +196,15 @@ void BlendFace(const TranslucentFace& face, PictureBuffers& picture, RowBand ban
 TranslucentItems CollectTranslucentItems(const ViewState& view, const PictureMap& map) {
     TranslucentItems items;
     if (view.displayState != DisplayState::CrystalSolid) return items;
+    if (view.latticePlane) {
+        std::vector<ImagePoint> corners;
+        for (const Vector3D& p : PlanePolygon(view.cellAxes, view.cellMultiples, *view.latticePlane)) corners.push_back(Project(view, map, p));
+        for (std::size_t i = 0; i < corners.size() && corners.size() >= 3; ++i)
+            items.edges.push_back({corners[i], corners[(i + 1) % corners.size()], kPlaneEdgeColour});
+        AddFace(items.plane, std::move(corners), kPlaneColour);
+    }
     if (view.showPolyhedra) {
-        for (const Polyhedron& polyhedron : CoordinationPolyhedra(view)) {
+        for (const Polyhedron& polyhedron : ScenePolyhedra(view)) {
             const std::uint32_t colour = view.atoms[static_cast<std::size_t>(polyhedron.centre)].color;
             std::vector<ImagePoint> corners;
             for (const int atom : polyhedron.corners) corners.push_back(ToImagePoint(view.atoms[static_cast<std::size_t>(atom)].picture, map));
@@ -148,24 +216,30 @@ TranslucentItems CollectTranslucentItems(const ViewState& view, const PictureMap
                     if (face[i] < next)  // each edge once, from the face that lists it rising
                         items.edges.push_back({corners[static_cast<std::size_t>(face[i])], corners[static_cast<std::size_t>(next)], Darker(colour)});
                 }
-                AddFace(items, std::move(points), colour);
+                AddFace(items.polyhedra, std::move(points), colour);
             }
         }
     }
-    if (view.latticePlane) {
-        std::vector<ImagePoint> corners;
-        for (const Vector3D& p : PlanePolygon(view.cellAxes, view.cellMultiples, *view.latticePlane)) corners.push_back(Project(view, map, p));
-        for (std::size_t i = 0; i < corners.size() && corners.size() >= 3; ++i)
-            items.edges.push_back({corners[i], corners[(i + 1) % corners.size()], kPlaneEdgeColour});
-        AddFace(items, std::move(corners), kPlaneColour);
-    }
-    // Farthest first, so each face blends over those behind it; equal depths keep their order.
-    std::stable_sort(items.faces.begin(), items.faces.end(), [](const TranslucentFace& a, const TranslucentFace& b) { return a.depth < b.depth; });
     return items;
 }
 
-void BlendFaces(const std::vector<TranslucentFace>& faces, PictureBuffers& picture, RowBand band, bool smooth) {
-    for (const TranslucentFace& face : faces) BlendFace(face, picture, band, smooth);
+void BlendFaces(const TranslucentItems& items, PictureBuffers& picture, RowBand band) {
+    for (const FaceLayer* layer : {&items.polyhedra, &items.plane}) {
+        if (layer->faces.empty()) continue;
+        std::vector<FaceBlend> blends;
+        for (const std::uint32_t colour : layer->colours) blends.push_back(BlendOf(colour));
+        FaceCounts chunk{picture.width, 0, 0, {}, {}, {}};
+        chunk.counts.assign(blends.size() * kChunkRows * static_cast<std::size_t>(picture.width), 0);
+        chunk.from.fill(picture.width);
+        chunk.to.fill(-1);
+        for (int first = std::max(band.first, 0); first < std::min(band.end, picture.height); first += kChunkRows) {
+            chunk.firstRow = first;
+            chunk.endRow = std::min({first + kChunkRows, band.end, picture.height});
+            for (const TranslucentFace& face : layer->faces)
+                if (face.bottom >= chunk.firstRow && face.top < chunk.endRow) CountFace(face, picture, chunk);
+            BlendCounts(blends, chunk, picture);
+        }
+    }
 }
 
 }  // namespace kiva

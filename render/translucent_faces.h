@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The see-through drawing of the high-quality frame: the faces of the coordination polyhedra and
-// the lattice plane, blended over the atoms and bonds behind them and hidden by those in front,
-// farthest first, with the polyhedra's edges drawn darker over them.
+// the lattice plane over the atoms and bonds behind them, hidden by those in front, with the
+// polyhedra's and the plane's edges drawn darker over them.
+//
+// Every face lets the same share of what lies behind it through, so a pixel behind n faces keeps
+// (1 - opacity)^n of its colour and takes the rest in the mean colour of those faces: the faces
+// need no depth order, and each face adds only a count to the pixels it covers.
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -12,10 +17,22 @@
 
 namespace kiva {
 
+// The faces are counted per pixel and colour, for up to four colours: the faces of a fifth colour
+// and beyond count as the fourth's.
+inline constexpr std::size_t kFaceColours = 4;
+
+// A side of a face that crosses rows: x = xAtTop + (row - top) * xPerRow from row top to bottom.
+struct FaceSide {
+    int top, bottom;
+    double xAtTop, xPerRow;
+};
+
 struct TranslucentFace {
-    std::vector<ImagePoint> corners;  // in order round the face
-    std::uint32_t colour;
-    int depth;  // the mean depth of the corners, which orders the faces
+    std::vector<ImagePoint> corners;   // in order round the face
+    std::vector<FaceSide> sides;       // those not along a row
+    int colourIndex;                   // into its layer's colours
+    int top, bottom;                   // the rows it spans
+    double zPerX, zPerRow, zAtOrigin;  // its depth as a plane over the picture
 };
 
 struct FaceEdge {
@@ -23,21 +40,28 @@ struct FaceEdge {
     std::uint32_t colour;
 };
 
+// Faces blended together, in up to kFaceColours colours.
+struct FaceLayer {
+    std::vector<TranslucentFace> faces;
+    std::vector<std::uint32_t> colours;
+};
+
+// The polyhedra, then the lattice plane over them, where the class looks for it; then the edges.
 struct TranslucentItems {
-    std::vector<TranslucentFace> faces;  // farthest first
+    FaceLayer polyhedra, plane;
     std::vector<FaceEdge> edges;
-    bool Empty() const { return faces.empty() && edges.empty(); }
+    bool Empty() const { return polyhedra.faces.empty() && plane.faces.empty() && edges.empty(); }
 };
 
 // A face lets 5/8 of what lies behind it through.
 inline constexpr int kFaceOpacity = 96;  // of 256
 
 // What the view asks for: its polyhedra, its lattice plane; nothing in another display state.
+// Faces seen edge-on are left out.
 TranslucentItems CollectTranslucentItems(const ViewState& view, const PictureMap& map);
 
-// Blends the faces into the rows of `band`, where they lie in front of what is drawn there;
-// the depth buffer stays as the atoms left it. Smooth: a pixel on a face's edge blends in the
-// share of it the face covers.
-void BlendFaces(const std::vector<TranslucentFace>& faces, PictureBuffers& picture, RowBand band, bool smooth = false);
+// Blends the faces into the rows of `band` where they lie in front of what is drawn there, the
+// polyhedra first; the depth buffer stays as the atoms left it.
+void BlendFaces(const TranslucentItems& items, PictureBuffers& picture, RowBand band);
 
 }  // namespace kiva

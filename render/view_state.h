@@ -62,6 +62,14 @@ struct DrawOrderCache {
     DepthOrderScratch scratch;  // kept from frame to frame, so large scenes reuse their memory
 };
 
+// The polyhedra of the last scene built, made when first asked for (ScenePolyhedra).
+struct PolyhedraCache {
+    std::vector<Polyhedron> polyhedra;
+    bool pending = true;  // a scene has been built since `polyhedra` were made
+    std::size_t atomCount = 0, bondCount = 0;  // of the scene they were made for
+    DisplayState state = DisplayState::CrystalSolid;
+};
+
 struct ViewState {
     DisplayState displayState = DisplayState::ChemicalUnit;
     DisplayModel displayModel = DisplayModel::BallAndStick;
@@ -89,6 +97,7 @@ struct ViewState {
     SceneArray<SceneAtom> atoms;
     SceneArray<SceneBond> bonds;
     mutable DrawOrderCache drawOrder;  // read it with DrawOrder
+    mutable PolyhedraCache polyhedra;  // read it with ScenePolyhedra
 
     int screenBitsPerPixel = 24;  // below 16 the sphere shading is dithered
     // The picture's size on screen in device pixels: the liquid and the gas move over all of it.

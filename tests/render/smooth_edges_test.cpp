@@ -70,6 +70,28 @@ TEST(SmoothEdges, ChangeOnlyThePixelsAlongTheRims) {
     EXPECT_GT(changed, 1000u);
 }
 
+// Benzene's bonds are tubes: their sides blend too, and the changed pixels keep near the edges.
+TEST(SmoothEdges, BlendTheSidesOfTheBonds) {
+    ViewState view = testing::BuiltScene(testing::CatalogueRecord("Benzene"), DisplayState::ChemicalUnit);
+    view.pictureArea = {900, 700};
+    ResetView(view);
+    ProjectScene(view);
+    const PictureBuffers plain = Rendered(view, false), smooth = Rendered(view, true), oneThread = Rendered(view, true, 1);
+    EXPECT_EQ(smooth.colour, oneThread.colour);
+    std::size_t alongBonds = 0;
+    for (int row = 0; row < plain.height; ++row)
+        for (int x = 0; x < plain.width; ++x) {
+            const std::size_t at = 3 * (static_cast<std::size_t>(row) * static_cast<std::size_t>(plain.width) + static_cast<std::size_t>(x));
+            if (plain.colour[at] == smooth.colour[at] && plain.colour[at + 1] == smooth.colour[at + 1]) continue;
+            bool nearRim = false;
+            for (const auto& part : smooth.partSpheres)
+                for (const PlacedSphere& s : part)
+                    if (std::fabs(std::hypot(x - s.x, row - s.row) - s.radius) < 1.5) nearRim = true;
+            if (!nearRim) ++alongBonds;
+        }
+    EXPECT_GT(alongBonds, 200u);
+}
+
 TEST(SmoothEdges, GiveTheSameBytesOnAnyNumberOfThreads) {
     ViewState view = Salt(DisplayModel::BallAndStick);
     view.showPolyhedra = true;
