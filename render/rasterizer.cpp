@@ -284,8 +284,10 @@ void Rasterizer::DrawCylinder(int x1, int row1, int z1, int x2, int row2, int z2
 void Rasterizer::DrawLine3D(int x1, int row1, int z1, int x2, int row2, int z2, std::uint32_t colour) {
     if (std::max(row1, row2) < firstRow_ || std::min(row1, row2) >= endRow_) return;  // no row of it lies in the band
     clip_ = !(Inside(x1, row1) && Inside(x2, row2));
+    const auto bytes = ShadedBytes(colour, 256);
     StepAlong(x1, row1, z1, x2, row2, z2, [&](int x, int row, int z) {
-        if (DepthPasses(x, row, std::clamp(z, -32767, 32767))) WritePixel(x, row, colour, 256);
+        if (DepthPasses(x, row, std::clamp(z, -32767, 32767)))
+            std::copy(bytes.begin(), bytes.end(), &picture_.colour[(static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)) * 3]);
     });
 }
 
