@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
+#include <utility>
 #include <string_view>
 
 #include "chem/fixed_text.h"
@@ -155,12 +157,26 @@ const std::vector<Polyhedron>& ScenePolyhedra(const ViewState& view) {
     if (cache.pending || cache.atomCount != view.atoms.size() || cache.bondCount != view.bonds.size() ||
         cache.state != view.displayState) {
         cache.polyhedra = CoordinationPolyhedra(view);
+        cache.edges.clear();
+        std::set<std::pair<int, int>> drawn;
+        for (const Polyhedron& polyhedron : cache.polyhedra)
+            for (const std::vector<int>& face : polyhedron.faces)
+                for (std::size_t i = 0; i < face.size(); ++i) {
+                    const int a = polyhedron.corners[static_cast<std::size_t>(face[i])];
+                    const int b = polyhedron.corners[static_cast<std::size_t>(face[(i + 1) % face.size()])];
+                    if (drawn.insert({std::min(a, b), std::max(a, b)}).second) cache.edges.push_back({a, b, polyhedron.centre});
+                }
         cache.pending = false;
         cache.atomCount = view.atoms.size();
         cache.bondCount = view.bonds.size();
         cache.state = view.displayState;
     }
     return cache.polyhedra;
+}
+
+const std::vector<PolyhedronEdge>& ScenePolyhedronEdges(const ViewState& view) {
+    ScenePolyhedra(view);
+    return view.polyhedra.edges;
 }
 
 }  // namespace kiva

@@ -32,5 +32,6 @@ std::vector<Polyhedron> CoordinationPolyhedra(const ViewState& view);
 // The same polyhedra, worked out once for each scene the view builds and kept until the next:
 // a turn or a zoom moves them but does not change them.
 const std::vector<Polyhedron>& ScenePolyhedra(const ViewState& view);
+const std::vector<PolyhedronEdge>& ScenePolyhedronEdges(const ViewState& view);
 
 }  // namespace kiva

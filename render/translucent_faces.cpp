@@ -210,15 +210,13 @@ TranslucentItems CollectTranslucentItems(const ViewState& view, const PictureMap
             for (const int atom : polyhedron.corners) corners.push_back(ToImagePoint(view.atoms[static_cast<std::size_t>(atom)].picture, map));
             for (const std::vector<int>& face : polyhedron.faces) {
                 std::vector<ImagePoint> points;
-                for (std::size_t i = 0; i < face.size(); ++i) {
-                    points.push_back(corners[static_cast<std::size_t>(face[i])]);
-                    const int next = face[(i + 1) % face.size()];
-                    if (face[i] < next)  // each edge once, from the face that lists it rising
-                        items.edges.push_back({corners[static_cast<std::size_t>(face[i])], corners[static_cast<std::size_t>(next)], Darker(colour)});
-                }
+                for (const int corner : face) points.push_back(corners[static_cast<std::size_t>(corner)]);
                 AddFace(items.polyhedra, std::move(points), colour);
             }
         }
+        const auto pointOf = [&](int atom) { return ToImagePoint(view.atoms[static_cast<std::size_t>(atom)].picture, map); };
+        for (const PolyhedronEdge& edge : ScenePolyhedronEdges(view))
+            items.edges.push_back({pointOf(edge.from), pointOf(edge.to), Darker(view.atoms[static_cast<std::size_t>(edge.centre)].color)});
     }
     return items;
 }

@@ -62,9 +62,16 @@ struct DrawOrderCache {
     DepthOrderScratch scratch;  // kept from frame to frame, so large scenes reuse their memory
 };
 
-// The polyhedra of the last scene built, made when first asked for (ScenePolyhedra).
+// An edge of the polyhedra between two scene atoms, drawn in the darker colour of `centre`.
+struct PolyhedronEdge {
+    int from, to, centre;
+};
+
+// The polyhedra of the last scene built, made when first asked for (ScenePolyhedra), and their
+// edges, each once where polyhedra share it.
 struct PolyhedraCache {
     std::vector<Polyhedron> polyhedra;
+    std::vector<PolyhedronEdge> edges;
     bool pending = true;  // a scene has been built since `polyhedra` were made
     std::size_t atomCount = 0, bondCount = 0;  // of the scene they were made for
     DisplayState state = DisplayState::CrystalSolid;

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The see-through faces: a pixel keeps 5/8 of its colour behind each face, whatever the order of
-// the faces; what lies in front hides them; the lattice plane shows over the polyhedra; and the
-// polyhedra of a scene are made again when the scene is.
+// the faces; what lies in front hides them; the lattice plane shows over the polyhedra; the
+// polyhedra of a scene are made again when the scene is, and their shared edges drawn once.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+#include <utility>
 
 #include "render/polyhedra.h"
 #include "render/projection.h"
@@ -103,6 +105,18 @@ TEST(ScenePolyhedra, AreMadeAgainForEachSceneBuilt) {
     BuildScene(view, salt, MakeDefaultElementTable());
     EXPECT_EQ(ScenePolyhedra(view).size(), CoordinationPolyhedra(view).size());
     EXPECT_GT(ScenePolyhedra(view).size(), one);
+}
+
+// Rock salt's octahedra share their edges: each is drawn once, between two chlorides.
+TEST(ScenePolyhedronEdges, ListEachSharedEdgeOnce) {
+    const ViewState view = testing::BuiltScene(testing::CatalogueRecord("NaCl"), DisplayState::CrystalSolid, {2, 2, 2});
+    const std::vector<PolyhedronEdge>& edges = ScenePolyhedronEdges(view);
+    std::set<std::pair<int, int>> pairs;
+    for (const PolyhedronEdge& edge : edges) {
+        EXPECT_TRUE(pairs.insert({std::min(edge.from, edge.to), std::max(edge.from, edge.to)}).second);
+        EXPECT_LT(view.atoms[static_cast<std::size_t>(edge.from)].charge, 0);
+    }
+    EXPECT_LT(edges.size(), 12 * ScenePolyhedra(view).size());
 }
 
 // A smooth line shares its colour between the two pixels either side of its course: a line at
