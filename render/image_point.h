@@ -32,9 +32,13 @@ inline ImagePoint ToImagePoint(Vector3D picture) {
     return {ToPixel(picture.x), kPictureSize - 1 - ToPixel(picture.y), ToPixel(picture.z)};
 }
 
-// Rounds half away from zero, inline where std::lround is a library call: for values well within
-// the int's range, as the drawing's are.
-inline int RoundToInt(double value) { return static_cast<int>(value >= 0 ? value + 0.5 : value - 0.5); }
+// Rounds down, and to the nearest (halves up), without a library call or a branch: for values
+// within +-2^26, as the drawing's are.
+inline int FloorToInt(double value) {
+    constexpr int kShift = 1 << 26;
+    return static_cast<int>(value + kShift) - kShift;
+}
+inline int RoundToInt(double value) { return FloorToInt(value + 0.5); }
 
 // A picture position as a device pixel of a picture of any size; at scale 1 the one above.
 inline ImagePoint ToImagePoint(Vector3D picture, const PictureMap& map) {

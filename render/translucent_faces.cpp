@@ -110,8 +110,8 @@ void CountFace(const TranslucentFace& face, const PictureBuffers& picture, FaceC
     for (int row = first; row <= last; ++row) {
         double left = 0, right = 0;
         if (!RowSpan(face, row, left, right)) continue;
-        const int from = std::max(0, static_cast<int>(std::ceil(left)));
-        const int to = std::min(chunk.width - 1, static_cast<int>(std::floor(right)));
+        const int from = std::max(0, -FloorToInt(-left));
+        const int to = std::min(chunk.width - 1, FloorToInt(right));
         if (from > to) continue;
         const std::size_t r = static_cast<std::size_t>(row - chunk.firstRow);
         chunk.from[r] = std::min(chunk.from[r], from);
