@@ -31,40 +31,6 @@ int ColourIndex(FaceLayer& layer, std::uint32_t colour) {
     return static_cast<int>(layer.colours.size()) - 1;
 }
 
-// The face with its rows, its sides and its depth plane z = zPerX * x + zPerRow * row + zAtOrigin;
-// false for a face seen edge-on.
-bool PlaceFace(TranslucentFace& face) {
-    const std::vector<ImagePoint>& corners = face.corners;
-    if (corners.size() < 3) return false;
-    face.top = face.bottom = corners[0].row;
-    for (std::size_t i = 0; i < corners.size(); ++i) {
-        const ImagePoint& a = corners[i];
-        const ImagePoint& b = corners[(i + 1) % corners.size()];
-        face.top = std::min(face.top, a.row);
-        face.bottom = std::max(face.bottom, a.row);
-        // A side along a row adds nothing: the sides that meet it reach its ends.
-        if (a.row == b.row) continue;
-        const ImagePoint& upper = a.row < b.row ? a : b;
-        const ImagePoint& lower = a.row < b.row ? b : a;
-        face.sides.push_back({upper.row, lower.row, static_cast<double>(upper.x),
-                              static_cast<double>(lower.x - upper.x) / (lower.row - upper.row)});
-    }
-    const ImagePoint& p = corners[0];
-    for (std::size_t i = 1; i + 1 < corners.size(); ++i) {
-        const ImagePoint& q = corners[i];
-        const ImagePoint& r = corners[i + 1];
-        const double ux = q.x - p.x, urow = q.row - p.row, uz = q.z - p.z;
-        const double vx = r.x - p.x, vrow = r.row - p.row, vz = r.z - p.z;
-        const double area = ux * vrow - urow * vx;
-        if (std::fabs(area) < 0.5) continue;
-        face.zPerX = (uz * vrow - urow * vz) / area;
-        face.zPerRow = (ux * vz - uz * vx) / area;
-        face.zAtOrigin = p.z - face.zPerX * p.x - face.zPerRow * p.row;
-        return true;
-    }
-    return false;
-}
-
 void AddFace(FaceLayer& layer, std::vector<ImagePoint> corners, std::uint32_t colour) {
     TranslucentFace face{std::move(corners), {}, 0, 0, 0, 0, 0, 0};
     if (!PlaceFace(face)) return;
@@ -192,6 +158,39 @@ void BlendCounts(const std::vector<FaceBlend>& blends, FaceCounts& chunk, Pictur
 }
 
 }  // namespace
+
+bool PlaceFace(TranslucentFace& face) {
+    const std::vector<ImagePoint>& corners = face.corners;
+    face.sides.clear();
+    if (corners.size() < 3) return false;
+    face.top = face.bottom = corners[0].row;
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        const ImagePoint& a = corners[i];
+        const ImagePoint& b = corners[(i + 1) % corners.size()];
+        face.top = std::min(face.top, a.row);
+        face.bottom = std::max(face.bottom, a.row);
+        // A side along a row adds nothing: the sides that meet it reach its ends.
+        if (a.row == b.row) continue;
+        const ImagePoint& upper = a.row < b.row ? a : b;
+        const ImagePoint& lower = a.row < b.row ? b : a;
+        face.sides.push_back({upper.row, lower.row, static_cast<double>(upper.x),
+                              static_cast<double>(lower.x - upper.x) / (lower.row - upper.row)});
+    }
+    const ImagePoint& p = corners[0];
+    for (std::size_t i = 1; i + 1 < corners.size(); ++i) {
+        const ImagePoint& q = corners[i];
+        const ImagePoint& r = corners[i + 1];
+        const double ux = q.x - p.x, urow = q.row - p.row, uz = q.z - p.z;
+        const double vx = r.x - p.x, vrow = r.row - p.row, vz = r.z - p.z;
+        const double area = ux * vrow - urow * vx;
+        if (std::fabs(area) < 0.5) continue;
+        face.zPerX = (uz * vrow - urow * vz) / area;
+        face.zPerRow = (ux * vz - uz * vx) / area;
+        face.zAtOrigin = p.z - face.zPerX * p.x - face.zPerRow * p.row;
+        return true;
+    }
+    return false;
+}
 
 TranslucentItems CollectTranslucentItems(const ViewState& view, const PictureMap& map) {
     TranslucentItems items;

@@ -7,7 +7,7 @@
 // Every face lets the same share of what lies behind it through, so a pixel behind n faces keeps
 // (1 - opacity)^n of its colour and takes the rest in the mean colour of those faces: the faces
 // need no depth order, and each face adds only a count to the pixels it covers.
-#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -52,6 +52,10 @@ struct TranslucentItems {
     std::vector<FaceEdge> edges;
     bool Empty() const { return polyhedra.faces.empty() && plane.faces.empty() && edges.empty(); }
 };
+
+// Fills in the face's rows, sides and depth plane from its corners; false for a face seen
+// edge-on, which covers no pixel.
+bool PlaceFace(TranslucentFace& face);
 
 // A face lets 5/8 of what lies behind it through.
 inline constexpr int kFaceOpacity = 96;  // of 256

@@ -35,17 +35,7 @@ std::vector<ImagePoint> Square(int left, int top, int right, int bottom, int z) 
 
 TranslucentFace FlatFace(std::vector<ImagePoint> corners, int colourIndex) {
     TranslucentFace face{std::move(corners), {}, colourIndex, 0, 0, 0, 0, 0};
-    face.top = face.corners[0].row;
-    face.bottom = face.corners[2].row;
-    face.zAtOrigin = face.corners[0].z;
-    for (std::size_t i = 0; i < face.corners.size(); ++i) {
-        const ImagePoint& a = face.corners[i];
-        const ImagePoint& b = face.corners[(i + 1) % face.corners.size()];
-        if (a.row == b.row) continue;
-        const ImagePoint& upper = a.row < b.row ? a : b;
-        const ImagePoint& lower = a.row < b.row ? b : a;
-        face.sides.push_back({upper.row, lower.row, static_cast<double>(upper.x), static_cast<double>(lower.x - upper.x) / (lower.row - upper.row)});
-    }
+    EXPECT_TRUE(PlaceFace(face));
     return face;
 }
 
