@@ -6,6 +6,7 @@
 
 #include "chem/fixed_text.h"
 #include "chem/text_lines.h"
+#include "platform/portable_std.h"
 
 namespace kiva {
 
@@ -39,7 +40,7 @@ void ParseElementRow(std::string_view line, ElementInfo& row) {
 
 void AppendRadius(std::string& text, float radius) {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, radius, std::chars_format::fixed, 2);
+    const auto result = FixedToChars(buffer, buffer + sizeof buffer, radius, 2);
     text.append(buffer, result.ptr);
 }
 

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "chem/text_lines.h"
+#include "platform/portable_std.h"
 
 namespace kiva {
 
@@ -24,7 +25,7 @@ enum class Layout { Source, Compiled };
 // The shortest text that reads back as the same double.
 std::string Temperature(double kelvin) {
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, kelvin);
+    const auto result = ShortestToChars(buffer, buffer + sizeof buffer, kelvin);
     return std::string(buffer, result.ptr);
 }
 
@@ -32,7 +33,7 @@ std::string Temperature(double kelvin) {
 std::optional<double> ParseTemperature(std::string_view field, const char* column, std::string& error) {
     if (field.empty()) return std::nullopt;
     double value = 0;
-    const auto [end, status] = std::from_chars(field.data(), field.data() + field.size(), value);
+    const auto [end, status] = NumberFromChars(field.data(), field.data() + field.size(), value);
     if (status != std::errc() || end != field.data() + field.size() || !std::isfinite(value)) {
         error = std::string(column) + " " + Quoted(field) + " is not a number";
         return std::nullopt;

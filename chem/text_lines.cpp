@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "chem/text_lines.h"
+#include "platform/portable_std.h"
 
 #include <algorithm>
 #include <charconv>
@@ -85,7 +86,7 @@ std::string Quoted(std::string_view text) {
 std::optional<float> ParseFloat(std::string_view word) {
     if (!word.empty() && word[0] == '+') word.remove_prefix(1);
     float value = 0;
-    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    const auto [end, error] = NumberFromChars(word.data(), word.data() + word.size(), value);
     if (error != std::errc() || end != word.data() + word.size() || !std::isfinite(value)) return std::nullopt;
     return value;
 }

@@ -8,6 +8,7 @@
 
 #include "io/ring_count.h"
 #include "io/source_error.h"
+#include "platform/portable_std.h"
 
 namespace kiva {
 
@@ -63,7 +64,7 @@ public:
         field = Trim(field);
         if (!field.empty() && field[0] == '+') field.remove_prefix(1);
         double value = 0;
-        const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+        const auto [end, error] = NumberFromChars(field.data(), field.data() + field.size(), value);
         if (field.empty() || error != std::errc() || end != field.data() + field.size() || !std::isfinite(value))
             Fail(line, std::string(what) + " is not a number: " + Quoted(field));
         if (std::fabs(value) > kMaxCoordinate)

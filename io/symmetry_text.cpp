@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "io/symmetry_text.h"
+#include "platform/portable_std.h"
 
 #include <array>
 #include <cctype>
@@ -23,7 +24,7 @@ std::optional<double> ParseDecimal(std::string_view& text) {
     while (length < text.size() && (std::isdigit(static_cast<unsigned char>(text[length])) || text[length] == '.')) ++length;
     if (length == 0) return std::nullopt;
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + length, value);
+    const auto [end, error] = NumberFromChars(text.data(), text.data() + length, value);
     if (error != std::errc() || end != text.data() + length) return std::nullopt;
     text.remove_prefix(length);
     return value;

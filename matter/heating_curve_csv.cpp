@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "matter/heating_curve_csv.h"
+#include "platform/portable_std.h"
 
 #include <charconv>
 
@@ -10,7 +11,7 @@ namespace {
 // Fixed digits with a point, whatever the user's locale.
 void AppendFixed(std::string& text, double value, int digits) {
     char buffer[48];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, digits);
+    const auto [end, error] = FixedToChars(buffer, buffer + sizeof buffer, value, digits);
     text.append(buffer, error == std::errc{} ? end : buffer);
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "render/depth_order.h"
+#include "platform/portable_std.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <utility>
 
@@ -28,7 +28,7 @@ std::uint32_t KeyBitsOf(std::uint64_t item) { return static_cast<std::uint32_t>(
 
 // The key's bits as an unsigned integer that sorts as the floats do; -0 and +0 are equal keys.
 std::uint32_t SortableBits(float key) {
-    const auto bits = std::bit_cast<std::uint32_t>(key == 0.0f ? 0.0f : key);
+    const auto bits = BitCast<std::uint32_t>(key == 0.0f ? 0.0f : key);
     return bits & 0x80000000u ? ~bits : bits | 0x80000000u;
 }
 

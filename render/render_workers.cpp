@@ -21,7 +21,7 @@ void WatchFor(Done done) {
 }  // namespace
 
 int RenderThreadCount() {
-    const unsigned cores = std::thread::hardware_concurrency();
+    const unsigned cores = HardwareThreads();
     return std::clamp(static_cast<int>(cores), 1, kMaxRenderThreads);
 }
 

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/portable_std.h"
+
 namespace kiva {
 
 inline constexpr int kMaxRenderThreads = 64;
@@ -45,7 +47,7 @@ private:
     std::mutex runMutex_;  // held by the run that has the helpers
     std::mutex mutex_;
     std::condition_variable wake_, finished_;
-    std::vector<std::jthread> threads_;
+    std::vector<JoiningThread> threads_;
     // Written under the mutex, and read without it too while a thread watches for a change.
     std::atomic<std::uint64_t> generation_{0};  // counts the runs, so a helper knows a new one from the last
     std::atomic<bool> stopping_{false};
