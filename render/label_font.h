@@ -18,6 +18,12 @@
 
 namespace kiva {
 
+// The typeface the letters are set in, opened from its file.
+struct LabelFace;
+struct LabelFaceCloser {
+    void operator()(LabelFace* face) const;
+};
+
 // The label face's file: DejaVuSans-Bold.ttf under the fonts folder of the user's data folder or
 // of one of the system's ($XDG_DATA_HOME, default ~/.local/share; $XDG_DATA_DIRS, default
 // /usr/local/share:/usr/share), in the places the distributions keep it. Nothing when none has it.
@@ -80,8 +86,7 @@ private:
     // Lets go of stamps of earlier frames, least recently used first, down to the bound.
     void LetGoOfOldStamps();
 
-    struct Face;
-    std::unique_ptr<Face> face_;
+    std::unique_ptr<LabelFace, LabelFaceCloser> face_;
     std::map<StampKey, CachedStamp> stamps_;
     std::list<const StampKey*> recentUses_;  // the keys of stamps_, the most recently used first
     std::size_t cachedBytes_ = 0;
