@@ -9,12 +9,15 @@
 #   make disks      build the installer's distribution disks from the Release build into build/disks/
 #   make fuzz       build the fuzz targets with clang (build-fuzz/) and run each for FUZZ_SECONDS
 #   make deb        build the Debian package into build-deb/ and check it with lintian
+#   make web        build the browser's page, build-web/kiva.html, with emscripten (build-web/)
+#   make test-web   build the page and run the core's tests under Node and the page's in Chromium
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 RELEASE_BUILD ?= build-release
 FUZZ_BUILD ?= build-fuzz
 DEB_BUILD  ?= build-deb
+WEB_BUILD  ?= build-web
 JOBS       ?= $(shell nproc)
 # Seconds a test may take: one that waits on a window nobody closes fails instead of stalling CI.
 TEST_TIMEOUT ?= 600
@@ -22,7 +25,7 @@ CMAKE_GEN  := -G Ninja
 # Where we build, a warning is an error; a plain configure by a user or packager leaves it off.
 CMAKE_OPTS := $(CMAKE_GEN) -DKIVA_WERROR=ON
 
-.PHONY: all deps deps-fuzz build test test-fast test-sanitize release run bench compare disks fuzz deb clean
+.PHONY: all deps deps-fuzz deps-web build test test-fast test-sanitize release run bench compare disks fuzz deb web test-web clean
 
 all: build
 
@@ -94,5 +97,22 @@ deb:
 	@scripts/install-deps --package
 	scripts/build-deb $(DEB_BUILD)
 
+# The browser's build compiles the core a second time with emscripten. Its catalogue and the
+# pictures' checksums come from the desktop build, whose kiva-mkdb compiles the catalogue.
+# emscripten's tools load Debian's Node modules (acorn) from /usr/share/nodejs.
+WEB_ENV := NODE_PATH=/usr/share/nodejs
+deps-web:
+	@scripts/install-deps --web
+
+$(WEB_BUILD)/build.ninja: | deps-web
+	$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) $(CMAKE_OPTS) -DCMAKE_BUILD_TYPE=Release \
+	    -DKIVA_NATIVE_BUILD=$(CURDIR)/$(BUILD)
+
+web: deps-web build $(WEB_BUILD)/build.ninja
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+
+test-web: web
+	cd $(WEB_BUILD) && $(WEB_ENV) ctest --output-on-failure -j $(JOBS) --timeout $(TEST_TIMEOUT)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(FUZZ_BUILD) $(DEB_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(FUZZ_BUILD) $(DEB_BUILD) $(WEB_BUILD)

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What one standard library lacks, in one place: the browser build's libc++ (emscripten 3.1.6)
-// has no floating-point to_chars and from_chars, no std::bit_cast and no std::jthread. Elsewhere
+// has no floating-point to_chars and from_chars, no std::bit_cast or std::bit_width and no
+// std::jthread. Elsewhere
 // these are the standard library's own; the fallbacks give the same text and the same bits.
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <thread>
 #include <type_traits>
@@ -43,6 +45,13 @@ To BitCast(const From& from) {
 #endif
 }
 
+// std::bit_width: the bits a number needs, 0 for 0.
+constexpr int BitWidth(std::uint32_t value) {
+    int width = 0;
+    for (; value != 0; value >>= 1) ++width;
+    return width;
+}
+
 // A thread that joins when it is destroyed.
 #if defined(__cpp_lib_jthread)
 using JoiningThread = std::jthread;
@@ -66,13 +75,15 @@ private:
 };
 #endif
 
-// The cores a program may run threads on: one in a build without threads.
-inline unsigned HardwareThreads() {
+// The browser's build has one thread: it starts none, so it needs no shared memory, which a page
+// has only under special server headers.
 #if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
-    return 1;
+inline constexpr bool kThreadsAvailable = false;
 #else
-    return std::thread::hardware_concurrency();
+inline constexpr bool kThreadsAvailable = true;
 #endif
-}
+
+// The cores a program may run threads on: one in a build without threads.
+inline unsigned HardwareThreads() { return kThreadsAvailable ? std::thread::hardware_concurrency() : 1; }
 
 }  // namespace kiva

@@ -109,11 +109,11 @@ public:
 
         // A counting sort keeps the atoms of each cell in ascending order.
         cellStart_.assign(static_cast<std::size_t>(size_[0] * size_[1] * size_[2] + 1), 0);
-        for (const std::int32_t i : placed_) ++cellStart_[CellOf(atoms[i].position) + 1];
+        for (const std::int32_t i : placed_) ++cellStart_[static_cast<std::size_t>(CellOf(atoms[i].position) + 1)];
         for (std::size_t c = 1; c < cellStart_.size(); ++c) cellStart_[c] += cellStart_[c - 1];
         sorted_.resize(placed_.size());
         std::vector<std::int64_t> next(cellStart_.begin(), cellStart_.end() - 1);
-        for (const std::int32_t i : placed_) sorted_[next[CellOf(atoms[i].position)]++] = i;
+        for (const std::int32_t i : placed_) sorted_[static_cast<std::size_t>(next[static_cast<std::size_t>(CellOf(atoms[i].position))]++)] = i;
     }
 
     // Every member in the cells around `p`, cell by cell.
@@ -132,8 +132,9 @@ public:
             for (std::int64_t y = centre[1] - 1; y <= centre[1] + 1; ++y)
                 for (std::int64_t z = centre[2] - 1; z <= centre[2] + 1; ++z) {
                     if (x < 0 || y < 0 || z < 0 || x >= size_[0] || y >= size_[1] || z >= size_[2]) continue;
-                    const std::int64_t c = (x * size_[1] + y) * size_[2] + z;
-                    found.insert(found.end(), sorted_.begin() + cellStart_[c], sorted_.begin() + cellStart_[c + 1]);
+                    const auto c = static_cast<std::size_t>((x * size_[1] + y) * size_[2] + z);
+                    found.insert(found.end(), sorted_.begin() + static_cast<std::ptrdiff_t>(cellStart_[c]),
+                                 sorted_.begin() + static_cast<std::ptrdiff_t>(cellStart_[c + 1]));
                 }
     }
 

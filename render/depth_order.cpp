@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "render/depth_order.h"
-#include "platform/portable_std.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
+
+#include "platform/portable_std.h"
 
 namespace kiva {
 
@@ -51,7 +52,7 @@ void RadixSortKeys(std::span<const float> keys, DepthOrderScratch& scratch) {
         }
     }
     items.resize(count);
-    const int width = count > 0 ? std::bit_width(most - least) : 0;
+    const int width = count > 0 ? BitWidth(most - least) : 0;
     const int passes = (width + 12) / 13;
     const int digitBits = passes > 0 ? (width + passes - 1) / passes : 0;
     const std::uint64_t mask = (std::uint64_t{1} << digitBits) - 1;
@@ -61,7 +62,7 @@ void RadixSortKeys(std::span<const float> keys, DepthOrderScratch& scratch) {
     const std::uint64_t offset = std::uint64_t{least} << 32;
     for (std::uint64_t& item : items) {
         item -= offset;
-        for (int pass = 0; pass < passes; ++pass) ++start[pass * buckets + ((item >> (32 + pass * digitBits)) & mask)];
+        for (int pass = 0; pass < passes; ++pass) ++start[pass * buckets + static_cast<std::size_t>((item >> (32 + pass * digitBits)) & mask)];
     }
     scratch.spare.resize(count);
     for (int pass = 0; pass < passes; ++pass) {
@@ -70,7 +71,7 @@ void RadixSortKeys(std::span<const float> keys, DepthOrderScratch& scratch) {
         for (std::size_t d = 0; d < buckets; ++d) next += std::exchange(bucketStart[d], next);
         const int shift = 32 + pass * digitBits;
         std::uint64_t* out = scratch.spare.data();
-        for (const std::uint64_t item : items) out[bucketStart[(item >> shift) & mask]++] = item;
+        for (const std::uint64_t item : items) out[bucketStart[static_cast<std::size_t>((item >> shift) & mask)]++] = item;
         items.swap(scratch.spare);
     }
 }

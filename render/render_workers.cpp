@@ -25,7 +25,7 @@ int RenderThreadCount() {
     return std::clamp(static_cast<int>(cores), 1, kMaxRenderThreads);
 }
 
-RenderWorkers::RenderWorkers(int helpers) : helpers_(std::clamp(helpers, 0, kMaxRenderThreads - 1)) {}
+RenderWorkers::RenderWorkers(int helpers) : helpers_(kThreadsAvailable ? std::clamp(helpers, 0, kMaxRenderThreads - 1) : 0) {}
 
 RenderWorkers::~RenderWorkers() {
     {
