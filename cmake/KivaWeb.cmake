@@ -25,7 +25,7 @@ add_subdirectory(matter)
 add_subdirectory(dialogs)
 add_subdirectory(view)
 add_subdirectory(tools)
-#add_subdirectory(web)
+add_subdirectory(web)
 
 if(KIVA_BUILD_TESTS)
     enable_testing()
