@@ -79,3 +79,9 @@ kiva_add_test_program(view_tests
         view/mouse_modes_test.cpp
     LIBRARIES kiva_view_core)
 target_compile_definitions(view_tests PRIVATE KIVA_CATALOGUE_DIR="${KIVA_TEST_CATALOGUE_DIR}")
+
+kiva_add_test_program(web_tests
+    SOURCES
+        web/page_session_test.cpp
+    LIBRARIES kiva_page)
+target_compile_definitions(web_tests PRIVATE KIVA_CATALOGUE_DIR="${KIVA_TEST_CATALOGUE_DIR}")

@@ -11,6 +11,8 @@
 
 #include "render/picture_area.h"
 #include "view/commands.h"
+#include "view/measurements.h"
+#include "view/picture_point.h"
 #include "web/page_session.h"
 
 using kiva::web::PageSession;
@@ -204,7 +206,22 @@ EMSCRIPTEN_KEEPALIVE const std::int32_t* kiva_low_quality() { return session->Lo
 EMSCRIPTEN_KEEPALIVE int kiva_picture_width() { return session->PictureWidth(); }
 EMSCRIPTEN_KEEPALIVE int kiva_picture_height() { return session->PictureHeight(); }
 
-EMSCRIPTEN_KEEPALIVE const char* kiva_tip() { return session->Tip().c_str(); }
+EMSCRIPTEN_KEEPALIVE int kiva_atom_count() { return static_cast<int>(session->View().State().atoms.size()); }
+
+// Where atom `index` shows in the picture, as x * 65536 + y, when a click there picks it; -1
+// when it is hidden or there is no such atom. For scripts that measure as a student would.
+EMSCRIPTEN_KEEPALIVE int kiva_atom_point(int index) {
+    const kiva::ViewState& view = session->View().State();
+    if (index < 0 || static_cast<std::size_t>(index) >= view.atoms.size()) return -1;
+    const kiva::PicturePoint at = kiva::ScreenPoint(view.atoms[static_cast<std::size_t>(index)].picture);
+    if (kiva::HitTestAtom(view, at) != index || at.x < 0 || at.y < 0 || at.x > 32767 || at.y > 32767) return -1;
+    return at.x * 65536 + at.y;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* kiva_tip() {
+    static std::string text;
+    return Kept(text, session->Tip());
+}
 EMSCRIPTEN_KEEPALIVE const char* kiva_description() {
     static std::string text;
     return Kept(text, session->Description());

@@ -331,6 +331,15 @@
       for (let i = 0; i < frames; ++i) { call('key', 1, 1, 0); draw(); }
       return (performance.now() - start) / frames;
     },
+    // The page coordinates of the atoms a click would pick, scene order, up to `count`.
+    atomCentres(count = 8) {
+      const box = canvas.getBoundingClientRect(), found = [];
+      for (let i = 0; found.length < count && i < call('atom_count'); ++i) {
+        const at = call('atom_point', i);
+        if (at !== -1) found.push([box.left + (at >> 16) * box.width / canvas.width, box.top + (at & 65535) * box.height / canvas.height]);
+      }
+      return found;
+    },
     pictureBase64() {
       const width = call('picture_width'), height = call('picture_height');
       const bytes = new Uint8Array(K.HEAPU8.buffer, call('picture'), width * height * 4);

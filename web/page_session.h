@@ -86,10 +86,11 @@ public:
     void ShowNoCrystalMessage() override;
     void ShowNoPhasePointsMessage() override;
     void SetTipText(const std::string& text) override { tip_ = text; }
-    void ShowTip(PicturePoint) override {}
-    void HideTip() override {}
+    void ShowTip(PicturePoint) override { tipShown_ = true; }
+    void HideTip() override { tipShown_ = false; }
     void MovePointer(PicturePoint) override {}
-    const std::string& Tip() const { return tip_; }
+    // The read-out while it shows, as the desktop's tooltip over the picture.
+    std::string Tip() const { return tipShown_ ? tip_ : std::string(); }
 
 private:
     std::string Translate(const std::string& context, const std::string& english) const;
@@ -113,6 +114,7 @@ private:
     // Smooth edges are the desktop's choice for a picture that fills its window, as the page's does.
     bool fixedSize_ = false, heldFrame_ = false, smooth_ = true;
     std::string tip_, message_;
+    bool tipShown_ = false;
 };
 
 }  // namespace kiva::web
