@@ -370,5 +370,9 @@
     requestAnimationFrame(animate);
     document.body.dataset.ready = 'true';
     return window.kivaPage;
+  }).catch((error) => {
+    // A browser without WebAssembly, or a damaged page: say so rather than show an empty picture.
+    $('readout').textContent = 'Zelkora cannot start in this browser: ' + error.message;
+    throw error;
   });
 })();

@@ -104,6 +104,12 @@ async function centreOf(selector) {
 async function mouse(type, [x, y], buttons = 1) {
   await send('Input.dispatchMouseEvent', { type, x, y, button: type === 'mouseMoved' && !buttons ? 'none' : 'left', buttons, clickCount: 1 });
 }
+async function key(name) {
+  const codes = { Enter: 13, Escape: 27, ArrowRight: 39, Tab: 9 };
+  for (const type of ['rawKeyDown', 'keyUp'])
+    await send('Input.dispatchKeyEvent', { type, key: name, code: name, windowsVirtualKeyCode: codes[name] });
+  if (name === 'Enter') await send('Input.dispatchKeyEvent', { type: 'char', text: '\r' });
+}
 async function click(selector) {
   const at = await centreOf(selector);
   await mouse('mousePressed', at);
@@ -148,6 +154,30 @@ try {
   check(readyAt < 1000, 'the page is usable within 1 s');
   check(await evaluate('!document.getElementById("selection").hidden'), 'a page without a substance opens the Index');
   await shoot('index');
+
+  // The keyboard alone: the Index's name typed, Enter, then an arrow key turns the picture.
+  await send('Input.insertText', { text: 'NaCl' });
+  await key('Enter');
+  check((await evaluate('document.title')).startsWith('NaCl'), 'a name typed into the Index and Enter open it');
+  check(await evaluate('document.activeElement.id === "picture"'), 'the picture has the keyboard then');
+  const before = await pictureOfPage();
+  await key('ArrowRight');
+  await evaluate('new Promise(requestAnimationFrame)');
+  check(!samePicture(before, await pictureOfPage()), 'the right arrow turns the picture');
+
+  // Each of the five selections, seen as a student sees it; Escape closes it.
+  for (const [n, name] of ['element', 'metallic', 'nonmetallic', 'organic', 'index'].entries()) {
+    await click(`#selections button:nth-child(${n + 1})`);
+    if (name === 'organic') {
+      await evaluate('(() => { const s = document.querySelector("#selection-keys select"); s.selectedIndex = 0; s.dispatchEvent(new Event("change")); })()');
+    }
+    if (name === 'element') {
+      await evaluate('(() => { const s = document.querySelector("#selection-keys select"); s.selectedIndex = [...s.options].findIndex((o) => o.text === "C"); s.dispatchEvent(new Event("change")); })()');
+    }
+    await shoot('selection-' + name);
+    await key('Escape');
+  }
+  check(await evaluate('document.getElementById("selection").hidden'), 'Escape closes a selection');
 
   // NaCl through the metallic selection: Na, Cl, then OK.
   await click('#selections button:nth-child(2)');
@@ -205,6 +235,13 @@ try {
   check(samePicture(await pictureOfPage(), kivaRenderPicture(['H2O', '--state', 'liquid', '--frames', '5', '--size', '1366x768'])),
         'the liquid\'s fifth frame at 1366 x 768 equals kiva-render\'s');
   await shoot('liquid');
+
+  // The browser's language: German buttons, read-outs and description.
+  await openPage('lang=de&substance=NaCl&state=crystal');
+  const labels = await evaluate('[...document.querySelectorAll("#bar button")].map((b) => b.textContent).join("|")');
+  check(labels.includes('Drehen'), 'the German page turns with "Drehen"');
+  check(/Kristall/.test(await evaluate('document.getElementById("picture").getAttribute("aria-label")')), 'and describes a "Kristall"');
+  await shoot('german');
 
   // The frame time of the 4 x 4 x 4 crystal filling a 1366 x 768 page.
   await openPage('substance=NaCl&state=crystal&multiples=4,4,4&model=space&size=1366x768&bare');
