@@ -63,6 +63,7 @@ constexpr Button kButtons[] = {
     {"selections", kiva::command::Homoatomic, "&Homoatomic..."}, {"selections", kiva::command::Metallic, "&Metallic..."},
     {"selections", kiva::command::NonMetallic, "&Non-Metallic..."}, {"selections", kiva::command::Organic, "&Organic..."},
     {"selections", kiva::command::Index, "&Index..."},
+    {"colours", kiva::command::ElementColor},
     {"states", kiva::command::ChemicalUnit}, {"states", kiva::command::CrystalSolid},
     {"states", kiva::command::Liquid}, {"states", kiva::command::Gas},
     {"models", kiva::command::BallAndStick}, {"models", kiva::command::SpaceFilling},
@@ -170,6 +171,23 @@ EMSCRIPTEN_KEEPALIVE int kiva_low_quality_shown() {
 EMSCRIPTEN_KEEPALIVE int kiva_multiples_enabled() { return session->QueryCommand(kiva::command::UnitCellMultiples).enabled; }
 EMSCRIPTEN_KEEPALIVE void kiva_set_multiples(int x, int y, int z) {
     session->View().SetCellMultiples({std::clamp(x, 1, 16), std::clamp(y, 1, 16), std::clamp(z, 1, 16)});
+}
+
+// The element table's symbols, a line each, and a row's colour: red in bits 0-7, green 8-15,
+// blue 16-23.
+EMSCRIPTEN_KEEPALIVE const char* kiva_element_symbols() {
+    static std::string text;
+    std::vector<std::string> symbols;
+    const kiva::ElementTable& elements = session->Elements();
+    for (int row = 0; row < elements.count; ++row) symbols.emplace_back(elements.rows[static_cast<std::size_t>(row)].symbol);
+    return Kept(text, Joined(symbols));
+}
+EMSCRIPTEN_KEEPALIVE int kiva_element_colour(int row) {
+    const kiva::ElementTable& elements = session->Elements();
+    return row >= 0 && row < elements.count ? static_cast<int>(elements.rows[static_cast<std::size_t>(row)].color) : -1;
+}
+EMSCRIPTEN_KEEPALIVE int kiva_set_element_colour(int row, int colour) {
+    return session->SetElementColour(row, static_cast<std::uint32_t>(colour));
 }
 
 EMSCRIPTEN_KEEPALIVE void kiva_set_size(int width, int height) { session->View().SetPictureArea({width, height}); }

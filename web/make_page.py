@@ -12,7 +12,8 @@ import xml.etree.ElementTree as ElementTree
 
 # The desktop's contexts whose texts the page shows.
 CONTEXTS = {"Command", "Menu", "SelectionDialog", "SelectionModel", "CompoundSelection", "Readout",
-            "PictureDescription", "OrganicCategory", "Dialog", "CKivaView", "UnitCellMultiplesDialog"}
+            "PictureDescription", "OrganicCategory", "Dialog", "CKivaView", "UnitCellMultiplesDialog",
+            "ElementColorDialog"}
 
 
 def texts_of(ts_path):

@@ -134,6 +134,16 @@
         button.addEventListener('click', () => openSelection(kind));
       } else if (group === 'files') {
         button.addEventListener('click', savePicture);
+      } else if (group === 'colours') {
+        button.setAttribute('aria-expanded', 'false');
+        button.addEventListener('click', () => {
+          const panel = $('colour-panel');
+          panel.hidden = !panel.hidden;
+          button.setAttribute('aria-expanded', String(!panel.hidden));
+          if (!panel.hidden) $('colour-element').focus();
+        });
+        $(group).insertBefore(button, $('colour-panel'));
+        continue;
       } else {
         button.addEventListener('click', () => runCommand(Number(id)));
         buttons.push(button);
@@ -177,6 +187,31 @@
       link.remove();
       setTimeout(() => URL.revokeObjectURL(link.href), 1000);
     }, 'image/png');
+  }
+
+  // ---- the element colours, kept in the browser as the desktop keeps its element table ----
+  const COLOURS_KEY = 'zelkora-element-colours';
+  const hex = (c) => '#' + [c & 255, (c >> 8) & 255, (c >> 16) & 255].map((v) => v.toString(16).padStart(2, '0')).join('');
+  const unhex = (text) => parseInt(text.slice(1, 3), 16) | parseInt(text.slice(3, 5), 16) << 8 | parseInt(text.slice(5, 7), 16) << 16;
+  function wireColours() {
+    $('colour-label').textContent = tr('ElementColorDialog', 'Color of element:');
+    const select = $('colour-element'), value = $('colour-value');
+    const symbols = text('element_symbols').split('\n').slice(0, -1);
+    select.replaceChildren(...symbols.map((symbol) => new Option(symbol)));
+    let kept = {};
+    try { kept = JSON.parse(localStorage.getItem(COLOURS_KEY) || '{}') || {}; } catch (error) { kept = {}; }
+    symbols.forEach((symbol, row) => {
+      if (/^#[0-9a-f]{6}$/i.test(kept[symbol] || '')) call('set_element_colour', row, unhex(kept[symbol]));
+    });
+    const show = () => { value.value = hex(call('element_colour', select.selectedIndex)); };
+    select.addEventListener('change', show);
+    value.addEventListener('input', () => {
+      call('set_element_colour', select.selectedIndex, unhex(value.value));
+      kept[symbols[select.selectedIndex]] = value.value;
+      try { localStorage.setItem(COLOURS_KEY, JSON.stringify(kept)); } catch (error) { /* a page without storage keeps them until it closes */ }
+      redraw();
+    });
+    show();
   }
 
   // ---- the five selections ----
@@ -358,6 +393,7 @@
     $('multiples-title').textContent = tr('Command', 'Multiples of unit cell');
     wireSelection();
     wirePicture();
+    wireColours();
     if (bare) document.body.classList.add('bare');
     if (!withText('start_from', location.hash.replace(/^#/, ''))) showMessage(text('message'));
     fixedSize = !!call('fixed_size');

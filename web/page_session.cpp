@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "web/page_session.h"
 
+#include <algorithm>
+
 #include "chem/compound_title.h"
 #include "chem/fixed_text.h"
 #include "chem/selection_keys.h"
@@ -157,11 +159,18 @@ bool PageSession::StartFrom(const std::string& address, std::string& message) {
     }
     if (!Open(substance, message)) return false;
     const render_tool::RenderOptions& options = *parsed.options;
-    fixedSize_ = address.find("size=") != std::string::npos;
-    heldFrame_ = address.find("frames=") != std::string::npos;
+    fixedSize_ = std::find(arguments.begin(), arguments.end(), "--size") != arguments.end();
+    heldFrame_ = std::find(arguments.begin(), arguments.end(), "--frames") != arguments.end();
     if (fixedSize_) smooth_ = options.smooth;  // a fixed picture, as kiva-render's, is smoothed when asked
     motion_ = InitialMotionTables();
     view_->State() = render_tool::PrepareView(options, compound_, elements_, motion_, options.frames);
+    return true;
+}
+
+bool PageSession::SetElementColour(int row, std::uint32_t colour) {
+    if (row < 0 || row >= elements_.count) return false;
+    elements_.rows[static_cast<std::size_t>(row)].color = colour & 0xFFFFFFu;
+    view_->ApplyElementTable();
     return true;
 }
 

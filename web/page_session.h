@@ -63,6 +63,11 @@ public:
     bool SmoothEdges() const { return smooth_; }
     void SetSmoothEdges(bool smooth) { smooth_ = smooth; }
 
+    // The element table's rows, as the desktop's Color dialog lists them; a row takes a colour
+    // (red in bits 0-7, green 8-15, blue 16-23) and the picture repaints with it.
+    const ElementTable& Elements() const { return elements_; }
+    bool SetElementColour(int row, std::uint32_t colour);
+
     MoleculeView& View() { return *view_; }
     // A command of the desktop's menus and toolbars, run as the desktop's window runs it: not
     // when it is disabled, and with the liquid's or the gas's first frame at once. Smooth Edges,

@@ -241,7 +241,9 @@ TEST(BuildCrystal, RefusesAGroupWhoseExpansionWouldNotEnd) {
     }
     EXPECT_EQ(CrystalView({1, 1, 1}, record).atoms.size(), 0u);
     record.symmetry.operations.resize(192);
-    record.basisAtoms.assign(100, record.basisAtoms[0]);
+    // A copy first: assign() may free the storage its value refers to before it reads it.
+    const AtomSite site = record.basisAtoms[0];
+    record.basisAtoms.assign(100, site);
     EXPECT_EQ(CrystalView({1, 1, 1}, record).atoms.size(), 100u * 192);
 }
 

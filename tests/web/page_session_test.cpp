@@ -94,6 +94,19 @@ TEST(PageSession, RunsOnlyEnabledCommandsAndStartsTheLiquidAtOnce) {
     EXPECT_FALSE(page.QueryCommand(command::SmoothEdges).checked);
 }
 
+TEST(PageSession, RecoloursAnElementInThePictureAndRefusesARowItDoesNotHave) {
+    PageSession page(kCatalogue);
+    std::string message;
+    ASSERT_TRUE(page.Open("H2O", message));
+    const std::vector<std::uint8_t> before = page.Rgba();
+    int oxygen = 0;
+    while (std::string(page.Elements().rows[static_cast<std::size_t>(oxygen)].symbol) != "O") ++oxygen;
+    EXPECT_TRUE(page.SetElementColour(oxygen, MakeColor(0, 0, 255)));
+    EXPECT_NE(page.Rgba(), before);
+    EXPECT_FALSE(page.SetElementColour(-1, 0));
+    EXPECT_FALSE(page.SetElementColour(page.Elements().count, 0));
+}
+
 TEST(PageSession, RecordsTheFlatPictureForThePagesCanvas) {
     PageSession page(kCatalogue);
     std::string message;
